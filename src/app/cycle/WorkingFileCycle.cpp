@@ -1,0 +1,150 @@
+#include "WorkingFileCycle.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "dsv/Cp1252.h"
+#include "dsv/Cp1252Literal.h"
+#include "dsv/DefinitionReader.h"
+#include "dsv/DsvError.h"
+#include "dsv/EntryListReader.h"
+#include "dsv/EntryListWriter.h"
+
+namespace natarix {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool HasDsvExtension(const std::string& name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string extension = name.substr(name.size() - 4);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return extension == ".dsv";
+}
+
+bool PathExists(const std::string& path)
+{
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
+// A name beside the original that no earlier copy has taken.
+std::string FreeCopyName(const std::string& original)
+{
+    std::string candidate = original + ".original";
+    for (int number = 2; PathExists(candidate); ++number)
+        candidate = original + ".original-" + std::to_string(number);
+    return candidate;
+}
+
+// Paths are in the system's encoding (UTF-8 here); messages are Windows-1252.
+std::string PathForMessage(const std::string& path)
+{
+#ifdef _WIN32
+    return path;
+#else
+    return Utf8ToCp1252Lossy(path);
+#endif
+}
+
+}  // namespace
+
+WorkingFileCycle::WorkingFileCycle(MessageSink& messages, std::string startDirectory, FileOps& ops)
+    : messages_(messages), startDirectory_(std::move(startDirectory)), ops_(ops)
+{
+}
+
+void WorkingFileCycle::LoadDefinition(const std::string& path)
+{
+    DiscardCompetition();
+    try {
+        competition_ = DefinitionReader(path).Read(messages_);
+        definitionPath_ = path;
+    } catch (const DsvError& error) {
+        messages_.Show(Message::Plain(error.message()));
+        return;
+    }
+    if (competition_ && PathExists(workingFilePath())) {
+        const ReadCompleteness read = EntryListReader(workingFilePath()).Read(*competition_, messages_);
+        unreadOriginalPending_ = read == ReadCompleteness::Incomplete;
+    }
+}
+
+std::string WorkingFileCycle::FindStartupDefinition() const
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(startDirectory_, error), end; !error && it != end; it.increment(error)) {
+        std::error_code statusError;
+        const std::string name = it->path().filename().string();
+        if (HasDsvExtension(name) && it->is_regular_file(statusError))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+        const std::string path = (fs::path(startDirectory_) / name).string();
+        try {
+            DefinitionReader(path).Read(messages_);
+            return path;
+        } catch (const DsvError&) {
+            // A malformed list is passed over without a word.
+        }
+    }
+    return {};
+}
+
+void WorkingFileCycle::KeepUnreadOriginal()
+{
+    if (!unreadOriginalPending_)
+        return;
+    const std::string original = workingFilePath();
+    if (!PathExists(original)) {
+        unreadOriginalPending_ = false;
+        return;
+    }
+    const std::string copy = FreeCopyName(original);
+    std::error_code error;
+    fs::copy_file(original, copy, fs::copy_options::none, error);
+    if (error) {
+        // Not even readable: move it aside instead, so that nothing overwrites it.
+        fs::remove(copy, error);
+        fs::rename(original, copy, error);
+    }
+    if (error) {
+        messages_.Show(Message::Warning(
+            std::string("Die nicht vollständig gelesene Vereinsmeldeliste „"_w1252) + PathForMessage(original) +
+            std::string("“ konnte nicht gesichert werden. Sie wird deshalb nicht überschrieben."_w1252)));
+        return;
+    }
+    unreadOriginalPending_ = false;
+    keptOriginalPath_ = copy;
+    messages_.Show(Message::Warning(
+        std::string("Die Vereinsmeldeliste „"_w1252) + PathForMessage(original) +
+        std::string("“ konnte nicht vollständig gelesen werden. Damit nichts verloren geht, wurde das Original unter „"_w1252) +
+        PathForMessage(copy) + std::string("“ aufbewahrt."_w1252)));
+}
+
+bool WorkingFileCycle::SaveWorkingFile()
+{
+    if (!competition_)
+        return false;
+    KeepUnreadOriginal();
+    if (unreadOriginalPending_)
+        return false;
+    return EntryListWriter(workingFilePath(), *competition_, false).Write(messages_, ops_);
+}
+
+void WorkingFileCycle::DiscardCompetition()
+{
+    competition_.reset();
+    unreadOriginalPending_ = false;
+    keptOriginalPath_.clear();
+}
+
+}  // namespace natarix

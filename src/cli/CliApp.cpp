@@ -1,0 +1,172 @@
+#include "CliApp.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "ModelJson.h"
+#include "app/cycle/WorkingFileCycle.h"
+#include "dsv/Cp1252.h"
+#include "dsv/Cp1252Literal.h"
+
+namespace natarix {
+
+namespace {
+
+constexpr const char* kHelp = R"(natarix-cli - Meldungen eines Schwimmvereins prüfen und skripten
+           (entries of a swimming club, for checking files and scripting)
+
+Aufruf / usage:
+  natarix-cli show [DEFINITION]   Wettkampfdefinitionsliste und ihre Arbeitsdatei
+                                  (DEFINITION.meld) laden und das ganze Modell als
+                                  JSON (UTF-8) ausgeben; schreibt nichts.
+                                  Load the definition list and its working file and
+                                  print the whole model as JSON; writes nothing.
+  natarix-cli save [DEFINITION]   laden wie "show" und die Arbeitsdatei neu schreiben,
+                                  wie es das Programmfenster beim Öffnen tut.
+                                  Load as "show", then rewrite the working file.
+  natarix-cli --help              diese Hilfe / this help
+
+Ohne DEFINITION wird im aktuellen Ordner die erste lesbare *.dsv-Datei genommen.
+Without DEFINITION the first readable *.dsv file of the current folder is used.
+Optionen dürfen vor oder nach dem Dateinamen stehen.
+Options may stand before or after the file name.
+
+Meldungen, die das Programm in einem Fenster zeigen würde, stehen auf der
+Standardfehlerausgabe, je eine Zeile. Messages go to standard error.
+
+Rückgabewert / exit status:
+  0  geladen und alles Verlangte geschrieben / loaded, everything asked for written
+  1  keine Wettkampfdefinitionsliste geladen / no definition list could be loaded
+  2  falscher Aufruf / usage error
+  3  eine Datei konnte nicht geschrieben werden / a file could not be written
+)";
+
+// Every message of the core, one line on standard error, in UTF-8.
+class StreamMessageSink : public MessageSink {
+public:
+    explicit StreamMessageSink(std::ostream& err) : err_(err) {}
+    void Show(const Message& message) override { err_ << Cp1252ToUtf8(message.text) << '\n'; }
+
+private:
+    std::ostream& err_;
+};
+
+struct CommandContext {
+    WorkingFileCycle& cycle;
+    std::ostream& out;
+    MessageSink& messages;
+    std::string currentDirectory;
+    // What stands after the optional DEFINITION, e.g. an output file.
+    std::vector<std::string> arguments;
+    // Options given as "--name value" or "--name=value"; flags with an empty value.
+    std::map<std::string, std::string> options;
+};
+
+struct CommandSpec {
+    std::function<int(CommandContext&)> run;
+    // How many file names the command needs after the optional DEFINITION.
+    std::size_t trailingArguments = 0;
+    // Options the command accepts, and whether each takes a value.
+    std::map<std::string, bool> options;
+};
+
+int Show(CommandContext& context)
+{
+    context.out << CompetitionToJson(*context.cycle.competition());
+    return kExitOk;
+}
+
+int Save(CommandContext& context)
+{
+    return context.cycle.SaveWorkingFile() ? kExitOk : kExitWriteFailed;
+}
+
+const std::map<std::string, CommandSpec>& Commands()
+{
+    static const std::map<std::string, CommandSpec> commands = {
+        {"show", {Show, 0, {}}},
+        {"save", {Save, 0, {}}},
+    };
+    return commands;
+}
+
+int UsageError(std::ostream& err, const std::string& problem)
+{
+    err << "natarix-cli: " << problem << "\n" << "Hilfe: natarix-cli --help\n";
+    return kExitUsage;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const std::string& currentDirectory)
+{
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            out << kHelp;
+            return kExitOk;
+        }
+    }
+    auto arg = args.begin();
+    while (arg != args.end() && arg->size() > 1 && arg->front() == '-')
+        ++arg;
+    if (arg == args.end())
+        return UsageError(err, "kein Befehl angegeben / no command given");
+    const std::string commandName = *arg;
+    const auto command = Commands().find(commandName);
+    if (command == Commands().end())
+        return UsageError(err, "unbekannter Befehl / unknown command: " + commandName);
+    const CommandSpec& spec = command->second;
+
+    std::vector<std::string> files;
+    std::map<std::string, std::string> options;
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (it == arg)
+            continue;
+        if (it->size() <= 1 || it->front() != '-') {
+            files.push_back(*it);
+            continue;
+        }
+        const auto equals = it->find('=');
+        const std::string name = it->substr(0, equals);
+        const auto option = spec.options.find(name);
+        if (option == spec.options.end())
+            return UsageError(err, "unbekannte Option / unknown option: " + name);
+        if (!option->second) {
+            if (equals != std::string::npos)
+                return UsageError(err, "Option ohne Wert / option takes no value: " + name);
+            options[name];
+        } else if (equals != std::string::npos) {
+            options[name] = it->substr(equals + 1);
+        } else if (std::next(it) != args.end() && std::next(it) != arg) {
+            options[name] = *++it;
+        } else {
+            return UsageError(err, "Wert fehlt / missing value: " + name);
+        }
+    }
+    if (files.size() < spec.trailingArguments)
+        return UsageError(err, "Dateiname fehlt / file name missing");
+    if (files.size() > spec.trailingArguments + 1)
+        return UsageError(err, "zu viele Dateinamen / too many file names");
+    const std::size_t definitionCount = files.size() - spec.trailingArguments;
+
+    StreamMessageSink messages(err);
+    WorkingFileCycle cycle(messages, currentDirectory);
+    const std::string definition = definitionCount == 0 ? cycle.FindStartupDefinition() : files.front();
+    if (definition.empty()) {
+        messages.Show(Message::Warning(
+            std::string("Im Ordner „"_w1252) + Utf8ToCp1252Lossy(currentDirectory) +
+            std::string("“ wurde keine lesbare Wettkampfdefinitionsliste (*.dsv) gefunden."_w1252)));
+        return kExitNotLoaded;
+    }
+    cycle.LoadDefinition(definition);
+    if (cycle.competition() == nullptr)
+        return kExitNotLoaded;
+    CommandContext context{cycle, out, messages, currentDirectory,
+                           std::vector<std::string>(files.begin() + static_cast<std::ptrdiff_t>(definitionCount), files.end()),
+                           std::move(options)};
+    return spec.run(context);
+}
+
+}  // namespace natarix

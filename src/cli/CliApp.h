@@ -1,0 +1,22 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace natarix {
+
+enum CliExitStatus {
+    kExitOk = 0,
+    kExitNotLoaded = 1,
+    kExitUsage = 2,
+    kExitWriteFailed = 3,
+};
+
+// Runs the command-line tool: `args` without the program name, `currentDirectory`
+// where the start-up probe looks. JSON and paths go to `out`, every message
+// the window would show in a box goes to `err`, one line each, in UTF-8.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const std::string& currentDirectory);
+
+}  // namespace natarix

@@ -1,0 +1,91 @@
+#include "DsvScanner.h"
+
+#include <cstring>
+
+#include "DsvError.h"
+
+namespace natarix {
+
+DsvScanner::DsvScanner(std::string buffer) : buffer_(std::move(buffer)), end_(buffer_.size()) {}
+
+bool DsvScanner::IsBlankAt(std::size_t index) const
+{
+    const char c = buffer_[index];
+    return c == ' ' || c == '\n' || c == '\r';
+}
+
+bool DsvScanner::StartsAt(std::size_t index, std::string_view text) const
+{
+    return end_ - index >= text.size() && std::string_view(buffer_).substr(index, text.size()) == text;
+}
+
+void DsvScanner::SkipBlanks()
+{
+    // A comment is skipped only when a blank follows it; one that directly
+    // follows another comment starts the next item.
+    do {
+        while (position_ < end_ && IsBlankAt(position_))
+            ++position_;
+        SkipComment();
+    } while (position_ < end_ && IsBlankAt(position_));
+}
+
+namespace {
+[[noreturn]] void ThrowCommentEndNotFound() { throw DsvError("comment end not found"); }
+}  // namespace
+
+void DsvScanner::SkipComment()
+{
+    if (!StartsAt(position_, "(*"))
+        return;
+    position_ += 2;
+    if (end_ - position_ < 2)
+        ThrowCommentEndNotFound();
+    while (end_ - position_ >= 2 && !StartsAt(position_, "*)"))
+        ++position_;
+    if (end_ - position_ < 2)
+        ThrowCommentEndNotFound();
+    position_ += 2;
+}
+
+void DsvScanner::EatFixString(std::string_view expected)
+{
+    SkipBlanks();
+    if (expected.size() > end_ - position_)
+        throw DsvError("eatFixString out of buffer");
+    if (!StartsAt(position_, expected))
+        throw DsvError(std::string(expected) + " not found by EatFixString");
+    position_ += expected.size();
+}
+
+std::size_t DsvScanner::FieldLengthAtPosition() const
+{
+    const char* start = buffer_.data() + position_;
+    const auto* semicolon = static_cast<const char*>(std::memchr(start, ';', end_ - position_));
+    return semicolon == nullptr ? end_ - position_ : static_cast<std::size_t>(semicolon - start);
+}
+
+std::string DsvScanner::ReadField()
+{
+    SkipBlanks();
+    const std::size_t length = FieldLengthAtPosition();
+    std::string field = buffer_.substr(position_, length);
+    position_ = position_ + length < end_ ? position_ + length + 1 : end_;
+    return field;
+}
+
+std::string DsvScanner::PeekField()
+{
+    // Reading the field and stepping back to its first byte leaves the
+    // skipped blanks and comments behind, just as this does.
+    SkipBlanks();
+    return buffer_.substr(position_, FieldLengthAtPosition());
+}
+
+bool DsvScanner::NextFieldStartsWith(std::string_view keyword)
+{
+    SkipBlanks();
+    return FieldLengthAtPosition() >= keyword.size() && StartsAt(position_, keyword);
+}
+
+}  // namespace natarix

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace natarix {
+
+// Walks the bytes of one DSV file front to back: skips blanks and comments,
+// consumes expected keywords and cuts fields at ";". Every failure is raised
+// as a DsvError and leaves the scanner where it stood.
+class DsvScanner {
+public:
+    explicit DsvScanner(std::string buffer = {});
+
+    void SkipBlanks();
+    void SkipComment();
+    void EatFixString(std::string_view expected);
+    std::string ReadField();
+    std::string PeekField();
+    bool NextFieldStartsWith(std::string_view keyword);
+
+    std::size_t position() const { return position_; }
+    std::size_t end() const { return end_; }
+
+private:
+    bool IsBlankAt(std::size_t index) const;
+    bool StartsAt(std::size_t index, std::string_view text) const;
+    // Bytes from `position` up to the next ";" or the end.
+    std::size_t FieldLengthAtPosition() const;
+
+    std::string buffer_;
+    std::size_t position_ = 0;
+    std::size_t end_ = 0;
+};
+
+}  // namespace natarix

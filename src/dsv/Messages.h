@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace natarix {
+
+// How a message is to be shown. The text (Windows-1252) and the kind of box
+// travel together so that every front end shows it the same way.
+enum class MessageKind {
+    Warning,    // file-level failure: warning icon, the system's default caption
+    Plain,      // content failure: no icon, empty caption
+    Captioned,  // no icon, a caption of its own
+};
+
+struct Message {
+    static constexpr const char* kDefaultCaption = "Fehler";
+
+    MessageKind kind = MessageKind::Plain;
+    std::string text;
+    std::string caption;
+
+    static Message Warning(std::string text) { return {MessageKind::Warning, std::move(text), kDefaultCaption}; }
+    static Message Plain(std::string text) { return {MessageKind::Plain, std::move(text), {}}; }
+    static Message Captioned(std::string text, std::string caption)
+    {
+        return {MessageKind::Captioned, std::move(text), std::move(caption)};
+    }
+
+    bool operator==(const Message&) const = default;
+};
+
+// Where the core reports what the user must learn about.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void Show(const Message& message) = 0;
+};
+
+// Keeps every message; for tests and for callers that decide later.
+class RecordingMessageSink : public MessageSink {
+public:
+    void Show(const Message& message) override { messages.push_back(message); }
+    std::vector<Message> messages;
+};
+
+}  // namespace natarix

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace natarix {
+
+// The decimal value of a text as the DSV files use it for numbers and keys:
+// leading white space skipped, an optional sign, digits up to the first other
+// character; no digits give 0. Values beyond 32 bits saturate.
+std::int32_t NumberValue(std::string_view text);
+
+// Orders number keys (section, event and entry numbers) by their value, so
+// that "2" < "10" and "1" and "01" are the same key.
+struct NumberKeyLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return NumberValue(a) < NumberValue(b); }
+};
+
+// The text without trailing spaces and tabs; line ends stay.
+std::string TrimRight(std::string_view text);
+
+// An amount "euros,cents" in whole cents; computed in 64 bits and saturated
+// to the 32-bit range.
+std::int32_t ParseAmount(std::string_view text);
+
+// Date texts TT.MM.JJJJ compared part by part (year, month, day), each part as
+// text. A part taken by position is whatever stands there, possibly nothing.
+bool IsEarlierDate(std::string_view a, std::string_view b);
+
+// Characters `from` (counted from 1) to `from + count - 1` of a date text, as
+// far as they exist.
+std::string_view DatePart(std::string_view date, std::size_t from, std::size_t count);
+
+// The year (characters 7 to 10) of a date text as a number.
+std::int32_t DateYear(std::string_view date);
+
+}  // namespace natarix

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace natarix {
+
+// The few operating-system calls that saving needs. One implementation per
+// platform; tests wrap it to inject failures.
+class FileOps {
+public:
+    virtual ~FileOps() = default;
+
+    using Handle = std::intptr_t;
+    static constexpr Handle kInvalid = -1;
+
+    // Creates or truncates a file for writing.
+    virtual Handle Create(const std::string& path) = 0;
+    // Writes all bytes; false on any failure.
+    virtual bool Write(Handle handle, std::string_view bytes) = 0;
+    // Forces the written bytes to the disk.
+    virtual bool Flush(Handle handle) = 0;
+    virtual bool Close(Handle handle) = 0;
+    // Atomically puts `from` in the place of `to`, replacing it.
+    virtual bool Replace(const std::string& from, const std::string& to) = 0;
+    virtual void Remove(const std::string& path) = 0;
+};
+
+FileOps& SystemFileOps();
+
+}  // namespace natarix

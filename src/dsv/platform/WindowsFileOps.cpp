@@ -1,0 +1,52 @@
+#include <string>
+
+#include <windows.h>
+
+#include "FileOps.h"
+
+namespace natarix {
+
+namespace {
+
+class WindowsFileOps : public FileOps {
+public:
+    Handle Create(const std::string& path) override
+    {
+        const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        return file == INVALID_HANDLE_VALUE ? kInvalid : reinterpret_cast<Handle>(file);
+    }
+
+    bool Write(Handle handle, std::string_view bytes) override
+    {
+        while (!bytes.empty()) {
+            const DWORD chunk = bytes.size() > 0x40000000u ? 0x40000000u : static_cast<DWORD>(bytes.size());
+            DWORD written = 0;
+            if (!::WriteFile(reinterpret_cast<HANDLE>(handle), bytes.data(), chunk, &written, nullptr) || written == 0)
+                return false;
+            bytes.remove_prefix(written);
+        }
+        return true;
+    }
+
+    bool Flush(Handle handle) override { return ::FlushFileBuffers(reinterpret_cast<HANDLE>(handle)) != 0; }
+
+    bool Close(Handle handle) override { return ::CloseHandle(reinterpret_cast<HANDLE>(handle)) != 0; }
+
+    bool Replace(const std::string& from, const std::string& to) override
+    {
+        return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+
+    void Remove(const std::string& path) override { ::DeleteFileA(path.c_str()); }
+};
+
+}  // namespace
+
+FileOps& SystemFileOps()
+{
+    static WindowsFileOps ops;
+    return ops;
+}
+
+}  // namespace natarix
