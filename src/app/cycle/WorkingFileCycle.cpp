@@ -11,6 +11,7 @@
 #include "dsv/DsvError.h"
 #include "dsv/EntryListReader.h"
 #include "dsv/EntryListWriter.h"
+#include "dsv/FileIo.h"
 
 namespace natarix {
 
@@ -109,11 +110,12 @@ void WorkingFileCycle::KeepUnreadOriginal()
         return;
     }
     const std::string copy = FreeCopyName(original);
+    // The copy goes to the disk like any save, so that a crash right after
+    // the rewrite cannot leave an empty copy behind.
+    const FileContent content = ReadWholeFile(original);
     std::error_code error;
-    fs::copy_file(original, copy, fs::copy_options::none, error);
-    if (error) {
+    if (content.status != ReadStatus::Ok || SaveFileAtomically(copy, content.bytes, ops_) != SaveStatus::Ok) {
         // Not even readable: move it aside instead, so that nothing overwrites it.
-        fs::remove(copy, error);
         fs::rename(original, copy, error);
     }
     if (error) {

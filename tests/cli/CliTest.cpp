@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "dsv/DefinitionReader.h"
+#include "dsv/EntryListWriter.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string Data(const std::string& name)
+{
+    return ReadBytes(std::string(NATARIX_TEST_DATA) + "/" + name);
+}
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "natarix-cli-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("cannot create a temporary folder");
+        path_ = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code error;
+        fs::remove_all(path_, error);
+    }
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return (fs::path(path_) / name).string(); }
+
+private:
+    std::string path_;
+};
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the real tool in `folder`; its output goes to files of another folder,
+// so that the folder under test sees nothing but what the tool itself does.
+Outcome RunCli(const std::string& folder, const std::vector<std::string>& args, const std::string& stdoutPath = {})
+{
+    TempFolder capture;
+    const std::string outPath = stdoutPath.empty() ? capture / "out" : stdoutPath;
+    const std::string errPath = capture / "err";
+    std::vector<std::string> words{NATARIX_CLI};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, NATARIX_CLI, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    Outcome outcome;
+    int status = 0;
+    if (spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+        outcome.status = WEXITSTATUS(status);
+    if (stdoutPath.empty())
+        outcome.out = ReadBytes(outPath);
+    outcome.err = ReadBytes(errPath);
+    return outcome;
+}
+
+// Name -> content and modification time of everything in the folder.
+std::map<std::string, std::string> Snapshot(const std::string& folder)
+{
+    std::map<std::string, std::string> state;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        const std::string content = entry.is_directory() ? "<folder>" : ReadBytes(entry.path().string());
+        state[entry.path().string()] =
+            content + " @" + std::to_string(entry.last_write_time().time_since_epoch().count());
+    }
+    return state;
+}
+
+// The JSON text with the layout between tokens replaced by one line break
+// after each "," "{" "[", so that only content and order are compared and a
+// difference shows as a line.
+std::string Tokens(const std::string& json)
+{
+    std::string result;
+    bool inString = false;
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (inString) {
+            result += c;
+            if (c == '\\' && i + 1 < json.size())
+                result += json[++i];
+            else if (c == '"')
+                inString = false;
+        } else if (c != ' ' && c != '\n' && c != '\r' && c != '\t') {
+            result += c;
+            inString = c == '"';
+            if (c == ',' || c == '{' || c == '[')
+                result += '\n';
+        }
+    }
+    return result;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size())
+        lines.push_back(text.substr(start) + "<no line end>");
+    return lines;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void Copy(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            fs::copy_file(std::string(NATARIX_TEST_DATA) + "/" + name, folder / name);
+    }
+    Outcome Run(const std::vector<std::string>& args) { return RunCli(folder.path(), args); }
+
+    TempFolder folder;
+};
+
+TEST_F(CliTest, ShowPrintsTheWholeModelAndWritesNothing)
+{
+    Copy({"minimal.dsv", "minimal.dsv.meld"});
+    const auto before = Snapshot(folder.path());
+    const Outcome run = Run({"show", "minimal.dsv"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(Tokens(run.out), Tokens(Data("minimal.json")));
+    EXPECT_EQ(Snapshot(folder.path()), before);
+}
+
+TEST_F(CliTest, ShowWithoutDefinitionTakesTheFirstReadableListOfTheFolder)
+{
+    Copy({"malformed.dsv", "minimal.dsv", "minimal.dsv.meld"});
+    const Outcome run = Run({"show"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "") << "a malformed list is passed over silently";
+    EXPECT_EQ(Tokens(run.out), Tokens(Data("minimal.json")));
+}
+
+TEST_F(CliTest, ShowOfPartlyReadWorkingFilePrintsWhatWasReadAndKeepsNothing)
+{
+    Copy({"partial.dsv", "partial.dsv.meld"});
+    const auto before = Snapshot(folder.path());
+    const Outcome run = Run({"show", "partial.dsv"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Falsche Geschlechtsangabe\n");
+    const std::string tokens = Tokens(run.out);
+    EXPECT_NE(tokens.find("\"surname\":\"Kr\xC3\xBCger\""), std::string::npos);
+    EXPECT_NE(tokens.find("\"teams\":[\n]"), std::string::npos);
+    EXPECT_EQ(Snapshot(folder.path()), before);
+}
+
+TEST_F(CliTest, SaveCreatesTheMissingWorkingFileAndRewritesAnExistingOneAsItWas)
+{
+    Copy({"minimal.dsv"});
+    Outcome run = Run({"save", "minimal.dsv"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    const std::string meld = folder / "minimal.dsv.meld";
+    EXPECT_EQ(
+        ReadBytes(meld),
+        natarix::EntryListWriter(meld, *natarix::DefinitionReader::Parse(Data("minimal.dsv")), false).BuildText());
+
+    fs::copy_file(std::string(NATARIX_TEST_DATA) + "/minimal.dsv.meld", meld, fs::copy_options::overwrite_existing);
+    run = Run({"save", "minimal.dsv"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(ReadBytes(meld), Data("minimal.dsv.meld"));
+    EXPECT_EQ(Snapshot(folder.path()).size(), 2u);
+}
+
+TEST_F(CliTest, SaveKeepsThePartlyReadWorkingFileAndSaysWhere)
+{
+    // The message names the copy by its full path, which leaves the program in UTF-8 again.
+    const std::string sub = folder /
+                            "Wettkampf \xC3\x9C"
+                            "ber";
+    fs::create_directory(sub);
+    for (const char* name : {"partial.dsv", "partial.dsv.meld"})
+        fs::copy_file(std::string(NATARIX_TEST_DATA) + "/" + name, sub + "/" + name);
+    Outcome run = RunCli(sub, {"save", sub + "/partial.dsv"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    const auto lines = Lines(run.err);
+    ASSERT_EQ(lines.size(), 2u) << run.err;
+    EXPECT_EQ(lines[0], "Falsche Geschlechtsangabe");
+    EXPECT_NE(lines[1].find(sub + "/partial.dsv.meld.original"), std::string::npos) << lines[1];
+    EXPECT_EQ(ReadBytes(sub + "/partial.dsv.meld.original"), Data("partial.dsv.meld"));
+
+    run = RunCli(sub, {"show", "partial.dsv"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "") << "the rewritten working file reads completely";
+}
+
+TEST_F(CliTest, NothingLoadedGivesStatusOneAndWritesNothing)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char* data;
+        std::string err;  // empty: any one line
+    };
+    const Case cases[] = {
+        {{"show", "malformed.dsv"}, "malformed.dsv", "Falsches Format\n"},
+        {{"save", "malformed.dsv"}, "malformed.dsv", "Falsches Format\n"},
+        {{"save", "missing.dsv"},
+         nullptr,
+         "Die Wettkampfdefinitionsdatei konnte nicht ge\xC3\xB6"
+         "ffnet werden!\n"},
+        {{"show"}, nullptr, ""},
+        {{"save"}, "malformed.dsv", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.front() + (c.data ? std::string(" with ") + c.data : std::string(" in an empty folder")));
+        TempFolder scratch;
+        if (c.data)
+            fs::copy_file(std::string(NATARIX_TEST_DATA) + "/" + c.data, scratch / c.data);
+        const auto before = Snapshot(scratch.path());
+        const Outcome run = RunCli(scratch.path(), c.args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        if (c.err.empty())
+            EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+        else
+            EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(Snapshot(scratch.path()), before);
+    }
+}
+
+TEST_F(CliTest, UsageErrorsGiveStatusTwoAndDoNothing)
+{
+    Copy({"minimal.dsv"});
+    const auto before = Snapshot(folder.path());
+    const std::vector<std::string> cases[] = {
+        {},
+        {"frobnicate"},
+        {"--bogus"},
+        {"minimal.dsv", "save"},
+        {"show", "--bogus"},
+        {"--bogus", "save", "minimal.dsv"},
+        {"save", "minimal.dsv", "--bogus"},
+        {"save", "minimal.dsv", "--bogus=1"},
+        {"save", "minimal.dsv", "minimal.dsv"},
+    };
+    for (const auto& args : cases) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        const Outcome run = Run(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err, "");
+        EXPECT_EQ(Snapshot(folder.path()), before);
+    }
+}
+
+TEST_F(CliTest, HelpAnywhereExplainsAndDoesNothingElse)
+{
+    Copy({"minimal.dsv"});
+    const auto before = Snapshot(folder.path());
+    const std::vector<std::string> cases[] = {{"--help"}, {"--help", "save"}, {"save", "minimal.dsv", "--help"}};
+    for (const auto& args : cases) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        const Outcome run = Run(args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_NE(run.out.find("natarix-cli show"), std::string::npos);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(Snapshot(folder.path()), before);
+    }
+}
+
+TEST_F(CliTest, SaveThatCannotCreateTheTemporaryFileGivesStatusThree)
+{
+    Copy({"minimal.dsv", "minimal.dsv.meld"});
+    fs::create_directory(folder / "minimal.dsv.meld.natarix-tmp");
+    const Outcome run = Run({"save", "minimal.dsv"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Die Vereinsmeldeliste konnte nicht angelegt werden!\n");
+    EXPECT_EQ(ReadBytes(folder / "minimal.dsv.meld"), Data("minimal.dsv.meld"));
+}
+
+TEST_F(CliTest, ShowThatCannotPrintTheModelDoesNotReportSuccess)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "needs /dev/full";
+    Copy({"minimal.dsv", "minimal.dsv.meld"});
+    const Outcome run = RunCli(folder.path(), {"show", "minimal.dsv"}, "/dev/full");
+    EXPECT_EQ(run.status, 3) << "a script must not take a truncated model for the whole one";
+}
+
+TEST_F(CliTest, JsonStringsCarryEveryByteEscapedWhereJsonRequiresIt)
+{
+    // The title holds: Pokal "Nord\Süd" 0x81 0x80 TAB !
+    Copy({"escapes.dsv"});
+    const Outcome run = Run({"show", "escapes.dsv"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const std::string title = R"("title":"Pokal \"Nord\\Süd\" )" + std::string("\xC2\x81") + R"(€\t!")";
+    EXPECT_NE(Tokens(run.out).find(title), std::string::npos) << run.out;
+}
+
+}  // namespace
