@@ -1,5 +1,6 @@
 #include "CliApp.h"
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
@@ -8,6 +9,8 @@
 #include "app/cycle/WorkingFileCycle.h"
 #include "dsv/Cp1252.h"
 #include "dsv/Cp1252Literal.h"
+#include "pdf/PdfWriter.h"
+#include "export/ClubExport.h"
 
 namespace natarix {
 
@@ -25,6 +28,20 @@ Aufruf / usage:
   natarix-cli save [DEFINITION]   laden wie "show" und die Arbeitsdatei neu schreiben,
                                   wie es das Programmfenster beim Öffnen tut.
                                   Load as "show", then rewrite the working file.
+  natarix-cli pdf [DEFINITION] OUTPUT.pdf
+                                  laden wie "show" (ohne JSON) und Meldebogen,
+                                  Kampfrichteraufstellung und Meldeliste als PDF
+                                  nach OUTPUT.pdf schreiben.
+                                  Load as "show" (no JSON) and write the PDF forms.
+  natarix-cli export [DEFINITION] [--dir DIR] [--mail]
+                                  laden wie "show" (ohne JSON), die Vereinsmeldeliste
+                                  (.DSV) und die PDF-Formulare unter den abgeleiteten
+                                  Namen nach DIR schreiben (sonst in den aktuellen
+                                  Ordner) und die geschriebenen Pfade ausgeben;
+                                  mit --mail danach dem E-Mail-Programm übergeben.
+                                  Export the DSV entry list and the PDF into DIR
+                                  (default: the current folder) and print their
+                                  paths; with --mail hand both to the mail program.
   natarix-cli --help              diese Hilfe / this help
 
 Ohne DEFINITION wird im aktuellen Ordner die erste lesbare *.dsv-Datei genommen.
@@ -82,11 +99,41 @@ int Save(CommandContext& context)
     return context.cycle.SaveWorkingFile() ? kExitOk : kExitWriteFailed;
 }
 
+int Pdf(CommandContext& context)
+{
+    return WriteClubEntriesPdf(*context.cycle.competition(), context.arguments.front(), context.messages,
+                               context.cycle.fileOps())
+               ? kExitOk
+               : kExitWriteFailed;
+}
+
+int Export(CommandContext& context)
+{
+    const auto dirOption = context.options.find("--dir");
+    const std::string folder = dirOption == context.options.end() ? context.currentDirectory : dirOption->second;
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        context.messages.Show(Message::Warning(std::string("Der Ordner „"_w1252) + Utf8ToCp1252Lossy(folder) +
+                                               std::string("“ existiert nicht."_w1252)));
+        return kExitWriteFailed;
+    }
+    const bool sendByMail = context.options.count("--mail") != 0;
+    const ExportOutcome outcome =
+        ExportClubEntries(context.cycle.competition(), folder, sendByMail, context.messages);
+    if (outcome.dsvWritten)
+        context.out << outcome.dsvPath << '\n';
+    if (outcome.pdfWritten)
+        context.out << outcome.pdfPath << '\n';
+    return outcome.dsvWritten && outcome.pdfWritten ? kExitOk : kExitWriteFailed;
+}
+
 const std::map<std::string, CommandSpec>& Commands()
 {
     static const std::map<std::string, CommandSpec> commands = {
         {"show", {Show, 0, {}}},
         {"save", {Save, 0, {}}},
+        {"pdf", {Pdf, 1, {}}},
+        {"export", {Export, 0, {{"--dir", true}, {"--mail", false}}}},
     };
     return commands;
 }

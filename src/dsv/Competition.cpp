@@ -12,8 +12,9 @@ namespace {
 template <typename T>
 T* AddMember(std::vector<std::unique_ptr<T>>& set, std::unique_ptr<T> member)
 {
+    // Ownership passes in, so the object cannot be a member already.
     T* added = member.get();
-    if (added != nullptr && std::none_of(set.begin(), set.end(), [&](const auto& m) { return m.get() == added; }))
+    if (added != nullptr)
         set.push_back(std::move(member));
     return added;
 }

@@ -333,4 +333,81 @@ TEST_F(CliTest, JsonStringsCarryEveryByteEscapedWhereJsonRequiresIt)
     EXPECT_NE(Tokens(run.out).find(title), std::string::npos) << run.out;
 }
 
+constexpr const char* kExportDsv = "060312-Musterstadt-Me-SVGruen-WeissMusterstadt.DSV";
+constexpr const char* kExportPdf = "060312-Musterstadt-Meldungen-SVGruen-WeissMusterstadt.PDF";
+
+TEST_F(CliTest, ExportWritesBothFilesUnderTheirNamesAndPrintsTheirPaths)
+{
+    Copy({"minimal.dsv", "minimal.dsv.meld"});
+    TempFolder target;
+    const Outcome run = Run({"export", "--dir", target.path(), "minimal.dsv"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, (target / kExportDsv) + "\n" + (target / kExportPdf) + "\n");
+    EXPECT_EQ(ReadBytes(target / kExportDsv), Data("minimal-export.DSV"));
+    EXPECT_EQ(ReadBytes(target / kExportPdf).substr(0, 8), "%PDF-1.1");
+}
+
+TEST_F(CliTest, ExportIntoTheCurrentFolderByDefault)
+{
+    Copy({"minimal.dsv", "minimal.dsv.meld"});
+    const Outcome run = Run({"export"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(ReadBytes(folder / kExportDsv), Data("minimal-export.DSV"));
+    EXPECT_TRUE(fs::exists(folder / kExportPdf));
+}
+
+TEST_F(CliTest, ExportRefusalsAndFailuresGiveStatusThree)
+{
+    Copy({"minimal.dsv"});
+    // No working file: the club has no name yet.
+    Outcome run = Run({"export", "minimal.dsv"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf \"Vereinsdaten ...\".\n");
+    EXPECT_FALSE(fs::exists(folder / "minimal.dsv.meld")) << "export writes no working file";
+
+    Copy({"minimal.dsv.meld"});
+    run = Run({"export", "--dir=" + (folder / "missing")});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, "");
+
+    // A folder where the DSV file should go: only the PDF is written and printed.
+    fs::create_directory(folder / kExportDsv);
+    run = Run({"export"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, (folder / kExportPdf) + "\n");
+    EXPECT_EQ(run.err, "Die Vereinsmeldeliste konnte nicht angelegt werden!\n");
+}
+
+TEST_F(CliTest, ExportWithMailHandsBothFilesToTheMailProgram)
+{
+    Copy({"minimal.dsv", "minimal.dsv.meld"});
+    TempFolder bin;
+    const std::string recorded = bin / "args";
+    std::ofstream(bin / "xdg-email") << "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" << recorded << "'\nexit "
+                                     << "${FAKE_STATUS:-0}\n";
+    fs::permissions(bin / "xdg-email", fs::perms::owner_all);
+    const std::string oldPath = getenv("PATH");
+    setenv("PATH", (bin.path() + ":" + oldPath).c_str(), 1);
+
+    Outcome run = Run({"export", "--mail"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadBytes(recorded), "--utf8\n--subject\nMeldungen für Frühjahrsschwimmen von SV Grün-Weiß Musterstadt\n"
+                                   "--attach\n" + (folder / kExportDsv) + "\n--attach\n" + (folder / kExportPdf) +
+                                   "\n")
+        << "the entry address has no e-mail, so no recipient is passed";
+
+    // No mail program available: the files are named, nothing pretends success.
+    setenv("FAKE_STATUS", "3", 1);
+    run = Run({"export", "--mail"});
+    unsetenv("FAKE_STATUS");
+    setenv("PATH", oldPath.c_str(), 1);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.err.find("kein E-Mail-Programm"), std::string::npos);
+    EXPECT_NE(run.err.find(folder / kExportPdf), std::string::npos);
+}
+
 }  // namespace

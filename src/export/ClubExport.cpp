@@ -1,0 +1,78 @@
+#include "ClubExport.h"
+
+#include "ExportNames.h"
+#include "dsv/Cp1252.h"
+#include "dsv/Cp1252Literal.h"
+#include "dsv/EntryListWriter.h"
+#include "pdf/PdfWriter.h"
+
+namespace natarix {
+
+namespace {
+
+std::string PathForMessage(const std::string& path)
+{
+#ifdef _WIN32
+    return path;
+#else
+    return Utf8ToCp1252Lossy(path);
+#endif
+}
+
+// A mail program that cannot be reached must not look like success.
+void ReportNoMailProgram(const ExportOutcome& outcome, MessageSink& messages)
+{
+    std::string text(
+        "Es wurde kein E-Mail-Programm gefunden, die Meldungen wurden nicht versandt. Geschrieben wurden:"_w1252);
+    if (outcome.dsvWritten)
+        text += "\n" + PathForMessage(outcome.dsvPath);
+    if (outcome.pdfWritten)
+        text += "\n" + PathForMessage(outcome.pdfPath);
+    messages.Show(Message::Warning(std::move(text)));
+}
+
+}  // namespace
+
+ExportOutcome ExportClubEntries(const Competition* competition, const std::string& startDirectory, bool sendByMail,
+                                MessageSink& messages, Mailer& mailer, FileOps& ops)
+{
+    ExportOutcome outcome;
+    if (competition == nullptr)
+        return outcome;
+    const Club& club = competition->club;
+    if (club.clubName.empty()) {
+        outcome.status = ExportOutcome::Status::NoClubName;
+        messages.Show(Message::Captioned(
+            std::string(R"(Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf "Vereinsdaten ...".)"_w1252),
+            std::string("Meldender Verein wurde nicht angegeben"_w1252)));
+        return outcome;
+    }
+    outcome.status = ExportOutcome::Status::Done;
+    const ExportFileNames names = MakeExportFileNames(*competition);
+
+    outcome.dsvPath = JoinPath(startDirectory, FileNameToNative(names.dsvName));
+    outcome.dsvWritten = EntryListWriter(outcome.dsvPath, *competition, true).Write(messages, ops);
+
+    outcome.pdfPath = JoinPath(startDirectory, FileNameToNative(names.pdfName));
+    outcome.pdfWritten = WriteClubEntriesPdf(*competition, outcome.pdfPath, messages, ops);
+
+    if (sendByMail) {
+        const MailMessage mail{
+            std::string("Meldungen für "_w1252) + competition->title + " von " + club.clubName,
+            std::string(),
+            outcome.dsvPath,
+            names.dsvName,
+            outcome.pdfPath,
+            names.pdfName,
+            competition->entryAddress.email(),
+            competition->entryAddress.name(),
+        };
+        outcome.mailed = true;
+        outcome.mailResult = mailer.SendEntriesMail(mail);
+        if (outcome.mailResult == Mailer::kNoMailProgram)
+            ReportNoMailProgram(outcome, messages);
+    }
+    return outcome;
+}
+
+}  // namespace natarix

@@ -1,0 +1,187 @@
+// The entry sheet "Meldeliste" (DSV-Form 102): 20 entry rows per sheet, every
+// swimmer and then every relay team under its running number with all its
+// entries, one row each.
+
+#include <algorithm>
+#include <iterator>
+#include <limits>
+
+#include "PdfContent.h"
+#include "PdfWriter.h"
+#include "dsv/Cp1252Literal.h"
+
+namespace natarix {
+
+namespace {
+
+// Row boundaries and baselines fall on multiples of this, truncated.
+constexpr double kRowHeight = 22.3333;
+
+void AddSheetFrame(std::string& content, std::int64_t sheetNumber, std::int64_t sheetCount, const Competition& model)
+{
+    const auto bold = [&content](int y, int x, int size, std::string_view text) {
+        AddText(content, text, kBoldFont, size, x, y);
+    };
+    const auto regular = [&content](int y, int x, int size, std::string_view text) {
+        AddText(content, text, kRegularFont, size, x, y);
+    };
+    bold(781, 169, 16, "Deutscher Schwimm-Verband e.V.");
+    bold(748, 251, 20, "Meldeliste");
+    bold(730, 262, 12, "Schwimmen");
+    bold(718, 380, 11, "(Anlage zum Meldebogen)");
+    regular(700, 71, 10, "Zur Veranstaltung: " + model.title);
+    regular(679, 71, 10, "werden vom Verein: " + model.club.clubName);
+    regular(658, 71, 10, "Vereins-ID-Nr.: " + model.club.clubId);
+    regular(658, 313, 10, "LSV-Kennziffer: " + model.club.lsv);
+    regular(637, 71, 10, "die folgenden Meldungen abgegeben:");
+    bold(627, 73, 8, "[Jeden Schwimmer/jede Mannschaft unter einer lfd. Nr. mit allen Wettkämpfen aufführen!]"_w1252);
+    bold(608, 79, 9, "Lfd.");
+    bold(597, 80, 9, "Nr.");
+    bold(601, 122, 9, "Name, Vorname / Mannschaft");
+    bold(601, 281, 9, "Schwimmer-ID-Nr.");
+    bold(608, 372, 9, "M");
+    bold(597, 372, 9, "F");
+    bold(601, 392, 9, "Jg");
+    bold(601, 417, 9, "AK");
+    bold(608, 438, 9, "Wettk.");
+    bold(597, 446, 9, "Nr.");
+    bold(608, 471, 9, "* Strecke +");
+    bold(597, 471, 9, "Schwimmart");
+    bold(601, 530, 9, "Meldezeit");
+    regular(129, 70, 8, "* Abkürzung z.B.: 100 B = 100m Brustschwimmen - 4x100 F = 4x100m Freistilstaffel"_w1252);
+    regular(129, 482, 10, "Blatt " + Decimal(sheetNumber) + " von " + Decimal(sheetCount));
+    regular(
+        109, 70, 10,
+        "Die Meldeliste ist Bestandteil/Anlage des Meldebogens zur o.g. Veranstaltung. Für alle gemeldeten Schwimmer"_w1252);
+    regular(
+        98, 70, 10,
+        "sowie für alle bei der Veranstaltung zum Einsatz kommenden Staffel- bzw. Mannschaftsteilnehmer gilt die"_w1252);
+    regular(87, 70, 10, "abgegebene Erklärung gemäß WB-AT § 7."_w1252);
+    regular(68, 70, 8, "DSV-Form 102 (2006-01)");
+}
+
+void DrawSheetGrid(std::string& content)
+{
+    for (int i = 0; i <= ROWS_PER_SHEET; ++i) {
+        const auto y = static_cast<int>(617 - i * kRowHeight);
+        MoveTo(content, 70, y);
+        LineTo(content, 575, y);
+    }
+    MoveTo(content, 70, 148);
+    LineTo(content, 575, 148);
+    for (const int x : {70, 100, 270, 370, 382, 411, 432, 469, 526, 575}) {
+        MoveTo(content, x, 617);
+        LineTo(content, x, 148);
+    }
+    StrokePath(content);
+}
+
+}  // namespace
+
+std::size_t PdfWriter::ParticipantCount() const
+{
+    return model_.swimmers().size() + model_.teams().size();
+}
+
+const Participant& PdfWriter::ParticipantAt(std::size_t index) const
+{
+    const std::size_t swimmers = model_.swimmers().size();
+    return index < swimmers ? static_cast<const Participant&>(*model_.swimmers()[index])
+                            : *model_.teams()[index - swimmers];
+}
+
+void PdfWriter::ResetCursor()
+{
+    cursor_ = RowCursor{};
+    if (ParticipantCount() > 0)
+        cursor_.entry = ParticipantAt(0).entries.begin();
+}
+
+void PdfWriter::NextParticipant()
+{
+    ++cursor_.participant;
+    cursor_.entryIndex = 0;
+    if (cursor_.participant < ParticipantCount())
+        cursor_.entry = ParticipantAt(cursor_.participant).entries.begin();
+}
+
+void PdfWriter::SeekRow(std::int64_t row)
+{
+    if (row < cursor_.row)
+        ResetCursor();
+    // Whole participants are passed by their entry count, so that a seek costs
+    // one step per participant, not one per row.
+    while (cursor_.row < row && cursor_.participant < ParticipantCount()) {
+        const Participant& participant = ParticipantAt(cursor_.participant);
+        const auto left = static_cast<std::int64_t>(participant.entries.size() - cursor_.entryIndex);
+        if (left > row - cursor_.row) {
+            const std::int64_t step = row - cursor_.row;
+            cursor_.entry = std::next(cursor_.entry, static_cast<std::ptrdiff_t>(step));
+            cursor_.entryIndex += static_cast<std::size_t>(step);
+            cursor_.row = row;
+            return;
+        }
+        cursor_.row += left;
+        NextParticipant();
+    }
+}
+
+void PdfWriter::WriteEntrySheetPage(std::int64_t sheetNumber, std::int64_t sheetCount, std::int64_t objectNumber)
+{
+    std::string content;
+    AddSheetFrame(content, sheetNumber, sheetCount, model_);
+    DrawSheetGrid(content);
+
+    // Sheet p holds the rows (p - 1) * 20 to p * 20 - 1 of the whole walk.
+    const std::int64_t earlierSheets =
+        std::clamp<std::int64_t>(sheetNumber - 1, 0, std::numeric_limits<std::int64_t>::max() / ROWS_PER_SHEET);
+    SeekRow(earlierSheets * ROWS_PER_SHEET);
+    const std::size_t swimmers = model_.swimmers().size();
+    const std::size_t participants = ParticipantCount();
+    for (int rowOnSheet = 1; rowOnSheet <= ROWS_PER_SHEET; ++rowOnSheet) {
+        while (cursor_.participant < participants && cursor_.entry == ParticipantAt(cursor_.participant).entries.end())
+            NextParticipant();
+        if (cursor_.participant >= participants)
+            break;
+
+        const Participant& participant = ParticipantAt(cursor_.participant);
+        const bool isTeam = cursor_.participant >= swimmers;
+        const auto y = static_cast<int>(603 - rowOnSheet * kRowHeight);
+        const auto place = [&content, y](int x, std::string_view text) {
+            AddText(content, text, kRegularFont, 10, x, y);
+        };
+        // Every participant counts, also one without entries, so the numbers
+        // shown can have gaps. A participant continued from the previous sheet
+        // is named again on the first row.
+        if (cursor_.entryIndex == 0 || rowOnSheet == 1) {
+            place(73, Decimal(static_cast<std::int64_t>(cursor_.participant) + 1));
+            if (isTeam) {
+                place(103, static_cast<const Team&>(participant).teamNumber + ". Mannschaft");
+            } else {
+                place(103, participant.surname + ", " + participant.firstName);
+                place(275, participant.registrationNumber);
+                place(372, participant.sex == "m" ? "M" : "W");
+                place(385, Decimal(participant.yearOfBirth));
+            }
+        }
+
+        const auto& [eventNumber, entryTime] = *cursor_.entry;
+        place(435, eventNumber);
+        std::string distance;
+        if (const auto event = model_.events().find(eventNumber); event != model_.events().end()) {
+            const Event& found = event->second;
+            distance = (isTeam ? found.swimmerCount + "x" : std::string()) + found.distance + "m " + found.technique;
+        } else {
+            missingEventNumbers_.insert(eventNumber);
+        }
+        place(472, distance);
+        place(529, entryTime);
+
+        ++cursor_.entry;
+        ++cursor_.entryIndex;
+        ++cursor_.row;
+    }
+    AppendStreamObject(objectNumber, content);
+}
+
+}  // namespace natarix

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "dsv/Cp1252Literal.h"
+#include "dsv/EntryListWriter.h"
+#include "export/ClubExport.h"
+
+using namespace natarix;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Records each hand-over and what stood in the folder at that moment.
+class RecordingMailer : public Mailer {
+public:
+    explicit RecordingMailer(std::int32_t result) : result_(result) {}
+
+    std::int32_t SendEntriesMail(const MailMessage& message) override
+    {
+        messages.push_back(message);
+        bothFilesExisted = fs::is_regular_file(message.dsvPath) && fs::is_regular_file(message.pdfPath);
+        return result_;
+    }
+
+    std::vector<MailMessage> messages;
+    bool bothFilesExisted = false;
+
+private:
+    std::int32_t result_;
+};
+
+class ClubExportTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("natarix-export-" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        competition_.title = "Frühjahrsschwimmen"_w1252;
+        competition_.place = "Bad Musterau";
+        competition_.venue[Address::Town] = "Bad Musterau";
+        competition_.entryAddress[Address::Name] = "Meldestelle";
+        competition_.entryAddress[Address::Email] = "meldung@example.org";
+        competition_.AddSection({"1", "12.03.2006", "09:00", ""});
+        Event event;
+        event.number = "1";
+        event.sectionNumber = "1";
+        event.swimmerCount = "1";
+        event.distance = "100";
+        event.technique = "F";
+        event.sex = "W";
+        competition_.AddEvent(event);
+        competition_.club.clubName = "SV Möwe 05"_w1252;
+        auto swimmer = std::make_unique<Swimmer>();
+        swimmer->surname = "Muster";
+        swimmer->firstName = "Anna";
+        swimmer->sex = "w";
+        swimmer->SetEntry("1", "01:12,50");
+        competition_.AddSwimmer(std::move(swimmer));
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::vector<std::string> FolderListing() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    static std::string Content(const fs::path& path)
+    {
+        std::ifstream file(path, std::ios::binary);
+        std::stringstream content;
+        content << file.rdbuf();
+        return content.str();
+    }
+
+    fs::path folder_;
+    Competition competition_;
+    RecordingMessageSink messages_;
+};
+
+TEST_F(ClubExportTest, WritesBothFilesUnderTheirNamesWithoutMail)
+{
+    RecordingMailer mailer(0);
+    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), false, messages_, mailer);
+    EXPECT_EQ(outcome.status, ExportOutcome::Status::Done);
+    EXPECT_TRUE(messages_.messages.empty());
+    EXPECT_TRUE(mailer.messages.empty());
+    EXPECT_EQ(FolderListing(), (std::vector<std::string>{"060312-BadMusterau-Me-SVMoewe05.DSV",
+                                                         "060312-BadMusterau-Meldungen-SVMoewe05.PDF"}));
+    EXPECT_EQ(Content(outcome.dsvPath), EntryListWriter("", competition_, true).BuildText());
+    EXPECT_EQ(Content(outcome.pdfPath).substr(0, 8), "%PDF-1.1");
+}
+
+TEST_F(ClubExportTest, MailComesAfterBothFilesWithTheEightTexts)
+{
+    RecordingMailer mailer(0);
+    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), true, messages_, mailer);
+    ASSERT_EQ(mailer.messages.size(), 1u);
+    EXPECT_TRUE(mailer.bothFilesExisted);
+    const MailMessage& mail = mailer.messages.front();
+    EXPECT_EQ(mail.subject, "Meldungen für Frühjahrsschwimmen von SV Möwe 05"_w1252);
+    EXPECT_EQ(mail.noteText, "");
+    EXPECT_EQ(mail.dsvPath, outcome.dsvPath);
+    EXPECT_EQ(mail.dsvName, "060312-BadMusterau-Me-SVMoewe05.DSV");
+    EXPECT_EQ(mail.pdfPath, outcome.pdfPath);
+    EXPECT_EQ(mail.pdfName, "060312-BadMusterau-Meldungen-SVMoewe05.PDF");
+    EXPECT_EQ(mail.recipientAddress, "meldung@example.org");
+    EXPECT_EQ(mail.recipientName, "Meldestelle");
+    // A cancel in the mail program stays silent.
+    EXPECT_TRUE(messages_.messages.empty());
+}
+
+TEST_F(ClubExportTest, UnreachableMailProgramIsReportedWithTheFiles)
+{
+    RecordingMailer mailer(Mailer::kNoMailProgram);
+    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), true, messages_, mailer);
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    const Message& message = messages_.messages.front();
+    EXPECT_EQ(message.kind, MessageKind::Warning);
+    EXPECT_NE(message.text.find("kein E-Mail-Programm"), std::string::npos);
+    EXPECT_NE(message.text.find(outcome.dsvPath), std::string::npos);
+    EXPECT_NE(message.text.find(outcome.pdfPath), std::string::npos);
+}
+
+TEST_F(ClubExportTest, EmptyClubNameIsRefusedAndNothingIsWritten)
+{
+    competition_.club.clubName.clear();
+    RecordingMailer mailer(0);
+    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), true, messages_, mailer);
+    EXPECT_EQ(outcome.status, ExportOutcome::Status::NoClubName);
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_EQ(messages_.messages.front(),
+              Message::Captioned(std::string(R"(Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf "Vereinsdaten ...".)"_w1252),
+                                 std::string("Meldender Verein wurde nicht angegeben")));
+    EXPECT_TRUE(FolderListing().empty());
+    EXPECT_TRUE(mailer.messages.empty());
+}
+
+TEST_F(ClubExportTest, NoCompetitionDoesNothing)
+{
+    RecordingMailer mailer(0);
+    EXPECT_EQ(ExportClubEntries(nullptr, folder_.string(), true, messages_, mailer).status,
+              ExportOutcome::Status::NoCompetition);
+    EXPECT_TRUE(messages_.messages.empty());
+    EXPECT_TRUE(mailer.messages.empty());
+}
+
+TEST_F(ClubExportTest, AFileThatCannotBeWrittenDoesNotStopTheOther)
+{
+    // A folder where the DSV file should go.
+    fs::create_directory(folder_ / "060312-BadMusterau-Me-SVMoewe05.DSV");
+    RecordingMailer mailer(0);
+    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), true, messages_, mailer);
+    EXPECT_FALSE(outcome.dsvWritten);
+    EXPECT_TRUE(outcome.pdfWritten);
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_EQ(messages_.messages.front().text, "Die Vereinsmeldeliste konnte nicht angelegt werden!");
+    EXPECT_EQ(mailer.messages.size(), 1u);
+}
+
+TEST_F(ClubExportTest, ExportingTwiceReplacesBothFiles)
+{
+    RecordingMailer mailer(0);
+    ExportClubEntries(&competition_, folder_.string(), false, messages_, mailer);
+    competition_.swimmers().front()->SetEntry("1", "01:00,00");
+    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), false, messages_, mailer);
+    EXPECT_EQ(FolderListing().size(), 2u);
+    EXPECT_NE(Content(outcome.dsvPath).find("1;01:00,00;"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "dsv/Cp1252Literal.h"
+#include "export/ExportNames.h"
+
+using namespace natarix;
+
+namespace {
+
+struct NamePartCase {
+    std::string_view text;
+    std::string_view expected;
+};
+
+void PrintTo(const NamePartCase& c, std::ostream* out)
+{
+    *out << '"' << c.text << '"';
+}
+
+class ToFileNamePartTest : public testing::TestWithParam<NamePartCase> {};
+
+TEST_P(ToFileNamePartTest, SpellsOutUmlautsAndDropsSpaces)
+{
+    EXPECT_EQ(ToFileNamePart(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ToFileNamePartTest,
+    testing::Values(NamePartCase{"Bad Musterau", "BadMusterau"}, NamePartCase{"SV Möwe 05"_w1252, "SVMoewe05"},
+                    NamePartCase{"Straße"_w1252, "Strasse"}, NamePartCase{"Über Lingen"_w1252, "UeberLingen"},
+                    NamePartCase{"ÄÖÜäöü"_w1252, "AeOeUeaeoeue"},
+                    // Letters outside the table pass unchanged.
+                    NamePartCase{"Café Ørsted"_w1252, "CaféØrsted"_w1252},
+                    NamePartCase{"a\tb.c-d:e", "a\tb.c-d:e"}, NamePartCase{"   ", ""},
+                    // No name may lead into another folder.
+                    NamePartCase{"../SV/Nord\\Süd"_w1252, ".._SV_Nord_Sued"}));
+
+Competition CompetitionWith(std::vector<std::string> dates, std::string_view town, std::string_view club)
+{
+    Competition competition;
+    int number = 1;
+    for (auto& date : dates)
+        competition.AddSection({std::to_string(number++), date, "09:00", ""});
+    competition.venue[Address::Town] = town;
+    competition.club.clubName = club;
+    return competition;
+}
+
+TEST(ExportFileNames, TakeTheLastSectionDateTheTownAndTheClub)
+{
+    const auto names =
+        MakeExportFileNames(CompetitionWith({"12.03.2006", "11.03.2006"}, "Bad Musterau", "SV Möwe 05"_w1252));
+    EXPECT_EQ(names.dsvName, "060312-BadMusterau-Me-SVMoewe05.DSV");
+    EXPECT_EQ(names.pdfName, "060312-BadMusterau-Meldungen-SVMoewe05.PDF");
+}
+
+TEST(ExportFileNames, EdgeCases)
+{
+    EXPECT_EQ(MakeExportFileNames(CompetitionWith({}, "Bad Musterau", "SV")).dsvName, "000101-BadMusterau-Me-SV.DSV");
+    EXPECT_EQ(MakeExportFileNames(CompetitionWith({"12.03.2006"}, "", "SV Möwe 05"_w1252)).dsvName,
+              "060312--Me-SVMoewe05.DSV");
+    EXPECT_EQ(MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Bad Musterau", "   ")).dsvName,
+              "060312-BadMusterau-Me-.DSV");
+    // A date of another length gives no date part.
+    EXPECT_EQ(MakeExportFileNames(CompetitionWith({"1.3.2006"}, "X", "Y")).pdfName, "-X-Meldungen-Y.PDF");
+}
+
+TEST(ExportFileNames, BecomeUtf8OnThisFileSystem)
+{
+    const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Orléans"_w1252, "Café"_w1252));
+    EXPECT_EQ(FileNameToNative(names.dsvName), "060312-Orl\xC3\xA9" "ans-Me-Caf\xC3\xA9.DSV");
+    EXPECT_EQ(JoinPath("/tmp/x", "a.DSV"), "/tmp/x/a.DSV");
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "PdfTestSupport.h"
+#include "cli/CliApp.h"
+
+namespace natarix {
+namespace {
+
+class PdfCommand : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"minimal.dsv", "minimal.dsv.meld"})
+            std::filesystem::copy_file(std::filesystem::path(NATARIX_TEST_DATA_DIR) / name, dir.path() / name);
+    }
+
+    int Run(std::vector<std::string> args)
+    {
+        out.str({});
+        err.str({});
+        return RunCli(args, out, err, dir.path().string());
+    }
+
+    pdftest::TempDir dir;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(PdfCommand, WritesTheDocumentAndNothingElse)
+{
+    const std::string meld = dir.File("minimal.dsv.meld");
+    const auto before = std::filesystem::last_write_time(meld);
+    ASSERT_EQ(Run({"pdf", dir.File("minimal.dsv"), dir.File("out.pdf")}), kExitOk) << err.str();
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "");
+    std::ifstream file(dir.File("out.pdf"), std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    const auto pdf = pdftest::CheckPdf(bytes.str());
+    // Entry form, officials list, one sheet for the swimmer's and the team's entry.
+    EXPECT_EQ(pdf.pageContents.size(), 3u);
+    EXPECT_NE(pdf.pageContents[2].find("(Kr\xfcger, Lukas) Tj"), std::string::npos);
+    EXPECT_EQ(std::filesystem::last_write_time(meld), before);
+}
+
+TEST_F(PdfCommand, DefinitionFromTheCurrentFolder)
+{
+    EXPECT_EQ(Run({"pdf", dir.File("out.pdf")}), kExitOk) << err.str();
+    EXPECT_TRUE(std::filesystem::exists(dir.File("out.pdf")));
+}
+
+TEST_F(PdfCommand, ReportsAFileThatCannotBeWritten)
+{
+    EXPECT_EQ(Run({"pdf", dir.File("minimal.dsv"), dir.File("missing/out.pdf")}), kExitWriteFailed);
+    EXPECT_EQ(err.str(), "Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!\n");
+}
+
+TEST_F(PdfCommand, NeedsTheOutputName)
+{
+    EXPECT_EQ(Run({"pdf"}), kExitUsage);
+    EXPECT_NE(err.str().find("Dateiname fehlt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace natarix

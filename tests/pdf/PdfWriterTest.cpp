@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <numeric>
+#include <sstream>
+
+#include "PdfTestSupport.h"
+#include "dsv/FileIo.h"
+#include "pdf/PdfContent.h"
+#include "pdf/PdfWriter.h"
+
+namespace natarix {
+namespace {
+
+using pdftest::AddOfficials;
+using pdftest::AddSwimmer;
+using pdftest::AddTeam;
+using pdftest::CheckPdf;
+using pdftest::MakeCompetition;
+using pdftest::W;
+
+std::string Build(const Competition& model)
+{
+    RecordingMessageSink messages;
+    std::string bytes = BuildClubEntriesPdf(model, messages);
+    EXPECT_TRUE(messages.messages.empty());
+    return bytes;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+TEST(PdfContent, PrimitivesWriteTheirOperatorLines)
+{
+    struct Case {
+        std::string text;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"Meldebogen", "(Meldebogen) Tj"},
+        {"a(b)c\\d", "(a\\(b\\)c\\\\d) Tj"},
+        {"((", "(\\(\\() Tj"},
+        {W("Grün €§ß"), "(Gr\xfcn \x80\xa7\xdf) Tj"},
+        {"", "() Tj"},
+    };
+    for (const Case& c : cases) {
+        std::string content = "x";
+        AddText(content, c.text, "F1", 20, 241, 748);
+        EXPECT_EQ(content, "xBT\r\n/F1 20 Tf\r\n241 748 Td\r\n" + c.shown + "\r\nET\r\n") << c.shown;
+    }
+    std::string path;
+    MoveTo(path, 70, 516);
+    LineTo(path, 529, -3);
+    StrokePath(path);
+    EXPECT_EQ(path, "70 516 m\r\n529 -3 l\r\ns\r\n");
+}
+
+TEST(PdfWriter, SinglePageDocumentHasTheFixedLayout)
+{
+    const auto model = MakeCompetition();
+    const std::string bytes = Build(*model);
+    const std::string head =
+        "%PDF-1.1\r\n"
+        "1 0 obj\r\n<< /Type /Catalog\r\n/Outlines 2 0 R\r\n/Pages 3 0 R\r\n>>\r\nendobj\r\n"
+        "2 0 obj\r\n<< /Type /Outlines\r\n/Count 0\r\n>>\r\nendobj\r\n"
+        "3 0 obj\r\n<< /Type /Pages\r\n/Kids [4 0 R]\r\n/Count 1\r\n>>\r\nendobj\r\n"
+        "4 0 obj\r\n<< /Type /Page\r\n/Parent 3 0 R\r\n/MediaBox [0 0 595 842]\r\n/Contents 5 0 R\r\n"
+        "/Resources << /ProcSet [/PDF]\r\n/Font << /F1 6 0 R\r\n/F2 7 0 R >>\r\n>>\r\n>>\r\nendobj\r\n"
+        "5 0 obj\r\n<< /Length ";
+    EXPECT_EQ(bytes.substr(0, head.size()), head);
+    EXPECT_EQ(bytes.find("1 0 obj"), 10u);
+    EXPECT_EQ(bytes.find("2 0 obj"), 81u);
+    EXPECT_EQ(bytes.find("3 0 obj"), 132u);
+    EXPECT_EQ(bytes.find("4 0 obj") - 132, 63u);
+
+    const auto pdf = CheckPdf(bytes);
+    EXPECT_EQ(pdf.offsets.size(), 7u);
+    EXPECT_NE(bytes.find("\r\nxref\r\n0 8\r\n0000000000 65535 f\r\n0000000010 00000 n\r\n0000000081 00000 n\r\n"
+                         "0000000132 00000 n\r\n"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("\r\ntrailer\r\n<< /Size 8\r\n/Root 1 0 R\r\n>>\r\nstartxref\r\n" +
+                         std::to_string(bytes.find("xref\r\n")) + "\r\n%%EOF"),
+              std::string::npos);
+}
+
+// Page order: entry form, officials pages, entry sheets.
+struct NumberingCase {
+    const char* name;
+    int individualEntries;
+    int relayEntries;
+    int officials;
+    std::int64_t sheets;
+    std::int64_t officialsPages;
+};
+
+void PrintTo(const NumberingCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ObjectNumbering : public testing::TestWithParam<NumberingCase> {};
+
+TEST_P(ObjectNumbering, FollowsThePageCounts)
+{
+    const NumberingCase& c = GetParam();
+    const auto model = MakeCompetition();
+    for (int left = c.individualEntries, i = 0; left > 0; left -= 20, ++i)
+        AddSwimmer(*model, "S" + std::to_string(i), std::min(left, 20));
+    for (int left = c.relayEntries, i = 1; left > 0; left -= 10, ++i)
+        AddTeam(*model, std::to_string(i), std::min(left, 10));
+    AddOfficials(*model, c.officials);
+
+    const auto pdf = CheckPdf(Build(*model));
+    const std::int64_t m = c.sheets + c.officialsPages;
+    ASSERT_EQ(static_cast<std::int64_t>(pdf.pageObjects.size()), m + 1);
+    EXPECT_EQ(static_cast<std::int64_t>(pdf.offsets.size()), 2 * m + 7);
+    for (std::int64_t j = 0; j <= m; ++j) {
+        EXPECT_EQ(pdf.pageObjects[static_cast<std::size_t>(j)], 4 + j);
+        EXPECT_EQ(pdf.contentObjects[static_cast<std::size_t>(j)], m + 5 + j);
+    }
+    EXPECT_NE(pdf.pageContents[0].find("(Meldebogen) Tj"), std::string::npos);
+    for (std::int64_t k = 1; k <= c.officialsPages; ++k)
+        EXPECT_NE(pdf.pageContents[static_cast<std::size_t>(k)].find("(Kampfrichteraufstellung) Tj"),
+                  std::string::npos);
+    for (std::int64_t s = 1; s <= c.sheets; ++s)
+        EXPECT_NE(pdf.pageContents[static_cast<std::size_t>(c.officialsPages + s)].find(
+                      "(Blatt " + std::to_string(s) + " von " + std::to_string(c.sheets) + ") Tj"),
+                  std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(PdfWriter, ObjectNumbering,
+                         testing::Values(NumberingCase{"NothingButTheForm", 0, 0, 0, 0, 0},
+                                         NumberingCase{"TwentyEntriesOneSheet", 20, 0, 0, 1, 0},
+                                         NumberingCase{"TwentyOneEntriesAndAnOfficial", 15, 6, 1, 2, 1},
+                                         NumberingCase{"RelayEntriesOnly", 0, 1, 0, 1, 0},
+                                         NumberingCase{"ThirtySevenOfficialsOnOnePage", 0, 0, 37, 0, 1},
+                                         NumberingCase{"ThirtyEightOfficialsOnTwoPages", 0, 0, 38, 0, 2},
+                                         NumberingCase{"MoreSheetsThanTheOldLimit", 921, 0, 0, 47, 0},
+                                         NumberingCase{"ManySheetsAndOfficials", 1000, 40, 75, 52, 3}),
+                         [](const testing::TestParamInfo<NumberingCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(PdfWriter, PlacesEscapedAndWindows1252TextsUnchanged)
+{
+    const auto model = MakeCompetition();
+    model->club.clubName = W("SV (Nord) \\ Bär €");
+    model->title = "a)b";
+    AddSwimmer(*model, W("Müller (jun.)"), 1);
+    const auto pdf = CheckPdf(Build(*model));
+    ASSERT_EQ(pdf.pageContents.size(), 2u);
+    EXPECT_NE(pdf.pageContents[0].find("(Meldender Verein: SV \\(Nord\\) \\\\ B\xe4r \x80) Tj"), std::string::npos);
+    EXPECT_NE(pdf.pageContents[0].find("(Wettkampfveranstaltung: a\\)b) Tj"), std::string::npos);
+    EXPECT_NE(pdf.pageContents[0].find("(\x80) Tj"), std::string::npos);
+    EXPECT_NE(pdf.pageContents[1].find("(werden vom Verein: SV \\(Nord\\) \\\\ B\xe4r \x80) Tj"), std::string::npos);
+    EXPECT_NE(pdf.pageContents[1].find("(M\xfcller \\(jun.\\), Anna) Tj"), std::string::npos);
+}
+
+TEST(PdfWriter, BuildingAgainStartsFromScratch)
+{
+    const auto model = MakeCompetition();
+    AddSwimmer(*model, "A", 25);
+    AddOfficials(*model, 2);
+    PdfWriter writer("unused.pdf", *model);
+    RecordingMessageSink messages;
+    const std::string first = writer.BuildDocument(messages);
+    EXPECT_EQ(writer.BuildDocument(messages), first);
+    EXPECT_EQ(writer.objectOffsets().size(), 2u * 3 + 7);
+    CheckPdf(first);
+}
+
+// Fails the chosen step of saving, passes everything else to the system.
+enum class Failing { Nothing, Creating, Writing, Replacing };
+
+class FailingFileOps : public FileOps {
+public:
+    explicit FailingFileOps(Failing step) : step_(step) {}
+    Handle Create(const std::string& path) override
+    {
+        return step_ == Failing::Creating ? kInvalid : SystemFileOps().Create(path);
+    }
+    bool Write(Handle handle, std::string_view bytes) override
+    {
+        return step_ != Failing::Writing && SystemFileOps().Write(handle, bytes);
+    }
+    bool Flush(Handle handle) override { return SystemFileOps().Flush(handle); }
+    bool Close(Handle handle) override { return SystemFileOps().Close(handle); }
+    bool Replace(const std::string& from, const std::string& to) override
+    {
+        return step_ != Failing::Replacing && SystemFileOps().Replace(from, to);
+    }
+    void Remove(const std::string& path) override { SystemFileOps().Remove(path); }
+
+private:
+    Failing step_;
+};
+
+TEST(PdfWriter, WritesTheFileOrReportsWhyNot)
+{
+    struct Case {
+        Failing failing;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Failing::Nothing, nullptr},
+        {Failing::Creating, "Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!"},
+        {Failing::Writing, "Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!"},
+        {Failing::Replacing, "Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!"},
+    };
+    const auto model = MakeCompetition();
+    AddSwimmer(*model, "A", 3);
+    RecordingMessageSink ignored;
+    const std::string expected = BuildClubEntriesPdf(*model, ignored);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.failing));
+        pdftest::TempDir dir;
+        const std::string path = dir.File("Meldung.pdf");
+        std::ofstream(path, std::ios::binary) << "old";
+        FailingFileOps ops(c.failing);
+        RecordingMessageSink messages;
+        const bool written = WriteClubEntriesPdf(*model, path, messages, ops);
+        EXPECT_EQ(written, c.message == nullptr);
+        if (c.message == nullptr) {
+            EXPECT_TRUE(messages.messages.empty());
+            EXPECT_EQ(ReadFile(path), expected);
+        } else {
+            EXPECT_EQ(messages.messages, std::vector<Message>{Message::Warning(c.message)});
+            EXPECT_EQ(ReadFile(path), "old");
+        }
+        EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(path)));
+    }
+}
+
+}  // namespace
+}  // namespace natarix
