@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   googletest libgtest-dev libgmock-dev
-  qt6-base-dev
+  qt6-base-dev fonts-dejavu-core
   qpdf poppler-utils
   xdg-utils
 )
