@@ -10,7 +10,9 @@
 #include <cmath>
 
 #include "MessageBoxes.h"
+#include "dsv/Cp1252Literal.h"
 #include "dsv/Messages.h"
+#include "dsv/ValueTexts.h"
 
 namespace natarix {
 
@@ -98,6 +100,22 @@ std::optional<std::string> ReadTextField(QDialog& dialog, QLineEdit& field, std:
     }
     // What passed the check converts.
     return ToModelText(field.text()).value();
+}
+
+std::optional<PersonName> ReadPersonName(QDialog& dialog, QLineEdit& surnameField, QLineEdit& firstNameField)
+{
+    const auto surname = ReadTextField(dialog, surnameField, "Nachname"_w1252, FieldKind::Surname);
+    if (!surname)
+        return std::nullopt;
+    const auto firstName = ReadTextField(dialog, firstNameField, "Vorname"_w1252);
+    if (!firstName)
+        return std::nullopt;
+    PersonName name{TrimRight(*surname), TrimRight(*firstName)};
+    if (name.surname.empty() || name.firstName.empty()) {
+        ShowCheckFailure(dialog, std::string("Nachname und Vorname müssen angegeben werden!"_w1252));
+        return std::nullopt;
+    }
+    return name;
 }
 
 }  // namespace natarix

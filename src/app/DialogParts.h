@@ -54,4 +54,13 @@ void ShowCheckFailure(QDialog& dialog, std::string text);
 std::optional<std::string> ReadTextField(QDialog& dialog, QLineEdit& field, std::string_view fieldName,
                                          FieldKind kind = FieldKind::Text);
 
+struct PersonName {
+    std::string surname;
+    std::string firstName;
+};
+
+// Surname and first name, checked like every text field, trimmed on the right
+// and both required; nullopt after the dialog has said what is wrong.
+std::optional<PersonName> ReadPersonName(QDialog& dialog, QLineEdit& surname, QLineEdit& firstName);
+
 }  // namespace natarix

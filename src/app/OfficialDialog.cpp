@@ -84,24 +84,15 @@ OfficialDialog::OfficialDialog(Official& official, const Competition& competitio
 
 void OfficialDialog::accept()
 {
-    const auto surname = ReadTextField(*this, *surname_, "Nachname"_w1252, FieldKind::Surname);
-    if (!surname)
-        return;
-    const auto firstName = ReadTextField(*this, *firstName_, "Vorname"_w1252);
-    if (!firstName)
+    const auto name = ReadPersonName(*this, *surname_, *firstName_);
+    if (!name)
         return;
     const auto wish = ReadTextField(*this, *wish_, "Einsatzwunsch"_w1252);
     if (!wish)
         return;
-    const std::string trimmedSurname = TrimRight(*surname);
-    const std::string trimmedFirstName = TrimRight(*firstName);
-    if (trimmedSurname.empty() || trimmedFirstName.empty()) {
-        ShowCheckFailure(*this, std::string("Nachname und Vorname müssen angegeben werden!"_w1252));
-        return;
-    }
 
-    official_.surname = trimmedSurname;
-    official_.firstName = trimmedFirstName;
+    official_.surname = name->surname;
+    official_.firstName = name->firstName;
     official_.wish = TrimRight(*wish);
     official_.group = group_->currentIndex() + 1;  // 0 when no group is chosen
     std::string sectionNumbers;

@@ -11,7 +11,6 @@
 
 #include "DialogParts.h"
 #include "dsv/Cp1252Literal.h"
-#include "dsv/ValueTexts.h"
 
 namespace natarix {
 
@@ -70,29 +69,20 @@ SwimmerDialog::SwimmerDialog(Swimmer& swimmer, QWidget* parent)
 
 void SwimmerDialog::accept()
 {
-    const auto surname = ReadTextField(*this, *surname_, "Nachname"_w1252, FieldKind::Surname);
-    if (!surname)
-        return;
-    const auto firstName = ReadTextField(*this, *firstName_, "Vorname"_w1252);
-    if (!firstName)
+    const auto name = ReadPersonName(*this, *surname_, *firstName_);
+    if (!name)
         return;
     const auto registrationNumber = ReadTextField(*this, *registrationNumber_, "Registriernummer"_w1252);
     if (!registrationNumber)
         return;
-    const std::string trimmedSurname = TrimRight(*surname);
-    const std::string trimmedFirstName = TrimRight(*firstName);
-    if (trimmedSurname.empty() || trimmedFirstName.empty()) {
-        ShowCheckFailure(*this, std::string("Nachname und Vorname müssen angegeben werden!"_w1252));
-        return;
-    }
 
     // A stored year outside the picker's range is shown clamped and kept
     // unless the user set another year.
     const int year = yearOfBirth_->date().year();
     if (year != shownYear_)
         swimmer_.yearOfBirth = year;
-    swimmer_.surname = trimmedSurname;
-    swimmer_.firstName = trimmedFirstName;
+    swimmer_.surname = name->surname;
+    swimmer_.firstName = name->firstName;
     swimmer_.registrationNumber = *registrationNumber;
     swimmer_.sex = male_->isChecked() ? "m" : "w";
     QDialog::accept();
