@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds Natarix and starts it on the bundled example
-# competition. The example is copied into a scratch folder inside the build
-# folder, so the working file never lands in the source tree; the entries you
-# make there are kept between runs.
+# Sets up the machine, builds Natarix and opens its window on the bundled
+# example competition. The example is copied into a scratch folder inside the
+# build folder, so the working file never lands in the source tree; the
+# entries you make there are kept between runs.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${NATARIX_BUILD_DIR:-$root/build}"
@@ -17,4 +17,17 @@ for definition in "$root"/examples/*.dsv; do
 done
 cd "$scratch"
 echo "Beispielordner: $scratch"
-exec "$build/src/cli/natarix-cli" show
+program="$build/src/app/natarix"
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "$program"
+fi
+# No screen here: run the window on a virtual one.
+if command -v xvfb-run >/dev/null; then
+  echo "Kein Bildschirm (DISPLAY und WAYLAND_DISPLAY leer): Natarix läuft unsichtbar auf einem virtuellen"
+  echo "X-Server (xvfb-run). Zu sehen ist das Fenster nur mit Bildschirm: auf dem Desktop starten oder per"
+  echo "'ssh -X' verbinden. Beenden mit Strg+C."
+  exec xvfb-run -a "$program"
+fi
+echo "Kein Bildschirm und kein xvfb-run: bitte auf einem Rechner mit Bildschirm oder per 'ssh -X' starten," >&2
+echo "oder das Paket xvfb installieren." >&2
+exit 1

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev fonts-dejavu-core
   qpdf poppler-utils
   xdg-utils
+  xvfb
 )
 
 missing=()
