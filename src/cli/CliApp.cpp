@@ -112,7 +112,7 @@ int Export(CommandContext& context)
     const auto dirOption = context.options.find("--dir");
     const std::string folder = dirOption == context.options.end() ? context.currentDirectory : dirOption->second;
     std::error_code error;
-    if (!std::filesystem::is_directory(folder, error)) {
+    if (!std::filesystem::is_directory(ToFsPath(folder), error)) {
         context.messages.Show(Message::Warning(std::string("Der Ordner „"_w1252) + Utf8ToCp1252Lossy(folder) +
                                                std::string("“ existiert nicht."_w1252)));
         return kExitWriteFailed;

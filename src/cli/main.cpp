@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "CliApp.h"
+#include "dsv/platform/FileOps.h"
 
 int main(int argc, char** argv)
 {
     std::error_code error;
-    const std::string currentDirectory = std::filesystem::current_path(error).string();
+    const std::string currentDirectory = natarix::FromFsPath(std::filesystem::current_path(error));
     const std::vector<std::string> args(argv + 1, argv + argc);
     const int status = natarix::RunCli(args, std::cout, std::cerr, currentDirectory);
     // Output that could not be written (a full disk behind a redirection)

@@ -55,13 +55,13 @@ EventDescription SplitEventDescription(std::string_view description)
     std::size_t marker = description.find('x');
     if (marker == std::string_view::npos)
         marker = description.find('*');
+    std::string_view count = "1";
     std::string_view rest = description;
     if (marker != std::string_view::npos) {
-        parts.swimmerCount = TrimRight(description.substr(0, marker));
+        count = description.substr(0, marker);
         rest = description.substr(marker + 1);
-    } else {
-        parts.swimmerCount = "1";
     }
+    parts.swimmerCount = TrimRight(count);
     const std::size_t firstSpace = rest.find(' ');
     parts.distance = TrimRight(rest.substr(0, firstSpace));
     if (firstSpace != std::string_view::npos) {

@@ -9,7 +9,7 @@ namespace natarix {
 FileContent ReadWholeFile(const std::string& path)
 {
     std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    if (std::filesystem::is_directory(ToFsPath(path), error))
         return {ReadStatus::OpenFailed, {}};
     std::ifstream file(path, std::ios::binary);
     if (!file)

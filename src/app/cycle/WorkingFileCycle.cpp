@@ -32,7 +32,7 @@ bool HasDsvExtension(const std::string& name)
 bool PathExists(const std::string& path)
 {
     std::error_code error;
-    return fs::exists(fs::symlink_status(path, error));
+    return fs::exists(fs::symlink_status(ToFsPath(path), error));
 }
 
 // A name beside the original that no earlier copy has taken.
@@ -81,15 +81,15 @@ std::string WorkingFileCycle::FindStartupDefinition() const
 {
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator it(startDirectory_, error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(ToFsPath(startDirectory_), error), end; !error && it != end; it.increment(error)) {
         std::error_code statusError;
-        const std::string name = it->path().filename().string();
+        const std::string name = FromFsPath(it->path().filename());
         if (HasDsvExtension(name) && it->is_regular_file(statusError))
             names.push_back(name);
     }
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
-        const std::string path = (fs::path(startDirectory_) / name).string();
+        const std::string path = FromFsPath(ToFsPath(startDirectory_) / ToFsPath(name));
         try {
             DefinitionReader(path).Read(messages_);
             return path;
@@ -116,7 +116,7 @@ void WorkingFileCycle::KeepUnreadOriginal()
     std::error_code error;
     if (content.status != ReadStatus::Ok || SaveFileAtomically(copy, content.bytes, ops_) != SaveStatus::Ok) {
         // Not even readable: move it aside instead, so that nothing overwrites it.
-        fs::rename(original, copy, error);
+        fs::rename(ToFsPath(original), ToFsPath(copy), error);
     }
     if (error) {
         messages_.Show(Message::Warning(

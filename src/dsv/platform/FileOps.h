@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -29,5 +30,12 @@ public:
 };
 
 FileOps& SystemFileOps();
+
+// Paths travel through the program as texts in the file system's own
+// encoding: UTF-8 on Linux, the ANSI code page on Windows, where the file
+// calls take them as they are. std::filesystem reads and gives narrow texts
+// in other encodings on Windows, so paths cross over only through these two.
+std::filesystem::path ToFsPath(const std::string& nativePath);
+std::string FromFsPath(const std::filesystem::path& path);
 
 }  // namespace natarix

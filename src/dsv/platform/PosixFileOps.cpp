@@ -72,4 +72,14 @@ FileOps& SystemFileOps()
     return ops;
 }
 
+std::filesystem::path ToFsPath(const std::string& nativePath)
+{
+    return nativePath;
+}
+
+std::string FromFsPath(const std::filesystem::path& path)
+{
+    return path.string();
+}
+
 }  // namespace natarix

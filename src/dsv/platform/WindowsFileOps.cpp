@@ -49,4 +49,30 @@ FileOps& SystemFileOps()
     return ops;
 }
 
+std::filesystem::path ToFsPath(const std::string& nativePath)
+{
+    if (nativePath.empty())
+        return {};
+    const int size = static_cast<int>(nativePath.size());
+    std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, nativePath.data(), size, nullptr, 0)),
+                      L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, nativePath.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+// A character outside the ANSI code page becomes "?", which no file name
+// holds, so such a path is refused by the file calls instead of misleading them.
+std::string FromFsPath(const std::filesystem::path& path)
+{
+    const std::wstring& wide = path.native();
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    std::string text(
+        static_cast<std::size_t>(::WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)),
+        '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+    return text;
+}
+
 }  // namespace natarix
