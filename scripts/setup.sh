@@ -10,6 +10,7 @@ packages=(
   qpdf poppler-utils
   xdg-utils
   xvfb
+  g++-mingw-w64-x86-64-posix wine wine64
 )
 
 missing=()

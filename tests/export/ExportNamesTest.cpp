@@ -65,11 +65,20 @@ TEST(ExportFileNames, EdgeCases)
     EXPECT_EQ(MakeExportFileNames(CompetitionWith({"1.3.2006"}, "X", "Y")).pdfName, "-X-Meldungen-Y.PDF");
 }
 
+#ifdef _WIN32
+TEST(ExportFileNames, StayInTheAnsiCodePageOnWindows)
+{
+    const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Orléans"_w1252, "Café"_w1252));
+    EXPECT_EQ(FileNameToNative(names.dsvName), "060312-Orl\xE9" "ans-Me-Caf\xE9.DSV");
+    EXPECT_EQ(JoinPath("C:\\x", "a.DSV"), "C:\\x\\a.DSV");
+}
+#else
 TEST(ExportFileNames, BecomeUtf8OnThisFileSystem)
 {
     const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Orléans"_w1252, "Café"_w1252));
     EXPECT_EQ(FileNameToNative(names.dsvName), "060312-Orl\xC3\xA9" "ans-Me-Caf\xC3\xA9.DSV");
     EXPECT_EQ(JoinPath("/tmp/x", "a.DSV"), "/tmp/x/a.DSV");
 }
+#endif
 
 }  // namespace
