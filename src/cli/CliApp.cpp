@@ -113,7 +113,7 @@ int Export(CommandContext& context)
     const std::string folder = dirOption == context.options.end() ? context.currentDirectory : dirOption->second;
     std::error_code error;
     if (!std::filesystem::is_directory(ToFsPath(folder), error)) {
-        context.messages.Show(Message::Warning(std::string("Der Ordner „"_w1252) + Utf8ToCp1252Lossy(folder) +
+        context.messages.Show(Message::Warning(std::string("Der Ordner „"_w1252) + PathToMessageText(folder) +
                                                std::string("“ existiert nicht."_w1252)));
         return kExitWriteFailed;
     }
@@ -203,7 +203,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::string definition = definitionCount == 0 ? cycle.FindStartupDefinition() : files.front();
     if (definition.empty()) {
         messages.Show(Message::Warning(
-            std::string("Im Ordner „"_w1252) + Utf8ToCp1252Lossy(currentDirectory) +
+            std::string("Im Ordner „"_w1252) + PathToMessageText(currentDirectory) +
             std::string("“ wurde keine lesbare Wettkampfdefinitionsliste (*.dsv) gefunden."_w1252)));
         return kExitNotLoaded;
     }

@@ -10,24 +10,15 @@ namespace natarix {
 
 namespace {
 
-std::string PathForMessage(const std::string& path)
-{
-#ifdef _WIN32
-    return path;
-#else
-    return Utf8ToCp1252Lossy(path);
-#endif
-}
-
 // A mail program that cannot be reached must not look like success.
 void ReportNoMailProgram(const ExportOutcome& outcome, MessageSink& messages)
 {
     std::string text(
         "Es wurde kein E-Mail-Programm gefunden, die Meldungen wurden nicht versandt. Geschrieben wurden:"_w1252);
     if (outcome.dsvWritten)
-        text += "\n" + PathForMessage(outcome.dsvPath);
+        text += "\n" + PathToMessageText(outcome.dsvPath);
     if (outcome.pdfWritten)
-        text += "\n" + PathForMessage(outcome.pdfPath);
+        text += "\n" + PathToMessageText(outcome.pdfPath);
     messages.Show(Message::Warning(std::move(text)));
 }
 

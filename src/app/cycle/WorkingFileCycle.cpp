@@ -44,16 +44,6 @@ std::string FreeCopyName(const std::string& original)
     return candidate;
 }
 
-// Paths are in the system's encoding (UTF-8 here); messages are Windows-1252.
-std::string PathForMessage(const std::string& path)
-{
-#ifdef _WIN32
-    return path;
-#else
-    return Utf8ToCp1252Lossy(path);
-#endif
-}
-
 }  // namespace
 
 WorkingFileCycle::WorkingFileCycle(MessageSink& messages, std::string startDirectory, FileOps& ops)
@@ -120,16 +110,16 @@ void WorkingFileCycle::KeepUnreadOriginal()
     }
     if (error) {
         messages_.Show(Message::Warning(
-            std::string("Die nicht vollständig gelesene Vereinsmeldeliste „"_w1252) + PathForMessage(original) +
+            std::string("Die nicht vollständig gelesene Vereinsmeldeliste „"_w1252) + PathToMessageText(original) +
             std::string("“ konnte nicht gesichert werden. Sie wird deshalb nicht überschrieben."_w1252)));
         return;
     }
     unreadOriginalPending_ = false;
     keptOriginalPath_ = copy;
     messages_.Show(Message::Warning(
-        std::string("Die Vereinsmeldeliste „"_w1252) + PathForMessage(original) +
+        std::string("Die Vereinsmeldeliste „"_w1252) + PathToMessageText(original) +
         std::string("“ konnte nicht vollständig gelesen werden. Damit nichts verloren geht, wurde das Original unter „"_w1252) +
-        PathForMessage(copy) + std::string("“ aufbewahrt."_w1252)));
+        PathToMessageText(copy) + std::string("“ aufbewahrt."_w1252)));
 }
 
 bool WorkingFileCycle::SaveWorkingFile()

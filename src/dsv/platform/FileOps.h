@@ -38,4 +38,7 @@ FileOps& SystemFileOps();
 std::filesystem::path ToFsPath(const std::string& nativePath);
 std::string FromFsPath(const std::filesystem::path& path);
 
+// A path as a message text (Windows-1252) names it; only shown, never used.
+std::string PathToMessageText(const std::string& nativePath);
+
 }  // namespace natarix

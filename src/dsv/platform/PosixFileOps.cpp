@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "FileOps.h"
+#include "dsv/Cp1252.h"
 
 namespace natarix {
 
@@ -80,6 +81,12 @@ std::filesystem::path ToFsPath(const std::string& nativePath)
 std::string FromFsPath(const std::filesystem::path& path)
 {
     return path.string();
+}
+
+// What Windows-1252 cannot show becomes "?".
+std::string PathToMessageText(const std::string& nativePath)
+{
+    return Utf8ToCp1252Lossy(nativePath);
 }
 
 }  // namespace natarix

@@ -75,4 +75,10 @@ std::string FromFsPath(const std::filesystem::path& path)
     return text;
 }
 
+// Paths are in the ANSI code page already.
+std::string PathToMessageText(const std::string& nativePath)
+{
+    return nativePath;
+}
+
 }  // namespace natarix
