@@ -9,8 +9,8 @@
 #include "app/cycle/WorkingFileCycle.h"
 #include "dsv/Cp1252.h"
 #include "dsv/Cp1252Literal.h"
-#include "pdf/PdfWriter.h"
 #include "export/ClubExport.h"
+#include "pdf/PdfWriter.h"
 
 namespace natarix {
 
@@ -118,8 +118,7 @@ int Export(CommandContext& context)
         return kExitWriteFailed;
     }
     const bool sendByMail = context.options.count("--mail") != 0;
-    const ExportOutcome outcome =
-        ExportClubEntries(context.cycle.competition(), folder, sendByMail, context.messages);
+    const ExportOutcome outcome = ExportClubEntries(context.cycle.competition(), folder, sendByMail, context.messages);
     if (outcome.dsvWritten)
         context.out << outcome.dsvPath << '\n';
     if (outcome.pdfWritten)
@@ -140,7 +139,8 @@ const std::map<std::string, CommandSpec>& Commands()
 
 int UsageError(std::ostream& err, const std::string& problem)
 {
-    err << "natarix-cli: " << problem << "\n" << "Hilfe: natarix-cli --help\n";
+    err << "natarix-cli: " << problem << "\n"
+        << "Hilfe: natarix-cli --help\n";
     return kExitUsage;
 }
 
@@ -202,17 +202,21 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     WorkingFileCycle cycle(messages, currentDirectory);
     const std::string definition = definitionCount == 0 ? cycle.FindStartupDefinition() : files.front();
     if (definition.empty()) {
-        messages.Show(Message::Warning(
-            std::string("Im Ordner „"_w1252) + PathToMessageText(currentDirectory) +
-            std::string("“ wurde keine lesbare Wettkampfdefinitionsliste (*.dsv) gefunden."_w1252)));
+        messages.Show(
+            Message::Warning(std::string("Im Ordner „"_w1252) + PathToMessageText(currentDirectory) +
+                             std::string("“ wurde keine lesbare Wettkampfdefinitionsliste (*.dsv) gefunden."_w1252)));
         return kExitNotLoaded;
     }
     cycle.LoadDefinition(definition);
     if (cycle.competition() == nullptr)
         return kExitNotLoaded;
-    CommandContext context{cycle, out, messages, currentDirectory,
-                           std::vector<std::string>(files.begin() + static_cast<std::ptrdiff_t>(definitionCount), files.end()),
-                           std::move(options)};
+    CommandContext context{
+        cycle,
+        out,
+        messages,
+        currentDirectory,
+        std::vector<std::string>(files.begin() + static_cast<std::ptrdiff_t>(definitionCount), files.end()),
+        std::move(options)};
     return spec.run(context);
 }
 

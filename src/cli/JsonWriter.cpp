@@ -39,10 +39,26 @@ void JsonWriter::Close(char bracket)
         text_ += '\n';
 }
 
-JsonWriter& JsonWriter::BeginObject() { Open('{'); return *this; }
-JsonWriter& JsonWriter::EndObject() { Close('}'); return *this; }
-JsonWriter& JsonWriter::BeginArray() { Open('['); return *this; }
-JsonWriter& JsonWriter::EndArray() { Close(']'); return *this; }
+JsonWriter& JsonWriter::BeginObject()
+{
+    Open('{');
+    return *this;
+}
+JsonWriter& JsonWriter::EndObject()
+{
+    Close('}');
+    return *this;
+}
+JsonWriter& JsonWriter::BeginArray()
+{
+    Open('[');
+    return *this;
+}
+JsonWriter& JsonWriter::EndArray()
+{
+    Close(']');
+    return *this;
+}
 
 JsonWriter& JsonWriter::Key(std::string_view key)
 {

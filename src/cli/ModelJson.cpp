@@ -25,57 +25,92 @@ void WriteEntries(JsonWriter& json, const Participant& participant)
 void WriteScoringClass(JsonWriter& json, const ScoringClass& scoringClass)
 {
     json.BeginObject()
-        .Key("kind").Integer(scoringClass.kind)
-        .Key("yearFrom").Integer(scoringClass.yearFrom)
-        .Key("yearTo").Integer(scoringClass.yearTo)
-        .Key("age").Integer(scoringClass.age)
-        .Key("orOlder").Bool(scoringClass.orOlder)
-        .Key("classLetter").String(scoringClass.classLetter)
-        .Key("mandatoryTime").String(scoringClass.mandatoryTime)
-        .Key("competitionYear").Integer(scoringClass.competitionYear)
+        .Key("kind")
+        .Integer(scoringClass.kind)
+        .Key("yearFrom")
+        .Integer(scoringClass.yearFrom)
+        .Key("yearTo")
+        .Integer(scoringClass.yearTo)
+        .Key("age")
+        .Integer(scoringClass.age)
+        .Key("orOlder")
+        .Bool(scoringClass.orOlder)
+        .Key("classLetter")
+        .String(scoringClass.classLetter)
+        .Key("mandatoryTime")
+        .String(scoringClass.mandatoryTime)
+        .Key("competitionYear")
+        .Integer(scoringClass.competitionYear)
         .EndObject();
 }
 
 void WriteCompetitionSide(JsonWriter& json, const Competition& c)
 {
-    json.Key("title").String(c.title)
-        .Key("place").String(c.place)
-        .Key("veranstaltungField3").String(c.veranstaltungField3)
-        .Key("timing").String(c.timing)
-        .Key("onlineInvitation").String(c.onlineInvitation)
-        .Key("entryDeadline").BeginArray().String(c.entryDeadline[0]).String(c.entryDeadline[1]).EndArray()
-        .Key("remarks").String(c.remarks)
-        .Key("flatFee").Integer(c.flatFee)
-        .Key("individualFee").Integer(c.individualFee)
-        .Key("relayFee").Integer(c.relayFee);
+    json.Key("title")
+        .String(c.title)
+        .Key("place")
+        .String(c.place)
+        .Key("veranstaltungField3")
+        .String(c.veranstaltungField3)
+        .Key("timing")
+        .String(c.timing)
+        .Key("onlineInvitation")
+        .String(c.onlineInvitation)
+        .Key("entryDeadline")
+        .BeginArray()
+        .String(c.entryDeadline[0])
+        .String(c.entryDeadline[1])
+        .EndArray()
+        .Key("remarks")
+        .String(c.remarks)
+        .Key("flatFee")
+        .Integer(c.flatFee)
+        .Key("individualFee")
+        .Integer(c.individualFee)
+        .Key("relayFee")
+        .Integer(c.relayFee);
     json.Key("venue");
     WriteAddress(json, c.venue);
     json.Key("entryAddress");
     WriteAddress(json, c.entryAddress);
-    json.Key("earliestSectionDate").String(c.EarliestSectionDate())
-        .Key("latestSectionDate").String(c.LatestSectionDate());
+    json.Key("earliestSectionDate")
+        .String(c.EarliestSectionDate())
+        .Key("latestSectionDate")
+        .String(c.LatestSectionDate());
 
     json.Key("sections").BeginArray();
     for (const auto& [key, section] : c.sections())
         json.BeginObject()
-            .Key("number").String(section.number)
-            .Key("date").String(section.date)
-            .Key("startTime").String(section.startTime)
-            .Key("admission").String(section.admission)
+            .Key("number")
+            .String(section.number)
+            .Key("date")
+            .String(section.date)
+            .Key("startTime")
+            .String(section.startTime)
+            .Key("admission")
+            .String(section.admission)
             .EndObject();
     json.EndArray();
 
     json.Key("events").BeginArray();
     for (const auto& [key, event] : c.events()) {
         json.BeginObject()
-            .Key("number").String(event.number)
-            .Key("sectionNumber").String(event.sectionNumber)
-            .Key("swimmerCount").String(event.swimmerCount)
-            .Key("distance").String(event.distance)
-            .Key("technique").String(event.technique)
-            .Key("sex").String(event.sex)
-            .Key("hasOwnFee").Bool(event.hasOwnFee)
-            .Key("ownFee").Integer(event.ownFee);
+            .Key("number")
+            .String(event.number)
+            .Key("sectionNumber")
+            .String(event.sectionNumber)
+            .Key("swimmerCount")
+            .String(event.swimmerCount)
+            .Key("distance")
+            .String(event.distance)
+            .Key("technique")
+            .String(event.technique)
+            .Key("sex")
+            .String(event.sex)
+            .Key("hasOwnFee")
+            .Bool(event.hasOwnFee)
+            .Key("ownFee")
+            .Integer(event.ownFee);
         json.Key("scoringClasses").BeginArray();
         for (const ScoringClass& scoringClass : event.scoringClasses)
             WriteScoringClass(json, scoringClass);
@@ -86,11 +121,16 @@ void WriteCompetitionSide(JsonWriter& json, const Competition& c)
 
 void WriteClubSide(JsonWriter& json, const Competition& c)
 {
-    json.Key("club").BeginObject()
-        .Key("clubName").String(c.club.clubName)
-        .Key("clubId").String(c.club.clubId)
-        .Key("lsv").String(c.club.lsv)
-        .Key("nation").String(c.club.nation)
+    json.Key("club")
+        .BeginObject()
+        .Key("clubName")
+        .String(c.club.clubName)
+        .Key("clubId")
+        .String(c.club.clubId)
+        .Key("lsv")
+        .String(c.club.lsv)
+        .Key("nation")
+        .String(c.club.nation)
         .Key("contact");
     WriteAddress(json, c.club.contact);
     json.EndObject();
@@ -98,11 +138,16 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
     json.Key("swimmers").BeginArray();
     for (const auto& swimmer : c.swimmers()) {
         json.BeginObject()
-            .Key("surname").String(swimmer->surname)
-            .Key("firstName").String(swimmer->firstName)
-            .Key("yearOfBirth").Integer(swimmer->yearOfBirth)
-            .Key("registrationNumber").String(swimmer->registrationNumber)
-            .Key("sex").String(swimmer->sex);
+            .Key("surname")
+            .String(swimmer->surname)
+            .Key("firstName")
+            .String(swimmer->firstName)
+            .Key("yearOfBirth")
+            .Integer(swimmer->yearOfBirth)
+            .Key("registrationNumber")
+            .String(swimmer->registrationNumber)
+            .Key("sex")
+            .String(swimmer->sex);
         WriteEntries(json, *swimmer);
         json.EndObject();
     }
@@ -111,9 +156,12 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
     json.Key("teams").BeginArray();
     for (const auto& team : c.teams()) {
         json.BeginObject()
-            .Key("teamNumber").String(team->teamNumber)
-            .Key("teamName").String(team->teamName)
-            .Key("classLabel").String(team->classLabel);
+            .Key("teamNumber")
+            .String(team->teamNumber)
+            .Key("teamName")
+            .String(team->teamName)
+            .Key("classLabel")
+            .String(team->classLabel);
         WriteEntries(json, *team);
         json.EndObject();
     }
@@ -122,11 +170,16 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
     json.Key("officials").BeginArray();
     for (const auto& official : c.officials())
         json.BeginObject()
-            .Key("surname").String(official->surname)
-            .Key("firstName").String(official->firstName)
-            .Key("group").Integer(official->group)
-            .Key("sectionNumbers").String(official->sectionNumbers)
-            .Key("wish").String(official->wish)
+            .Key("surname")
+            .String(official->surname)
+            .Key("firstName")
+            .String(official->firstName)
+            .Key("group")
+            .Integer(official->group)
+            .Key("sectionNumbers")
+            .String(official->sectionNumbers)
+            .Key("wish")
+            .String(official->wish)
             .EndObject();
     json.EndArray();
 }

@@ -89,13 +89,37 @@ std::string Competition::LatestSectionDate() const
     return candidate;
 }
 
-Swimmer* Competition::AddSwimmer(std::unique_ptr<Swimmer> swimmer) { return AddMember(swimmers_, std::move(swimmer)); }
-Team* Competition::AddTeam(std::unique_ptr<Team> team) { return AddMember(teams_, std::move(team)); }
-Official* Competition::AddOfficial(std::unique_ptr<Official> official) { return AddMember(officials_, std::move(official)); }
-void Competition::RemoveSwimmer(const Swimmer* swimmer) { RemoveMember(swimmers_, swimmer); }
-void Competition::RemoveTeam(const Team* team) { RemoveMember(teams_, team); }
-void Competition::RemoveOfficial(const Official* official) { RemoveMember(officials_, official); }
-std::int64_t Competition::CountIndividualEntries() const { return CountEntries(swimmers_); }
-std::int64_t Competition::CountRelayEntries() const { return CountEntries(teams_); }
+Swimmer* Competition::AddSwimmer(std::unique_ptr<Swimmer> swimmer)
+{
+    return AddMember(swimmers_, std::move(swimmer));
+}
+Team* Competition::AddTeam(std::unique_ptr<Team> team)
+{
+    return AddMember(teams_, std::move(team));
+}
+Official* Competition::AddOfficial(std::unique_ptr<Official> official)
+{
+    return AddMember(officials_, std::move(official));
+}
+void Competition::RemoveSwimmer(const Swimmer* swimmer)
+{
+    RemoveMember(swimmers_, swimmer);
+}
+void Competition::RemoveTeam(const Team* team)
+{
+    RemoveMember(teams_, team);
+}
+void Competition::RemoveOfficial(const Official* official)
+{
+    RemoveMember(officials_, official);
+}
+std::int64_t Competition::CountIndividualEntries() const
+{
+    return CountEntries(swimmers_);
+}
+std::int64_t Competition::CountRelayEntries() const
+{
+    return CountEntries(teams_);
+}
 
 }  // namespace natarix

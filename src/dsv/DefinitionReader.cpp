@@ -100,14 +100,16 @@ std::unique_ptr<Competition> DefinitionReader::Read(MessageSink& messages) const
 {
     FileContent content = ReadWholeFile(path_);
     switch (content.status) {
-    case ReadStatus::OpenFailed:
-        messages.Show(Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252)));
-        return nullptr;
-    case ReadStatus::ReadFailed:
-        messages.Show(Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht gelesen werden!"_w1252)));
-        return nullptr;
-    case ReadStatus::Ok:
-        break;
+        case ReadStatus::OpenFailed:
+            messages.Show(
+                Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252)));
+            return nullptr;
+        case ReadStatus::ReadFailed:
+            messages.Show(
+                Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht gelesen werden!"_w1252)));
+            return nullptr;
+        case ReadStatus::Ok:
+            break;
     }
     return Parse(std::move(content.bytes));
 }

@@ -31,7 +31,10 @@ void DsvScanner::SkipBlanks()
 }
 
 namespace {
-[[noreturn]] void ThrowCommentEndNotFound() { throw DsvError("comment end not found"); }
+[[noreturn]] void ThrowCommentEndNotFound()
+{
+    throw DsvError("comment end not found");
+}
 }  // namespace
 
 void DsvScanner::SkipComment()

@@ -201,14 +201,14 @@ ReadCompleteness EntryListReader::Read(Competition& competition, MessageSink& me
 {
     FileContent content = ReadWholeFile(filePath_);
     switch (content.status) {
-    case ReadStatus::OpenFailed:
-        messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252)));
-        return ReadCompleteness::Incomplete;
-    case ReadStatus::ReadFailed:
-        messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht gelesen werden!"_w1252)));
-        return ReadCompleteness::Incomplete;
-    case ReadStatus::Ok:
-        break;
+        case ReadStatus::OpenFailed:
+            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252)));
+            return ReadCompleteness::Incomplete;
+        case ReadStatus::ReadFailed:
+            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht gelesen werden!"_w1252)));
+            return ReadCompleteness::Incomplete;
+        case ReadStatus::Ok:
+            break;
     }
     return Parse(std::move(content.bytes), competition, messages);
 }

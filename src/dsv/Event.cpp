@@ -12,7 +12,8 @@ namespace {
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The lower end of the two ages a youth class letter stands for; 0 for none.
@@ -34,18 +35,18 @@ bool ScoringClass::Matches(const Participant& swimmer) const
     const std::int64_t year = swimmer.yearOfBirth;
     const std::int64_t swimmerAge = std::int64_t{competitionYear} - year;
     switch (kind) {
-    case Everyone:
-        return true;
-    case YearRange:
-        return yearFrom <= year && year <= yearTo;
-    case AgeBand:
-        return orOlder ? swimmerAge >= age : age <= swimmerAge && swimmerAge <= std::int64_t{age} + 4;
-    case YouthClass: {
-        const int lowest = YouthClassLowestAge(classLetter);
-        return lowest != 0 && (swimmerAge == lowest || swimmerAge == lowest + 1);
-    }
-    default:
-        return false;
+        case Everyone:
+            return true;
+        case YearRange:
+            return yearFrom <= year && year <= yearTo;
+        case AgeBand:
+            return orOlder ? swimmerAge >= age : age <= swimmerAge && swimmerAge <= std::int64_t{age} + 4;
+        case YouthClass: {
+            const int lowest = YouthClassLowestAge(classLetter);
+            return lowest != 0 && (swimmerAge == lowest || swimmerAge == lowest + 1);
+        }
+        default:
+            return false;
     }
 }
 

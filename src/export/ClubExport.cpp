@@ -34,7 +34,8 @@ ExportOutcome ExportClubEntries(const Competition* competition, const std::strin
     if (club.clubName.empty()) {
         outcome.status = ExportOutcome::Status::NoClubName;
         messages.Show(Message::Captioned(
-            std::string(R"(Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf "Vereinsdaten ...".)"_w1252),
+            std::string(
+                R"(Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf "Vereinsdaten ...".)"_w1252),
             std::string("Meldender Verein wurde nicht angegeben"_w1252)));
         return outcome;
     }

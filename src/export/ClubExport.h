@@ -29,7 +29,6 @@ struct ExportOutcome {
 // directory under names built from the last section's date, the venue's town
 // and the club's name; with `sendByMail`, then hands both to the mail program.
 ExportOutcome ExportClubEntries(const Competition* competition, const std::string& startDirectory, bool sendByMail,
-                                MessageSink& messages, Mailer& mailer = SystemMailer(),
-                                FileOps& ops = SystemFileOps());
+                                MessageSink& messages, Mailer& mailer = SystemMailer(), FileOps& ops = SystemFileOps());
 
 }  // namespace natarix

@@ -1,27 +1,39 @@
 #include "ExportNames.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "dsv/Cp1252.h"
 
 namespace natarix {
+
+namespace {
+
+// Characters a file name spells differently; "/" and "\" would lead into
+// another folder.
+struct Respelling {
+    unsigned char character;
+    std::string_view replacement;
+};
+constexpr Respelling kRespellings[] = {
+    {' ', ""},    {0xC4, "Ae"}, {0xD6, "Oe"}, {0xDC, "Ue"}, {0xE4, "ae"},  // Ä Ö Ü ä
+    {0xF6, "oe"}, {0xFC, "ue"}, {0xDF, "ss"}, {'/', "_"},   {'\\', "_"},   // ö ü ß
+};
+
+}  // namespace
 
 std::string ToFileNamePart(std::string_view text)
 {
     std::string part;
     part.reserve(text.size());
     for (const char c : text) {
-        switch (static_cast<unsigned char>(c)) {
-        case ' ': break;
-        case 0xC4: part += "Ae"; break;  // Ä
-        case 0xD6: part += "Oe"; break;  // Ö
-        case 0xDC: part += "Ue"; break;  // Ü
-        case 0xE4: part += "ae"; break;  // ä
-        case 0xF6: part += "oe"; break;  // ö
-        case 0xFC: part += "ue"; break;  // ü
-        case 0xDF: part += "ss"; break;  // ß
-        case '/':
-        case '\\': part += '_'; break;
-        default: part += c;
-        }
+        const auto* respelling =
+            std::find_if(std::begin(kRespellings), std::end(kRespellings),
+                         [&](const Respelling& r) { return r.character == static_cast<unsigned char>(c); });
+        if (respelling == std::end(kRespellings))
+            part += c;
+        else
+            part += respelling->replacement;
     }
     return part;
 }

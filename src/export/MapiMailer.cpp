@@ -44,8 +44,8 @@ struct MapiMessage {
     MapiFileDesc* lpFiles;
 };
 
-using MapiSendMailFunction = ULONG(WINAPI*)(ULONG_PTR session, ULONG_PTR uiParam, MapiMessage* message,
-                                            ULONG flags, ULONG reserved);
+using MapiSendMailFunction = ULONG(WINAPI*)(ULONG_PTR session, ULONG_PTR uiParam, MapiMessage* message, ULONG flags,
+                                            ULONG reserved);
 
 constexpr ULONG kMapiTo = 1;
 constexpr ULONG kMapiLogonUi = 0x1;
@@ -139,8 +139,18 @@ std::int32_t MapiMailer::SendEntriesMail(const MailMessage& message)
         {0, 0, kNotPlaced, pdfPath.data(), pdfName.data(), nullptr},
     };
     const bool withFiles = !dsvPath.empty() && !dsvName.empty() && !pdfPath.empty() && !pdfName.empty();
-    MapiMessage mapiMessage{0,       subject.data(), noteText.data(), nullptr,    nullptr, nullptr, 0, nullptr, 1,
-                            &recipient, withFiles ? 2u : 0u, withFiles ? files : nullptr};
+    MapiMessage mapiMessage{0,
+                            subject.data(),
+                            noteText.data(),
+                            nullptr,
+                            nullptr,
+                            nullptr,
+                            0,
+                            nullptr,
+                            1,
+                            &recipient,
+                            withFiles ? 2u : 0u,
+                            withFiles ? files : nullptr};
 
     std::int32_t result = kNoMailProgram;
     const std::optional<std::string> libraryPath = MailLibraryPath();
@@ -149,8 +159,8 @@ std::int32_t MapiMailer::SendEntriesMail(const MailMessage& message)
     const HMODULE library = ::LoadLibraryA(libraryPath->c_str());
     if (library == nullptr)
         return result;
-    const auto sendMail = reinterpret_cast<MapiSendMailFunction>(
-        reinterpret_cast<void*>(::GetProcAddress(library, "MAPISendMail")));
+    const auto sendMail =
+        reinterpret_cast<MapiSendMailFunction>(reinterpret_cast<void*>(::GetProcAddress(library, "MAPISendMail")));
     if (sendMail != nullptr)
         result = static_cast<std::int32_t>(sendMail(0, 0, &mapiMessage, kMapiLogonUi | kMapiDialog, 0));
     ::FreeLibrary(library);

@@ -18,8 +18,7 @@ std::vector<std::string> XdgEmailMailer::Arguments(const MailMessage& message)
         arguments.push_back("--body");
         arguments.push_back(Cp1252ToUtf8(message.noteText));
     }
-    if (!message.dsvPath.empty() && !message.dsvName.empty() && !message.pdfPath.empty() &&
-        !message.pdfName.empty()) {
+    if (!message.dsvPath.empty() && !message.dsvName.empty() && !message.pdfPath.empty() && !message.pdfName.empty()) {
         arguments.insert(arguments.end(), {"--attach", message.dsvPath, "--attach", message.pdfPath});
     }
     // The recipient's name cannot travel in this hand-over.

@@ -395,9 +395,10 @@ TEST_F(CliTest, ExportWithMailHandsBothFilesToTheMailProgram)
     Outcome run = Run({"export", "--mail"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(ReadBytes(recorded), "--utf8\n--subject\nMeldungen für Frühjahrsschwimmen von SV Grün-Weiß Musterstadt\n"
-                                   "--attach\n" + (folder / kExportDsv) + "\n--attach\n" + (folder / kExportPdf) +
-                                   "\n")
+    EXPECT_EQ(ReadBytes(recorded),
+              "--utf8\n--subject\nMeldungen für Frühjahrsschwimmen von SV Grün-Weiß Musterstadt\n"
+              "--attach\n" +
+                  (folder / kExportDsv) + "\n--attach\n" + (folder / kExportPdf) + "\n")
         << "the entry address has no e-mail, so no recipient is passed";
 
     // No mail program available: the files are named, nothing pretends success.

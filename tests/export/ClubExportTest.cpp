@@ -138,9 +138,12 @@ TEST_F(ClubExportTest, EmptyClubNameIsRefusedAndNothingIsWritten)
     const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), true, messages_, mailer);
     EXPECT_EQ(outcome.status, ExportOutcome::Status::NoClubName);
     ASSERT_EQ(messages_.messages.size(), 1u);
-    EXPECT_EQ(messages_.messages.front(),
-              Message::Captioned(std::string(R"(Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf "Vereinsdaten ...".)"_w1252),
-                                 std::string("Meldender Verein wurde nicht angegeben")));
+    EXPECT_EQ(
+        messages_.messages.front(),
+        Message::Captioned(
+            std::string(
+                R"(Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf "Vereinsdaten ...".)"_w1252),
+            std::string("Meldender Verein wurde nicht angegeben")));
     EXPECT_TRUE(FolderListing().empty());
     EXPECT_TRUE(mailer.messages.empty());
 }

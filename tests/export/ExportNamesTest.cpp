@@ -24,16 +24,17 @@ TEST_P(ToFileNamePartTest, SpellsOutUmlautsAndDropsSpaces)
     EXPECT_EQ(ToFileNamePart(GetParam().text), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ToFileNamePartTest,
-    testing::Values(NamePartCase{"Bad Musterau", "BadMusterau"}, NamePartCase{"SV Möwe 05"_w1252, "SVMoewe05"},
-                    NamePartCase{"Straße"_w1252, "Strasse"}, NamePartCase{"Über Lingen"_w1252, "UeberLingen"},
-                    NamePartCase{"ÄÖÜäöü"_w1252, "AeOeUeaeoeue"},
-                    // Letters outside the table pass unchanged.
-                    NamePartCase{"Café Ørsted"_w1252, "CaféØrsted"_w1252},
-                    NamePartCase{"a\tb.c-d:e", "a\tb.c-d:e"}, NamePartCase{"   ", ""},
-                    // No name may lead into another folder.
-                    NamePartCase{"../SV/Nord\\Süd"_w1252, ".._SV_Nord_Sued"}));
+INSTANTIATE_TEST_SUITE_P(Texts, ToFileNamePartTest,
+                         testing::Values(NamePartCase{"Bad Musterau", "BadMusterau"},
+                                         NamePartCase{"SV Möwe 05"_w1252, "SVMoewe05"},
+                                         NamePartCase{"Straße"_w1252, "Strasse"},
+                                         NamePartCase{"Über Lingen"_w1252, "UeberLingen"},
+                                         NamePartCase{"ÄÖÜäöü"_w1252, "AeOeUeaeoeue"},
+                                         // Letters outside the table pass unchanged.
+                                         NamePartCase{"Café Ørsted"_w1252, "CaféØrsted"_w1252},
+                                         NamePartCase{"a\tb.c-d:e", "a\tb.c-d:e"}, NamePartCase{"   ", ""},
+                                         // No name may lead into another folder.
+                                         NamePartCase{"../SV/Nord\\Süd"_w1252, ".._SV_Nord_Sued"}));
 
 Competition CompetitionWith(std::vector<std::string> dates, std::string_view town, std::string_view club)
 {
@@ -69,14 +70,18 @@ TEST(ExportFileNames, EdgeCases)
 TEST(ExportFileNames, StayInTheAnsiCodePageOnWindows)
 {
     const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Orléans"_w1252, "Café"_w1252));
-    EXPECT_EQ(FileNameToNative(names.dsvName), "060312-Orl\xE9" "ans-Me-Caf\xE9.DSV");
+    EXPECT_EQ(FileNameToNative(names.dsvName),
+              "060312-Orl\xE9"
+              "ans-Me-Caf\xE9.DSV");
     EXPECT_EQ(JoinPath("C:\\x", "a.DSV"), "C:\\x\\a.DSV");
 }
 #else
 TEST(ExportFileNames, BecomeUtf8OnThisFileSystem)
 {
     const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Orléans"_w1252, "Café"_w1252));
-    EXPECT_EQ(FileNameToNative(names.dsvName), "060312-Orl\xC3\xA9" "ans-Me-Caf\xC3\xA9.DSV");
+    EXPECT_EQ(FileNameToNative(names.dsvName),
+              "060312-Orl\xC3\xA9"
+              "ans-Me-Caf\xC3\xA9.DSV");
     EXPECT_EQ(JoinPath("/tmp/x", "a.DSV"), "/tmp/x/a.DSV");
 }
 #endif

@@ -29,11 +29,11 @@ MailMessage FullMessage()
 
 TEST(XdgEmailArguments, CarryEveryTextInUtf8)
 {
-    EXPECT_EQ(XdgEmailMailer::Arguments(FullMessage()),
-              (std::vector<std::string>{"--utf8", "--subject",
-                                        "Meldungen f\xC3\xBCr Fr\xC3\xBChjahrsschwimmen von SV M\xC3\xB6we",
-                                        "--attach", "/tmp/ex/060312-X-Me-SV.DSV", "--attach",
-                                        "/tmp/ex/060312-X-Meldungen-SV.PDF", "meldung@example.org"}));
+    EXPECT_EQ(
+        XdgEmailMailer::Arguments(FullMessage()),
+        (std::vector<std::string>{
+            "--utf8", "--subject", "Meldungen f\xC3\xBCr Fr\xC3\xBChjahrsschwimmen von SV M\xC3\xB6we", "--attach",
+            "/tmp/ex/060312-X-Me-SV.DSV", "--attach", "/tmp/ex/060312-X-Meldungen-SV.PDF", "meldung@example.org"}));
 }
 
 TEST(XdgEmailArguments, LeaveOutWhatIsEmpty)
@@ -44,8 +44,8 @@ TEST(XdgEmailArguments, LeaveOutWhatIsEmpty)
     message.recipientAddress.clear();
     EXPECT_EQ(XdgEmailMailer::Arguments(message),
               (std::vector<std::string>{"--utf8", "--subject",
-                                        "Meldungen f\xC3\xBCr Fr\xC3\xBChjahrsschwimmen von SV M\xC3\xB6we",
-                                        "--body", "Hallo"}));
+                                        "Meldungen f\xC3\xBCr Fr\xC3\xBChjahrsschwimmen von SV M\xC3\xB6we", "--body",
+                                        "Hallo"}));
 }
 
 // A stand-in for xdg-email that records its arguments, one a line, and exits

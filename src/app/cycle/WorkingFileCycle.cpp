@@ -118,7 +118,8 @@ void WorkingFileCycle::KeepUnreadOriginal()
     keptOriginalPath_ = copy;
     messages_.Show(Message::Warning(
         std::string("Die Vereinsmeldeliste „"_w1252) + PathToMessageText(original) +
-        std::string("“ konnte nicht vollständig gelesen werden. Damit nichts verloren geht, wurde das Original unter „"_w1252) +
+        std::string(
+            "“ konnte nicht vollständig gelesen werden. Damit nichts verloren geht, wurde das Original unter „"_w1252) +
         PathToMessageText(copy) + std::string("“ aufbewahrt."_w1252)));
 }
 

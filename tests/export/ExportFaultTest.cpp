@@ -1,0 +1,174 @@
+// The export when the disk fills up part-way or a folder stands where the
+// PDF should go: each previous file stays as it was, no temporary file is
+// left, and each failing file is reported on its own.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "dsv/Cp1252Literal.h"
+#include "dsv/FileIo.h"
+#include "export/ClubExport.h"
+
+namespace natarix {
+namespace {
+
+namespace fs = std::filesystem;
+
+const Message kDsvNotCreated =
+    Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"_w1252));
+const Message kDsvNotWritten =
+    Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252));
+const Message kPdfNotCreated = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!");
+const Message kPdfNotWritten = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!");
+
+// The system's calls on a disk with `free` bytes left: a write stores what
+// fits and fails, as write() does with ENOSPC; Replace fails on demand.
+class FullDiskFileOps : public FileOps {
+public:
+    FullDiskFileOps(std::size_t free, bool replaceFails) : free_(free), replaceFails_(replaceFails) {}
+    Handle Create(const std::string& path) override { return real_.Create(path); }
+    bool Write(Handle handle, std::string_view bytes) override
+    {
+        const std::size_t fits = std::min(free_, bytes.size());
+        free_ -= fits;
+        return real_.Write(handle, bytes.substr(0, fits)) && fits == bytes.size();
+    }
+    bool Flush(Handle handle) override { return real_.Flush(handle); }
+    bool Close(Handle handle) override { return real_.Close(handle); }
+    bool Replace(const std::string& from, const std::string& to) override
+    {
+        return !replaceFails_ && real_.Replace(from, to);
+    }
+    void Remove(const std::string& path) override { real_.Remove(path); }
+
+private:
+    std::size_t free_;
+    bool replaceFails_;
+    FileOps& real_ = SystemFileOps();
+};
+
+class NoMail : public Mailer {
+public:
+    std::int32_t SendEntriesMail(const MailMessage&) override
+    {
+        ADD_FAILURE() << "the export without mail contacted the mail program";
+        return 0;
+    }
+};
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+class ExportFaults : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("natarix-export-faults-" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        competition_.title = "Kreismeisterschaften";
+        competition_.venue[Address::Town] = "Musterstadt";
+        competition_.AddSection({"1", "12.03.2006", "09:00", ""});
+        for (int number = 1; number <= 60; ++number) {
+            Event event;
+            event.number = std::to_string(number);
+            event.sectionNumber = "1";
+            event.swimmerCount = "1";
+            event.distance = "100";
+            event.technique = "F";
+            event.sex = "X";
+            competition_.AddEvent(std::move(event));
+        }
+        competition_.club.clubName = "SV Beispielstadt";
+        auto swimmer = std::make_unique<Swimmer>();
+        swimmer->surname = "Muster";
+        swimmer->firstName = "Anna";
+        for (int event = 1; event <= 60; ++event)
+            swimmer->SetEntry(std::to_string(event), "01:12,50");
+        competition_.AddSwimmer(std::move(swimmer));
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::vector<std::string> Listing() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path folder_;
+    Competition competition_;
+    NoMail mailer_;
+};
+
+TEST_F(ExportFaults, AFullDiskOrAFailingReplaceKeepsBothPreviousFiles)
+{
+    struct Case {
+        const char* label;
+        std::size_t free;
+        bool replaceFails;
+        std::vector<Message> messages;
+    };
+    const Case cases[] = {
+        {"disk full in the middle of the DSV file", 100, false, {kDsvNotWritten, kPdfNotWritten}},
+        {"disk full in the middle of the PDF file", 8000, false, {kPdfNotWritten}},
+        {"replacing refused", SIZE_MAX, true, {kDsvNotCreated, kPdfNotCreated}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        competition_.swimmers()[0]->SetEntry("1", "01:12,50");
+        RecordingMessageSink first;
+        const ExportOutcome previous = ExportClubEntries(&competition_, folder_.string(), false, first, mailer_);
+        ASSERT_TRUE(previous.dsvWritten && previous.pdfWritten);
+        const std::string previousDsv = ReadFile(previous.dsvPath);
+        const std::string previousPdf = ReadFile(previous.pdfPath);
+        const std::vector<std::string> files = Listing();
+        ASSERT_GT(previousDsv.size(), 100u);
+        ASSERT_LT(previousDsv.size() + 1000, 8000u);
+
+        competition_.swimmers()[0]->SetEntry("1", "00:59,99");
+        FullDiskFileOps ops(c.free, c.replaceFails);
+        RecordingMessageSink messages;
+        const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), false, messages, mailer_, ops);
+        EXPECT_EQ(messages.messages, c.messages);
+        EXPECT_FALSE(outcome.pdfWritten);
+        EXPECT_EQ(ReadFile(previous.pdfPath), previousPdf);
+        if (outcome.dsvWritten)
+            EXPECT_NE(ReadFile(previous.dsvPath).find("1;00:59,99;"), std::string::npos);
+        else
+            EXPECT_EQ(ReadFile(previous.dsvPath), previousDsv);
+        EXPECT_EQ(Listing(), files);
+    }
+}
+
+TEST_F(ExportFaults, AFolderWhereThePdfShouldGoStaysUntouched)
+{
+    const fs::path pdf = folder_ / "060312-Musterstadt-Meldungen-SVBeispielstadt.PDF";
+    fs::create_directory(pdf);
+    std::ofstream(pdf / "inhalt.txt", std::ios::binary) << "bleibt";
+    RecordingMessageSink messages;
+    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), false, messages, mailer_);
+    EXPECT_TRUE(outcome.dsvWritten);
+    EXPECT_FALSE(outcome.pdfWritten);
+    EXPECT_EQ(outcome.pdfPath, pdf.string());
+    EXPECT_EQ(messages.messages, std::vector{kPdfNotCreated});
+    EXPECT_EQ(ReadFile(pdf / "inhalt.txt"), "bleibt");
+    EXPECT_EQ(Listing(), (std::vector<std::string>{"060312-Musterstadt-Me-SVBeispielstadt.DSV",
+                                                   "060312-Musterstadt-Meldungen-SVBeispielstadt.PDF"}));
+}
+
+}  // namespace
+}  // namespace natarix
