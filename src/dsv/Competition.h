@@ -24,8 +24,8 @@ struct Section {
     std::string admission;  // the whole "EINLASS:..." field, or empty
 };
 
-using SectionMap = std::map<std::string, Section, NumberKeyLess>;
-using EventMap = std::map<std::string, Event, NumberKeyLess>;
+using SectionMap = std::map<NumberKey, Section, NumberKeyLess>;
+using EventMap = std::map<NumberKey, Event, NumberKeyLess>;
 
 // The root of the model: the competition read from a definition list and the
 // club side recorded against it. The three sets hand out their members in the

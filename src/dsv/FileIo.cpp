@@ -8,8 +8,10 @@ namespace natarix {
 
 FileContent ReadWholeFile(const std::string& path)
 {
+    // Only a regular file: a folder cannot be read, and opening a named pipe
+    // would wait for a writer for ever.
     std::error_code error;
-    if (std::filesystem::is_directory(ToFsPath(path), error))
+    if (!std::filesystem::is_regular_file(ToFsPath(path), error))
         return {ReadStatus::OpenFailed, {}};
     std::ifstream file(path, std::ios::binary);
     if (!file)

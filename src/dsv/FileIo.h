@@ -14,8 +14,9 @@ struct FileContent {
     std::string bytes;
 };
 
-// Reads a whole file in binary. A folder, a missing file or a file that cannot
-// be opened is OpenFailed; a failing read is ReadFailed.
+// Reads a whole file in binary. A folder, a named pipe or anything else but a
+// regular file, a missing file or a file that cannot be opened is
+// OpenFailed; a failing read is ReadFailed.
 FileContent ReadWholeFile(const std::string& path);
 
 enum class SaveStatus { Ok, CreateFailed, WriteFailed };

@@ -10,7 +10,7 @@
 namespace natarix {
 
 // Event number text -> entry time text, ordered and matched by number value.
-using EntryMap = std::map<std::string, std::string, NumberKeyLess>;
+using EntryMap = std::map<NumberKey, std::string, NumberKeyLess>;
 
 // Common record of swimmers and relay teams; `isTeam` tells them apart where
 // both are handed around together.

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 namespace natarix {
 
@@ -11,11 +13,40 @@ namespace natarix {
 // character; no digits give 0. Values beyond 32 bits saturate.
 std::int32_t NumberValue(std::string_view text);
 
+// A number key as the file gave it, with its value worked out once: working
+// it out costs the whole text (a megabyte of leading zeros is still one
+// number), and a map compares every stored key on each insertion and lookup.
+class NumberKey : public std::string {
+public:
+    NumberKey(std::string text) : std::string(std::move(text)), value_(NumberValue(*this)) {}
+    NumberKey(const char* text) : NumberKey(std::string(text)) {}
+
+    std::int32_t value() const { return value_; }
+
+private:
+    std::int32_t value_;
+};
+
 // Orders number keys (section, event and entry numbers) by their value, so
 // that "2" < "10" and "1" and "01" are the same key.
 struct NumberKeyLess {
     using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const { return NumberValue(a) < NumberValue(b); }
+
+    template <typename A, typename B>
+    bool operator()(const A& a, const B& b) const
+    {
+        return ValueOf(a) < ValueOf(b);
+    }
+
+private:
+    template <typename T>
+    static std::int32_t ValueOf(const T& key)
+    {
+        if constexpr (std::is_same_v<T, NumberKey>)
+            return key.value();
+        else
+            return NumberValue(key);
+    }
 };
 
 // The text without trailing spaces and tabs; line ends stay.

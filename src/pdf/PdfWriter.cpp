@@ -18,7 +18,7 @@ std::int64_t CeilingDivide(std::int64_t count, std::int64_t per)
     return count / per + (count % per != 0 ? 1 : 0);
 }
 
-std::string MissingEventsText(const std::set<std::string, NumberKeyLess>& numbers)
+std::string MissingEventsText(const std::set<NumberKey, NumberKeyLess>& numbers)
 {
     std::string joined;
     for (const std::string& number : numbers) {

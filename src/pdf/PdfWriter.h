@@ -83,7 +83,7 @@ private:
     std::vector<std::uint64_t> objectOffsets_;
     RowCursor cursor_;
     // Event numbers of entries whose event the competition does not hold.
-    std::set<std::string, NumberKeyLess> missingEventNumbers_;
+    std::set<NumberKey, NumberKeyLess> missingEventNumbers_;
 };
 
 // What the export calls: the whole document for `model` saved at `path`.

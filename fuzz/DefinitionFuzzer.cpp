@@ -1,0 +1,35 @@
+// Reads the input as a competition definition list: it either fails with a
+// message or gives a competition whose lookups hold together.
+
+#include <cstdint>
+#include <string>
+
+#include "FuzzSupport.h"
+#include "dsv/DefinitionReader.h"
+#include "dsv/DsvError.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace natarix;
+    using fuzz::Check;
+    std::unique_ptr<Competition> competition;
+    try {
+        competition = DefinitionReader::Parse(std::string(reinterpret_cast<const char*>(data), size));
+    } catch (const DsvError& error) {
+        Check(!error.message().empty(), "a content error without a message");
+        return 0;
+    }
+    Check(competition != nullptr, "no competition and no error");
+    Check(!competition->sections().empty() && !competition->events().empty(), "a competition without lines");
+    Check(competition->timing == "h" || competition->timing == "a", "timing neither h nor a", competition->timing);
+    for (const auto& [number, event] : competition->events()) {
+        Check(&competition->FindEvent(number) == &event, "an event is not found under its own number", number);
+        if (event.scoringClasses.empty())
+            continue;
+        // A scoring line looked the section up, so it must still be there.
+        const std::int32_t year = DateYear(competition->FindSection(event.sectionNumber).date);
+        for (const ScoringClass& scoringClass : event.scoringClasses)
+            Check(scoringClass.competitionYear == year, "scoring class with another competition year", number);
+    }
+    return 0;
+}

@@ -1,0 +1,65 @@
+// Reads the input as the working file of one fixed competition: whatever it
+// holds, the reader reports at most one plain message, leaves the
+// competition's own side alone and leaves a model that can be written again.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "FuzzSupport.h"
+#include "dsv/DefinitionReader.h"
+#include "dsv/EntryListReader.h"
+#include "dsv/EntryListWriter.h"
+#include "dsv/FileIo.h"
+
+namespace {
+
+std::string competitionBytes;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    const natarix::FileContent content = natarix::ReadWholeFile(NATARIX_FUZZ_COMPETITION);
+    if (content.status != natarix::ReadStatus::Ok) {
+        std::fprintf(stderr, "cannot read %s\n", NATARIX_FUZZ_COMPETITION);
+        std::exit(1);
+    }
+    competitionBytes = content.bytes;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace natarix;
+    using fuzz::Check;
+    const auto competition = DefinitionReader::Parse(competitionBytes);
+    const std::string before = fuzz::Describe(*competition);
+    RecordingMessageSink messages;
+    const ReadCompleteness read =
+        EntryListReader::Parse(std::string(reinterpret_cast<const char*>(data), size), *competition, messages);
+
+    Check(messages.messages.size() <= 1, "more than one message for one reading");
+    for (const Message& message : messages.messages)
+        Check(message.kind == MessageKind::Plain && !message.text.empty(), "a content error shown another way",
+              message.text);
+    if (read == ReadCompleteness::Complete)
+        Check(messages.messages.empty(), "a complete reading with a message");
+    // The competition's own side is never touched by a working file.
+    const std::string after = fuzz::Describe(*competition);
+    Check(after.substr(0, after.find("\nclub[")) == before.substr(0, before.find("\nclub[")),
+          "the working file changed the competition");
+    const auto checkEntries = [](const Participant& participant) {
+        for (const auto& [number, time] : participant.entries)
+            Check(NumberValue(number) > 0 && !time.empty(), "an entry the reader should have stopped at", number);
+    };
+    for (const auto& swimmer : competition->swimmers())
+        checkEntries(*swimmer);
+    for (const auto& team : competition->teams())
+        checkEntries(*team);
+
+    const std::string text = EntryListWriter("", *competition, false).BuildText();
+    Check(text.size() >= 9 && text.compare(text.size() - 9, 9, "DATEIENDE") == 0, "working text without its end");
+    return 0;
+}

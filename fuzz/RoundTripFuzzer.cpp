@@ -1,0 +1,120 @@
+// The working file carries the whole model: a definition list (the input up
+// to its first "DATEIENDE") and a club side built from the rest of the input,
+// written as the working file and read back into a freshly read competition,
+// give the same model. The club's texts are shaped to what the format can
+// carry; a definition list whose own texts the format cannot carry (its empty
+// club side does not read back completely) is passed over.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "FuzzSupport.h"
+#include "dsv/DefinitionReader.h"
+#include "dsv/DsvError.h"
+#include "dsv/EntryListReader.h"
+#include "dsv/EntryListWriter.h"
+
+namespace {
+
+using namespace natarix;
+using fuzz::AnyText;
+using fuzz::Carryable;
+
+constexpr std::size_t kMaxMembers = 8;
+constexpr std::size_t kMaxEntries = 6;
+
+void AddEntries(FuzzedDataProvider& input, Participant& participant)
+{
+    for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, kMaxEntries); n > 0; --n) {
+        std::string time = Carryable(AnyText(input, 12), false);
+        participant.SetEntry(fuzz::PositiveNumberText(input), time.empty() ? "00:59,99" : time);
+    }
+}
+
+void BuildClubSide(FuzzedDataProvider& input, Competition& c)
+{
+    c.club.clubName = Carryable(AnyText(input), false);
+    c.club.clubId = Carryable(AnyText(input), false);
+    c.club.lsv = Carryable(AnyText(input), false);
+    c.club.nation = Carryable(AnyText(input), false);
+    for (std::string& field : c.club.contact.fields)
+        field = Carryable(AnyText(input), false);
+
+    for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, kMaxMembers); n > 0; --n) {
+        auto official = std::make_unique<Official>();
+        official->surname = Carryable(AnyText(input), true, true);
+        official->firstName = Carryable(AnyText(input), true);
+        official->group = input.ConsumeIntegral<std::int32_t>();
+        official->wish = Carryable(AnyText(input), true);
+        // The first section number is taken as it stands, every further one
+        // only while its value is above 0.
+        official->sectionNumbers = Carryable(AnyText(input, 6), false);
+        for (std::size_t k = input.ConsumeIntegralInRange<std::size_t>(0, 3); k > 0; --k)
+            official->sectionNumbers += ";" + fuzz::PositiveNumberText(input);
+        c.AddOfficial(std::move(official));
+    }
+    for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, kMaxMembers); n > 0; --n) {
+        auto swimmer = std::make_unique<Swimmer>();
+        swimmer->surname = Carryable(AnyText(input), true, true);
+        swimmer->firstName = Carryable(AnyText(input), true);
+        swimmer->registrationNumber = Carryable(AnyText(input, 8), false);
+        swimmer->sex = input.ConsumeBool() ? "m" : "w";
+        swimmer->yearOfBirth = input.ConsumeIntegral<std::int32_t>();
+        AddEntries(input, *swimmer);
+        c.AddSwimmer(std::move(swimmer));
+    }
+    for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, kMaxMembers); n > 0; --n) {
+        auto team = std::make_unique<Team>();
+        team->teamNumber = Carryable(AnyText(input, 6), true);
+        team->teamName = Carryable(AnyText(input), false);
+        team->classLabel = Carryable(AnyText(input), false);
+        AddEntries(input, *team);
+        c.AddTeam(std::move(team));
+    }
+}
+
+// The working file of `model` read into a fresh competition from `definition`.
+std::unique_ptr<Competition> ReadBack(const std::string& definition, const Competition& model,
+                                      RecordingMessageSink& messages, ReadCompleteness& read)
+{
+    auto fresh = DefinitionReader::Parse(definition);
+    read = EntryListReader::Parse(EntryListWriter("", model, false).BuildText(), *fresh, messages);
+    return fresh;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    constexpr std::string_view kEnd = "DATEIENDE";
+    const std::size_t end = bytes.find(kEnd);
+    if (end == std::string_view::npos)
+        return 0;
+    const std::string definition(bytes.substr(0, end + kEnd.size()));
+    const std::string_view club = bytes.substr(end + kEnd.size());
+
+    std::unique_ptr<Competition> model;
+    try {
+        model = DefinitionReader::Parse(definition);
+    } catch (const DsvError&) {
+        return 0;
+    }
+    RecordingMessageSink messages;
+    ReadCompleteness read = ReadCompleteness::Incomplete;
+    ReadBack(definition, *model, messages, read);
+    if (read != ReadCompleteness::Complete)
+        return 0;
+
+    FuzzedDataProvider input(reinterpret_cast<const std::uint8_t*>(club.data()), club.size());
+    BuildClubSide(input, *model);
+    const auto back = ReadBack(definition, *model, messages, read);
+    const std::string expected = fuzz::Describe(*model);
+    const std::string actual = fuzz::Describe(*back);
+    fuzz::Check(read == ReadCompleteness::Complete && messages.messages.empty(), "the working file did not read back",
+                messages.messages.empty() ? std::string() : messages.messages.front().text);
+    fuzz::Check(actual == expected, "the working file read back another model", expected + "\n----\n" + actual);
+    return 0;
+}

@@ -1,0 +1,161 @@
+// A working file that no longer fits its definition list (the organiser
+// changed the list, or it belongs to another competition), one cut off in
+// the middle, and a link that leads nowhere: the first save keeps the
+// original byte for byte beside it, tells the user where, and only then
+// writes the model that was read.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/cycle/WorkingFileCycle.h"
+#include "dsv/Cp1252Literal.h"
+#include "dsv/EntryListWriter.h"
+
+namespace natarix {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string Data(const std::string& name)
+{
+    return ReadBytes(fs::path(NATARIX_TEST_DATA) / name);
+}
+
+std::string Replaced(std::string text, std::string_view from, std::string_view to)
+{
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+TEST(KeptOriginal, WorkingFileThatDoesNotFitIsKeptBeforeTheFirstSave)
+{
+    const std::string definition = Data("minimal.dsv");
+    const std::string working = Data("minimal.dsv.meld");
+    struct Case {
+        const char* label;
+        std::string definition;
+        std::string working;
+        std::string readMessage;  // empty: none
+    };
+    const Case cases[] = {
+        {"another competition", Replaced(definition, "Frühjahrsschwimmen"_w1252, "Herbstschwimmen"), working,
+         std::string("Veranstaltungsbezeichnung abweichend!"_w1252)},
+        {"event changed by the organiser", Replaced(definition, "1;1;100 F M;", "1;1;200 F M;"), working,
+         std::string("Ungültige Wettkampfstrecke gefunden!"_w1252)},
+        {"section moved to another day", Replaced(definition, "1;12.03.2006;", "1;13.03.2006;"), working,
+         std::string("Ungültiges Abschnittsdatum gefunden!"_w1252)},
+        {"cut off inside the club's line", definition, working.substr(0, working.find("LSV:") + 6),
+         "eatFixString out of buffer"},
+        {"cut off inside an entry", definition, working.substr(0, working.find("02:15") + 2), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const fs::path folder = fs::temp_directory_path() / ("natarix-kept-" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        WriteBytes(folder / "m.dsv", c.definition);
+        WriteBytes(folder / "m.dsv.meld", c.working);
+
+        RecordingMessageSink messages;
+        WorkingFileCycle cycle(messages, folder.string());
+        cycle.LoadDefinition((folder / "m.dsv").string());
+        ASSERT_NE(cycle.competition(), nullptr);
+        EXPECT_EQ(messages.messages,
+                  c.readMessage.empty() ? std::vector<Message>{} : std::vector{Message::Plain(c.readMessage)});
+
+        ASSERT_TRUE(cycle.SaveWorkingFile());
+        const std::string kept = (folder / "m.dsv.meld.original").string();
+        EXPECT_EQ(ReadBytes(kept), c.working);
+        ASSERT_FALSE(messages.messages.empty());
+        EXPECT_EQ(messages.messages.back().kind, MessageKind::Warning);
+        EXPECT_NE(messages.messages.back().text.find(kept), std::string::npos);
+        EXPECT_EQ(ReadBytes(folder / "m.dsv.meld"), EntryListWriter("", *cycle.competition(), false).BuildText());
+        fs::remove_all(folder);
+    }
+}
+
+TEST(KeptOriginal, LinkThatLeadsNowhereIsMovedAsideNotFollowed)
+{
+    const fs::path folder = fs::temp_directory_path() / ("natarix-kept-link-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    WriteBytes(folder / "m.dsv", Data("minimal.dsv"));
+    fs::create_symlink(folder / "gone" / "m.dsv.meld", folder / "m.dsv.meld");
+
+    RecordingMessageSink messages;
+    WorkingFileCycle cycle(messages, folder.string());
+    cycle.LoadDefinition((folder / "m.dsv").string());
+    ASSERT_NE(cycle.competition(), nullptr);
+    EXPECT_EQ(messages.messages,
+              std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252))});
+    ASSERT_TRUE(cycle.SaveWorkingFile());
+    EXPECT_TRUE(fs::is_symlink(folder / "m.dsv.meld.original"));
+    EXPECT_EQ(fs::read_symlink(folder / "m.dsv.meld.original"), folder / "gone" / "m.dsv.meld");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder / "m.dsv.meld")));
+    EXPECT_FALSE(fs::exists(folder / "gone"));
+    fs::remove_all(folder);
+}
+
+TEST(KeptOriginal, NamedPipeInPlaceOfTheWorkingFileIsNotWaitedFor)
+{
+    const fs::path folder = fs::temp_directory_path() / ("natarix-kept-pipe-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    WriteBytes(folder / "m.dsv", Data("minimal.dsv"));
+    ASSERT_EQ(::mkfifo((folder / "m.dsv.meld").c_str(), 0666), 0);
+
+    // Loading in a child first: waiting for a writer there fails the test
+    // instead of hanging it.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        RecordingMessageSink ignored;
+        WorkingFileCycle(ignored, folder.string()).LoadDefinition((folder / "m.dsv").string());
+        ::_exit(0);
+    }
+    int status = -1;
+    for (int waited = 0; waited < 100 && ::waitpid(child, &status, WNOHANG) == 0; ++waited)
+        ::usleep(100'000);
+    if (::waitpid(child, &status, WNOHANG) == 0) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        FAIL() << "loading waited for a writer of the named pipe";
+    }
+
+    RecordingMessageSink messages;
+    WorkingFileCycle cycle(messages, folder.string());
+    cycle.LoadDefinition((folder / "m.dsv").string());
+    ASSERT_NE(cycle.competition(), nullptr);
+    EXPECT_EQ(messages.messages,
+              std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252))});
+    ASSERT_TRUE(cycle.SaveWorkingFile());
+    EXPECT_TRUE(fs::is_fifo(folder / "m.dsv.meld.original"));
+    EXPECT_TRUE(fs::is_regular_file(folder / "m.dsv.meld"));
+    fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace natarix

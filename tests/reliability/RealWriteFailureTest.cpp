@@ -1,0 +1,146 @@
+// Writes that the kernel itself cuts off part-way: under a file size limit
+// (RLIMIT_FSIZE) write() stores what fits and then fails with EFBIG, as a
+// full disk fails with ENOSPC. Every save then keeps the previous file byte
+// for byte, removes its temporary file and tells the user.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "SaveLoopModels.h"
+#include "dsv/Cp1252Literal.h"
+#include "dsv/EntryListWriter.h"
+#include "dsv/FileIo.h"
+#include "export/ClubExport.h"
+#include "pdf/PdfWriter.h"
+
+namespace natarix {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Files may grow to `bytes` only, for the lifetime of the object.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &previous_);
+        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &previous_);
+        ::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    sighandler_t previousHandler_ = SIG_DFL;
+};
+
+class RealWriteFailure : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("natarix-fsize-" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::vector<std::string> Listing() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path folder_;
+    // Both well above the limit below.
+    std::unique_ptr<Competition> old_ = reliability::SaveLoopModel(0);
+    std::unique_ptr<Competition> new_ = reliability::SaveLoopModel(1);
+    static constexpr rlim_t kLimit = 64 * 1024;
+};
+
+TEST_F(RealWriteFailure, WorkingFileKeepsItsPreviousContent)
+{
+    const std::string path = (folder_ / "Bezirk.dsv.meld").string();
+    RecordingMessageSink messages;
+    ASSERT_TRUE(EntryListWriter(path, *old_, false).Write(messages));
+    const std::string previous = ReadBytes(path);
+    ASSERT_GT(previous.size(), kLimit);
+    {
+        FileSizeLimit limit(kLimit);
+        EXPECT_FALSE(EntryListWriter(path, *new_, false).Write(messages));
+    }
+    EXPECT_EQ(
+        messages.messages,
+        std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252))});
+    EXPECT_EQ(ReadBytes(path), previous);
+    EXPECT_EQ(Listing(), std::vector<std::string>{"Bezirk.dsv.meld"});
+}
+
+TEST_F(RealWriteFailure, PdfKeepsItsPreviousContent)
+{
+    const std::string path = (folder_ / "Meldungen.PDF").string();
+    RecordingMessageSink messages;
+    ASSERT_TRUE(WriteClubEntriesPdf(*old_, path, messages));
+    const std::string previous = ReadBytes(path);
+    {
+        FileSizeLimit limit(kLimit);
+        EXPECT_FALSE(WriteClubEntriesPdf(*new_, path, messages));
+    }
+    EXPECT_EQ(messages.messages,
+              std::vector{Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!")});
+    EXPECT_EQ(ReadBytes(path), previous);
+    EXPECT_EQ(Listing(), std::vector<std::string>{"Meldungen.PDF"});
+}
+
+TEST_F(RealWriteFailure, ExportKeepsBothPreviousFilesAndReportsEach)
+{
+    RecordingMessageSink messages;
+    const ExportOutcome first = ExportClubEntries(old_.get(), folder_.string(), false, messages);
+    ASSERT_TRUE(first.dsvWritten && first.pdfWritten);
+    const std::string previousDsv = ReadBytes(first.dsvPath);
+    const std::string previousPdf = ReadBytes(first.pdfPath);
+    const std::vector<std::string> files = Listing();
+    // The same names: the club's name is the only part that changes, so keep it.
+    new_->club.clubName = old_->club.clubName;
+    ExportOutcome second;
+    {
+        FileSizeLimit limit(kLimit);
+        second = ExportClubEntries(new_.get(), folder_.string(), false, messages);
+    }
+    EXPECT_FALSE(second.dsvWritten);
+    EXPECT_FALSE(second.pdfWritten);
+    EXPECT_EQ(
+        messages.messages,
+        (std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252)),
+                     Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!")}));
+    EXPECT_EQ(ReadBytes(first.dsvPath), previousDsv);
+    EXPECT_EQ(ReadBytes(first.pdfPath), previousPdf);
+    EXPECT_EQ(Listing(), files);
+}
+
+}  // namespace
+}  // namespace natarix
