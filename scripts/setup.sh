@@ -8,7 +8,8 @@ packages=(
   googletest libgtest-dev libgmock-dev
   qt6-base-dev fonts-dejavu-core
   qpdf poppler-utils
-  xdg-utils
+  xdg-utils clang-format
+  clang-14 libclang-rt-14-dev
   xvfb
   g++-mingw-w64-x86-64-posix wine wine64
 )
