@@ -30,6 +30,11 @@ struct Participant {
 
 protected:
     explicit Participant(std::int32_t team) : isTeam(team) {}
+    // Plain records without virtual functions: a swimmer or team is never
+    // destroyed through a pointer to this base.
+    ~Participant() = default;
+    Participant(const Participant&) = default;
+    Participant& operator=(const Participant&) = default;
 };
 
 struct Swimmer : Participant {

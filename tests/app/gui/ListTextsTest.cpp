@@ -112,23 +112,19 @@ void ListTextsTest::ParticipantRows()
     QFETCH(QString, teamName);
     QFETCH(QString, classLabel);
     QFETCH(QStringList, row);
-    std::unique_ptr<Participant> participant;
-    if (isTeam) {
-        auto team = std::make_unique<Team>();
-        team->teamNumber = "2";
-        team->teamName = Model(teamName);
-        team->classLabel = Model(classLabel);
-        participant = std::move(team);
-    } else {
-        participant = std::make_unique<Swimmer>();
-    }
+    Team team;
+    team.teamNumber = "2";
+    team.teamName = Model(teamName);
+    team.classLabel = Model(classLabel);
+    Swimmer swimmer;
+    Participant& participant = isTeam ? static_cast<Participant&>(team) : swimmer;
     // A team carries the swimmer's fields too; its row shows none of them.
-    participant->surname = Model(QString::fromUtf8("Ölmann"));
-    participant->firstName = Model(QString::fromUtf8("Jörg"));
-    participant->yearOfBirth = 2011;
-    participant->registrationNumber = "004711";
-    participant->sex = sex.toStdString();
-    QCOMPARE(Shown(ParticipantRow(*participant)), row);
+    participant.surname = Model(QString::fromUtf8("Ölmann"));
+    participant.firstName = Model(QString::fromUtf8("Jörg"));
+    participant.yearOfBirth = 2011;
+    participant.registrationNumber = "004711";
+    participant.sex = sex.toStdString();
+    QCOMPARE(Shown(ParticipantRow(participant)), row);
 }
 
 void ListTextsTest::EntryRows_data()
