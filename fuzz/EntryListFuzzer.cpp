@@ -8,6 +8,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
+#include "ModelDump.h"
 #include "dsv/DefinitionReader.h"
 #include "dsv/EntryListReader.h"
 #include "dsv/EntryListWriter.h"
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace natarix;
     using fuzz::Check;
     const auto competition = DefinitionReader::Parse(competitionBytes);
-    const std::string before = fuzz::Describe(*competition);
+    const std::string before = test::Dump(*competition);
     RecordingMessageSink messages;
     const ReadCompleteness read =
         EntryListReader::Parse(std::string(reinterpret_cast<const char*>(data), size), *competition, messages);
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read == ReadCompleteness::Complete)
         Check(messages.messages.empty(), "a complete reading with a message");
     // The competition's own side is never touched by a working file.
-    const std::string after = fuzz::Describe(*competition);
+    const std::string after = test::Dump(*competition);
     Check(after.substr(0, after.find("\nclub[")) == before.substr(0, before.find("\nclub[")),
           "the working file changed the competition");
     const auto checkEntries = [](const Participant& participant) {

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 
 namespace natarix::fuzz {
 
@@ -11,53 +10,6 @@ void Fail(std::string_view what, std::string_view detail)
     std::fprintf(stderr, "FINDING: %.*s\n%.*s\n", static_cast<int>(what.size()), what.data(),
                  static_cast<int>(detail.size()), detail.data());
     std::abort();
-}
-
-std::string Describe(const Competition& c)
-{
-    std::ostringstream out;
-    const auto address = [&out](const char* name, const Address& a) {
-        out << name << ':';
-        for (const std::string& field : a.fields)
-            out << '[' << field << ']';
-        out << '\n';
-    };
-    const auto participant = [&out](const Participant& p) {
-        out << '[' << p.surname << "][" << p.firstName << "] " << p.yearOfBirth << " [" << p.registrationNumber << "]["
-            << p.sex << "] " << p.isTeam;
-        for (const auto& [number, time] : p.entries)
-            out << " [" << number << '=' << time << ']';
-        out << '\n';
-    };
-    out << "title[" << c.title << "] place[" << c.place << "] field3[" << c.veranstaltungField3 << "] timing["
-        << c.timing << "] online[" << c.onlineInvitation << "] deadline[" << c.entryDeadline[0] << "]["
-        << c.entryDeadline[1] << "] remarks[" << c.remarks << "] fees " << c.flatFee << ' ' << c.individualFee << ' '
-        << c.relayFee << '\n';
-    address("venue", c.venue);
-    address("entryAddress", c.entryAddress);
-    for (const auto& [key, s] : c.sections())
-        out << "section[" << s.number << "][" << s.date << "][" << s.startTime << "][" << s.admission << "]\n";
-    for (const auto& [key, e] : c.events()) {
-        out << "event[" << e.number << "][" << e.sectionNumber << "][" << e.swimmerCount << "][" << e.distance << "]["
-            << e.technique << "][" << e.sex << "] fee " << e.hasOwnFee << ' ' << e.ownFee << '\n';
-        for (const ScoringClass& k : e.scoringClasses)
-            out << "  class " << k.kind << ' ' << k.yearFrom << '-' << k.yearTo << ' ' << k.age << k.orOlder << " ["
-                << k.classLetter << "][" << k.mandatoryTime << "] " << k.competitionYear << '\n';
-    }
-    out << "club[" << c.club.clubName << "][" << c.club.clubId << "][" << c.club.lsv << "][" << c.club.nation << "]\n";
-    address("contact", c.club.contact);
-    for (const auto& o : c.officials())
-        out << "official[" << o->surname << "][" << o->firstName << "] " << o->group << " [" << o->sectionNumbers
-            << "][" << o->wish << "]\n";
-    for (const auto& s : c.swimmers()) {
-        out << "swimmer";
-        participant(*s);
-    }
-    for (const auto& t : c.teams()) {
-        out << "team[" << t->teamNumber << "][" << t->teamName << "][" << t->classLabel << "]";
-        participant(*t);
-    }
-    return out.str();
 }
 
 std::string AnyText(FuzzedDataProvider& input, std::size_t maxLength)

@@ -19,10 +19,6 @@ inline void Check(bool condition, std::string_view what, std::string_view detail
         Fail(what, detail);
 }
 
-// Every member of both sides of the model in one text, so that two models
-// compare field by field and in set order.
-std::string Describe(const Competition& competition);
-
 // A text of at most `maxLength` bytes, any bytes allowed.
 std::string AnyText(FuzzedDataProvider& input, std::size_t maxLength = 40);
 

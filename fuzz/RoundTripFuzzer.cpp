@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
+#include "ModelDump.h"
 #include "dsv/DefinitionReader.h"
 #include "dsv/DsvError.h"
 #include "dsv/EntryListReader.h"
@@ -111,8 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(reinterpret_cast<const std::uint8_t*>(club.data()), club.size());
     BuildClubSide(input, *model);
     const auto back = ReadBack(definition, *model, messages, read);
-    const std::string expected = fuzz::Describe(*model);
-    const std::string actual = fuzz::Describe(*back);
+    const std::string expected = test::Dump(*model);
+    const std::string actual = test::Dump(*back);
     fuzz::Check(read == ReadCompleteness::Complete && messages.messages.empty(), "the working file did not read back",
                 messages.messages.empty() ? std::string() : messages.messages.front().text);
     fuzz::Check(actual == expected, "the working file read back another model", expected + "\n----\n" + actual);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "TestFiles.h"
 #include "dsv/DefinitionReader.h"
 #include "dsv/EntryListWriter.h"
 
@@ -21,39 +22,10 @@ extern char** environ;
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-std::string Data(const std::string& name)
-{
-    return ReadBytes(std::string(NATARIX_TEST_DATA) + "/" + name);
-}
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "natarix-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        path_ = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code error;
-        fs::remove_all(path_, error);
-    }
-    const std::string& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return (fs::path(path_) / name).string(); }
-
-private:
-    std::string path_;
-};
+using natarix::test::Data;
+using natarix::test::DataPath;
+using natarix::test::ReadBytes;
+using natarix::test::TempDir;
 
 struct Outcome {
     int status = -1;
@@ -65,9 +37,9 @@ struct Outcome {
 // so that the folder under test sees nothing but what the tool itself does.
 Outcome RunCli(const std::string& folder, const std::vector<std::string>& args, const std::string& stdoutPath = {})
 {
-    TempFolder capture;
-    const std::string outPath = stdoutPath.empty() ? capture / "out" : stdoutPath;
-    const std::string errPath = capture / "err";
+    TempDir capture;
+    const std::string outPath = stdoutPath.empty() ? capture.Path("out") : stdoutPath;
+    const std::string errPath = capture.Path("err");
     std::vector<std::string> words{NATARIX_CLI};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -146,11 +118,11 @@ protected:
     void Copy(std::initializer_list<const char*> names)
     {
         for (const char* name : names)
-            fs::copy_file(std::string(NATARIX_TEST_DATA) + "/" + name, folder / name);
+            fs::copy_file(DataPath(name), folder.Path(name));
     }
     Outcome Run(const std::vector<std::string>& args) { return RunCli(folder.path(), args); }
 
-    TempFolder folder;
+    TempDir folder;
 };
 
 TEST_F(CliTest, ShowPrintsTheWholeModelAndWritesNothing)
@@ -193,12 +165,12 @@ TEST_F(CliTest, SaveCreatesTheMissingWorkingFileAndRewritesAnExistingOneAsItWas)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "");
-    const std::string meld = folder / "minimal.dsv.meld";
+    const std::string meld = folder.Path("minimal.dsv.meld");
     EXPECT_EQ(
         ReadBytes(meld),
         natarix::EntryListWriter(meld, *natarix::DefinitionReader::Parse(Data("minimal.dsv")), false).BuildText());
 
-    fs::copy_file(std::string(NATARIX_TEST_DATA) + "/minimal.dsv.meld", meld, fs::copy_options::overwrite_existing);
+    fs::copy_file(DataPath("minimal.dsv.meld"), meld, fs::copy_options::overwrite_existing);
     run = Run({"save", "minimal.dsv"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(ReadBytes(meld), Data("minimal.dsv.meld"));
@@ -208,12 +180,12 @@ TEST_F(CliTest, SaveCreatesTheMissingWorkingFileAndRewritesAnExistingOneAsItWas)
 TEST_F(CliTest, SaveKeepsThePartlyReadWorkingFileAndSaysWhere)
 {
     // The message names the copy by its full path, which leaves the program in UTF-8 again.
-    const std::string sub = folder /
-                            "Wettkampf \xC3\x9C"
-                            "ber";
+    const std::string sub = folder.Path(
+        "Wettkampf \xC3\x9C"
+        "ber");
     fs::create_directory(sub);
     for (const char* name : {"partial.dsv", "partial.dsv.meld"})
-        fs::copy_file(std::string(NATARIX_TEST_DATA) + "/" + name, sub + "/" + name);
+        fs::copy_file(DataPath(name), sub + "/" + name);
     Outcome run = RunCli(sub, {"save", sub + "/partial.dsv"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
@@ -247,9 +219,9 @@ TEST_F(CliTest, NothingLoadedGivesStatusOneAndWritesNothing)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.front() + (c.data ? std::string(" with ") + c.data : std::string(" in an empty folder")));
-        TempFolder scratch;
+        TempDir scratch;
         if (c.data)
-            fs::copy_file(std::string(NATARIX_TEST_DATA) + "/" + c.data, scratch / c.data);
+            fs::copy_file(DataPath(c.data), scratch.Path(c.data));
         const auto before = Snapshot(scratch.path());
         const Outcome run = RunCli(scratch.path(), c.args);
         EXPECT_EQ(run.status, 1);
@@ -305,12 +277,12 @@ TEST_F(CliTest, HelpAnywhereExplainsAndDoesNothingElse)
 TEST_F(CliTest, SaveThatCannotCreateTheTemporaryFileGivesStatusThree)
 {
     Copy({"minimal.dsv", "minimal.dsv.meld"});
-    fs::create_directory(folder / "minimal.dsv.meld.natarix-tmp");
+    fs::create_directory(folder.Path("minimal.dsv.meld.natarix-tmp"));
     const Outcome run = Run({"save", "minimal.dsv"});
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "Die Vereinsmeldeliste konnte nicht angelegt werden!\n");
-    EXPECT_EQ(ReadBytes(folder / "minimal.dsv.meld"), Data("minimal.dsv.meld"));
+    EXPECT_EQ(ReadBytes(folder.Path("minimal.dsv.meld")), Data("minimal.dsv.meld"));
 }
 
 TEST_F(CliTest, ShowThatCannotPrintTheModelDoesNotReportSuccess)
@@ -339,13 +311,13 @@ constexpr const char* kExportPdf = "060312-Musterstadt-Meldungen-SVGruen-WeissMu
 TEST_F(CliTest, ExportWritesBothFilesUnderTheirNamesAndPrintsTheirPaths)
 {
     Copy({"minimal.dsv", "minimal.dsv.meld"});
-    TempFolder target;
+    TempDir target;
     const Outcome run = Run({"export", "--dir", target.path(), "minimal.dsv"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, (target / kExportDsv) + "\n" + (target / kExportPdf) + "\n");
-    EXPECT_EQ(ReadBytes(target / kExportDsv), Data("minimal-export.DSV"));
-    EXPECT_EQ(ReadBytes(target / kExportPdf).substr(0, 8), "%PDF-1.1");
+    EXPECT_EQ(run.out, (target.Path(kExportDsv)) + "\n" + (target.Path(kExportPdf)) + "\n");
+    EXPECT_EQ(ReadBytes(target.Path(kExportDsv)), Data("minimal-export.DSV"));
+    EXPECT_EQ(ReadBytes(target.Path(kExportPdf)).substr(0, 8), "%PDF-1.1");
 }
 
 TEST_F(CliTest, ExportIntoTheCurrentFolderByDefault)
@@ -353,8 +325,8 @@ TEST_F(CliTest, ExportIntoTheCurrentFolderByDefault)
     Copy({"minimal.dsv", "minimal.dsv.meld"});
     const Outcome run = Run({"export"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(ReadBytes(folder / kExportDsv), Data("minimal-export.DSV"));
-    EXPECT_TRUE(fs::exists(folder / kExportPdf));
+    EXPECT_EQ(ReadBytes(folder.Path(kExportDsv)), Data("minimal-export.DSV"));
+    EXPECT_TRUE(fs::exists(folder.Path(kExportPdf)));
 }
 
 TEST_F(CliTest, ExportRefusalsAndFailuresGiveStatusThree)
@@ -366,29 +338,29 @@ TEST_F(CliTest, ExportRefusalsAndFailuresGiveStatusThree)
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err,
               "Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf \"Vereinsdaten ...\".\n");
-    EXPECT_FALSE(fs::exists(folder / "minimal.dsv.meld")) << "export writes no working file";
+    EXPECT_FALSE(fs::exists(folder.Path("minimal.dsv.meld"))) << "export writes no working file";
 
     Copy({"minimal.dsv.meld"});
-    run = Run({"export", "--dir=" + (folder / "missing")});
+    run = Run({"export", "--dir=" + (folder.Path("missing"))});
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, "");
 
     // A folder where the DSV file should go: only the PDF is written and printed.
-    fs::create_directory(folder / kExportDsv);
+    fs::create_directory(folder.Path(kExportDsv));
     run = Run({"export"});
     EXPECT_EQ(run.status, 3);
-    EXPECT_EQ(run.out, (folder / kExportPdf) + "\n");
+    EXPECT_EQ(run.out, (folder.Path(kExportPdf)) + "\n");
     EXPECT_EQ(run.err, "Die Vereinsmeldeliste konnte nicht angelegt werden!\n");
 }
 
 TEST_F(CliTest, ExportWithMailHandsBothFilesToTheMailProgram)
 {
     Copy({"minimal.dsv", "minimal.dsv.meld"});
-    TempFolder bin;
-    const std::string recorded = bin / "args";
-    std::ofstream(bin / "xdg-email") << "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" << recorded << "'\nexit "
-                                     << "${FAKE_STATUS:-0}\n";
-    fs::permissions(bin / "xdg-email", fs::perms::owner_all);
+    TempDir bin;
+    const std::string recorded = bin.Path("args");
+    std::ofstream(bin.Path("xdg-email")) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" << recorded << "'\nexit "
+                                         << "${FAKE_STATUS:-0}\n";
+    fs::permissions(bin.Path("xdg-email"), fs::perms::owner_all);
     const std::string oldPath = getenv("PATH");
     setenv("PATH", (bin.path() + ":" + oldPath).c_str(), 1);
 
@@ -398,7 +370,7 @@ TEST_F(CliTest, ExportWithMailHandsBothFilesToTheMailProgram)
     EXPECT_EQ(ReadBytes(recorded),
               "--utf8\n--subject\nMeldungen für Frühjahrsschwimmen von SV Grün-Weiß Musterstadt\n"
               "--attach\n" +
-                  (folder / kExportDsv) + "\n--attach\n" + (folder / kExportPdf) + "\n")
+                  (folder.Path(kExportDsv)) + "\n--attach\n" + (folder.Path(kExportPdf)) + "\n")
         << "the entry address has no e-mail, so no recipient is passed";
 
     // No mail program available: the files are named, nothing pretends success.
@@ -408,7 +380,7 @@ TEST_F(CliTest, ExportWithMailHandsBothFilesToTheMailProgram)
     setenv("PATH", oldPath.c_str(), 1);
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.err.find("kein E-Mail-Programm"), std::string::npos);
-    EXPECT_NE(run.err.find(folder / kExportPdf), std::string::npos);
+    EXPECT_NE(run.err.find(folder.Path(kExportPdf)), std::string::npos);
 }
 
 }  // namespace

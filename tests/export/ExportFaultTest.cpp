@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "TestFiles.h"
 #include "dsv/Cp1252Literal.h"
 #include "dsv/FileIo.h"
 #include "export/ClubExport.h"
@@ -100,15 +101,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    std::vector<std::string> Listing() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     fs::path folder_;
     Competition competition_;
     NoMail mailer_;
@@ -135,7 +127,7 @@ TEST_F(ExportFaults, AFullDiskOrAFailingReplaceKeepsBothPreviousFiles)
         ASSERT_TRUE(previous.dsvWritten && previous.pdfWritten);
         const std::string previousDsv = ReadFile(previous.dsvPath);
         const std::string previousPdf = ReadFile(previous.pdfPath);
-        const std::vector<std::string> files = Listing();
+        const std::vector<std::string> files = test::FileNames(folder_);
         ASSERT_GT(previousDsv.size(), 100u);
         ASSERT_LT(previousDsv.size() + 1000, 8000u);
 
@@ -150,7 +142,7 @@ TEST_F(ExportFaults, AFullDiskOrAFailingReplaceKeepsBothPreviousFiles)
             EXPECT_NE(ReadFile(previous.dsvPath).find("1;00:59,99;"), std::string::npos);
         else
             EXPECT_EQ(ReadFile(previous.dsvPath), previousDsv);
-        EXPECT_EQ(Listing(), files);
+        EXPECT_EQ(test::FileNames(folder_), files);
     }
 }
 
@@ -166,8 +158,8 @@ TEST_F(ExportFaults, AFolderWhereThePdfShouldGoStaysUntouched)
     EXPECT_EQ(outcome.pdfPath, pdf.string());
     EXPECT_EQ(messages.messages, std::vector{kPdfNotCreated});
     EXPECT_EQ(ReadFile(pdf / "inhalt.txt"), "bleibt");
-    EXPECT_EQ(Listing(), (std::vector<std::string>{"060312-Musterstadt-Me-SVBeispielstadt.DSV",
-                                                   "060312-Musterstadt-Meldungen-SVBeispielstadt.PDF"}));
+    EXPECT_EQ(test::FileNames(folder_), (std::vector<std::string>{"060312-Musterstadt-Me-SVBeispielstadt.DSV",
+                                                                  "060312-Musterstadt-Meldungen-SVBeispielstadt.PDF"}));
 }
 
 }  // namespace

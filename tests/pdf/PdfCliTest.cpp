@@ -15,14 +15,14 @@ protected:
     void SetUp() override
     {
         for (const char* name : {"minimal.dsv", "minimal.dsv.meld"})
-            std::filesystem::copy_file(std::filesystem::path(NATARIX_TEST_DATA_DIR) / name, dir.path() / name);
+            std::filesystem::copy_file(test::DataPath(name), dir.Path(name));
     }
 
     int Run(std::vector<std::string> args)
     {
         out.str({});
         err.str({});
-        return RunCli(args, out, err, dir.path().string());
+        return RunCli(args, out, err, dir.path());
     }
 
     pdftest::TempDir dir;
@@ -32,12 +32,12 @@ protected:
 
 TEST_F(PdfCommand, WritesTheDocumentAndNothingElse)
 {
-    const std::string meld = dir.File("minimal.dsv.meld");
+    const std::string meld = dir.Path("minimal.dsv.meld");
     const auto before = std::filesystem::last_write_time(meld);
-    ASSERT_EQ(Run({"pdf", dir.File("minimal.dsv"), dir.File("out.pdf")}), kExitOk) << err.str();
+    ASSERT_EQ(Run({"pdf", dir.Path("minimal.dsv"), dir.Path("out.pdf")}), kExitOk) << err.str();
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(), "");
-    std::ifstream file(dir.File("out.pdf"), std::ios::binary);
+    std::ifstream file(dir.Path("out.pdf"), std::ios::binary);
     std::stringstream bytes;
     bytes << file.rdbuf();
     const auto pdf = pdftest::CheckPdf(bytes.str());
@@ -49,13 +49,13 @@ TEST_F(PdfCommand, WritesTheDocumentAndNothingElse)
 
 TEST_F(PdfCommand, DefinitionFromTheCurrentFolder)
 {
-    EXPECT_EQ(Run({"pdf", dir.File("out.pdf")}), kExitOk) << err.str();
-    EXPECT_TRUE(std::filesystem::exists(dir.File("out.pdf")));
+    EXPECT_EQ(Run({"pdf", dir.Path("out.pdf")}), kExitOk) << err.str();
+    EXPECT_TRUE(std::filesystem::exists(dir.Path("out.pdf")));
 }
 
 TEST_F(PdfCommand, ReportsAFileThatCannotBeWritten)
 {
-    EXPECT_EQ(Run({"pdf", dir.File("minimal.dsv"), dir.File("missing/out.pdf")}), kExitWriteFailed);
+    EXPECT_EQ(Run({"pdf", dir.Path("minimal.dsv"), dir.Path("missing/out.pdf")}), kExitWriteFailed);
     EXPECT_EQ(err.str(), "Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!\n");
 }
 

@@ -22,14 +22,6 @@ namespace fs = std::filesystem;
 const Message kNotCreated = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!");
 const Message kNotWritten = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!");
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
 enum class Fault { DiskFull, FlushFails, CloseFails };
 
 // The system's calls with one fault: a full disk takes the first kilobyte of
@@ -62,13 +54,13 @@ TEST(PdfFaults, AFailingWriteKeepsThePreviousFile)
     for (const Fault fault : {Fault::DiskFull, Fault::FlushFails, Fault::CloseFails}) {
         SCOPED_TRACE(static_cast<int>(fault));
         const pdftest::TempDir dir;
-        const std::string path = dir.File("Meldungen.PDF");
+        const std::string path = dir.Path("Meldungen.PDF");
         std::ofstream(path, std::ios::binary) << "%PDF-1.1 der vorige Stand";
         FaultyFileOps ops(fault);
         RecordingMessageSink messages;
         EXPECT_FALSE(WriteClubEntriesPdf(*model, path, messages, ops));
         EXPECT_EQ(messages.messages, std::vector{kNotWritten});
-        EXPECT_EQ(ReadFile(path), "%PDF-1.1 der vorige Stand");
+        EXPECT_EQ(test::ReadBytes(path), "%PDF-1.1 der vorige Stand");
         EXPECT_FALSE(fs::exists(TemporaryPathFor(path)));
     }
 }
@@ -77,14 +69,14 @@ TEST(PdfFaults, AFolderWhereTheFileShouldGoStaysUntouched)
 {
     const auto model = pdftest::MakeCompetition();
     const pdftest::TempDir dir;
-    const std::string path = dir.File("Meldungen.PDF");
+    const std::string path = dir.Path("Meldungen.PDF");
     fs::create_directory(path);
-    std::ofstream(dir.File("Meldungen.PDF/inhalt.txt"), std::ios::binary) << "bleibt";
+    std::ofstream(dir.Path("Meldungen.PDF/inhalt.txt"), std::ios::binary) << "bleibt";
     RecordingMessageSink messages;
     EXPECT_FALSE(WriteClubEntriesPdf(*model, path, messages));
     EXPECT_EQ(messages.messages, std::vector{kNotCreated});
     EXPECT_TRUE(fs::is_directory(path));
-    EXPECT_EQ(ReadFile(dir.File("Meldungen.PDF/inhalt.txt")), "bleibt");
+    EXPECT_EQ(test::ReadBytes(dir.Path("Meldungen.PDF/inhalt.txt")), "bleibt");
     EXPECT_FALSE(fs::exists(TemporaryPathFor(path)));
 }
 

@@ -346,19 +346,4 @@ std::string W(std::string_view utf8)
     return converted.value_or(std::string());
 }
 
-TempDir::TempDir()
-{
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("natarix-pdf-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-}
-
-TempDir::~TempDir()
-{
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-}
-
 }  // namespace natarix::pdftest

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "TestFiles.h"
 #include "dsv/Competition.h"
 
 namespace natarix::pdftest {
@@ -61,18 +62,6 @@ void AddOfficials(Competition& model, int count);
 // Windows-1252 from UTF-8, for test texts with umlauts.
 std::string W(std::string_view utf8);
 
-// A fresh, empty folder for one test, removed again on destruction.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::filesystem::path path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
+using test::TempDir;
 
 }  // namespace natarix::pdftest

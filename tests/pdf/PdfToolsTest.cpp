@@ -41,7 +41,7 @@ std::pair<std::string, int> RunCommand(const std::string& command)
 
 std::string WritePdf(const Competition& model, const pdftest::TempDir& dir, const std::string& name)
 {
-    const std::string path = dir.File(name);
+    const std::string path = dir.Path(name);
     RecordingMessageSink messages;
     EXPECT_TRUE(WriteClubEntriesPdf(model, path, messages));
     return path;

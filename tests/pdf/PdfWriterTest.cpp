@@ -27,14 +27,6 @@ std::string Build(const Competition& model)
     return bytes;
 }
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
 TEST(PdfContent, PrimitivesWriteTheirOperatorLines)
 {
     struct Case {
@@ -219,7 +211,7 @@ TEST(PdfWriter, WritesTheFileOrReportsWhyNot)
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.failing));
         pdftest::TempDir dir;
-        const std::string path = dir.File("Meldung.pdf");
+        const std::string path = dir.Path("Meldung.pdf");
         std::ofstream(path, std::ios::binary) << "old";
         FailingFileOps ops(c.failing);
         RecordingMessageSink messages;
@@ -227,10 +219,10 @@ TEST(PdfWriter, WritesTheFileOrReportsWhyNot)
         EXPECT_EQ(written, c.message == nullptr);
         if (c.message == nullptr) {
             EXPECT_TRUE(messages.messages.empty());
-            EXPECT_EQ(ReadFile(path), expected);
+            EXPECT_EQ(test::ReadBytes(path), expected);
         } else {
             EXPECT_EQ(messages.messages, std::vector<Message>{Message::Warning(c.message)});
-            EXPECT_EQ(ReadFile(path), "old");
+            EXPECT_EQ(test::ReadBytes(path), "old");
         }
         EXPECT_FALSE(std::filesystem::exists(TemporaryPathFor(path)));
     }

@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "TestFiles.h"
+#include "TestTexts.h"
 #include "app/cycle/WorkingFileCycle.h"
 #include "dsv/Cp1252Literal.h"
 #include "dsv/EntryListWriter.h"
@@ -26,29 +28,10 @@ namespace natarix {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string Data(const std::string& name)
-{
-    return ReadBytes(fs::path(NATARIX_TEST_DATA) / name);
-}
-
-std::string Replaced(std::string text, std::string_view from, std::string_view to)
-{
-    const auto at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    return at == std::string::npos ? text : text.replace(at, from.size(), to);
-}
+using test::Data;
+using test::ReadBytes;
+using test::Replaced;
+using test::WriteBytes;
 
 TEST(KeptOriginal, WorkingFileThatDoesNotFitIsKeptBeforeTheFirstSave)
 {

@@ -21,6 +21,7 @@
 #include <thread>
 
 #include "SaveLoopModels.h"
+#include "TestFiles.h"
 #include "dsv/FileIo.h"
 
 extern char** environ;
@@ -29,17 +30,12 @@ namespace natarix {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ReadBytes;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kTrials = 300;
 constexpr int kLeastTrials = 100;
 constexpr auto kTimeBudget = std::chrono::seconds(40);
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // The save loop as a child process whose stdout is the read end `saves`:
 // one byte per completed save.

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "SaveLoopModels.h"
+#include "TestFiles.h"
 #include "dsv/Cp1252Literal.h"
 #include "dsv/EntryListWriter.h"
 #include "dsv/FileIo.h"
@@ -25,12 +26,7 @@ namespace natarix {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using test::ReadBytes;
 
 // Files may grow to `bytes` only, for the lifetime of the object.
 class FileSizeLimit {
@@ -66,15 +62,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    std::vector<std::string> Listing() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     fs::path folder_;
     // Both well above the limit below.
     std::unique_ptr<Competition> old_ = reliability::SaveLoopModel(0);
@@ -97,7 +84,7 @@ TEST_F(RealWriteFailure, WorkingFileKeepsItsPreviousContent)
         messages.messages,
         std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252))});
     EXPECT_EQ(ReadBytes(path), previous);
-    EXPECT_EQ(Listing(), std::vector<std::string>{"Bezirk.dsv.meld"});
+    EXPECT_EQ(test::FileNames(folder_), std::vector<std::string>{"Bezirk.dsv.meld"});
 }
 
 TEST_F(RealWriteFailure, PdfKeepsItsPreviousContent)
@@ -113,7 +100,7 @@ TEST_F(RealWriteFailure, PdfKeepsItsPreviousContent)
     EXPECT_EQ(messages.messages,
               std::vector{Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!")});
     EXPECT_EQ(ReadBytes(path), previous);
-    EXPECT_EQ(Listing(), std::vector<std::string>{"Meldungen.PDF"});
+    EXPECT_EQ(test::FileNames(folder_), std::vector<std::string>{"Meldungen.PDF"});
 }
 
 TEST_F(RealWriteFailure, ExportKeepsBothPreviousFilesAndReportsEach)
@@ -123,7 +110,7 @@ TEST_F(RealWriteFailure, ExportKeepsBothPreviousFilesAndReportsEach)
     ASSERT_TRUE(first.dsvWritten && first.pdfWritten);
     const std::string previousDsv = ReadBytes(first.dsvPath);
     const std::string previousPdf = ReadBytes(first.pdfPath);
-    const std::vector<std::string> files = Listing();
+    const std::vector<std::string> files = test::FileNames(folder_);
     // The same names: the club's name is the only part that changes, so keep it.
     new_->club.clubName = old_->club.clubName;
     ExportOutcome second;
@@ -139,7 +126,7 @@ TEST_F(RealWriteFailure, ExportKeepsBothPreviousFilesAndReportsEach)
                      Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!")}));
     EXPECT_EQ(ReadBytes(first.dsvPath), previousDsv);
     EXPECT_EQ(ReadBytes(first.pdfPath), previousPdf);
-    EXPECT_EQ(Listing(), files);
+    EXPECT_EQ(test::FileNames(folder_), files);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "TestFiles.h"
 #include "app/cycle/WorkingFileCycle.h"
 #include "cli/ModelJson.h"
 #include "dsv/Cp1252.h"
@@ -32,63 +33,21 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace natarix;
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string Data(const std::string& name)
-{
-    return ReadBytes(std::string(NATARIX_TEST_DATA) + "/" + name);
-}
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "natarix-cycle-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        path_ = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code error;
-        fs::remove_all(path_, error);
-    }
-    const std::string& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return (fs::path(path_) / name).string(); }
-
-private:
-    std::string path_;
-};
-
-std::vector<std::string> Names(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using test::Data;
+using test::FileNames;
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
 
 class CycleTest : public ::testing::Test {
 protected:
     std::string Put(const std::string& name, const std::string& bytes)
     {
-        WriteBytes(folder / name, bytes);
-        return folder / name;
+        WriteBytes(folder.Path(name), bytes);
+        return folder.Path(name);
     }
 
-    TempFolder folder;
+    TempDir folder;
     RecordingMessageSink sink;
     WorkingFileCycle cycle{sink, folder.path()};
 };
@@ -115,16 +74,16 @@ TEST(StartupProbe, TakesTheFirstRegularDsvFileInByteOrderThatReads)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        TempFolder folder;
+        TempDir folder;
         for (const auto& [name, kind] : c.entries) {
             if (kind == Kind::Folder)
-                fs::create_directory(folder / name);
+                fs::create_directory(folder.Path(name));
             else
-                WriteBytes(folder / name, Data(kind == Kind::Valid ? "minimal.dsv" : "malformed.dsv"));
+                WriteBytes(folder.Path(name), Data(kind == Kind::Valid ? "minimal.dsv" : "malformed.dsv"));
         }
         RecordingMessageSink sink;
         WorkingFileCycle cycle(sink, folder.path());
-        EXPECT_EQ(cycle.FindStartupDefinition(), c.expected.empty() ? "" : folder / c.expected);
+        EXPECT_EQ(cycle.FindStartupDefinition(), c.expected.empty() ? "" : folder.Path(c.expected));
         EXPECT_TRUE(sink.messages.empty());
         EXPECT_EQ(cycle.competition(), nullptr);
     }
@@ -141,7 +100,7 @@ TEST_F(CycleTest, FirstSaveCreatesTheWorkingFileWithAnEmptyClubSide)
     ASSERT_TRUE(cycle.SaveWorkingFile());
     const auto fresh = DefinitionReader::Parse(Data("minimal.dsv"));
     EXPECT_EQ(ReadBytes(meld), EntryListWriter(meld, *fresh, false).BuildText());
-    EXPECT_EQ(Names(folder.path()), (std::vector<std::string>{"Bezirk.dsv", "Bezirk.dsv.meld"}));
+    EXPECT_EQ(FileNames(folder.path()), (std::vector<std::string>{"Bezirk.dsv", "Bezirk.dsv.meld"}));
     EXPECT_TRUE(sink.messages.empty());
 }
 
@@ -190,7 +149,7 @@ TEST_F(CycleTest, PartlyReadWorkingFileIsKeptBesideItBeforeTheFirstRewrite)
     EXPECT_EQ(sink.messages, std::vector<Message>{Message::Plain("Falsche Geschlechtsangabe")});
     EXPECT_EQ(cycle.competition()->swimmers().size(), 1u);
     EXPECT_TRUE(cycle.competition()->teams().empty());
-    EXPECT_EQ(Names(folder.path()), (std::vector<std::string>{"p.dsv", "p.dsv.meld"})) << "loading writes nothing";
+    EXPECT_EQ(FileNames(folder.path()), (std::vector<std::string>{"p.dsv", "p.dsv.meld"})) << "loading writes nothing";
 
     ASSERT_TRUE(cycle.SaveWorkingFile());
     ASSERT_EQ(sink.messages.size(), 2u);
@@ -238,18 +197,18 @@ TEST_F(CycleTest, EveryKindOfIncompleteReadKeepsTheOriginal)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        TempFolder folder;
-        WriteBytes(folder / "m.dsv", Data("minimal.dsv"));
-        WriteBytes(folder / "m.dsv.meld", c.bytes);
+        TempDir folder;
+        WriteBytes(folder.Path("m.dsv"), Data("minimal.dsv"));
+        WriteBytes(folder.Path("m.dsv.meld"), c.bytes);
         RecordingMessageSink sink;
         WorkingFileCycle cycle(sink, folder.path());
-        cycle.LoadDefinition(folder / "m.dsv");
+        cycle.LoadDefinition(folder.Path("m.dsv"));
         ASSERT_NE(cycle.competition(), nullptr);
         ASSERT_TRUE(cycle.SaveWorkingFile());
-        EXPECT_EQ(fs::exists(folder / "m.dsv.meld.original"), c.kept);
+        EXPECT_EQ(fs::exists(folder.Path("m.dsv.meld.original")), c.kept);
         if (!c.kept)
             continue;
-        EXPECT_EQ(ReadBytes(folder / "m.dsv.meld.original"), c.bytes);
+        EXPECT_EQ(ReadBytes(folder.Path("m.dsv.meld.original")), c.bytes);
         ASSERT_FALSE(sink.messages.empty());
         EXPECT_EQ(sink.messages.back().kind, MessageKind::Warning);
         EXPECT_NE(sink.messages.back().text.find("m.dsv.meld.original"), std::string::npos);
@@ -290,7 +249,7 @@ TEST_F(CycleTest, OriginalThatCannotBeKeptIsNotOverwritten)
     EXPECT_NE(sink.messages[1].text.find(meld), std::string::npos);
     EXPECT_FALSE(cycle.SaveWorkingFile());
     EXPECT_EQ(ReadBytes(meld), Data("partial.dsv.meld"));
-    EXPECT_EQ(Names(folder.path()).size(), 2u);
+    EXPECT_EQ(FileNames(folder.path()).size(), 2u);
 }
 
 enum class Step { Create, Write, Flush, Replace };
@@ -325,20 +284,20 @@ TEST(CycleSave, FailedSaveLeavesTheWorkingFileAsItWas)
         {Step::Create, notCreated}, {Step::Write, notWritten}, {Step::Flush, notWritten}, {Step::Replace, notCreated}};
     for (const auto& [step, text] : cases) {
         SCOPED_TRACE(static_cast<int>(step));
-        TempFolder folder;
-        WriteBytes(folder / "m.dsv", Data("minimal.dsv"));
-        WriteBytes(folder / "m.dsv.meld", Data("minimal.dsv.meld"));
+        TempDir folder;
+        WriteBytes(folder.Path("m.dsv"), Data("minimal.dsv"));
+        WriteBytes(folder.Path("m.dsv.meld"), Data("minimal.dsv.meld"));
         RecordingMessageSink sink;
         FailingFileOps ops(step);
         WorkingFileCycle cycle(sink, folder.path(), ops);
-        cycle.LoadDefinition(folder / "m.dsv");
+        cycle.LoadDefinition(folder.Path("m.dsv"));
         ASSERT_NE(cycle.competition(), nullptr);
         cycle.competition()->club.clubName = "SV Neu";
 
         EXPECT_FALSE(cycle.SaveWorkingFile());
         EXPECT_EQ(sink.messages, std::vector<Message>{Message::Warning(text)});
-        EXPECT_EQ(ReadBytes(folder / "m.dsv.meld"), Data("minimal.dsv.meld"));
-        EXPECT_EQ(Names(folder.path()), (std::vector<std::string>{"m.dsv", "m.dsv.meld"}));
+        EXPECT_EQ(ReadBytes(folder.Path("m.dsv.meld")), Data("minimal.dsv.meld"));
+        EXPECT_EQ(FileNames(folder.path()), (std::vector<std::string>{"m.dsv", "m.dsv.meld"}));
     }
 }
 
@@ -348,7 +307,7 @@ TEST_F(CycleTest, FailedLoadLeavesNoCompetitionAndSavesNothing)
     Put("good.dsv.meld", Data("minimal.dsv.meld"));
     const Message notOpened =
         Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252));
-    fs::create_directory(folder / "dir.dsv");
+    fs::create_directory(folder.Path("dir.dsv"));
     struct Case {
         std::string path;
         Message message;
@@ -356,22 +315,22 @@ TEST_F(CycleTest, FailedLoadLeavesNoCompetitionAndSavesNothing)
     };
     const Case cases[] = {
         {Put("bad.dsv", Data("malformed.dsv")), Message::Plain("Falsches Format"), good},
-        {folder / "missing.dsv", notOpened, folder / "missing.dsv"},
-        {folder / "dir.dsv", notOpened, folder / "dir.dsv"},
+        {folder.Path("missing.dsv"), notOpened, folder.Path("missing.dsv")},
+        {folder.Path("dir.dsv"), notOpened, folder.Path("dir.dsv")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         cycle.LoadDefinition(good);
         ASSERT_NE(cycle.competition(), nullptr);
         sink.messages.clear();
-        const auto before = Names(folder.path());
+        const auto before = FileNames(folder.path());
 
         cycle.LoadDefinition(c.path);
         EXPECT_EQ(cycle.competition(), nullptr);
         EXPECT_EQ(sink.messages, std::vector<Message>{c.message});
         EXPECT_EQ(cycle.definitionPath(), c.definitionPath);
         EXPECT_FALSE(cycle.SaveWorkingFile());
-        EXPECT_EQ(Names(folder.path()), before);
+        EXPECT_EQ(FileNames(folder.path()), before);
         EXPECT_EQ(ReadBytes(good + ".meld"), Data("minimal.dsv.meld"));
     }
 }

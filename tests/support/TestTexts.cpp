@@ -1,0 +1,27 @@
+#include "TestTexts.h"
+
+namespace natarix::test {
+
+std::string Lines(std::initializer_list<std::string_view> lines)
+{
+    std::string text;
+    bool first = true;
+    for (const std::string_view line : lines) {
+        if (!first)
+            text += "\r\n";
+        text += line;
+        first = false;
+    }
+    return text;
+}
+
+std::string Replaced(std::string text, std::string_view from, std::string_view to)
+{
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << "not in the test text: " << from;
+    if (at != std::string::npos)
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+}  // namespace natarix::test
