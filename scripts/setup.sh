@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  googletest libgtest-dev libgmock-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-dejavu-core
   qpdf poppler-utils
-  xdg-utils clang-format
+  xdg-utils clang-format python3
   clang-14 libclang-rt-14-dev
   xvfb
   g++-mingw-w64-x86-64-posix wine wine64

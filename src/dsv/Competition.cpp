@@ -40,19 +40,21 @@ std::int64_t CountEntries(const std::vector<std::unique_ptr<T>>& set)
 
 void Competition::AddSection(Section section)
 {
-    std::string key = section.number;
-    sections_.try_emplace(std::move(key), std::move(section));
+    NumberKey key(section.number);
+    // Lists give the numbers in ascending order: the end is then the place.
+    sections_.try_emplace(sections_.end(), std::move(key), std::move(section));
 }
 
 void Competition::AddEvent(Event event)
 {
-    std::string key = event.number;
-    events_.try_emplace(std::move(key), std::move(event));
+    NumberKey key(event.number);
+    events_.try_emplace(events_.end(), std::move(key), std::move(event));
 }
 
 const Section& Competition::FindSection(std::string_view number) const
 {
-    const auto found = sections_.find(number);
+    // As a key, the number's value is worked out once, not at every comparison.
+    const auto found = sections_.find(NumberKey(std::string(number)));
     if (found == sections_.end())
         throw DsvError(std::string("Abschnitt nicht vorhanden!"_w1252));
     return found->second;
@@ -60,7 +62,7 @@ const Section& Competition::FindSection(std::string_view number) const
 
 Event& Competition::FindEvent(std::string_view number)
 {
-    const auto found = events_.find(number);
+    const auto found = events_.find(NumberKey(std::string(number)));
     if (found == events_.end())
         throw DsvError(std::string("Wettkampf nicht vorhanden!"_w1252));
     return found->second;

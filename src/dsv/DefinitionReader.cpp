@@ -70,7 +70,15 @@ void ReadClass(DsvScanner& scanner, ScoringClass& scoringClass)
     }
 }
 
-void ReadScoringLine(DsvScanner& scanner, Competition& competition)
+// The event of the previous scoring line: a list gives all lines of one event
+// together, so most lines need no lookup.
+struct ScoredEvent {
+    std::string number;
+    Event* event = nullptr;
+    std::int32_t competitionYear = 0;
+};
+
+void ReadScoringLine(DsvScanner& scanner, Competition& competition, ScoredEvent& previous)
 {
     scanner.EatFixString(scanner.NextFieldStartsWith("Wertung:") ? "Wertung:" : "WERTUNG:");
     ScoringClass scoringClass;
@@ -80,9 +88,12 @@ void ReadScoringLine(DsvScanner& scanner, Competition& competition)
         scanner.EatFixString("PFLICHTZEIT:");
         scoringClass.mandatoryTime = scanner.ReadField();
     }
-    Event& event = competition.FindEvent(eventNumber);
-    scoringClass.competitionYear = DateYear(competition.FindSection(event.sectionNumber).date);
-    event.AddScoringClass(std::move(scoringClass));
+    if (previous.event == nullptr || eventNumber != previous.number) {
+        Event& event = competition.FindEvent(eventNumber);
+        previous = {eventNumber, &event, DateYear(competition.FindSection(event.sectionNumber).date)};
+    }
+    scoringClass.competitionYear = previous.competitionYear;
+    previous.event->AddScoringClass(std::move(scoringClass));
 }
 
 // An optional fee line "KEYWORD:amount;".
@@ -158,8 +169,9 @@ std::unique_ptr<Competition> DefinitionReader::Parse(std::string bytes)
     do
         ReadEvent(scanner, *competition);
     while (scanner.NextFieldStartsWith("WETTKAMPF:"));
+    ScoredEvent previous;
     do
-        ReadScoringLine(scanner, *competition);
+        ReadScoringLine(scanner, *competition, previous);
     while (scanner.NextFieldStartsWith("WERTUNG:") || scanner.NextFieldStartsWith("Wertung:"));
 
     ReadOptionalFee(scanner, "MELDEGELDPAUSCHALE:", competition->flatFee);

@@ -16,7 +16,13 @@ bool DsvScanner::IsBlankAt(std::size_t index) const
 
 bool DsvScanner::StartsAt(std::size_t index, std::string_view text) const
 {
-    return end_ - index >= text.size() && std::string_view(buffer_).substr(index, text.size()) == text;
+    if (end_ - index < text.size())
+        return false;
+    // The texts are a few bytes long; a library call would cost more than the loop.
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (buffer_[index + i] != text[i])
+            return false;
+    return true;
 }
 
 void DsvScanner::SkipBlanks()
@@ -88,7 +94,8 @@ std::string DsvScanner::PeekField()
 bool DsvScanner::NextFieldStartsWith(std::string_view keyword)
 {
     SkipBlanks();
-    return FieldLengthAtPosition() >= keyword.size() && StartsAt(position_, keyword);
+    // The cheap test first: most calls ask for a keyword that is not there.
+    return StartsAt(position_, keyword) && FieldLengthAtPosition() >= keyword.size();
 }
 
 }  // namespace natarix
