@@ -127,7 +127,7 @@ TEST_F(ExportFaults, AFullDiskOrAFailingReplaceKeepsBothPreviousFiles)
         ASSERT_TRUE(previous.dsvWritten && previous.pdfWritten);
         const std::string previousDsv = ReadFile(previous.dsvPath);
         const std::string previousPdf = ReadFile(previous.pdfPath);
-        const std::vector<std::string> files = test::FileNames(folder_);
+        const std::vector<std::string> files = test::FileNames(folder_.string());
         ASSERT_GT(previousDsv.size(), 100u);
         ASSERT_LT(previousDsv.size() + 1000, 8000u);
 
@@ -142,7 +142,7 @@ TEST_F(ExportFaults, AFullDiskOrAFailingReplaceKeepsBothPreviousFiles)
             EXPECT_NE(ReadFile(previous.dsvPath).find("1;00:59,99;"), std::string::npos);
         else
             EXPECT_EQ(ReadFile(previous.dsvPath), previousDsv);
-        EXPECT_EQ(test::FileNames(folder_), files);
+        EXPECT_EQ(test::FileNames(folder_.string()), files);
     }
 }
 
@@ -158,8 +158,9 @@ TEST_F(ExportFaults, AFolderWhereThePdfShouldGoStaysUntouched)
     EXPECT_EQ(outcome.pdfPath, pdf.string());
     EXPECT_EQ(messages.messages, std::vector{kPdfNotCreated});
     EXPECT_EQ(ReadFile(pdf / "inhalt.txt"), "bleibt");
-    EXPECT_EQ(test::FileNames(folder_), (std::vector<std::string>{"060312-Musterstadt-Me-SVBeispielstadt.DSV",
-                                                                  "060312-Musterstadt-Meldungen-SVBeispielstadt.PDF"}));
+    EXPECT_EQ(test::FileNames(folder_.string()),
+              (std::vector<std::string>{"060312-Musterstadt-Me-SVBeispielstadt.DSV",
+                                        "060312-Musterstadt-Meldungen-SVBeispielstadt.PDF"}));
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ TEST_F(RealWriteFailure, WorkingFileKeepsItsPreviousContent)
         messages.messages,
         std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252))});
     EXPECT_EQ(ReadBytes(path), previous);
-    EXPECT_EQ(test::FileNames(folder_), std::vector<std::string>{"Bezirk.dsv.meld"});
+    EXPECT_EQ(test::FileNames(folder_.string()), std::vector<std::string>{"Bezirk.dsv.meld"});
 }
 
 TEST_F(RealWriteFailure, PdfKeepsItsPreviousContent)
@@ -100,7 +100,7 @@ TEST_F(RealWriteFailure, PdfKeepsItsPreviousContent)
     EXPECT_EQ(messages.messages,
               std::vector{Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!")});
     EXPECT_EQ(ReadBytes(path), previous);
-    EXPECT_EQ(test::FileNames(folder_), std::vector<std::string>{"Meldungen.PDF"});
+    EXPECT_EQ(test::FileNames(folder_.string()), std::vector<std::string>{"Meldungen.PDF"});
 }
 
 TEST_F(RealWriteFailure, ExportKeepsBothPreviousFilesAndReportsEach)
@@ -110,7 +110,7 @@ TEST_F(RealWriteFailure, ExportKeepsBothPreviousFilesAndReportsEach)
     ASSERT_TRUE(first.dsvWritten && first.pdfWritten);
     const std::string previousDsv = ReadBytes(first.dsvPath);
     const std::string previousPdf = ReadBytes(first.pdfPath);
-    const std::vector<std::string> files = test::FileNames(folder_);
+    const std::vector<std::string> files = test::FileNames(folder_.string());
     // The same names: the club's name is the only part that changes, so keep it.
     new_->club.clubName = old_->club.clubName;
     ExportOutcome second;
@@ -126,7 +126,7 @@ TEST_F(RealWriteFailure, ExportKeepsBothPreviousFilesAndReportsEach)
                      Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!")}));
     EXPECT_EQ(ReadBytes(first.dsvPath), previousDsv);
     EXPECT_EQ(ReadBytes(first.pdfPath), previousPdf);
-    EXPECT_EQ(test::FileNames(folder_), files);
+    EXPECT_EQ(test::FileNames(folder_.string()), files);
 }
 
 }  // namespace
