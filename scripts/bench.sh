@@ -156,7 +156,7 @@ if [ "$gui_built" != no ]; then
   echo "## The window"
   echo
   if [ "$gui_built" = yes ]; then
-    (cd "$build" && QT_QPA_PLATFORM=offscreen "$build/bench/gui/natarix_gui_bench")
+    (cd "$build" && QT_QPA_PLATFORM=offscreen "$build/bench/gui/natarix_gui_bench" --table)
   else
     echo "natarix_gui_bench did not build; see $build/bench-gui-build.log"
   fi
