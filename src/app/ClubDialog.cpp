@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <string_view>
 
@@ -116,16 +115,7 @@ ClubDialog::ClubDialog(Club& club, QWidget* parent) : QDialog(parent), club_(clu
     addRow("lsvLabel", QStringLiteral("LSV"), lsv_);
     addRow("clubIdLabel", QStringLiteral("Vereins-ID"), clubId_);
 
-    auto* buttonColumn = new QVBoxLayout;
-    buttonColumn->addWidget(buttons.ok);
-    buttonColumn->addWidget(buttons.cancel);
-    buttonColumn->addStretch();
-
-    auto* columns = new QHBoxLayout(this);
-    columns->setSizeConstraint(QLayout::SetFixedSize);
-    columns->addLayout(grid);
-    columns->addSpacing(HorizontalUnits(*this, 11));
-    columns->addLayout(buttonColumn);
+    LayOutFormBesideButtons(*this, grid, buttons, 11);
 
     SetTabOrder({clubName_, contact_[Address::Name], contact_[Address::Street], contact_[Address::Postcode],
                  contact_[Address::Town], contact_[Address::Phone], contact_[Address::Fax], contact_[Address::Email],

@@ -1,5 +1,6 @@
 #include "DialogParts.h"
 
+#include <QBoxLayout>
 #include <QDialog>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -74,6 +75,20 @@ DialogButtons MakeDialogButtons(QDialog& dialog)
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     return {ok, cancel};
+}
+
+void LayOutFormBesideButtons(QDialog& dialog, QLayout* form, const DialogButtons& buttons, int gapUnits)
+{
+    auto* buttonColumn = new QVBoxLayout;
+    buttonColumn->addWidget(buttons.ok);
+    buttonColumn->addWidget(buttons.cancel);
+    buttonColumn->addStretch();
+
+    auto* columns = new QHBoxLayout(&dialog);
+    columns->setSizeConstraint(QLayout::SetFixedSize);
+    columns->addLayout(form);
+    columns->addSpacing(HorizontalUnits(dialog, gapUnits));
+    columns->addLayout(buttonColumn);
 }
 
 void SetTabOrder(std::initializer_list<QWidget*> widgets)

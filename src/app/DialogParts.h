@@ -10,6 +10,7 @@
 #include "ModelText.h"
 
 class QDialog;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -41,6 +42,10 @@ struct DialogButtons {
 };
 // "OK" (the default button, accepts) and "Abbrechen" (rejects).
 DialogButtons MakeDialogButtons(QDialog& dialog);
+
+// The dialog's own layout: the form on the left and, `gapUnits` dialog units
+// apart, the buttons stacked at the top right; the dialog keeps its size.
+void LayOutFormBesideButtons(QDialog& dialog, QLayout* form, const DialogButtons& buttons, int gapUnits);
 
 // Tab order in the order given.
 void SetTabOrder(std::initializer_list<QWidget*> widgets);

@@ -3,12 +3,10 @@
 #include <QByteArray>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "DialogParts.h"
 #include "dsv/Cp1252Literal.h"
@@ -68,16 +66,7 @@ OfficialDialog::OfficialDialog(Official& official, const Competition& competitio
                     Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(sections_, 4, 1);
 
-    auto* buttonColumn = new QVBoxLayout;
-    buttonColumn->addWidget(buttons.ok);
-    buttonColumn->addWidget(buttons.cancel);
-    buttonColumn->addStretch();
-
-    auto* columns = new QHBoxLayout(this);
-    columns->setSizeConstraint(QLayout::SetFixedSize);
-    columns->addLayout(grid);
-    columns->addSpacing(HorizontalUnits(*this, 14));
-    columns->addLayout(buttonColumn);
+    LayOutFormBesideButtons(*this, grid, buttons, 14);
 
     SetTabOrder({surname_, firstName_, group_, wish_, sections_, buttons.ok, buttons.cancel});
 }
