@@ -11,7 +11,7 @@ build="${NATARIX_BUILD_DIR:-$root/build}/fuzz"
 seconds="${1:-30}"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DCMAKE_CXX_COMPILER=clang++-14 \
   -DNATARIX_BUILD_FUZZERS=ON -DNATARIX_BUILD_GUI=OFF -DNATARIX_BUILD_TESTS=OFF \
   -DNATARIX_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$build" --parallel 2 --target fuzz_scanner fuzz_definition fuzz_entrylist fuzz_roundtrip fuzz_pdf
