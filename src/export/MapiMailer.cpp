@@ -71,14 +71,17 @@ public:
     bool IsOpen() const { return key_ != nullptr; }
 
     // A string value of any length; nullptr names the key's default value.
+    // Values of other types (numbers, binary data) are no path to load.
     std::optional<std::string> ReadString(const char* valueName) const
     {
+        DWORD type = REG_NONE;
         DWORD size = 0;
-        if (::RegQueryValueExA(key_, valueName, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
+        if (::RegQueryValueExA(key_, valueName, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || !IsText(type))
             return std::nullopt;
         std::string value(size, '\0');
-        if (::RegQueryValueExA(key_, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(value.data()), &size) !=
-            ERROR_SUCCESS)
+        if (::RegQueryValueExA(key_, valueName, nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &size) !=
+                ERROR_SUCCESS ||
+            !IsText(type))
             return std::nullopt;
         value.resize(size);
         while (!value.empty() && value.back() == '\0')
@@ -87,6 +90,8 @@ public:
     }
 
 private:
+    static bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
+
     HKEY key_ = nullptr;
 };
 

@@ -259,6 +259,17 @@ TEST_F(MapiMailerTest, EnvironmentReferencesInTheLibraryPathAreExpanded)
     }
 }
 
+TEST_F(MapiMailerTest, OnlyStringValuesNameTheLibrary)
+{
+    const std::pair<DWORD, bool> cases[] = {{REG_SZ, true}, {REG_BINARY, false}, {REG_MULTI_SZ, false}};
+    for (const auto& [type, reached] : cases) {
+        Register("Fake Mail", "DLLPath", FakeLibrary(), type);
+        ForgetReceived();
+        EXPECT_EQ(MapiMailer().SendEntriesMail(EntriesMessage()), reached ? 0 : Mailer::kNoMailProgram) << type;
+        EXPECT_EQ(ReceivedValue("flags"), reached ? "9" : "(not received)") << type;
+    }
+}
+
 TEST(ExpandEnvironmentReferences, ReplacesEachReferenceByItsValue)
 {
     const std::map<std::string, std::string> environment = {{"ROOT", "C:\\Windows"}, {"EMPTY", ""}, {"A", "a"}};
