@@ -3,50 +3,19 @@
 // that NATARIX_FAKE_MAPI_RECORD names, and returns the number that
 // NATARIX_FAKE_MAPI_RESULT holds (0 when unset).
 //
-// The records are declared here once more, from the published interface and
-// independently of the mailer, so that a wrong layout there shows up as wrong
-// values here.
+// The records come from the toolchain's own <mapi.h>, written independently
+// of the mailer's declarations, so that a wrong layout there shows up as
+// wrong values here.
 
 #include <windows.h>
+
+#include <mapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-struct RecipientRecord {
-    ULONG ulReserved;
-    ULONG ulRecipClass;
-    LPSTR lpszName;
-    LPSTR lpszAddress;
-    ULONG ulEIDSize;
-    LPVOID lpEntryID;
-};
-
-struct FileRecord {
-    ULONG ulReserved;
-    ULONG flFlags;
-    ULONG nPosition;
-    LPSTR lpszPathName;
-    LPSTR lpszFileName;
-    LPVOID lpFileType;
-};
-
-struct MessageRecord {
-    ULONG ulReserved;
-    LPSTR lpszSubject;
-    LPSTR lpszNoteText;
-    LPSTR lpszMessageType;
-    LPSTR lpszDateReceived;
-    LPSTR lpszConversationID;
-    ULONG flFlags;
-    RecipientRecord* lpOriginator;
-    ULONG nRecipCount;
-    RecipientRecord* lpRecips;
-    ULONG nFileCount;
-    FileRecord* lpFiles;
-};
 
 std::string Variable(const char* name)
 {
@@ -61,7 +30,7 @@ public:
     void Text(const char* name, const char* value) { Line(name, value != nullptr ? value : "(none)"); }
     void Pointer(const char* name, const void* value) { Line(name, value != nullptr ? "set" : "(none)"); }
 
-    void Recipient(const char* name, const RecipientRecord* recipient)
+    void Recipient(const char* name, const MapiRecipDesc* recipient)
     {
         const std::string prefix(name);
         if (recipient == nullptr) {
@@ -76,7 +45,7 @@ public:
         Pointer((prefix + ".entryId").c_str(), recipient->lpEntryID);
     }
 
-    void File(const FileRecord& file)
+    void File(const MapiFileDesc& file)
     {
         Number("file.reserved", file.ulReserved);
         Number("file.flags", file.flFlags);
@@ -104,7 +73,7 @@ private:
 }  // namespace
 
 extern "C" __declspec(dllexport) ULONG WINAPI
-    MAPISendMail(ULONG_PTR session, ULONG_PTR uiParam, MessageRecord* message, ULONG flags, ULONG reserved)
+    MAPISendMail(LHANDLE session, ULONG_PTR uiParam, lpMapiMessage message, FLAGS flags, ULONG reserved)
 {
     Record record;
     record.Number("session", session);
