@@ -13,34 +13,21 @@ namespace natarix {
 namespace {
 
 using test::Dump;
+using test::EntryListRead;
+using test::ReadIntoExample;
 using test::Replaced;
-
-struct ReadResult {
-    std::unique_ptr<Competition> competition;
-    ReadCompleteness completeness;
-    std::vector<Message> messages;
-};
-
-// Reads the entry list into a fresh competition of the example definition.
-ReadResult Read(const std::string& text)
-{
-    ReadResult result{DefinitionReader::Parse(test::ExampleDefinition()), ReadCompleteness::Complete, {}};
-    RecordingMessageSink sink;
-    result.completeness = EntryListReader::Parse(text, *result.competition, sink);
-    result.messages = sink.messages;
-    return result;
-}
 
 TEST(EntryListReader, ReadsEveryFieldOfTheWorkedExample)
 {
     const auto expected = DefinitionReader::Parse(test::ExampleDefinition());
     test::AddExampleClubSide(*expected);
-    const ReadResult working = Read(test::ExampleEntryList());
+    const EntryListRead working = ReadIntoExample(test::ExampleEntryList());
     EXPECT_EQ(working.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(working.messages.empty());
     EXPECT_EQ(Dump(*working.competition), Dump(*expected));
 
-    const ReadResult exported = Read(Replaced(test::ExampleEntryList(), "EINSATZWUNSCH:Zeitnehmer;\r\n", ""));
+    const EntryListRead exported =
+        ReadIntoExample(Replaced(test::ExampleEntryList(), "EINSATZWUNSCH:Zeitnehmer;\r\n", ""));
     EXPECT_EQ(exported.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(exported.messages.empty());
     expected->officials()[0]->wish.clear();
@@ -97,7 +84,7 @@ TEST(EntryListReader, KeepsWhatWasReadBeforeTheFirstDeviation)
          1, 1, 1},
     };
     for (const Case& c : cases) {
-        const ReadResult r = Read(Replaced(test::ExampleEntryList(), c.from, c.to));
+        const EntryListRead r = ReadIntoExample(Replaced(test::ExampleEntryList(), c.from, c.to));
         const std::vector<Message> expected =
             c.message.empty() ? std::vector<Message>{} : std::vector{Message::Plain(std::string(c.message))};
         EXPECT_EQ(r.messages, expected) << c.to;
@@ -110,13 +97,13 @@ TEST(EntryListReader, KeepsWhatWasReadBeforeTheFirstDeviation)
 
     // The swimmer read before the refused one stays; entries read before a
     // number 0 stay with their participant.
-    const ReadResult refused = Read(Replaced(test::ExampleEntryList(), "PNMELDUNG:Muster,Anna;000000;W;",
-                                             "PNMELDUNG:Alt,Ben;000000;M;1990;;\r\nSTARTS:3;00:50,00;\r\n"
-                                             "PNMELDUNG:Muster,Anna;000000;w;"));
+    const EntryListRead refused = ReadIntoExample(Replaced(test::ExampleEntryList(), "PNMELDUNG:Muster,Anna;000000;W;",
+                                                           "PNMELDUNG:Alt,Ben;000000;M;1990;;\r\nSTARTS:3;00:50,00;\r\n"
+                                                           "PNMELDUNG:Muster,Anna;000000;w;"));
     ASSERT_EQ(refused.competition->swimmers().size(), 1u);
     EXPECT_EQ(refused.competition->swimmers()[0]->surname, "Alt");
     EXPECT_EQ(refused.competition->swimmers()[0]->entries, (EntryMap{{"3", "00:50,00"}}));
-    const ReadResult stopped = Read(Replaced(test::ExampleEntryList(), "2;00:41,20;", "0;00:41,20;"));
+    const EntryListRead stopped = ReadIntoExample(Replaced(test::ExampleEntryList(), "2;00:41,20;", "0;00:41,20;"));
     ASSERT_EQ(stopped.competition->swimmers().size(), 1u);
     EXPECT_EQ(stopped.competition->swimmers()[0]->entries, (EntryMap{{"1", "01:12,50"}}));
 }
@@ -125,7 +112,7 @@ TEST(EntryListReader, ReadsRecordShapes)
 {
     const std::string example = test::ExampleEntryList();
     const auto official = [&](std::string_view from, std::string_view to) {
-        const ReadResult r = Read(Replaced(example, from, to));
+        const EntryListRead r = ReadIntoExample(Replaced(example, from, to));
         EXPECT_TRUE(r.messages.empty()) << to;
         return r.competition->officials().empty() ? Official{} : *r.competition->officials()[0];
     };
@@ -140,8 +127,9 @@ TEST(EntryListReader, ReadsRecordShapes)
     EXPECT_EQ(trimmed.surname, "Muster");
     EXPECT_EQ(trimmed.firstName, "Paul");
 
-    const ReadResult swimmer = Read(Replaced(example, "Muster,Anna;000000;W;1993;;\r\nSTARTS:1;01:12,50;\r\n",
-                                             "Anna;12345 ;W;1993x;egal;\r\nSTARTS:1;01:12,50;\r\n1;;\r\n02;00:40,00;"));
+    const EntryListRead swimmer =
+        ReadIntoExample(Replaced(example, "Muster,Anna;000000;W;1993;;\r\nSTARTS:1;01:12,50;\r\n",
+                                 "Anna;12345 ;W;1993x;egal;\r\nSTARTS:1;01:12,50;\r\n1;;\r\n02;00:40,00;"));
     EXPECT_TRUE(swimmer.messages.empty());
     ASSERT_EQ(swimmer.competition->swimmers().size(), 1u);
     const Swimmer& anna = *swimmer.competition->swimmers()[0];
@@ -152,8 +140,8 @@ TEST(EntryListReader, ReadsRecordShapes)
     // An empty time removes the entry; a later number of the same value replaces it.
     EXPECT_EQ(anna.entries, (EntryMap{{"2", "00:41,20"}}));
 
-    const ReadResult team =
-        Read(Replaced(example, "STMELDUNG:1;;\r\n", "STMELDUNG:7 ;;\r\nSTAFFELNAME:Lagen;offen;\r\n"));
+    const EntryListRead team =
+        ReadIntoExample(Replaced(example, "STMELDUNG:1;;\r\n", "STMELDUNG:7 ;;\r\nSTAFFELNAME:Lagen;offen;\r\n"));
     EXPECT_TRUE(team.messages.empty());
     EXPECT_EQ(team.completeness, ReadCompleteness::Complete);
     ASSERT_EQ(team.competition->teams().size(), 1u);
@@ -218,7 +206,7 @@ TEST(EntryListRoundTrip, WorkingFileReadsBackTheWholeModel)
     original->teams()[0]->teamName = "Erste";
 
     const std::string working = EntryListWriter("unused", *original, false).BuildText();
-    const ReadResult back = Read(working);
+    const EntryListRead back = ReadIntoExample(working);
     EXPECT_EQ(back.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(back.messages.empty());
     EXPECT_EQ(Dump(*back.competition), Dump(*original));
@@ -234,7 +222,7 @@ TEST(EntryListRoundTrip, WorkingFileReadsBackTheWholeModel)
         team->teamName.clear();
         team->classLabel.clear();
     }
-    const ReadResult fromExport = Read(exported);
+    const EntryListRead fromExport = ReadIntoExample(exported);
     EXPECT_EQ(fromExport.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(fromExport.messages.empty());
     EXPECT_EQ(Dump(*fromExport.competition), Dump(*original));

@@ -21,7 +21,9 @@
 namespace natarix {
 namespace {
 
+using test::EntryListRead;
 using test::ErrorOf;
+using test::ReadIntoExample;
 
 constexpr auto kBound = std::chrono::seconds(10);
 // The sanitizer build checks the same paths for undefined behaviour on a
@@ -204,22 +206,10 @@ struct WorkingFile {
     }
 };
 
-struct WorkingRead {
-    std::unique_ptr<Competition> competition;
-    ReadCompleteness completeness;
-    std::vector<Message> messages;
-};
-
-WorkingRead ReadWorking(const std::string& text)
+EntryListRead ReadWorking(const std::string& text)
 {
-    WorkingRead result{DefinitionReader::Parse(test::ExampleDefinition()), ReadCompleteness::Complete, {}};
-    RecordingMessageSink sink;
-    {
-        Stopwatch stopwatch;
-        result.completeness = EntryListReader::Parse(text, *result.competition, sink);
-    }
-    result.messages = sink.messages;
-    return result;
+    Stopwatch stopwatch;
+    return ReadIntoExample(text);
 }
 
 TEST(HostileWorkingFile, HundredsOfThousandsOfSwimmersAndAMillionEntries)
@@ -228,7 +218,7 @@ TEST(HostileWorkingFile, HundredsOfThousandsOfSwimmersAndAMillionEntries)
     constexpr std::size_t kSwimmers = 300'000 / kScale;
     constexpr int kEntries = 1'000'000 / kScale;
     swimmers.records = Repeated("PNMELDUNG:Muster,Anna;000000;W;1993;;\r\nSTARTS:1;01:12,50;\r\n", kSwimmers);
-    const WorkingRead manySwimmers = ReadWorking(swimmers.Text());
+    const EntryListRead manySwimmers = ReadWorking(swimmers.Text());
     EXPECT_EQ(manySwimmers.completeness, ReadCompleteness::Complete);
     EXPECT_EQ(manySwimmers.competition->swimmers().size(), kSwimmers);
 
@@ -236,7 +226,7 @@ TEST(HostileWorkingFile, HundredsOfThousandsOfSwimmersAndAMillionEntries)
     entries.records = "PNMELDUNG:Muster,Anna;000000;W;1993;;\r\nSTARTS:";
     for (int i = 1; i <= kEntries; ++i)
         entries.records += std::to_string(i) + ";01:12,50;\r\n";
-    const WorkingRead manyEntries = ReadWorking(entries.Text());
+    const EntryListRead manyEntries = ReadWorking(entries.Text());
     EXPECT_EQ(manyEntries.completeness, ReadCompleteness::Complete);
     EXPECT_EQ(manyEntries.competition->swimmers().at(0)->entries.size(), static_cast<std::size_t>(kEntries));
 }
@@ -249,7 +239,7 @@ TEST(HostileWorkingFile, MegabyteFieldsNulAndUndefinedBytesAreKept)
                  "ANSPRECHPARTNER:" + Repeated(odd + ";", 8) + "\r\n";
     texts.records = "PNMELDUNG:" + std::string(2 * kMegabyte, 'M') + "," + odd + ";" + odd + ";W;1993;;\r\nSTARTS:1;" +
                     std::string(kMegabyte, '9') + ";\r\n";
-    const WorkingRead read = ReadWorking(texts.Text());
+    const EntryListRead read = ReadWorking(texts.Text());
     EXPECT_EQ(read.completeness, ReadCompleteness::Complete);
     EXPECT_EQ(read.competition->club.clubName.size(), 4 * kMegabyte);
     EXPECT_EQ(read.competition->club.clubId, odd);
@@ -267,14 +257,14 @@ TEST(HostileWorkingFile, CutOffOrUnclosedInsideAMegabyteFieldEndsWithAMessage)
     // The name field swallows the rest, so the sex field is missing.
     WorkingFile unclosed;
     unclosed.records = "PNMELDUNG:" + std::string(4 * kMegabyte, 'M');
-    const WorkingRead read = ReadWorking(unclosed.Text());
+    const EntryListRead read = ReadWorking(unclosed.Text());
     EXPECT_EQ(read.completeness, ReadCompleteness::Incomplete);
     EXPECT_EQ(read.messages, std::vector{Message::Plain("Falsche Geschlechtsangabe")});
     EXPECT_TRUE(read.competition->swimmers().empty());
 
     WorkingFile comment;
     comment.records = "(*" + std::string(4 * kMegabyte, '(');
-    const WorkingRead unclosedComment = ReadWorking(comment.Text());
+    const EntryListRead unclosedComment = ReadWorking(comment.Text());
     EXPECT_EQ(unclosedComment.completeness, ReadCompleteness::Incomplete);
     EXPECT_EQ(unclosedComment.messages, std::vector{Message::Plain("comment end not found")});
     EXPECT_EQ(unclosedComment.competition->club.clubName, "SV Beispielstadt");
@@ -286,7 +276,7 @@ TEST(HostileWorkingFile, NumberTextsWithHundredsOfDigitsOrAMegabyteOfZeros)
     huge.records = "KARIMELDUNG:Muster,Paul;" + std::string(500, '9') + ";\r\nABSCHNITTE:" + std::string(500, '9') +
                    ";\r\n\r\nPNMELDUNG:Muster,Anna;000000;W;-" + std::string(500, '9') +
                    ";;\r\nSTARTS:" + std::string(500, '9') + ";01:12,50;\r\n";
-    const WorkingRead read = ReadWorking(huge.Text());
+    const EntryListRead read = ReadWorking(huge.Text());
     EXPECT_EQ(read.completeness, ReadCompleteness::Complete);
     EXPECT_EQ(read.competition->officials().at(0)->group, kMax);
     EXPECT_EQ(read.competition->swimmers().at(0)->yearOfBirth, std::numeric_limits<std::int32_t>::min());
@@ -297,7 +287,7 @@ TEST(HostileWorkingFile, NumberTextsWithHundredsOfDigitsOrAMegabyteOfZeros)
     WorkingFile zeros;
     zeros.records = "PNMELDUNG:Muster,Anna;000000;W;1993;;\r\nSTARTS:1;a;" + std::string(kMegabyte, '0') +
                     "2;b;3;c;\r\n" + Repeated("1;d;3;e;\r\n", 200'000 / kScale);
-    const WorkingRead passed = ReadWorking(zeros.Text());
+    const EntryListRead passed = ReadWorking(zeros.Text());
     EXPECT_EQ(passed.completeness, ReadCompleteness::Complete);
     EXPECT_EQ(passed.competition->swimmers().at(0)->entries.size(), 3u);
     EXPECT_EQ(passed.competition->swimmers().at(0)->EntryTime("2"), "b");

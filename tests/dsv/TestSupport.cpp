@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "dsv/DefinitionReader.h"
+
 namespace natarix::test {
 
 Section MakeSection(std::string number, std::string date, std::string startTime)
@@ -98,6 +100,15 @@ std::string ExampleEntryList()
                   "STARTS:10;02:30,00;",
                   "",
                   "DATEIENDE"});
+}
+
+EntryListRead ReadIntoExample(const std::string& text)
+{
+    EntryListRead result{DefinitionReader::Parse(ExampleDefinition()), ReadCompleteness::Complete, {}};
+    RecordingMessageSink sink;
+    result.completeness = EntryListReader::Parse(text, *result.competition, sink);
+    result.messages = sink.messages;
+    return result;
 }
 
 }  // namespace natarix::test

@@ -2,11 +2,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ModelDump.h"
 #include "TestFiles.h"
 #include "TestTexts.h"
 #include "dsv/Competition.h"
+#include "dsv/EntryListReader.h"
+#include "dsv/Messages.h"
 
 namespace natarix::test {
 
@@ -24,5 +27,13 @@ std::string ExampleDefinition();
 void AddExampleClubSide(Competition& competition);
 // The entry list of that model, byte for byte, in the working-file form.
 std::string ExampleEntryList();
+
+struct EntryListRead {
+    std::unique_ptr<Competition> competition;
+    ReadCompleteness completeness;
+    std::vector<Message> messages;
+};
+// Reads an entry list into a fresh competition of the example definition.
+EntryListRead ReadIntoExample(const std::string& text);
 
 }  // namespace natarix::test
