@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "TestFiles.h"
 #include "dsv/Cp1252Literal.h"
 #include "dsv/EntryListWriter.h"
 #include "export/ClubExport.h"
@@ -38,9 +39,6 @@ class ClubExportTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = fs::temp_directory_path() / ("natarix-export-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
         competition_.title = "Frühjahrsschwimmen"_w1252;
         competition_.place = "Bad Musterau";
         competition_.venue[Address::Town] = "Bad Musterau";
@@ -63,7 +61,6 @@ protected:
         swimmer->SetEntry("1", "01:12,50");
         competition_.AddSwimmer(std::move(swimmer));
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     std::vector<std::string> FolderListing() const
     {
@@ -82,7 +79,8 @@ protected:
         return content.str();
     }
 
-    fs::path folder_;
+    test::TempDir scratch_;
+    fs::path folder_{scratch_.path()};
     Competition competition_;
     RecordingMessageSink messages_;
 };

@@ -75,9 +75,6 @@ class ExportFaults : public testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = fs::temp_directory_path() / ("natarix-export-faults-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
         competition_.title = "Kreismeisterschaften";
         competition_.venue[Address::Town] = "Musterstadt";
         competition_.AddSection({"1", "12.03.2006", "09:00", ""});
@@ -99,9 +96,9 @@ protected:
             swimmer->SetEntry(std::to_string(event), "01:12,50");
         competition_.AddSwimmer(std::move(swimmer));
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
-    fs::path folder_;
+    test::TempDir scratch_;
+    fs::path folder_{scratch_.path()};
     Competition competition_;
     NoMail mailer_;
 };

@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include "TestFiles.h"
 #include "dsv/Cp1252Literal.h"
 #include "export/XdgEmailMailer.h"
 
@@ -52,13 +53,7 @@ TEST(XdgEmailArguments, LeaveOutWhatIsEmpty)
 // with the status it is told.
 class FakeXdgEmail : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("natarix-xdg-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-        script_ = folder_ / "xdg-email";
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    void SetUp() override { script_ = folder_ / "xdg-email"; }
 
     void WriteScript(int exitStatus)
     {
@@ -75,7 +70,8 @@ protected:
         return content.str();
     }
 
-    fs::path folder_;
+    test::TempDir scratch_;
+    fs::path folder_{scratch_.path()};
     fs::path script_;
 };
 

@@ -56,9 +56,8 @@ TEST(KeptOriginal, WorkingFileThatDoesNotFitIsKeptBeforeTheFirstSave)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        const fs::path folder = fs::temp_directory_path() / ("natarix-kept-" + std::to_string(::getpid()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        const test::TempDir scratch;
+        const fs::path folder = scratch.path();
         WriteBytes(folder / "m.dsv", c.definition);
         WriteBytes(folder / "m.dsv.meld", c.working);
 
@@ -76,15 +75,13 @@ TEST(KeptOriginal, WorkingFileThatDoesNotFitIsKeptBeforeTheFirstSave)
         EXPECT_EQ(messages.messages.back().kind, MessageKind::Warning);
         EXPECT_NE(messages.messages.back().text.find(kept), std::string::npos);
         EXPECT_EQ(ReadBytes(folder / "m.dsv.meld"), EntryListWriter("", *cycle.competition(), false).BuildText());
-        fs::remove_all(folder);
     }
 }
 
 TEST(KeptOriginal, LinkThatLeadsNowhereIsMovedAsideNotFollowed)
 {
-    const fs::path folder = fs::temp_directory_path() / ("natarix-kept-link-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const test::TempDir scratch;
+    const fs::path folder = scratch.path();
     WriteBytes(folder / "m.dsv", Data("minimal.dsv"));
     fs::create_symlink(folder / "gone" / "m.dsv.meld", folder / "m.dsv.meld");
 
@@ -99,14 +96,12 @@ TEST(KeptOriginal, LinkThatLeadsNowhereIsMovedAsideNotFollowed)
     EXPECT_EQ(fs::read_symlink(folder / "m.dsv.meld.original"), folder / "gone" / "m.dsv.meld");
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder / "m.dsv.meld")));
     EXPECT_FALSE(fs::exists(folder / "gone"));
-    fs::remove_all(folder);
 }
 
 TEST(KeptOriginal, NamedPipeInPlaceOfTheWorkingFileIsNotWaitedFor)
 {
-    const fs::path folder = fs::temp_directory_path() / ("natarix-kept-pipe-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const test::TempDir scratch;
+    const fs::path folder = scratch.path();
     WriteBytes(folder / "m.dsv", Data("minimal.dsv"));
     ASSERT_EQ(::mkfifo((folder / "m.dsv.meld").c_str(), 0666), 0);
 
@@ -137,7 +132,6 @@ TEST(KeptOriginal, NamedPipeInPlaceOfTheWorkingFileIsNotWaitedFor)
     ASSERT_TRUE(cycle.SaveWorkingFile());
     EXPECT_TRUE(fs::is_fifo(folder / "m.dsv.meld.original"));
     EXPECT_TRUE(fs::is_regular_file(folder / "m.dsv.meld"));
-    fs::remove_all(folder);
 }
 
 }  // namespace

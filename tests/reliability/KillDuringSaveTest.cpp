@@ -101,9 +101,8 @@ TEST(KillDuringSave, LeavesTheCompleteOldOrNewWorkingFile)
     const std::string newText = reliability::SaveLoopText(1);
     ASSERT_NE(oldText, newText);
 
-    const fs::path folder = fs::temp_directory_path() / ("natarix-kill-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const test::TempDir scratch;
+    const fs::path folder = scratch.path();
     const std::string working = (folder / "Bezirk.dsv.meld").string();
     ASSERT_EQ(SaveFileAtomically(working, oldText), SaveStatus::Ok);
 
@@ -156,7 +155,6 @@ TEST(KillDuringSave, LeavesTheCompleteOldOrNewWorkingFile)
     // Without kills that land inside a save the test would prove nothing.
     EXPECT_GT(duringSave, 0);
     EXPECT_GT(renewed, 0);
-    fs::remove_all(folder);
 }
 
 }  // namespace

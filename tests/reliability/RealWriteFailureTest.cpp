@@ -54,15 +54,8 @@ private:
 
 class RealWriteFailure : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("natarix-fsize-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    fs::path folder_;
+    test::TempDir scratch_;
+    fs::path folder_{scratch_.path()};
     // Both well above the limit below.
     std::unique_ptr<Competition> old_ = reliability::SaveLoopModel(0);
     std::unique_ptr<Competition> new_ = reliability::SaveLoopModel(1);
