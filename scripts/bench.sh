@@ -12,8 +12,7 @@ repetitions="${NATARIX_BENCH_REPETITIONS:-7}"
 min_time="${NATARIX_BENCH_MIN_TIME:-0.2}"
 
 "$root/scripts/setup.sh"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNATARIX_BUILD_BENCHMARKS=ON \
-  -DNATARIX_BUILD_TESTS=OFF >/dev/null
+(cd "$root" && cmake --preset bench -B "$build" >/dev/null)
 cmake --build "$build" --parallel "$(nproc)" --target natarix_bench >/dev/null
 # The window's benchmark exists only with the GUI; its build failing must not
 # cost the core's figures, so it is reported below instead.

@@ -4,6 +4,6 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${NATARIX_BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNATARIX_WARNINGS_AS_ERRORS=ON \
-  -DNATARIX_BUILD_BENCHMARKS=ON "$@" >/dev/null
+cd "$root"
+cmake --preset dev -B "$build" "$@" >/dev/null
 cmake --build "$build" --parallel

@@ -10,10 +10,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${NATARIX_BUILD_DIR:-$root/build}/fuzz"
 seconds="${1:-30}"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DNATARIX_BUILD_FUZZERS=ON -DNATARIX_BUILD_GUI=OFF -DNATARIX_BUILD_TESTS=OFF \
-  -DNATARIX_WARNINGS_AS_ERRORS=ON >/dev/null
+(cd "$root" && cmake --preset fuzz -B "$build" >/dev/null)
 cmake --build "$build" --parallel 2 --target fuzz_scanner fuzz_definition fuzz_entrylist fuzz_roundtrip fuzz_pdf
 
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:print_stacktrace=1"

@@ -2,13 +2,16 @@
 # Sets up the machine, builds Natarix and opens its window on the bundled
 # example competition. The example is copied into a scratch folder inside the
 # build folder, so the working file never lands in the source tree; the
-# entries you make there are kept between runs.
+# entries you make there are kept between runs. Installs and builds only what
+# the program needs; scripts/test.sh adds the rest.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${NATARIX_BUILD_DIR:-$root/build}"
 
-"$root/scripts/setup.sh"
-"$root/scripts/build.sh"
+"$root/scripts/setup.sh" --program
+cd "$root"
+cmake --preset release -B "$build/release" >/dev/null
+cmake --build "$build/release" --parallel --target natarix
 
 scratch="$build/example-run"
 mkdir -p "$scratch"
@@ -17,7 +20,7 @@ for definition in "$root"/examples/*.dsv; do
 done
 cd "$scratch"
 echo "Beispielordner: $scratch"
-program="$build/src/app/natarix"
+program="$build/release/src/app/natarix"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$program"
 fi

@@ -10,8 +10,8 @@ build="${NATARIX_BUILD_DIR:-$root/build}/sanitize"
 
 # Warnings stay warnings here: gcc's flow-based checks (-Wrestrict and the
 # like) misfire on instrumented code; the normal build holds them as errors.
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNATARIX_SANITIZE=ON \
-  -DNATARIX_BUILD_GUI=ON -DNATARIX_BUILD_TESTS=ON -DNATARIX_WARNINGS_AS_ERRORS=OFF >/dev/null
+cd "$root"
+cmake --preset sanitize -B "$build" >/dev/null
 cmake --build "$build" --parallel 2
 
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=1:print_stacktrace=1:strict_string_checks=1:detect_stack_use_after_return=1"

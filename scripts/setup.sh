@@ -1,18 +1,32 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Natarix needs on Debian 12.
 # Skips what is already there; uses sudo when not run as root.
+#
+#   scripts/setup.sh            everything: the program, every test, the
+#                               sanitizer and fuzz builds, the Windows leg
+#   scripts/setup.sh --program  only what building and running the program needs
 set -euo pipefail
 
+# The window and natarix-cli: compiler, Qt with its German translations, a
+# font, a virtual screen for machines without one, the mail hand-over.
 packages=(
   build-essential cmake ninja-build pkg-config
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev fonts-dejavu-core
-  qpdf poppler-utils
-  xdg-utils clang-format python3
-  clang-14 libclang-rt-14-dev
-  xvfb
-  g++-mingw-w64-x86-64-posix wine wine64
+  qt6-base-dev qt6-translations-l10n fonts-dejavu-core
+  xvfb xdg-utils
 )
+case "${1:-}" in
+  --program) ;;
+  "")
+    packages+=(
+      googletest libgtest-dev libgmock-dev libbenchmark-dev
+      qpdf poppler-utils
+      clang-format python3
+      clang-14 libclang-rt-14-dev
+      g++-mingw-w64-x86-64-posix wine wine64
+    )
+    ;;
+  *) echo "usage: $0 [--program]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
