@@ -219,7 +219,9 @@ void MainWindow::LoadDefinition(const std::string& path)
     cycle_.LoadDefinition(path);
     // Before the refresh overwrites a working file that was read only partly.
     cycle_.KeepUnreadOriginal();
-    SetCompetitionCommandsEnabled(cycle_.competition() != nullptr);
+    // Another program edits this competition: it is only shown.
+    setWindowTitle(cycle_.readOnly() ? QStringLiteral("Natarix – nur lesen") : QStringLiteral("Natarix"));
+    SetCompetitionCommandsEnabled(Editable());
     RefreshMainForm();
 }
 
@@ -360,6 +362,8 @@ void MainWindow::ParticipantSelectionChanged(const QItemSelection& selected)
 
 void MainWindow::EditParticipant(QTreeWidgetItem* item)
 {
+    if (!Editable())
+        return;
     Participant& participant = *RowObject<Participant>(*item);
     const int result = participant.isTeam != 0 ? TeamDialog(static_cast<Team&>(participant), this).exec()
                                                : SwimmerDialog(static_cast<Swimmer&>(participant), this).exec();
@@ -369,12 +373,16 @@ void MainWindow::EditParticipant(QTreeWidgetItem* item)
 
 void MainWindow::EditOfficial(QTreeWidgetItem* item)
 {
+    if (!Editable())
+        return;
     if (OfficialDialog(*RowObject<Official>(*item), *cycle_.competition(), this).exec() == QDialog::Accepted)
         RefreshMainForm();
 }
 
 void MainWindow::EditEntry(QTreeWidgetItem* item)
 {
+    if (!Editable())
+        return;
     const QTreeWidgetItem* participantItem = participants_->selectedItems().value(0);
     if (participantItem == nullptr)
         return;
@@ -385,7 +393,7 @@ void MainWindow::EditEntry(QTreeWidgetItem* item)
 
 void MainWindow::ShowDeleteMenu(QTreeWidget& list, const QPoint& position, void (MainWindow::*remove)())
 {
-    if (list.itemAt(position) == nullptr)
+    if (list.itemAt(position) == nullptr || !Editable())
         return;
     QMenu menu(form_);
     menu.setObjectName(QStringLiteral("deleteMenu"));

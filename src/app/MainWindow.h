@@ -67,6 +67,9 @@ private:
     void BuildForm();
     void ClearMainForm();
     void SetCompetitionCommandsEnabled(bool enabled);
+    // Whether the open competition may be changed; tells nothing to the user,
+    // whom the load has told already.
+    bool Editable() const { return cycle_.competition() != nullptr && !cycle_.readOnly(); }
     void SetHeaderLine(QLabel& label, const std::string& text);
 
     void OpenDefinition();

@@ -57,6 +57,9 @@ Rückgabewert / exit status:
   1  keine Wettkampfdefinitionsliste geladen / no definition list could be loaded
   2  falscher Aufruf / usage error
   3  eine Datei konnte nicht geschrieben werden / a file could not be written
+  6  "save" und "export": die Arbeitsdatei ist in einem anderen Programm zum
+     Bearbeiten geöffnet, nichts wurde geschrieben / the working file is open in
+     another program for editing, nothing was written
 )";
 
 // Every message of the core, one line on standard error, in UTF-8.
@@ -86,6 +89,8 @@ struct CommandSpec {
     std::size_t trailingArguments = 0;
     // Options the command accepts, and whether each takes a value.
     std::map<std::string, bool> options;
+    // Commands that only read take no lock, so they keep nobody from editing.
+    WorkingFileCycle::Access access = WorkingFileCycle::Access::View;
 };
 
 int Show(CommandContext& context)
@@ -130,9 +135,10 @@ const std::map<std::string, CommandSpec>& Commands()
 {
     static const std::map<std::string, CommandSpec> commands = {
         {"show", {Show, 0, {}}},
-        {"save", {Save, 0, {}}},
+        {"save", {Save, 0, {}, WorkingFileCycle::Access::Edit}},
         {"pdf", {Pdf, 1, {}}},
-        {"export", {Export, 0, {{"--dir", true}, {"--mail", false}}}},
+        // An export taken while another program edits could send an outdated state.
+        {"export", {Export, 0, {{"--dir", true}, {"--mail", false}}, WorkingFileCycle::Access::Edit}},
     };
     return commands;
 }
@@ -199,7 +205,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::size_t definitionCount = files.size() - spec.trailingArguments;
 
     StreamMessageSink messages(err);
-    WorkingFileCycle cycle(messages, currentDirectory);
+    WorkingFileCycle cycle(messages, currentDirectory, SystemFileOps(), "natarix-cli");
     const std::string definition = definitionCount == 0 ? cycle.FindStartupDefinition() : files.front();
     if (definition.empty()) {
         messages.Show(
@@ -207,9 +213,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                              std::string("“ wurde keine lesbare Wettkampfdefinitionsliste (*.dsv) gefunden."_w1252)));
         return kExitNotLoaded;
     }
-    cycle.LoadDefinition(definition);
+    cycle.LoadDefinition(definition, spec.access);
     if (cycle.competition() == nullptr)
         return kExitNotLoaded;
+    if (cycle.lockedElsewhere())
+        return kExitLocked;
     CommandContext context{
         cycle,
         out,

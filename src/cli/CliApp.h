@@ -11,6 +11,8 @@ enum CliExitStatus {
     kExitNotLoaded = 1,
     kExitUsage = 2,
     kExitWriteFailed = 3,
+    // Another program has the working file open for editing; nothing was written.
+    kExitLocked = 6,
 };
 
 // Runs the command-line tool: `args` without the program name, `currentDirectory`

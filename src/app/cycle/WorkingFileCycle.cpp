@@ -12,6 +12,7 @@
 #include "dsv/EntryListReader.h"
 #include "dsv/EntryListWriter.h"
 #include "dsv/FileIo.h"
+#include "LockTexts.h"
 
 namespace natarix {
 
@@ -46,12 +47,13 @@ std::string FreeCopyName(const std::string& original)
 
 }  // namespace
 
-WorkingFileCycle::WorkingFileCycle(MessageSink& messages, std::string startDirectory, FileOps& ops)
-    : messages_(messages), startDirectory_(std::move(startDirectory)), ops_(ops)
+WorkingFileCycle::WorkingFileCycle(MessageSink& messages, std::string startDirectory, FileOps& ops,
+                                   std::string programName)
+    : messages_(messages), startDirectory_(std::move(startDirectory)), ops_(ops), programName_(std::move(programName))
 {
 }
 
-void WorkingFileCycle::LoadDefinition(const std::string& path)
+void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
 {
     DiscardCompetition();
     try {
@@ -60,6 +62,18 @@ void WorkingFileCycle::LoadDefinition(const std::string& path)
     } catch (const DsvError& error) {
         messages_.Show(Message::Plain(error.message()));
         return;
+    }
+    access_ = access;
+    if (access == Access::Edit) {
+        // A lock file that cannot be made at all (a read-only folder) leaves
+        // the session as it was before there were locks: its saves report
+        // their own failures.
+        if (lock_.Take(lockFilePath(), LockHolderText(programName_, CurrentProcess())) ==
+            FileLock::Outcome::HeldElsewhere) {
+            access_ = Access::View;
+            lockedElsewhere_ = true;
+            messages_.Show(LockedWorkingFileMessage(workingFilePath(), ReadWholeFile(lockFilePath()).bytes));
+        }
     }
     if (competition_ && PathExists(workingFilePath())) {
         const ReadCompleteness read = EntryListReader(workingFilePath()).Read(*competition_, messages_);
@@ -92,7 +106,7 @@ std::string WorkingFileCycle::FindStartupDefinition() const
 
 void WorkingFileCycle::KeepUnreadOriginal()
 {
-    if (!unreadOriginalPending_)
+    if (!unreadOriginalPending_ || readOnly())
         return;
     const std::string original = workingFilePath();
     if (!PathExists(original)) {
@@ -125,7 +139,7 @@ void WorkingFileCycle::KeepUnreadOriginal()
 
 bool WorkingFileCycle::SaveWorkingFile()
 {
-    if (!competition_)
+    if (!competition_ || readOnly())
         return false;
     KeepUnreadOriginal();
     if (unreadOriginalPending_)
@@ -136,6 +150,9 @@ bool WorkingFileCycle::SaveWorkingFile()
 void WorkingFileCycle::DiscardCompetition()
 {
     competition_.reset();
+    lock_.Release();
+    access_ = Access::Edit;
+    lockedElsewhere_ = false;
     unreadOriginalPending_ = false;
     keptOriginalPath_.clear();
 }
