@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "LockTexts.h"
 #include "dsv/Cp1252.h"
 #include "dsv/Cp1252Literal.h"
 #include "dsv/DefinitionReader.h"
@@ -12,7 +13,6 @@
 #include "dsv/EntryListReader.h"
 #include "dsv/EntryListWriter.h"
 #include "dsv/FileIo.h"
-#include "LockTexts.h"
 
 namespace natarix {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <ctime>
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <string_view>
 
