@@ -64,7 +64,7 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
         return;
     }
     access_ = access;
-    if (access == Access::Edit) {
+    if (competition_ && access == Access::Edit) {
         // A lock file that cannot be made at all (a read-only folder) leaves
         // the session as it was before there were locks: its saves report
         // their own failures.

@@ -100,7 +100,8 @@ TEST_F(CycleTest, FirstSaveCreatesTheWorkingFileWithAnEmptyClubSide)
     ASSERT_TRUE(cycle.SaveWorkingFile());
     const auto fresh = DefinitionReader::Parse(Data("minimal.dsv"));
     EXPECT_EQ(ReadBytes(meld), EntryListWriter(meld, *fresh, false).BuildText());
-    EXPECT_EQ(FileNames(folder.path()), (std::vector<std::string>{"Bezirk.dsv", "Bezirk.dsv.meld"}));
+    EXPECT_EQ(FileNames(folder.path()),
+              (std::vector<std::string>{"Bezirk.dsv", "Bezirk.dsv.meld", "Bezirk.dsv.meld.lock"}));
     EXPECT_TRUE(sink.messages.empty());
 }
 
@@ -149,7 +150,8 @@ TEST_F(CycleTest, PartlyReadWorkingFileIsKeptBesideItBeforeTheFirstRewrite)
     EXPECT_EQ(sink.messages, std::vector<Message>{Message::Plain("Falsche Geschlechtsangabe")});
     EXPECT_EQ(cycle.competition()->swimmers().size(), 1u);
     EXPECT_TRUE(cycle.competition()->teams().empty());
-    EXPECT_EQ(FileNames(folder.path()), (std::vector<std::string>{"p.dsv", "p.dsv.meld"})) << "loading writes nothing";
+    EXPECT_EQ(FileNames(folder.path()), (std::vector<std::string>{"p.dsv", "p.dsv.meld", "p.dsv.meld.lock"}))
+        << "loading writes nothing but its lock";
 
     ASSERT_TRUE(cycle.SaveWorkingFile());
     ASSERT_EQ(sink.messages.size(), 2u);
@@ -297,7 +299,7 @@ TEST(CycleSave, FailedSaveLeavesTheWorkingFileAsItWas)
         EXPECT_FALSE(cycle.SaveWorkingFile());
         EXPECT_EQ(sink.messages, std::vector<Message>{Message::Warning(text)});
         EXPECT_EQ(ReadBytes(folder.Path("m.dsv.meld")), Data("minimal.dsv.meld"));
-        EXPECT_EQ(FileNames(folder.path()), (std::vector<std::string>{"m.dsv", "m.dsv.meld"}));
+        EXPECT_EQ(FileNames(folder.path()), (std::vector<std::string>{"m.dsv", "m.dsv.meld", "m.dsv.meld.lock"}));
     }
 }
 
@@ -323,7 +325,9 @@ TEST_F(CycleTest, FailedLoadLeavesNoCompetitionAndSavesNothing)
         cycle.LoadDefinition(good);
         ASSERT_NE(cycle.competition(), nullptr);
         sink.messages.clear();
-        const auto before = FileNames(folder.path());
+        // The failed load gives the lock of the good one up.
+        auto before = FileNames(folder.path());
+        before.erase(std::find(before.begin(), before.end(), "good.dsv.meld.lock"));
 
         cycle.LoadDefinition(c.path);
         EXPECT_EQ(cycle.competition(), nullptr);
