@@ -47,8 +47,9 @@ TEST(LockTexts, HolderTextNamesProgramProcessHostAndTime)
 TEST(LockTexts, MessageShowsOnlyThePlainFirstLineOfTheLockFile)
 {
     const std::string start = "Die Vereinsmeldeliste „/x/m.dsv.meld“ ist schon in einem anderen Programm geöffnet";
-    const std::string end = ". Der Wettkampf wird deshalb nur zum Lesen geöffnet: Änderungen sind nicht möglich, "
-                            "es wird nichts gespeichert und nichts exportiert.";
+    const std::string end =
+        ". Der Wettkampf wird deshalb nur zum Lesen geöffnet: Änderungen sind nicht möglich, "
+        "es wird nichts gespeichert und nichts exportiert.";
     const struct {
         std::string content;
         std::string shown;
