@@ -125,6 +125,7 @@ void MainWindow::BuildForm()
     QWidget& form = *form_;
 
     QGroupBox* eventBox = MakeGroupBox(form, "eventBox", QStringLiteral("Veranstaltung"));
+    eventBox_ = eventBox;
     title_ = MakeLabel(*eventBox, "titleLabel", QString());
     dateAndPlace_ = MakeLabel(*eventBox, "dateAndPlaceLabel", QString());
     for (QLabel* line : {title_, dateAndPlace_}) {
@@ -219,8 +220,11 @@ void MainWindow::LoadDefinition(const std::string& path)
     cycle_.LoadDefinition(path);
     // Before the refresh overwrites a working file that was read only partly.
     cycle_.KeepUnreadOriginal();
-    // Another program edits this competition: it is only shown.
-    setWindowTitle(cycle_.readOnly() ? QStringLiteral("Natarix – nur lesen") : QStringLiteral("Natarix"));
+    // Another program edits this competition: it is only shown, which the
+    // header says too, where it is seen whatever the window manager shows.
+    const bool readOnly = cycle_.readOnly();
+    setWindowTitle(readOnly ? QStringLiteral("Natarix – nur lesen") : QStringLiteral("Natarix"));
+    eventBox_->setTitle(readOnly ? QStringLiteral("Veranstaltung – nur lesen") : QStringLiteral("Veranstaltung"));
     SetCompetitionCommandsEnabled(Editable());
     RefreshMainForm();
 }

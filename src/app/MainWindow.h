@@ -12,6 +12,7 @@
 #include "export/Mailer.h"
 
 class QAction;
+class QGroupBox;
 class QItemSelection;
 class QLabel;
 class QPoint;
@@ -94,6 +95,7 @@ private:
     OpenFileChooser chooseFile_;
 
     QWidget* form_ = nullptr;
+    QGroupBox* eventBox_ = nullptr;
     QLabel* title_ = nullptr;
     QLabel* dateAndPlace_ = nullptr;
     QPushButton* clubData_ = nullptr;

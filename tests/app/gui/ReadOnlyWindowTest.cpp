@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -48,6 +49,7 @@ void ReadOnlyWindowTest::HeldWorkingFileIsShownReadOnly()
     const QString text = ToQString(boxes.messages[0].text);
     QVERIFY2(text.contains(QStringLiteral("Natarix (PID 4711 auf pc7) seit 08.12.2026 14:03")), qPrintable(text));
     QCOMPARE(window.windowTitle(), QStringLiteral("Natarix – nur lesen"));
+    QCOMPARE(Find<QGroupBox>(window, "eventBox")->title(), QStringLiteral("Veranstaltung – nur lesen"));
     for (const char* name : {"clubDataButton", "newSwimmerButton", "newTeamButton", "newOfficialButton"})
         QVERIFY2(!Find<QPushButton>(window, name)->isEnabled(), name);
     QVERIFY(!Find<QAction>(window, "exportAction")->isEnabled());
@@ -81,6 +83,7 @@ void ReadOnlyWindowTest::HeldWorkingFileIsShownReadOnly()
     window.OpenStartupDefinition();
     QCOMPARE(boxes.messages.size(), std::size_t{1});
     QCOMPARE(window.windowTitle(), QStringLiteral("Natarix"));
+    QCOMPARE(Find<QGroupBox>(window, "eventBox")->title(), QStringLiteral("Veranstaltung"));
     QVERIFY(Find<QPushButton>(window, "newSwimmerButton")->isEnabled());
     QVERIFY(ops.SavesOf(folder.Native("minimal.dsv.meld")) > 0);
 }
