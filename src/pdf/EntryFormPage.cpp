@@ -106,7 +106,8 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
             regular(y, 75, Decimal(row.count), BeforeLine(105));
         regular(y, 111, label, BeforeText(246));
         regular(y, 246, detail, BeforeLine(394));
-        if (row.count > 0 && row.fee.value_or(1) > 0 && row.sum > 0) {
+        // A sum above 0 needs entries and a fee above 0; a joined row has no single fee.
+        if (row.sum > 0) {
             if (row.fee.has_value())
                 regular(y, 396, FormatAmount(*row.fee), BeforeText(452));
             regular(y, 463, FormatAmount(row.sum), BeforeText(520));
