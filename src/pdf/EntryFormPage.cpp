@@ -3,8 +3,10 @@
 #include "EntryFormPage.h"
 
 #include <limits>
+#include <set>
 #include <string_view>
 
+#include "EntryFees.h"
 #include "PdfContent.h"
 #include "PdfWriter.h"
 #include "dsv/Cp1252Literal.h"
@@ -14,20 +16,34 @@ namespace natarix {
 namespace {
 
 constexpr std::string_view kEuro = "€"_w1252;
+constexpr int kRowHeight = 21;
+// Own-fee rows the page makes room for below the relay row; each moves the
+// rest of the page one row down, and the last one joins all that do not fit.
+constexpr std::size_t kOwnFeeRows = 2;
 
-// The fee table: a header band and seven rows of 21 units.
-void DrawFeeTable(std::string& content)
+// The fee table: a header band and seven rows of 21 units, and `extraRows`
+// more for the own fees.
+void DrawFeeTable(std::string& content, int extraRows)
 {
-    for (int y = 516; y >= 348; y -= 21) {
+    const int shift = extraRows * kRowHeight;
+    for (int y = 516; y >= 348 - shift; y -= kRowHeight) {
         MoveTo(content, 70, y);
         LineTo(content, 529, y);
     }
     // The count column ends above the flat-fee and total rows, which span it.
     for (const auto& [x, bottom] : {std::pair{70, 348}, {105, 390}, {394, 348}, {461, 348}, {529, 348}}) {
         MoveTo(content, x, 516);
-        LineTo(content, x, bottom);
+        LineTo(content, x, bottom - shift);
     }
     StrokePath(content);
+}
+
+std::string EventsText(const std::set<NumberKey, NumberKeyLess>& events)
+{
+    std::string text = events.size() == 1 ? "Wettkampf " : std::string("Wettkämpfe "_w1252);
+    for (auto event = events.begin(); event != events.end(); ++event)
+        text += (event == events.begin() ? "" : ", ") + *event;
+    return text;
 }
 
 std::string SheetsText(std::int64_t count, std::int64_t sheetCount)
@@ -67,111 +83,116 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
     const std::int64_t individualCount = model_.CountIndividualEntries();
     const std::int64_t relayCount = model_.CountRelayEntries();
     const std::int64_t sheetCount = SheetCount(model_);
-    const bool individualFees = individualCount > 0 && model_.individualFee > 0;
-    const bool relayFees = relayCount > 0 && model_.relayFee > 0;
-    const std::int64_t individualSum = individualFees ? SaturatingProduct(model_.individualFee, individualCount) : 0;
-    const std::int64_t relaySum = relayFees ? SaturatingProduct(model_.relayFee, relayCount) : 0;
-    const std::int64_t total =
-        SaturatingSum(SaturatingSum(individualSum, relaySum), model_.flatFee > 0 ? model_.flatFee : 0);
+    EntryFees fees = ComputeEntryFees(model_);
+    JoinOwnFeeRows(fees, kOwnFeeRows);
+    const int ownRows = static_cast<int>(fees.ownFees.size());
+    // Everything from the row below the relay row down moves by this.
+    const int shift = ownRows * kRowHeight;
 
     std::string content;
-    const auto text = [&content](int y, int x, std::string_view font, int size, std::string_view value) {
-        AddText(content, value, font, size, x, y);
+    const auto text = [&content](int y, int x, const Font& font, int size, std::string_view value, double right) {
+        AddText(content, value, font, size, x, y, right);
     };
-    const auto regular = [&text](int y, int x, std::string_view value) { text(y, x, kRegularFont, 10, value); };
+    const auto regular = [&text](int y, int x, std::string_view value, double right) {
+        text(y, x, kRegularFont, 10, value, right);
+    };
     const auto euroSigns = [&regular](int y) {
-        regular(y, 452, kEuro);
-        regular(y, 520, kEuro);
+        regular(y, 452, kEuro, BeforeLine(461));
+        regular(y, 520, kEuro, BeforeLine(529));
+    };
+    // One row of the table: count, description, second description, fee and sum.
+    const auto feeRow = [&](int y, const FeeRow& row, std::string_view label, std::string_view detail) {
+        if (row.count > 0)
+            regular(y, 75, Decimal(row.count), BeforeLine(105));
+        regular(y, 111, label, BeforeText(246));
+        regular(y, 246, detail, BeforeLine(394));
+        // A sum above 0 needs entries and a fee above 0; a joined row has no single fee.
+        if (row.sum > 0) {
+            if (row.fee.has_value())
+                regular(y, 396, FormatAmount(*row.fee), BeforeText(452));
+            regular(y, 463, FormatAmount(row.sum), BeforeText(520));
+        }
+        euroSigns(y);
     };
 
-    text(781, 169, kBoldFont, 16, "Deutscher Schwimm-Verband e.V.");
-    text(748, 241, kBoldFont, 20, "Meldebogen");
-    text(730, 262, kBoldFont, 12, "Schwimmen");
-    regular(692, 70, "Wettkampfveranstaltung: " + model_.title);
-    regular(670, 70, "am / vom: " + model_.EarliestSectionDate());
-    regular(670, 185, "bis: " + model_.LatestSectionDate());
-    regular(670, 270, "in: " + model_.place);
-    regular(642, 70, "Meldender Verein: " + club.clubName);
-    regular(619, 70, "Vereins-ID-Nr.: " + club.clubId);
-    regular(619, 312, "LSV-Kennziffer: " + club.lsv);
-    regular(592, 70, "Ansprechpartner: " + contact[Address::Name]);
-    regular(569, 70, "eMail: " + contact[Address::Email]);
-    regular(569, 356, "Telefon: " + contact[Address::Phone]);
-    regular(541, 70, std::string("Straße: "_w1252) + contact[Address::Street]);
-    regular(541, 291, "PLZ/Ort: " + contact[Address::Postcode] + " " + contact[Address::Town]);
+    text(781, 169, kBoldFont, 16, "Deutscher Schwimm-Verband e.V.", kPageRight);
+    text(748, 241, kBoldFont, 20, "Meldebogen", kPageRight);
+    text(730, 262, kBoldFont, 12, "Schwimmen", kPageRight);
+    regular(692, 70, "Wettkampfveranstaltung: " + model_.title, kPageRight);
+    regular(670, 70, "am / vom: " + model_.EarliestSectionDate(), BeforeText(185));
+    regular(670, 185, "bis: " + model_.LatestSectionDate(), BeforeText(270));
+    regular(670, 270, "in: " + model_.place, kPageRight);
+    regular(642, 70, "Meldender Verein: " + club.clubName, kPageRight);
+    regular(619, 70, "Vereins-ID-Nr.: " + club.clubId, BeforeText(312));
+    regular(619, 312, "LSV-Kennziffer: " + club.lsv, kPageRight);
+    regular(592, 70, "Ansprechpartner: " + contact[Address::Name], kPageRight);
+    regular(569, 70, "eMail: " + contact[Address::Email], BeforeText(356));
+    regular(569, 356, "Telefon: " + contact[Address::Phone], kPageRight);
+    regular(541, 70, std::string("Straße: "_w1252) + contact[Address::Street], BeforeText(291));
+    regular(541, 291, "PLZ/Ort: " + contact[Address::Postcode] + " " + contact[Address::Town], kPageRight);
 
-    text(518, 70, kBoldFont, 10, "In der Anlage übersenden wir:"_w1252);
-    text(502, 77, kBoldFont, 8, "Anzahl");
-    text(502, 230, kBoldFont, 8, "Meldungen");
-    text(508, 405, kBoldFont, 8, "Meldegeld je");
-    text(499, 412, kBoldFont, 8, "Meldung");
-    text(508, 476, kBoldFont, 8, "Meldegeld");
-    text(499, 481, kBoldFont, 8, "Summe");
-    regular(478, 111, "Einzelmeldungen");
-    regular(478, 246, "Startkarten sind beigefügt"_w1252);
+    text(518, 70, kBoldFont, 10, "In der Anlage übersenden wir:"_w1252, kPageRight);
+    text(502, 77, kBoldFont, 8, "Anzahl", BeforeLine(105));
+    text(502, 230, kBoldFont, 8, "Meldungen", BeforeLine(394));
+    text(508, 405, kBoldFont, 8, "Meldegeld je", BeforeLine(461));
+    text(499, 412, kBoldFont, 8, "Meldung", BeforeLine(461));
+    text(508, 476, kBoldFont, 8, "Meldegeld", BeforeLine(529));
+    text(499, 481, kBoldFont, 8, "Summe", BeforeLine(529));
+    regular(478, 111, "Einzelmeldungen", BeforeText(246));
+    regular(478, 246, "Startkarten sind beigefügt"_w1252, BeforeLine(394));
     euroSigns(478);
-    regular(457, 111, "Staffelmeldungen");
-    regular(457, 246, "Startkarten sind beigefügt"_w1252);
+    regular(457, 111, "Staffelmeldungen", BeforeText(246));
+    regular(457, 246, "Startkarten sind beigefügt"_w1252, BeforeLine(394));
     euroSigns(457);
 
-    if (individualCount > 0)
-        regular(436, 75, Decimal(individualCount));
-    regular(436, 111, "Einzelmeldungen");
-    regular(436, 246, SheetsText(individualCount, sheetCount));
-    if (individualFees) {
-        regular(436, 396, FormatAmount(model_.individualFee));
-        regular(436, 463, FormatAmount(individualSum));
+    feeRow(436, fees.individual, "Einzelmeldungen", SheetsText(individualCount, sheetCount));
+    feeRow(414, fees.relay, "Staffelmeldungen", SheetsText(relayCount, sheetCount));
+    for (int i = 0; i < ownRows; ++i) {
+        const FeeRow& row = fees.ownFees[static_cast<std::size_t>(i)];
+        feeRow(392 - i * kRowHeight, row, "Meldungen", EventsText(row.events));
     }
-    euroSigns(436);
 
-    if (relayCount > 0)
-        regular(414, 75, Decimal(relayCount));
-    regular(414, 111, "Staffelmeldungen");
-    regular(414, 246, SheetsText(relayCount, sheetCount));
-    if (relayFees) {
-        regular(414, 396, FormatAmount(model_.relayFee));
-        regular(414, 463, FormatAmount(relaySum));
-    }
-    euroSigns(414);
-
-    regular(392, 111, "Meldungen für .......... Mannschaften"_w1252);
-    euroSigns(392);
-    regular(372, 190, "Kampfrichtergebühr / Teilnehmergrundbetrag"_w1252);
+    regular(392 - shift, 111, "Meldungen für .......... Mannschaften"_w1252, BeforeLine(394));
+    euroSigns(392 - shift);
+    regular(372 - shift, 190, "Kampfrichtergebühr / Teilnehmergrundbetrag"_w1252, BeforeLine(394));
     if (model_.flatFee > 0) {
-        regular(372, 396, FormatAmount(model_.flatFee));
-        regular(372, 463, FormatAmount(model_.flatFee));
+        regular(372 - shift, 396, FormatAmount(model_.flatFee), BeforeText(452));
+        regular(372 - shift, 463, FormatAmount(model_.flatFee), BeforeText(520));
     }
-    euroSigns(372);
-    text(351, 301, kBoldFont, 10, "Meldegeld gesamt:");
-    if (total > 0)
-        text(351, 463, kBoldFont, 10, FormatAmount(total));
-    text(351, 520, kBoldFont, 10, kEuro);
+    euroSigns(372 - shift);
+    text(351 - shift, 301, kBoldFont, 10, "Meldegeld gesamt:", BeforeLine(394));
+    if (fees.total > 0)
+        text(351 - shift, 463, kBoldFont, 10, FormatAmount(fees.total), BeforeText(520));
+    text(351 - shift, 520, kBoldFont, 10, kEuro, BeforeLine(529));
 
-    regular(330, 70, "Für das Meldegeld liegt bei:"_w1252);
-    text(330, 199, kRegularFont, 8, "(Zutreffendes ankreuzen)");
-    regular(310, 86, "VR-Scheck Nr.: ..");
-    regular(310, 306, "Kopie des Überweisungsbeleges"_w1252);
+    regular(330 - shift, 70, "Für das Meldegeld liegt bei:"_w1252, BeforeText(199));
+    text(330 - shift, 199, kRegularFont, 8, "(Zutreffendes ankreuzen)", kPageRight);
+    regular(310 - shift, 86, "VR-Scheck Nr.: ..", BeforeText(306));
+    regular(310 - shift, 306, "Kopie des Überweisungsbeleges"_w1252, kPageRight);
 
-    text(280, 70, kBoldFont, 10, "Als Kampfrichter werden von uns für diese Veranstaltung gemeldet:"_w1252);
-    regular(258, 70, "1.");
+    text(280 - shift, 70, kBoldFont, 10, "Als Kampfrichter werden von uns für diese Veranstaltung gemeldet:"_w1252,
+         kPageRight);
+    regular(258 - shift, 70, "1.", BeforeText(120));
     if (!model_.officials().empty())
-        regular(258, 120, "siehe gesonderte Aufstellung");
-    regular(258, 398, "KR-Gruppe:");
-    regular(237, 70, "2.");
-    regular(237, 398, "KR-Gruppe:");
-    regular(216, 70, "3.");
-    regular(216, 398, "KR-Gruppe:");
+        regular(258 - shift, 120, "siehe gesonderte Aufstellung", BeforeText(398));
+    regular(258 - shift, 398, "KR-Gruppe:", kPageRight);
+    regular(237 - shift, 70, "2.", BeforeText(398));
+    regular(237 - shift, 398, "KR-Gruppe:", kPageRight);
+    regular(216 - shift, 70, "3.", BeforeText(398));
+    regular(216 - shift, 398, "KR-Gruppe:", kPageRight);
 
-    regular(95, 70, std::string(56, '.'));
-    regular(95, 250, std::string(104, '.'));
-    text(85, 71, kRegularFont, 8, "(Ort, Datum)");
-    text(85, 320, kRegularFont, 8, "(Stempel / Unterschrift des Vereinsvertreters)");
-    text(68, 71, kRegularFont, 8, "DSV-Form 101 (2006-01)");
+    regular(95 - shift, 70, std::string(56, '.'), BeforeText(250));
+    regular(95 - shift, 250, std::string(104, '.'), kPageRight);
+    text(85 - shift, 71, kRegularFont, 8, "(Ort, Datum)", BeforeText(320));
+    text(85 - shift, 320, kRegularFont, 8, "(Stempel / Unterschrift des Vereinsvertreters)", kPageRight);
+    text(68 - shift, 71, kRegularFont, 8, "DSV-Form 101 (2006-01)", kPageRight);
 
-    DrawFeeTable(content);
+    DrawFeeTable(content, ownRows);
 
-    text(196, 70, kBoldFont, 9, "Erklärung des meldenden Vereins:"_w1252);
-    const auto declaration = [&text](int y, std::string_view line) { text(y, 70, kRegularFont, 9, line); };
+    text(196 - shift, 70, kBoldFont, 9, "Erklärung des meldenden Vereins:"_w1252, kPageRight);
+    const auto declaration = [&text, shift](int y, std::string_view line) {
+        text(y - shift, 70, kRegularFont, 9, line, kPageRight);
+    };
     declaration(
         182, "Mit Abgabe dieser Meldung wird versichert, dass die von uns gemeldeten Schwimmer ihre Sportgesundheit");
     declaration(

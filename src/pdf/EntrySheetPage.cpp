@@ -19,11 +19,11 @@ constexpr double kRowHeight = 22.3333;
 
 void AddSheetFrame(std::string& content, std::int64_t sheetNumber, std::int64_t sheetCount, const Competition& model)
 {
-    const auto bold = [&content](int y, int x, int size, std::string_view text) {
-        AddText(content, text, kBoldFont, size, x, y);
+    const auto bold = [&content](int y, int x, int size, std::string_view text, double right = kPageRight) {
+        AddText(content, text, kBoldFont, size, x, y, right);
     };
-    const auto regular = [&content](int y, int x, int size, std::string_view text) {
-        AddText(content, text, kRegularFont, size, x, y);
+    const auto regular = [&content](int y, int x, int size, std::string_view text, double right = kPageRight) {
+        AddText(content, text, kRegularFont, size, x, y, right);
     };
     bold(781, 169, 16, "Deutscher Schwimm-Verband e.V.");
     bold(748, 251, 20, "Meldeliste");
@@ -31,24 +31,25 @@ void AddSheetFrame(std::string& content, std::int64_t sheetNumber, std::int64_t 
     bold(718, 380, 11, "(Anlage zum Meldebogen)");
     regular(700, 71, 10, "Zur Veranstaltung: " + model.title);
     regular(679, 71, 10, "werden vom Verein: " + model.club.clubName);
-    regular(658, 71, 10, "Vereins-ID-Nr.: " + model.club.clubId);
+    regular(658, 71, 10, "Vereins-ID-Nr.: " + model.club.clubId, BeforeText(313));
     regular(658, 313, 10, "LSV-Kennziffer: " + model.club.lsv);
     regular(637, 71, 10, "die folgenden Meldungen abgegeben:");
     bold(627, 73, 8, "[Jeden Schwimmer/jede Mannschaft unter einer lfd. Nr. mit allen Wettkämpfen aufführen!]"_w1252);
-    bold(608, 79, 9, "Lfd.");
-    bold(597, 80, 9, "Nr.");
-    bold(601, 122, 9, "Name, Vorname / Mannschaft");
-    bold(601, 281, 9, "Schwimmer-ID-Nr.");
-    bold(608, 372, 9, "M");
-    bold(597, 372, 9, "F");
-    bold(601, 392, 9, "Jg");
-    bold(601, 417, 9, "AK");
-    bold(608, 438, 9, "Wettk.");
-    bold(597, 446, 9, "Nr.");
-    bold(608, 471, 9, "* Strecke +");
-    bold(597, 471, 9, "Schwimmart");
-    bold(601, 530, 9, "Meldezeit");
-    regular(129, 70, 8, "* Abkürzung z.B.: 100 B = 100m Brustschwimmen - 4x100 F = 4x100m Freistilstaffel"_w1252);
+    bold(608, 79, 9, "Lfd.", BeforeLine(100));
+    bold(597, 80, 9, "Nr.", BeforeLine(100));
+    bold(601, 122, 9, "Name, Vorname / Mannschaft", BeforeLine(270));
+    bold(601, 281, 9, "Schwimmer-ID-Nr.", BeforeLine(370));
+    bold(608, 372, 9, "M", BeforeLine(382));
+    bold(597, 372, 9, "F", BeforeLine(382));
+    bold(601, 392, 9, "Jg", BeforeLine(411));
+    bold(601, 417, 9, "AK", BeforeLine(432));
+    bold(608, 438, 9, "Wettk.", BeforeLine(469));
+    bold(597, 446, 9, "Nr.", BeforeLine(469));
+    bold(608, 471, 9, "* Strecke +", BeforeLine(526));
+    bold(597, 471, 9, "Schwimmart", BeforeLine(526));
+    bold(601, 530, 9, "Meldezeit", BeforeLine(575));
+    regular(129, 70, 8, "* Abkürzung z.B.: 100 B = 100m Brustschwimmen - 4x100 F = 4x100m Freistilstaffel"_w1252,
+            BeforeText(482));
     regular(129, 482, 10, "Blatt " + Decimal(sheetNumber) + " von " + Decimal(sheetCount));
     regular(
         109, 70, 10,
@@ -147,26 +148,27 @@ void PdfWriter::WriteEntrySheetPage(std::int64_t sheetNumber, std::int64_t sheet
         const Participant& participant = ParticipantAt(cursor_.participant);
         const bool isTeam = cursor_.participant >= swimmers;
         const auto y = static_cast<int>(603 - rowOnSheet * kRowHeight);
-        const auto place = [&content, y](int x, std::string_view text) {
-            AddText(content, text, kRegularFont, 10, x, y);
+        // Each text ends before the grid line right of its column.
+        const auto place = [&content, y](int x, int lineX, std::string_view text) {
+            AddText(content, text, kRegularFont, 10, x, y, BeforeLine(lineX));
         };
         // Every participant counts, also one without entries, so the numbers
         // shown can have gaps. A participant continued from the previous sheet
         // is named again on the first row.
         if (cursor_.entryIndex == 0 || rowOnSheet == 1) {
-            place(73, Decimal(static_cast<std::int64_t>(cursor_.participant) + 1));
+            place(73, 100, Decimal(static_cast<std::int64_t>(cursor_.participant) + 1));
             if (isTeam) {
-                place(103, static_cast<const Team&>(participant).teamNumber + ". Mannschaft");
+                place(103, 270, static_cast<const Team&>(participant).teamNumber + ". Mannschaft");
             } else {
-                place(103, participant.surname + ", " + participant.firstName);
-                place(275, participant.registrationNumber);
-                place(372, participant.sex == "m" ? "M" : "W");
-                place(385, Decimal(participant.yearOfBirth));
+                place(103, 270, participant.surname + ", " + participant.firstName);
+                place(275, 370, participant.registrationNumber);
+                place(372, 382, participant.sex == "m" ? "M" : "W");
+                place(385, 411, Decimal(participant.yearOfBirth));
             }
         }
 
         const auto& [eventNumber, entryTime] = *cursor_.entry;
-        place(435, eventNumber);
+        place(435, 469, eventNumber);
         std::string distance;
         if (const auto event = model_.events().find(eventNumber); event != model_.events().end()) {
             const Event& found = event->second;
@@ -174,8 +176,8 @@ void PdfWriter::WriteEntrySheetPage(std::int64_t sheetNumber, std::int64_t sheet
         } else {
             missingEventNumbers_.insert(eventNumber);
         }
-        place(472, distance);
-        place(529, entryTime);
+        place(472, 526, distance);
+        place(529, 575, entryTime);
 
         ++cursor_.entry;
         ++cursor_.entryIndex;

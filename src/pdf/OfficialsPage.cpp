@@ -2,21 +2,32 @@
 // page with the same title and headings.
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "PdfContent.h"
 #include "PdfWriter.h"
 
 namespace natarix {
 
+namespace {
+
+// The five columns; each text ends before the next column starts.
+constexpr std::array<int, 5> kColumns = {20, 120, 220, 320, 420};
+
+}  // namespace
+
 void PdfWriter::WriteOfficialsPage(std::int64_t pageNumber, std::int64_t objectNumber)
 {
     std::string content;
-    AddText(content, "Kampfrichteraufstellung", kBoldFont, 16, 169, 781);
-    AddText(content, "Nachname", kBoldFont, 10, 20, 750);
-    AddText(content, "Vorname", kBoldFont, 10, 120, 750);
-    AddText(content, "Gruppe", kBoldFont, 10, 220, 750);
-    AddText(content, "Einsatzwunsch", kBoldFont, 10, 320, 750);
-    AddText(content, "Abschnitte", kBoldFont, 10, 420, 750);
+    const auto row = [&content](int y, const Font& font, const std::array<std::string_view, 5>& texts) {
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const double right = i + 1 < kColumns.size() ? BeforeText(kColumns[i + 1]) : kPageRight;
+            AddText(content, texts[i], font, 10, kColumns[i], y, right);
+        }
+    };
+    AddText(content, "Kampfrichteraufstellung", kBoldFont, 16, 169, 781, kPageRight);
+    row(750, kBoldFont, {"Nachname", "Vorname", "Gruppe", "Einsatzwunsch", "Abschnitte"});
 
     const auto& officials = model_.officials();
     const auto count = static_cast<std::int64_t>(officials.size());
@@ -25,11 +36,8 @@ void PdfWriter::WriteOfficialsPage(std::int64_t pageNumber, std::int64_t objectN
     int y = 730;
     for (std::int64_t i = first; i < last; ++i, y -= 20) {
         const Official& official = *officials[static_cast<std::size_t>(i)];
-        AddText(content, official.surname, kRegularFont, 10, 20, y);
-        AddText(content, official.firstName, kRegularFont, 10, 120, y);
-        AddText(content, Decimal(official.group), kRegularFont, 10, 220, y);
-        AddText(content, official.wish, kRegularFont, 10, 320, y);
-        AddText(content, official.sectionNumbers, kRegularFont, 10, 420, y);
+        const std::string group = Decimal(official.group);
+        row(y, kRegularFont, {official.surname, official.firstName, group, official.wish, official.sectionNumbers});
     }
     AppendStreamObject(objectNumber, content);
 }

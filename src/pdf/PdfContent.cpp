@@ -54,6 +54,12 @@ void AddText(std::string& content, std::string_view text, std::string_view fontN
     content += ") Tj\r\nET\r\n";
 }
 
+void AddText(std::string& content, std::string_view text, const Font& font, int fontSize, int x, int y, double right)
+{
+    const FittedText fitted = FitText(text, font, fontSize, right - x);
+    AddText(content, fitted.text, font.name, fitted.size, x, y);
+}
+
 void MoveTo(std::string& content, int x, int y)
 {
     AppendPoint(content, x, y, 'm');

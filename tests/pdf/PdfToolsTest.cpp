@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
+#include <set>
 
 #include "PdfTestSupport.h"
 #include "pdf/PdfWriter.h"
@@ -57,6 +59,94 @@ std::unique_ptr<Competition> ClubWithSpecialTexts()
     AddTeam(*model, "1", 1);
     AddOfficials(*model, 1);
     return model;
+}
+
+std::unique_ptr<Competition> ClubWithLongNames()
+{
+    auto model = MakeCompetition();
+    model->title = W("Internationale Offene Bezirksmeisterschaften der Jugend und Masters im Kurzbahnschwimmen 2027");
+    model->place = W("Kühlenbrück-Oberwiesenthal an der Schwarzen Elster");
+    model->individualFee = 450;
+    Club& club = model->club;
+    club.clubName = W("Schwimm- und Wassersportgemeinschaft Kühlenbrück-Oberwiesenthal 1921 e. V.");
+    club.clubId = "1234567890123456789012345678901234567890";
+    club.lsv = "13: Landesschwimmverband Sachsen-Anhalt";
+    club.contact[Address::Name] = W("Johanna-Sophie Zimmermann-Hoffmann-Schwarzenberger von und zu Wiesenthal");
+    club.contact[Address::Email] = "johanna-sophie.zimmermann-hoffmann@schwimmgemeinschaft.example.org";
+    club.contact[Address::Street] = W("Oberwiesenthaler Landstraße 123a, Hinterhaus");
+    Swimmer& swimmer = AddSwimmer(*model, "Zimmermann-Hoffmann", 2);
+    swimmer.firstName = "Johanna-Sophie";
+    swimmer.registrationNumber = "123456789012345678";
+    AddTeam(*model, "12345678901234567890", 1);
+    AddOfficials(*model, 2);
+    model->officials()[0]->surname = "Zimmermann-Hoffmann";
+    model->officials()[0]->firstName = "Johanna-Sophie";
+    model->officials()[0]->wish = "Schwimmrichter und Wenderichter";
+    model->officials()[1]->sectionNumbers = "1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20;21;22;23;24;25";
+    return model;
+}
+
+// The right end of the box a word at (xMin, baseline) may fill: the next text
+// on its line, the next vertical line across it, or the right margin.
+double BoxEnd(const pdftest::PageContent& page, double xMin, int baseline)
+{
+    double end = 575;
+    for (const pdftest::Placement& text : page.texts)
+        if (text.y == baseline && text.x > xMin + 0.5)
+            end = std::min<double>(end, text.x);
+    for (const pdftest::Segment& s : page.segments)
+        if (s[0] == s[2] && s[0] > xMin + 0.5 && std::min(s[1], s[3]) <= baseline && baseline <= std::max(s[1], s[3]))
+            end = std::min<double>(end, s[0]);
+    return end;
+}
+
+TEST(PdfTools, NoWordCrossesItsColumnsEdge)
+{
+    if (ToolMissing("pdftotext"))
+        GTEST_SKIP() << "pdftotext is not installed";
+    pdftest::TempDir dir;
+    const auto model = ClubWithLongNames();
+    const std::string path = WritePdf(*model, dir, "long-names.pdf");
+    RecordingMessageSink messages;
+    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(*model, messages));
+    ASSERT_EQ(pdf.pageContents.size(), 3u);
+    const auto [html, status] = RunCommand("pdftotext -bbox -enc UTF-8 '" + path + "' -");
+    ASSERT_EQ(status, 0);
+
+    const std::regex word(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    int pageIndex = -1;
+    int words = 0;
+    std::string seen;
+    for (std::size_t at = 0; (at = html.find('<', at)) != std::string::npos; ++at) {
+        if (html.compare(at, 6, "<page ") == 0) {
+            ++pageIndex;
+            continue;
+        }
+        std::smatch match;
+        const std::string tail = html.substr(at, html.find("</word>", at) + 7 - at);
+        if (pageIndex < 0 || !std::regex_match(tail, match, word))
+            continue;
+        const auto page = pdftest::ParseContent(pdf.pageContents[static_cast<std::size_t>(pageIndex)]);
+        const double xMin = std::stod(match[1]);
+        const double xMax = std::stod(match[3]);
+        // The baselines of texts that start left of the word within its height.
+        std::set<int> baselines;
+        for (const pdftest::Placement& text : page.texts) {
+            const double fromTop = 842 - text.y;
+            if (fromTop >= std::stod(match[2]) && fromTop <= std::stod(match[4]) && text.x <= xMin + 0.5)
+                baselines.insert(text.y);
+        }
+        EXPECT_FALSE(baselines.empty()) << match[5];
+        for (const int baseline : baselines)
+            EXPECT_LE(xMax, BoxEnd(page, xMin, baseline) + 0.01)
+                << "page " << pageIndex + 1 << ": " << match[5] << " at y " << baseline;
+        ++words;
+        seen += match[5].str() + ' ';
+    }
+    EXPECT_GT(words, 300);
+    for (const char* expected : {"Zimmermann-Hoffmann,", "Johanna-Sophie", "Schwimmrichter", "Sachsen-Anhalt"})
+        EXPECT_NE(seen.find(expected), std::string::npos) << expected << "\n" << seen;
 }
 
 TEST(PdfTools, QpdfFindsNoErrors)

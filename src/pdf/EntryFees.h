@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "dsv/Competition.h"
+
+namespace natarix {
+
+// The entries that one row of the entry form's fee table charges.
+struct FeeRow {
+    std::int64_t count = 0;
+    // The fee per entry in cents, 0 for none; empty for a row that joins
+    // entries of different fees.
+    std::optional<std::int64_t> fee;
+    std::int64_t sum = 0;
+    // The events whose own fee the row charges; empty for the individual and relay rows.
+    std::set<NumberKey, NumberKeyLess> events;
+};
+
+// The club's entries by what they cost. An entry in an event with its own fee
+// ("WKMELDEGELD:") costs that fee instead of the individual or relay fee; one
+// that costs the same either way stays in its individual or relay row, so a
+// meet without own fees keeps just those two rows. Fees of 0 or less cost
+// nothing. Sums saturate at the largest 64-bit value.
+struct EntryFees {
+    FeeRow individual;
+    FeeRow relay;
+    std::vector<FeeRow> ownFees;  // one per amount, ascending
+    std::int64_t total = 0;       // including the flat fee
+};
+EntryFees ComputeEntryFees(const Competition& model);
+
+// At most `rows` own-fee rows: the last one joins all that do not fit.
+void JoinOwnFeeRows(EntryFees& fees, std::size_t rows);
+
+}  // namespace natarix
