@@ -1,6 +1,7 @@
 #include "ListViews.h"
 
 #include <QCollator>
+#include <QColor>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLocale>
@@ -115,6 +116,12 @@ void FillList(QTreeWidget& list, std::vector<ListRow> rows, RowOrder order)
     for (const ListRow& row : rows) {
         auto* item = new QTreeWidgetItem(row.texts);
         item->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(row.object)));
+        if (!row.warning.isEmpty()) {
+            for (int column = 0; column < row.texts.size(); ++column) {
+                item->setForeground(column, QColor(Qt::red));
+                item->setToolTip(column, row.warning);
+            }
+        }
         items << item;
     }
     list.addTopLevelItems(items);
