@@ -1,5 +1,7 @@
 #include "ListTexts.h"
 
+#include "dsv/Cp1252Literal.h"
+
 namespace natarix {
 
 std::string DateAndPlaceLine(const Competition& competition)
@@ -54,7 +56,7 @@ std::vector<const Event*> EventsShownFor(const Competition& competition, const P
 std::string EntryBarNote(const Participant& participant, const Event& event)
 {
     const std::string reason = EntryBarText(WhyMayNotEnter(participant, event));
-    return reason.empty() ? reason : "Nicht zulässig: " + reason;
+    return reason.empty() ? reason : std::string("Nicht zulässig: "_w1252) + reason;
 }
 
 }  // namespace natarix
