@@ -40,6 +40,20 @@ public:
         size.setHeight(std::max(size.height(), RowHeight(option.font)));
         return size;
     }
+
+protected:
+    // A red row would turn to the selection's colours; selected, it is shown
+    // white on dark red instead, so that the mark stays in sight.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!index.data(Qt::ForegroundRole).isValid())
+            return;
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            option->palette.setColor(group, QPalette::Highlight, QColor(0xa0, 0, 0));
+            option->palette.setColor(group, QPalette::HighlightedText, QColor(Qt::white));
+        }
+    }
 };
 
 // The column widths were chosen for a font whose average character is 6
