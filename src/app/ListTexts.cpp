@@ -1,5 +1,7 @@
 #include "ListTexts.h"
 
+#include "dsv/Cp1252Literal.h"
+
 namespace natarix {
 
 std::string DateAndPlaceLine(const Competition& competition)
@@ -40,14 +42,21 @@ std::array<std::string, 4> OfficialRow(const Official& official)
     return {official.surname, official.firstName, std::to_string(official.group), official.sectionNumbers};
 }
 
-std::vector<const Event*> EventsOpenTo(const Competition& competition, const Participant& participant)
+std::vector<const Event*> EventsShownFor(const Competition& competition, const Participant& participant)
 {
-    // The event map is ordered by number value already.
+    // The event map is ordered by number value already. An entry that a change
+    // has made impossible stays in sight, so that it is not exported unseen.
     std::vector<const Event*> events;
     for (const auto& [number, event] : competition.events())
-        if (MayEnter(participant, event))
+        if (MayEnter(participant, event) || participant.entries.count(number) != 0)
             events.push_back(&event);
     return events;
+}
+
+std::string EntryBarNote(const Participant& participant, const Event& event)
+{
+    const std::string reason = EntryBarText(WhyMayNotEnter(participant, event));
+    return reason.empty() ? reason : std::string("Nicht zulässig: "_w1252) + reason;
 }
 
 }  // namespace natarix

@@ -30,8 +30,12 @@ std::array<std::string, 4> EntryRow(const Participant& participant, const Event&
 // "Nachname", "Vorname", "Gr.", "Abschnitte".
 std::array<std::string, 4> OfficialRow(const Official& official);
 
-// The events the participant may be entered in, in the order of their numbers'
-// values (2 before 10).
-std::vector<const Event*> EventsOpenTo(const Competition& competition, const Participant& participant);
+// The events the participant may be entered in or is entered in, in the order
+// of their numbers' values (2 before 10).
+std::vector<const Event*> EventsShownFor(const Competition& competition, const Participant& participant);
+
+// What an entry row says about an impossible entry: "Nicht zulässig:
+// Geschlecht"; empty for an entry the participant may make.
+std::string EntryBarNote(const Participant& participant, const Event& event);
 
 }  // namespace natarix

@@ -1,6 +1,7 @@
 #include "ListViews.h"
 
 #include <QCollator>
+#include <QColor>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLocale>
@@ -38,6 +39,20 @@ public:
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         size.setHeight(std::max(size.height(), RowHeight(option.font)));
         return size;
+    }
+
+protected:
+    // A red row would turn to the selection's colours; selected, it is shown
+    // white on dark red instead, so that the mark stays in sight.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!index.data(Qt::ForegroundRole).isValid())
+            return;
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            option->palette.setColor(group, QPalette::Highlight, QColor(0xa0, 0, 0));
+            option->palette.setColor(group, QPalette::HighlightedText, QColor(Qt::white));
+        }
     }
 };
 
@@ -115,6 +130,12 @@ void FillList(QTreeWidget& list, std::vector<ListRow> rows, RowOrder order)
     for (const ListRow& row : rows) {
         auto* item = new QTreeWidgetItem(row.texts);
         item->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(row.object)));
+        if (!row.warning.isEmpty()) {
+            for (int column = 0; column < row.texts.size(); ++column) {
+                item->setForeground(column, QColor(Qt::red));
+                item->setToolTip(column, row.warning);
+            }
+        }
         items << item;
     }
     list.addTopLevelItems(items);

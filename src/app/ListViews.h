@@ -36,12 +36,13 @@ struct ListRow {
     QStringList texts;
     const void* object;
     bool spanned = false;
+    QString warning;  // non-empty: the row is shown in red, with this as its tooltip
 };
 
 template <std::size_t N>
 ListRow MakeListRow(const std::array<std::string, N>& texts, const void* object)
 {
-    ListRow row{{}, object};
+    ListRow row{{}, object, false, {}};
     for (const std::string& text : texts)
         row.texts << ToQString(text);
     return row;

@@ -32,6 +32,7 @@
 #include "SwimmerDialog.h"
 #include "TeamDialog.h"
 #include "dsv/Cp1252Literal.h"
+#include "dsv/ImpossibleEntries.h"
 #include "export/ClubExport.h"
 
 // The resources live in a static library, whose registration the linker would
@@ -291,8 +292,10 @@ void MainWindow::RefreshMainForm()
 void MainWindow::ShowEntriesOf(Participant& participant)
 {
     std::vector<ListRow> rows;
-    for (const Event* event : EventsOpenTo(*cycle_.competition(), participant))
+    for (const Event* event : EventsShownFor(*cycle_.competition(), participant)) {
         rows.push_back(MakeListRow(EntryRow(participant, *event), event));
+        rows.back().warning = ToQString(EntryBarNote(participant, *event));
+    }
     // Never sorted by text, which would put 10 before 2.
     FillList(*entries_, std::move(rows), RowOrder::AsGiven);
     SelectFirstRow(*entries_);
@@ -353,6 +356,12 @@ void MainWindow::EditClubData()
 
 void MainWindow::Export(bool sendByMail)
 {
+    const std::vector<ImpossibleEntry> impossible =
+        cycle_.competition() != nullptr ? ImpossibleEntries(*cycle_.competition()) : std::vector<ImpossibleEntry>();
+    if (!impossible.empty() &&
+        !MessageBoxes::AskYesNo(ImpossibleEntriesWarning(impossible) + std::string("\n\nTrotzdem exportieren?"),
+                                std::string("Unzulässige Meldungen"_w1252), form_))
+        return;
     ExportClubEntries(cycle_.competition(), cycle_.startDirectory(), sendByMail, messages_, mailer_, cycle_.fileOps());
 }
 
@@ -369,8 +378,9 @@ void MainWindow::EditParticipant(QTreeWidgetItem* item)
     if (!Editable())
         return;
     Participant& participant = *RowObject<Participant>(*item);
-    const int result = participant.isTeam != 0 ? TeamDialog(static_cast<Team&>(participant), this).exec()
-                                               : SwimmerDialog(static_cast<Swimmer&>(participant), this).exec();
+    const int result = participant.isTeam != 0
+                           ? TeamDialog(static_cast<Team&>(participant), this).exec()
+                           : SwimmerDialog(static_cast<Swimmer&>(participant), this, cycle_.competition()).exec();
     if (result == QDialog::Accepted)
         RefreshMainForm();
 }

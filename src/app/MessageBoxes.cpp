@@ -68,4 +68,34 @@ bool MessageBoxes::AskYesNo(const std::string& text, const std::string& caption,
     return box.exec() == QMessageBox::Yes;
 }
 
+MessageBoxes::Answer MessageBoxes::AskYesNoCancel(const std::string& text, const std::string& caption, QWidget* parent)
+{
+    if (activeRecorder != nullptr) {
+        activeRecorder->questions.push_back(Message::Captioned(text, caption));
+        if (activeRecorder->choices.empty())
+            return Answer::Cancel;
+        const Answer answer = activeRecorder->choices.front();
+        activeRecorder->choices.pop_front();
+        return answer;
+    }
+    QMessageBox box(parent);
+    SetUpBox(box, text, caption);
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    // A stray Return or Escape must neither delete entries nor keep a change.
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
 }  // namespace natarix

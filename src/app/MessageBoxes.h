@@ -23,6 +23,11 @@ public:
     // Buttons "Ja" and "Nein", no icon, "Ja" the default; true for "Ja".
     static bool AskYesNo(const std::string& text, const std::string& caption, QWidget* parent = nullptr);
 
+    enum class Answer { Yes, No, Cancel };
+    // Buttons "Ja", "Nein" and "Abbrechen", a question icon, "Abbrechen" the
+    // default and what Escape gives.
+    static Answer AskYesNoCancel(const std::string& text, const std::string& caption, QWidget* parent = nullptr);
+
     class Recorder {
     public:
         Recorder();
@@ -33,6 +38,7 @@ public:
         std::vector<Message> messages;
         std::vector<Message> questions;  // as Captioned messages
         std::deque<bool> answers;        // taken front first; "Nein" when none is left
+        std::deque<Answer> choices;      // for AskYesNoCancel; "Abbrechen" when none is left
 
     private:
         Recorder* previous_;

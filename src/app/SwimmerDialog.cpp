@@ -10,7 +10,9 @@
 #include <algorithm>
 
 #include "DialogParts.h"
+#include "MessageBoxes.h"
 #include "dsv/Cp1252Literal.h"
+#include "dsv/ImpossibleEntries.h"
 
 namespace natarix {
 
@@ -19,8 +21,11 @@ constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2100;
 }  // namespace
 
-SwimmerDialog::SwimmerDialog(Swimmer& swimmer, QWidget* parent)
-    : QDialog(parent), swimmer_(swimmer), shownYear_(std::clamp<int>(swimmer.yearOfBirth, kFirstYear, kLastYear))
+SwimmerDialog::SwimmerDialog(Swimmer& swimmer, QWidget* parent, const Competition* competition)
+    : QDialog(parent),
+      swimmer_(swimmer),
+      competition_(competition),
+      shownYear_(std::clamp<int>(swimmer.yearOfBirth, kFirstYear, kLastYear))
 {
     SetUpDialog(*this, "swimmerDialog", QStringLiteral("Teilnehmer bearbeiten"));
 
@@ -78,14 +83,47 @@ void SwimmerDialog::accept()
 
     // A stored year outside the picker's range is shown clamped and kept
     // unless the user set another year.
+    Swimmer changed = swimmer_;
     const int year = yearOfBirth_->date().year();
     if (year != shownYear_)
-        swimmer_.yearOfBirth = year;
-    swimmer_.surname = name->surname;
-    swimmer_.firstName = name->firstName;
-    swimmer_.registrationNumber = *registrationNumber;
-    swimmer_.sex = male_->isChecked() ? "m" : "w";
+        changed.yearOfBirth = year;
+    changed.surname = name->surname;
+    changed.firstName = name->firstName;
+    changed.registrationNumber = *registrationNumber;
+    changed.sex = male_->isChecked() ? "m" : "w";
+    if (!SettleEntriesBarredBy(changed))
+        return;
+    swimmer_ = changed;
     QDialog::accept();
+}
+
+bool SwimmerDialog::SettleEntriesBarredBy(Swimmer& changed)
+{
+    if (competition_ == nullptr)
+        return true;
+    // Entries that were impossible already were asked about before.
+    std::vector<ImpossibleEntry> barred;
+    for (const ImpossibleEntry& entry : ImpossibleEntriesOf(*competition_, changed))
+        if (MayEnter(swimmer_, *entry.event))
+            barred.push_back(entry);
+    if (barred.empty())
+        return true;
+    std::string question("Nach dieser Änderung darf der Teilnehmer diese Wettkämpfe nicht mehr schwimmen:"_w1252);
+    for (const ImpossibleEntry& entry : barred)
+        question += "\n" + ImpossibleEntryLine(entry);
+    question += std::string(
+        "\n\nSollen diese Meldungen gelöscht werden? Mit „Nein“ bleiben sie rot markiert in der Liste."_w1252);
+    switch (MessageBoxes::AskYesNoCancel(question, std::string("Meldungen passen nicht mehr"_w1252), this)) {
+        case MessageBoxes::Answer::Yes:
+            for (const ImpossibleEntry& entry : barred)
+                changed.SetEntry(entry.event->number, std::string());
+            return true;
+        case MessageBoxes::Answer::No:
+            return true;
+        case MessageBoxes::Answer::Cancel:
+            break;
+    }
+    return false;
 }
 
 }  // namespace natarix

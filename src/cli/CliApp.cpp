@@ -9,6 +9,7 @@
 #include "app/cycle/WorkingFileCycle.h"
 #include "dsv/Cp1252.h"
 #include "dsv/Cp1252Literal.h"
+#include "dsv/ImpossibleEntries.h"
 #include "export/ClubExport.h"
 #include "pdf/PdfWriter.h"
 
@@ -123,6 +124,9 @@ int Export(CommandContext& context)
         return kExitWriteFailed;
     }
     const bool sendByMail = context.options.count("--mail") != 0;
+    // Written all the same: a script cannot answer a question.
+    if (const auto impossible = ImpossibleEntries(*context.cycle.competition()); !impossible.empty())
+        context.messages.Show(Message::Warning(ImpossibleEntriesWarning(impossible)));
     const ExportOutcome outcome = ExportClubEntries(context.cycle.competition(), folder, sendByMail, context.messages);
     if (outcome.dsvWritten)
         context.out << outcome.dsvPath << '\n';

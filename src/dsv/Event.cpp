@@ -77,12 +77,7 @@ EventDescription SplitEventDescription(std::string_view description)
 
 bool Event::Admits(const Participant& swimmer) const
 {
-    if (swimmerCount != "1")
-        return false;
-    if (sex != "X" && !EqualIgnoringAsciiCase(sex, swimmer.sex))
-        return false;
-    return std::any_of(scoringClasses.begin(), scoringClasses.end(),
-                       [&](const ScoringClass& scoringClass) { return scoringClass.Matches(swimmer); });
+    return swimmerCount == "1" && !WhyMayNotEnter(swimmer, *this).Any();
 }
 
 std::string Event::Description() const
@@ -92,11 +87,38 @@ std::string Event::Description() const
     return text;
 }
 
+EntryBar WhyMayNotEnter(const Participant& participant, const Event& event)
+{
+    EntryBar bar;
+    const bool isTeam = participant.isTeam == 1;
+    if (event.IsRelay()) {
+        bar.relay = !isTeam;
+        return bar;
+    }
+    if (isTeam) {
+        bar.individual = true;
+        return bar;
+    }
+    bar.sex = event.sex != "X" && !EqualIgnoringAsciiCase(event.sex, participant.sex);
+    bar.year = std::none_of(event.scoringClasses.begin(), event.scoringClasses.end(),
+                            [&](const ScoringClass& scoringClass) { return scoringClass.Matches(participant); });
+    return bar;
+}
+
+std::string EntryBarText(const EntryBar& bar)
+{
+    if (bar.relay)
+        return "Staffel";
+    if (bar.individual)
+        return "Einzelwettkampf";
+    if (bar.sex && bar.year)
+        return "Geschlecht, Jahrgang";
+    return bar.sex ? "Geschlecht" : bar.year ? "Jahrgang" : std::string();
+}
+
 bool MayEnter(const Participant& participant, const Event& event)
 {
-    if (event.swimmerCount != "1")
-        return participant.isTeam == 1;
-    return participant.isTeam != 1 && event.Admits(participant);
+    return !WhyMayNotEnter(participant, event).Any();
 }
 
 }  // namespace natarix

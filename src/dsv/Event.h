@@ -57,6 +57,25 @@ struct Event {
     std::string Description() const;
 };
 
+// Why a participant may not be entered in an event; nothing is set when it may.
+struct EntryBar {
+    bool sex = false;         // the event is for the other sex
+    bool year = false;        // no scoring class takes the year of birth
+    bool relay = false;       // a swimmer in a relay
+    bool individual = false;  // a team in an individual event
+
+    bool Any() const { return sex || year || relay || individual; }
+    bool operator==(const EntryBar&) const = default;
+};
+
+// The one eligibility rule: the entries list, the swimmer dialog and the
+// export all ask it.
+EntryBar WhyMayNotEnter(const Participant& participant, const Event& event);
+
+// "Geschlecht", "Jahrgang", "Geschlecht, Jahrgang", "Staffel" or
+// "Einzelwettkampf"; empty when nothing bars the entry.
+std::string EntryBarText(const EntryBar& bar);
+
 // Whether a swimmer or team may be entered in the event at all.
 bool MayEnter(const Participant& participant, const Event& event);
 

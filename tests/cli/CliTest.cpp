@@ -353,6 +353,25 @@ TEST_F(CliTest, ExportRefusalsAndFailuresGiveStatusThree)
     EXPECT_EQ(run.err, "Die Vereinsmeldeliste konnte nicht angelegt werden!\n");
 }
 
+TEST_F(CliTest, ExportWarnsOfImpossibleEntriesAndStillWrites)
+{
+    Copy({"minimal.dsv"});
+    // Born 1980, Krüger no longer falls into event 1's years 1990-1995.
+    std::string workingFile = Data("minimal.dsv.meld");
+    const std::size_t year = workingFile.find(";M;1992;");
+    ASSERT_NE(year, std::string::npos);
+    workingFile.replace(year, 8, ";M;1980;");
+    natarix::test::WriteBytes(folder.Path("minimal.dsv.meld"), workingFile);
+
+    const Outcome run = Run({"export"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Diese Meldungen sind nicht zulässig:\nKrüger, Lukas – Wettkampf 1 (100 F M): Jahrgang\n");
+    EXPECT_EQ(run.out, folder.Path(kExportDsv) + "\n" + folder.Path(kExportPdf) + "\n");
+    EXPECT_NE(
+        ReadBytes(folder.Path(kExportDsv)).find("PNMELDUNG:Kr\xFCger,Lukas;123456;M;1980;;\r\nSTARTS:1;01:02,35;"),
+        std::string::npos);
+}
+
 TEST_F(CliTest, ExportWithMailHandsBothFilesToTheMailProgram)
 {
     Copy({"minimal.dsv", "minimal.dsv.meld"});

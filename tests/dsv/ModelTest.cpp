@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "dsv/Competition.h"
+#include "dsv/ImpossibleEntries.h"
 
 namespace natarix {
 namespace {
@@ -128,6 +129,64 @@ TEST(Event, AdmitsIndividualsBySexAndClass)
     EXPECT_TRUE(MayEnter(team, event("01", "X", {old})));
     EXPECT_FALSE(MayEnter(team, event("1", "X", {all})));
     EXPECT_FALSE(MayEnter(team, event("1", "W", {all})));
+}
+
+TEST(Event, WhyMayNotEnterNamesEveryBar)
+{
+    const auto event = [](std::string count, std::string sex, std::int32_t from, std::int32_t to) {
+        Event e = MakeEvent("1", "1", std::move(count), "100", "F", std::move(sex));
+        ScoringClass k = Class(ScoringClass::YearRange, 2027);
+        k.yearFrom = from;
+        k.yearTo = to;
+        e.AddScoringClass(k);
+        return e;
+    };
+    const Swimmer woman = SwimmerBorn(2012, "w");
+    const Team team;
+    struct Case {
+        const char* what;
+        const Participant& participant;
+        Event e;
+        std::string reason;  // empty: may enter
+    };
+    const Case cases[] = {
+        {"fine", woman, event("1", "W", 2010, 2013), ""},
+        {"sex", woman, event("1", "M", 2010, 2013), "Geschlecht"},
+        {"year", woman, event("1", "X", 2000, 2005), "Jahrgang"},
+        {"both", woman, event("1", "M", 2000, 2005), "Geschlecht, Jahrgang"},
+        {"swimmer in a relay", woman, event("4", "W", 2010, 2013), "Staffel"},
+        {"team in a relay of the other sex", team, event("4", "W", 2000, 2005), ""},
+        {"team in an individual event", team, event("1", "X", 1900, 2100), "Einzelwettkampf"},
+    };
+    for (const Case& c : cases) {
+        const EntryBar bar = WhyMayNotEnter(c.participant, c.e);
+        EXPECT_EQ(EntryBarText(bar), c.reason) << c.what;
+        EXPECT_EQ(MayEnter(c.participant, c.e), !bar.Any()) << c.what;
+    }
+}
+
+TEST(Competition, ImpossibleEntriesSkipUnknownEventsAndFollowTheNumbers)
+{
+    Competition competition;
+    for (const char* number : {"2", "10", "25"}) {
+        Event e = MakeEvent(number, "1", "1", "50", "B", number == std::string("25") ? "M" : "W");
+        e.AddScoringClass(Class(ScoringClass::Everyone, 2027));
+        competition.AddEvent(std::move(e));
+    }
+    auto swimmer = std::make_unique<Swimmer>();
+    swimmer->surname = "Meier";
+    swimmer->firstName = "Anna";
+    swimmer->sex = "m";
+    for (const char* number : {"25", "10", "99", "02"})
+        swimmer->SetEntry(number, "00:40,00");
+    competition.AddSwimmer(std::move(swimmer));
+
+    const std::vector<ImpossibleEntry> found = ImpossibleEntries(competition);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(ImpossibleEntriesWarning(found),
+              "Diese Meldungen sind nicht zul\xE4ssig:\n"
+              "Meier, Anna \x96 Wettkampf 2 (50 B W): Geschlecht\n"
+              "Meier, Anna \x96 Wettkampf 10 (50 B W): Geschlecht");
 }
 
 TEST(Participant, SetEntryKeysByNumberValue)

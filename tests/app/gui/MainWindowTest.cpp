@@ -46,6 +46,7 @@ private slots:
 
     void EntriesOfSwimmerAndTeam();
     void ParticipantsInAlphabeticalOrder();
+    void ImpossibleEntriesAreMarkedAndAskedAboutBeforeTheExport();
 
     void LoadWritesAfterEachList();
     void LoadWithoutParticipantsWritesOnce();
@@ -353,6 +354,43 @@ void MainWindowTest::EntriesOfSwimmerAndTeam()
         Rows(harness.Entries()),
         (QList<QStringList>{{"1", "200m L", "M", ""}, {"2", "50m B", "X", "00:31,50"}, {"10", "100m F", "M", ""}}));
     QCOMPARE(SelectedRow(harness.Entries()), 0);
+}
+
+void MainWindowTest::ImpossibleEntriesAreMarkedAndAskedAboutBeforeTheExport()
+{
+    Folder folder;
+    folder.Write("events.dsv", DsvBytes(kEventsDefinition));
+    Harness harness(folder);
+    harness.window.OpenStartupDefinition();
+    auto swimmer = std::make_unique<Swimmer>();
+    swimmer->surname = "Zander";
+    swimmer->firstName = "Max";
+    swimmer->SetEntry("5", "01:05,00");
+    swimmer->SetEntry("10", "01:00,00");
+    harness.window.cycle().competition()->AddSwimmer(std::move(swimmer));
+    harness.window.RefreshMainForm();
+
+    // A man born 1980: event 5 is for women, event 4 for the years 2010-2011.
+    QCOMPARE(Column(harness.Entries(), 0), (QStringList{"1", "2", "5", "10"}));
+    const QTreeWidgetItem& barred = *harness.Entries().topLevelItem(2);
+    const QTreeWidgetItem& allowed = *harness.Entries().topLevelItem(3);
+    for (int column = 0; column < 4; ++column) {
+        QCOMPARE(barred.foreground(column).color(), QColor(Qt::red));
+        QCOMPARE(barred.toolTip(column), QStringLiteral("Nicht zulässig: Geschlecht"));
+        QCOMPARE(allowed.toolTip(column), QString());
+    }
+    QCOMPARE(allowed.foreground(0).style(), Qt::NoBrush);
+
+    // "Nein" to the question: nothing is exported, not even refused.
+    harness.boxes.answers = {false};
+    harness.Action("exportAction").trigger();
+    QCOMPARE(harness.boxes.questions,
+             std::vector<Message>{Message::Captioned(
+                 Utf8ToCp1252("Diese Meldungen sind nicht zulässig:\nZander, Max – Wettkampf 5 (100 F W): "
+                              "Geschlecht\n\nTrotzdem exportieren?")
+                     .value(),
+                 Utf8ToCp1252("Unzulässige Meldungen").value())});
+    QVERIFY(harness.boxes.messages.empty());
 }
 
 void MainWindowTest::ParticipantsInAlphabeticalOrder()

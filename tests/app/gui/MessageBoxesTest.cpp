@@ -97,6 +97,11 @@ void MessageBoxesTest::RecorderTakesThePlaceOfTheUser()
         QCOMPARE(recorder.messages, std::vector<Message>{Message::Warning("kaputt")});
         QCOMPARE(recorder.questions,
                  (std::vector<Message>{Message::Captioned("erste?", "Frage"), Message::Captioned("zweite?", "Frage")}));
+        recorder.choices = {MessageBoxes::Answer::No};
+        QVERIFY(MessageBoxes::AskYesNoCancel("dritte?", "Frage") == MessageBoxes::Answer::No);
+        // No choice left: "Abbrechen", which changes nothing.
+        QVERIFY(MessageBoxes::AskYesNoCancel("vierte?", "Frage") == MessageBoxes::Answer::Cancel);
+        QCOMPARE(recorder.questions.size(), std::size_t(4));
     }
     // The outer recorder is back in place once the inner one has gone.
     MessageBoxes::Show(Message::Plain("danach"));

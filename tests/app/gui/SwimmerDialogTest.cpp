@@ -7,6 +7,7 @@
 #include "GuiTestSupport.h"
 #include "app/ModelText.h"
 #include "app/SwimmerDialog.h"
+#include "dsv/Competition.h"
 
 using namespace natarix;
 using namespace natarix::test;
@@ -27,6 +28,8 @@ private slots:
     void YearOfBirth();
     void Sex_data();
     void Sex();
+    void AsksAboutEntriesTheChangeBars_data();
+    void AsksAboutEntriesTheChangeBars();
 };
 
 namespace {
@@ -263,6 +266,62 @@ void SwimmerDialogTest::Sex()
     const int result = ExecDriven(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); });
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(swimmer.sex, std::string(male ? "m" : "w"));
+}
+
+void SwimmerDialogTest::AsksAboutEntriesTheChangeBars_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<QStringList>("entriesAfter");
+    QTest::newRow("Ja deletes") << int(QMessageBox::Yes) << true << QStringList{"2", "3"};
+    QTest::newRow("Nein keeps") << int(QMessageBox::No) << true << QStringList{"1", "2", "3"};
+    QTest::newRow("Abbrechen goes back") << int(QMessageBox::Cancel) << false << QStringList{"1", "2", "3"};
+}
+
+void SwimmerDialogTest::AsksAboutEntriesTheChangeBars()
+{
+    QFETCH(int, button);
+    QFETCH(bool, closes);
+    QFETCH(QStringList, entriesAfter);
+    // Event 1 is for women, 2 for everyone, 3 for men: barred already.
+    Competition competition;
+    for (const auto& [number, sex] : {std::pair{"1", "W"}, {"2", "X"}, {"3", "M"}}) {
+        Event event;
+        event.number = number;
+        event.swimmerCount = "1";
+        event.distance = "100";
+        event.technique = "F";
+        event.sex = sex;
+        event.AddScoringClass(ScoringClass());
+        competition.AddEvent(event);
+    }
+    Swimmer swimmer = Sample();
+    for (const char* number : {"1", "2", "3"})
+        swimmer.SetEntry(number, "01:10,00");
+    SwimmerDialog dialog(swimmer, nullptr, &competition);
+    const int result = ExecDriven(dialog, [&] {
+        QTest::mouseClick(Control<QRadioButton>(dialog, "maleRadio"), Qt::LeftButton);
+        const auto box = AnswerNextMessageBox(QMessageBox::StandardButton(button));
+        QTest::mouseClick(Control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QVERIFY(box->shown);
+        QCOMPARE(box->title, QStringLiteral("Meldungen passen nicht mehr"));
+        QCOMPARE(box->text, QString::fromUtf8("Nach dieser Änderung darf der Teilnehmer diese Wettkämpfe nicht mehr "
+                                              "schwimmen:\nWettkampf 1 (100 F W): Geschlecht\n\nSollen diese "
+                                              "Meldungen gelöscht werden? Mit „Nein“ bleiben sie rot markiert in "
+                                              "der Liste."));
+        QStringList buttons = box->buttons;  // in the order of the platform's layout
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"&Ja", "&Nein", "Abbrechen"}));
+        QCOMPARE(dialog.isVisible(), !closes);
+        if (!closes)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    QCOMPARE(result, int(closes ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(swimmer.sex, std::string(closes ? "m" : "w"));
+    QStringList entries;
+    for (const auto& [number, time] : swimmer.entries)
+        entries << ToQString(number);
+    QCOMPARE(entries, entriesAfter);
 }
 
 QTEST_MAIN(SwimmerDialogTest)
