@@ -63,7 +63,7 @@ Rückgabewert / exit status:
 class StreamMessageSink : public MessageSink {
 public:
     explicit StreamMessageSink(std::ostream& err) : err_(err) {}
-    void Show(const Message& message) override { err_ << Cp1252ToUtf8(message.text) << '\n'; }
+    void Show(const Message& message) override { err_ << Cp1252ToUtf8(message.ShownText()) << '\n'; }
 
 private:
     std::ostream& err_;

@@ -58,7 +58,7 @@ void WorkingFileCycle::LoadDefinition(const std::string& path)
         competition_ = DefinitionReader(path).Read(messages_);
         definitionPath_ = path;
     } catch (const DsvError& error) {
-        messages_.Show(Message::Plain(error.message()));
+        messages_.Show(error.ToMessage());
         return;
     }
     if (competition_ && PathExists(workingFilePath())) {
