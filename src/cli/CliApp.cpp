@@ -50,16 +50,21 @@ Optionen dürfen vor oder nach dem Dateinamen stehen.
 Options may stand before or after the file name.
 
 Meldungen, die das Programm in einem Fenster zeigen würde, stehen auf der
-Standardfehlerausgabe, je eine Zeile. Messages go to standard error.
+Standardfehlerausgabe, je eine Zeile; bei einem Lesefehler nennt eine zweite
+Zeile Datei und Zeile, an der das Lesen endete.
+Messages go to standard error; a reading failure adds a line with its place.
 
 Rückgabewert / exit status:
   0  geladen und alles Verlangte geschrieben / loaded, everything asked for written
   1  keine Wettkampfdefinitionsliste geladen / no definition list could be loaded
   2  falscher Aufruf / usage error
   3  eine Datei konnte nicht geschrieben werden / a file could not be written
+  7  export --mail: beide Dateien geschrieben, aber kein E-Mail-Programm
+     erreicht / both files written, but no mail program could be reached
 )";
 
-// Every message of the core, one line on standard error, in UTF-8.
+// Every message of the core on standard error, in UTF-8, with the place of a
+// reading failure on a line of its own.
 class StreamMessageSink : public MessageSink {
 public:
     explicit StreamMessageSink(std::ostream& err) : err_(err) {}
@@ -123,7 +128,9 @@ int Export(CommandContext& context)
         context.out << outcome.dsvPath << '\n';
     if (outcome.pdfWritten)
         context.out << outcome.pdfPath << '\n';
-    return outcome.dsvWritten && outcome.pdfWritten ? kExitOk : kExitWriteFailed;
+    if (!outcome.dsvWritten || !outcome.pdfWritten)
+        return kExitWriteFailed;
+    return outcome.mailed && outcome.mailResult == Mailer::kNoMailProgram ? kExitMailFailed : kExitOk;
 }
 
 const std::map<std::string, CommandSpec>& Commands()
