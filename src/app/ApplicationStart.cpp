@@ -1,7 +1,10 @@
 #include "ApplicationStart.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -11,11 +14,25 @@
 
 namespace natarix {
 
+void LoadGermanQtTranslations()
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(german);
+    // Owned by the application, which keeps it installed until it ends.
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
 std::unique_ptr<MainWindow> StartApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Natarix"));
     QApplication::setApplicationVersion(QStringLiteral(NATARIX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("natarix"));
+    LoadGermanQtTranslations();
     SetApplicationFont();
 
     // Read once: definition lists are looked for here and the export writes

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -55,6 +56,11 @@ QString AskForFileToOpen(const MainWindow::OpenFileRequest& request)
 std::string NativePath(const QString& path)
 {
     return FromFsPath(std::filesystem::path(path.toStdU16String()));
+}
+
+QString PathText(const std::string& nativePath)
+{
+    return QDir::toNativeSeparators(QString::fromStdU16String(ToFsPath(nativePath).u16string()));
 }
 
 QPushButton* MakeButton(QWidget& parent, const char* objectName, const QString& text, int widthUnits)
@@ -188,6 +194,11 @@ void MainWindow::BuildForm()
     formLayout->addLayout(lower, 1);
     setCentralWidget(form_);
 
+    // Shown only after an export, so that the window keeps its size until then.
+    exportStatus_ = new ExportStatusLine(this);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(exportStatus_, 1);
+
     connect(clubData_, &QPushButton::clicked, this, &MainWindow::EditClubData);
     connect(newSwimmer_, &QPushButton::clicked, this, &MainWindow::NewSwimmer);
     connect(newTeam_, &QPushButton::clicked, this, &MainWindow::NewTeam);
@@ -239,6 +250,7 @@ void MainWindow::ClearMainForm()
     for (QTreeWidget* list : {entries_, participants_, officials_})
         list->clear();
     SetCompetitionCommandsEnabled(false);
+    ClearExportStatus();
 }
 
 void MainWindow::SetCompetitionCommandsEnabled(bool enabled)
@@ -362,7 +374,25 @@ void MainWindow::Export(bool sendByMail)
         !MessageBoxes::AskYesNo(ImpossibleEntriesWarning(impossible) + std::string("\n\nTrotzdem exportieren?"),
                                 std::string("Unzulässige Meldungen"_w1252), form_))
         return;
-    ExportClubEntries(cycle_.competition(), cycle_.startDirectory(), sendByMail, messages_, mailer_, cycle_.fileOps());
+    const ExportOutcome outcome = ExportClubEntries(cycle_.competition(), cycle_.startDirectory(), sendByMail,
+                                                    messages_, mailer_, cycle_.fileOps());
+    if (outcome.dsvWritten && outcome.pdfWritten)
+        ShowExportStatus(outcome.dsvPath, outcome.pdfPath);
+    else
+        ClearExportStatus();
+}
+
+void MainWindow::ShowExportStatus(const std::string& dsvPath, const std::string& pdfPath)
+{
+    exportStatus_->ShowExport(QFileInfo(PathText(dsvPath)).fileName(), QFileInfo(PathText(pdfPath)).fileName(),
+                              PathText(cycle_.startDirectory()));
+    statusBar()->show();
+}
+
+void MainWindow::ClearExportStatus()
+{
+    exportStatus_->Clear();
+    statusBar()->hide();
 }
 
 void MainWindow::ParticipantSelectionChanged(const QItemSelection& selected)

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "ExportStatusLine.h"
 #include "MessageBoxSink.h"
 #include "app/cycle/WorkingFileCycle.h"
 #include "dsv/Participant.h"
@@ -60,6 +61,8 @@ public:
     void ShowEntriesOf(Participant& participant);
 
     void SetOpenFileChooser(OpenFileChooser chooser) { chooseFile_ = std::move(chooser); }
+    // How the folder of the last export is opened; the desktop's file manager by default.
+    void SetFolderOpener(ExportStatusLine::FolderOpener opener) { exportStatus_->SetFolderOpener(std::move(opener)); }
 
     WorkingFileCycle& cycle() { return cycle_; }
 
@@ -80,6 +83,8 @@ private:
     void NewOfficial();
     void EditClubData();
     void Export(bool sendByMail);
+    void ShowExportStatus(const std::string& dsvPath, const std::string& pdfPath);
+    void ClearExportStatus();
 
     void ParticipantSelectionChanged(const QItemSelection& selected);
     void EditParticipant(QTreeWidgetItem* item);
@@ -107,6 +112,7 @@ private:
     QTreeWidget* officials_ = nullptr;
     QAction* export_ = nullptr;
     QAction* mail_ = nullptr;
+    ExportStatusLine* exportStatus_ = nullptr;
 };
 
 }  // namespace natarix

@@ -41,7 +41,7 @@ void MessageBoxes::Show(const Message& message, QWidget* parent)
         return;
     }
     QMessageBox box(parent);
-    SetUpBox(box, message.text, message.caption);
+    SetUpBox(box, message.ShownText(), message.caption);
     box.setIcon(message.kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));

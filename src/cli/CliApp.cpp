@@ -51,7 +51,9 @@ Optionen dürfen vor oder nach dem Dateinamen stehen.
 Options may stand before or after the file name.
 
 Meldungen, die das Programm in einem Fenster zeigen würde, stehen auf der
-Standardfehlerausgabe, je eine Zeile. Messages go to standard error.
+Standardfehlerausgabe, je eine Zeile; bei einem Lesefehler nennt eine zweite
+Zeile Datei und Zeile, an der das Lesen endete.
+Messages go to standard error; a reading failure adds a line with its place.
 
 Rückgabewert / exit status:
   0  geladen und alles Verlangte geschrieben / loaded, everything asked for written
@@ -61,13 +63,16 @@ Rückgabewert / exit status:
   6  "save" und "export": die Arbeitsdatei ist in einem anderen Programm zum
      Bearbeiten geöffnet, nichts wurde geschrieben / the working file is open in
      another program for editing, nothing was written
+  7  export --mail: beide Dateien geschrieben, aber kein E-Mail-Programm
+     erreicht / both files written, but no mail program could be reached
 )";
 
-// Every message of the core, one line on standard error, in UTF-8.
+// Every message of the core on standard error, in UTF-8, with the place of a
+// reading failure on a line of its own.
 class StreamMessageSink : public MessageSink {
 public:
     explicit StreamMessageSink(std::ostream& err) : err_(err) {}
-    void Show(const Message& message) override { err_ << Cp1252ToUtf8(message.text) << '\n'; }
+    void Show(const Message& message) override { err_ << Cp1252ToUtf8(message.ShownText()) << '\n'; }
 
 private:
     std::ostream& err_;
@@ -132,7 +137,9 @@ int Export(CommandContext& context)
         context.out << outcome.dsvPath << '\n';
     if (outcome.pdfWritten)
         context.out << outcome.pdfPath << '\n';
-    return outcome.dsvWritten && outcome.pdfWritten ? kExitOk : kExitWriteFailed;
+    if (!outcome.dsvWritten || !outcome.pdfWritten)
+        return kExitWriteFailed;
+    return outcome.mailed && outcome.mailResult == Mailer::kNoMailProgram ? kExitMailFailed : kExitOk;
 }
 
 const std::map<std::string, CommandSpec>& Commands()

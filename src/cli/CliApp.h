@@ -13,11 +13,14 @@ enum CliExitStatus {
     kExitWriteFailed = 3,
     // Another program has the working file open for editing; nothing was written.
     kExitLocked = 6,
+    // Both files written, but no mail program could be reached.
+    kExitMailFailed = 7,
 };
 
 // Runs the command-line tool: `args` without the program name, `currentDirectory`
 // where the start-up probe looks. JSON and paths go to `out`, every message
-// the window would show in a box goes to `err`, one line each, in UTF-8.
+// the window would show in a box goes to `err`, in UTF-8: one line each, a
+// reading failure with a second line that says where the reading stopped.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const std::string& currentDirectory);
 

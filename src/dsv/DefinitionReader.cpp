@@ -5,6 +5,7 @@
 #include "DsvScanner.h"
 #include "FileIo.h"
 #include "FormatTexts.h"
+#include "ReadLocation.h"
 
 namespace natarix {
 
@@ -122,12 +123,22 @@ std::unique_ptr<Competition> DefinitionReader::Read(MessageSink& messages) const
         case ReadStatus::Ok:
             break;
     }
-    return Parse(std::move(content.bytes));
+    return Parse(std::move(content.bytes), FileNameForMessage(path_));
 }
 
-std::unique_ptr<Competition> DefinitionReader::Parse(std::string bytes)
+std::unique_ptr<Competition> DefinitionReader::Parse(std::string bytes, std::string fileName)
 {
     DsvScanner scanner(std::move(bytes));
+    try {
+        return ParseList(scanner);
+    } catch (DsvError& error) {
+        error.SetLocation({std::move(fileName), scanner.LineOfLastItem()});
+        throw;
+    }
+}
+
+std::unique_ptr<Competition> DefinitionReader::ParseList(DsvScanner& scanner)
+{
     auto competition = std::make_unique<Competition>();
 
     scanner.EatFixString("WETTKAMPFDEFINITIONSLISTE:");

@@ -1,5 +1,6 @@
 #include "DsvScanner.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "DsvError.h"
@@ -47,19 +48,21 @@ void DsvScanner::SkipComment()
 {
     if (!StartsAt(position_, "(*"))
         return;
-    position_ += 2;
-    if (end_ - position_ < 2)
+    // An open comment fails where it starts, not at the end of the file.
+    std::size_t index = position_ + 2;
+    while (end_ - index >= 2 && !StartsAt(index, "*)"))
+        ++index;
+    if (end_ - index < 2) {
+        lastItem_ = position_;
         ThrowCommentEndNotFound();
-    while (end_ - position_ >= 2 && !StartsAt(position_, "*)"))
-        ++position_;
-    if (end_ - position_ < 2)
-        ThrowCommentEndNotFound();
-    position_ += 2;
+    }
+    position_ = index + 2;
 }
 
 void DsvScanner::EatFixString(std::string_view expected)
 {
     SkipBlanks();
+    lastItem_ = position_;
     if (expected.size() > end_ - position_)
         throw DsvError("eatFixString out of buffer");
     if (!StartsAt(position_, expected))
@@ -77,6 +80,7 @@ std::size_t DsvScanner::FieldLengthAtPosition() const
 std::string DsvScanner::ReadField()
 {
     SkipBlanks();
+    lastItem_ = position_;
     const std::size_t length = FieldLengthAtPosition();
     std::string field = buffer_.substr(position_, length);
     position_ = position_ + length < end_ ? position_ + length + 1 : end_;
@@ -96,6 +100,12 @@ bool DsvScanner::NextFieldStartsWith(std::string_view keyword)
     SkipBlanks();
     // The cheap test first: most calls ask for a keyword that is not there.
     return StartsAt(position_, keyword) && FieldLengthAtPosition() >= keyword.size();
+}
+
+std::size_t DsvScanner::LineOfLastItem() const
+{
+    const auto begin = buffer_.begin();
+    return 1 + static_cast<std::size_t>(std::count(begin, begin + static_cast<std::ptrdiff_t>(lastItem_), '\n'));
 }
 
 }  // namespace natarix

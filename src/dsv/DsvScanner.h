@@ -23,6 +23,11 @@ public:
     std::size_t position() const { return position_; }
     std::size_t end() const { return end_; }
 
+    // The line (from 1) of the field or keyword taken last, or of the place
+    // where the scanner failed: where a reader that stops there stopped.
+    // Counted only when asked, so that reading stays a single pass.
+    std::size_t LineOfLastItem() const;
+
 private:
     bool IsBlankAt(std::size_t index) const;
     bool StartsAt(std::size_t index, std::string_view text) const;
@@ -32,6 +37,9 @@ private:
     std::string buffer_;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
+    // Where the item taken last starts. Looking ahead leaves it, so that a
+    // value refused after a look at the next line is still found on its own.
+    std::size_t lastItem_ = 0;
 };
 
 }  // namespace natarix

@@ -5,6 +5,7 @@
 #include "DsvScanner.h"
 #include "FileIo.h"
 #include "FormatTexts.h"
+#include "ReadLocation.h"
 
 namespace natarix {
 
@@ -67,6 +68,8 @@ public:
         }
         return ReadCompleteness::Complete;
     }
+
+    std::size_t LineOfLastItem() const { return scanner_.LineOfLastItem(); }
 
 private:
     void ReadSection()
@@ -187,12 +190,14 @@ private:
 
 }  // namespace
 
-ReadCompleteness EntryListReader::Parse(std::string bytes, Competition& competition, MessageSink& messages)
+ReadCompleteness EntryListReader::Parse(std::string bytes, Competition& competition, MessageSink& messages,
+                                        std::string fileName)
 {
+    Parser parser(std::move(bytes), competition);
     try {
-        return Parser(std::move(bytes), competition).Parse();
+        return parser.Parse();
     } catch (const DsvError& error) {
-        messages.Show(Message::Plain(error.message()));
+        messages.Show(Message::ReadFailure(error.message(), {std::move(fileName), parser.LineOfLastItem()}));
         return ReadCompleteness::Incomplete;
     }
 }
@@ -210,7 +215,7 @@ ReadCompleteness EntryListReader::Read(Competition& competition, MessageSink& me
         case ReadStatus::Ok:
             break;
     }
-    return Parse(std::move(content.bytes), competition, messages);
+    return Parse(std::move(content.bytes), competition, messages, FileNameForMessage(filePath_));
 }
 
 }  // namespace natarix

@@ -21,8 +21,10 @@ public:
     // Shows its failures through `messages`.
     ReadCompleteness Read(Competition& competition, MessageSink& messages) const;
 
-    // Parses the bytes into the competition; shows a DsvError as a plain message.
-    static ReadCompleteness Parse(std::string bytes, Competition& competition, MessageSink& messages);
+    // Parses the bytes into the competition; shows a DsvError as a plain
+    // message that names `fileName` and the line where the reading stopped.
+    static ReadCompleteness Parse(std::string bytes, Competition& competition, MessageSink& messages,
+                                  std::string fileName = {});
 
 private:
     std::string filePath_;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "ReadLocation.h"
 
 namespace natarix {
 
@@ -20,13 +23,22 @@ struct Message {
     MessageKind kind = MessageKind::Plain;
     std::string text;
     std::string caption;
+    // A reading failure says where the reading stopped, on a line of its own.
+    std::optional<ReadLocation> location;
 
-    static Message Warning(std::string text) { return {MessageKind::Warning, std::move(text), kDefaultCaption}; }
-    static Message Plain(std::string text) { return {MessageKind::Plain, std::move(text), {}}; }
+    static Message Warning(std::string text) { return {MessageKind::Warning, std::move(text), kDefaultCaption, {}}; }
+    static Message Plain(std::string text) { return {MessageKind::Plain, std::move(text), {}, {}}; }
     static Message Captioned(std::string text, std::string caption)
     {
-        return {MessageKind::Captioned, std::move(text), std::move(caption)};
+        return {MessageKind::Captioned, std::move(text), std::move(caption), {}};
     }
+    static Message ReadFailure(std::string text, ReadLocation location)
+    {
+        return {MessageKind::Plain, std::move(text), {}, std::move(location)};
+    }
+
+    // The text as the user sees it: the location, if any, on a second line.
+    std::string ShownText() const { return location ? text + "\n" + LocationLine(*location) : text; }
 
     bool operator==(const Message&) const = default;
 };

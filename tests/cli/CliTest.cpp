@@ -151,7 +151,7 @@ TEST_F(CliTest, ShowOfPartlyReadWorkingFilePrintsWhatWasReadAndKeepsNothing)
     const auto before = Snapshot(folder.path());
     const Outcome run = Run({"show", "partial.dsv"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "Falsche Geschlechtsangabe\n");
+    EXPECT_EQ(run.err, "Falsche Geschlechtsangabe\nDatei partial.dsv.meld, Zeile 17\n");
     const std::string tokens = Tokens(run.out);
     EXPECT_NE(tokens.find("\"surname\":\"Kr\xC3\xBCger\""), std::string::npos);
     EXPECT_NE(tokens.find("\"teams\":[\n]"), std::string::npos);
@@ -190,9 +190,10 @@ TEST_F(CliTest, SaveKeepsThePartlyReadWorkingFileAndSaysWhere)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
     const auto lines = Lines(run.err);
-    ASSERT_EQ(lines.size(), 2u) << run.err;
+    ASSERT_EQ(lines.size(), 3u) << run.err;
     EXPECT_EQ(lines[0], "Falsche Geschlechtsangabe");
-    EXPECT_NE(lines[1].find(sub + "/partial.dsv.meld.original"), std::string::npos) << lines[1];
+    EXPECT_EQ(lines[1], "Datei partial.dsv.meld, Zeile 17");
+    EXPECT_NE(lines[2].find(sub + "/partial.dsv.meld.original"), std::string::npos) << lines[2];
     EXPECT_EQ(ReadBytes(sub + "/partial.dsv.meld.original"), Data("partial.dsv.meld"));
 
     run = RunCli(sub, {"show", "partial.dsv"});
@@ -208,8 +209,8 @@ TEST_F(CliTest, NothingLoadedGivesStatusOneAndWritesNothing)
         std::string err;  // empty: any one line
     };
     const Case cases[] = {
-        {{"show", "malformed.dsv"}, "malformed.dsv", "Falsches Format\n"},
-        {{"save", "malformed.dsv"}, "malformed.dsv", "Falsches Format\n"},
+        {{"show", "malformed.dsv"}, "malformed.dsv", "Falsches Format\nDatei malformed.dsv, Zeile 2\n"},
+        {{"save", "malformed.dsv"}, "malformed.dsv", "Falsches Format\nDatei malformed.dsv, Zeile 2\n"},
         {{"save", "missing.dsv"},
          nullptr,
          "Die Wettkampfdefinitionsdatei konnte nicht ge\xC3\xB6"
@@ -397,7 +398,8 @@ TEST_F(CliTest, ExportWithMailHandsBothFilesToTheMailProgram)
     run = Run({"export", "--mail"});
     unsetenv("FAKE_STATUS");
     setenv("PATH", oldPath.c_str(), 1);
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, 7);
+    EXPECT_EQ(run.out, (folder.Path(kExportDsv)) + "\n" + (folder.Path(kExportPdf)) + "\n");
     EXPECT_NE(run.err.find("kein E-Mail-Programm"), std::string::npos);
     EXPECT_NE(run.err.find(folder.Path(kExportPdf)), std::string::npos);
 }

@@ -12,6 +12,7 @@ namespace natarix {
 namespace {
 
 using test::Dump;
+using test::ErrorLineOf;
 using test::ErrorOf;
 using test::Replaced;
 
@@ -62,32 +63,38 @@ TEST(DefinitionReader, StopsAtTheFirstDeviation)
         std::string_view from;
         std::string_view to;
         std::string_view message;
+        std::size_t line;  // where the reading stopped
     };
     const Case cases[] = {
-        {"FORMAT:5;", "FORMAT:5 ;", "Falsches Format"},
-        {"FORMAT:5;", "FORMAT:4;", "Falsches Format"},
-        {"AUTOMATISCH;", "Automatisch;", "Ungültige Zeitnahme"_w1252},
-        {"WERTUNG:2;", "WERTUNG:3;", "Wettkampf nicht vorhanden!"},
-        {"DATEIENDE", "WKMELDEGELD:3;1,00;\r\nDATEIENDE", "Wettkampf nicht vorhanden!"},
-        {"WETTKAMPF:2;1;", "WETTKAMPF:2;2;", "Abschnitt nicht vorhanden!"},
-        {"WERTUNG:1;JG:1990-1995;\r\nWERTUNG:2;\r\n", "", "WERTUNG: not found by EatFixString"},
-        {"WETTKAMPF:2;1;4x50 L X;", "WETTKAMPF:2;1;4x50 L X;Extra;", "WERTUNG: not found by EatFixString"},
+        {"FORMAT:5;", "FORMAT:5 ;", "Falsches Format", 2},
+        {"FORMAT:5;", "FORMAT:4;", "Falsches Format", 2},
+        {"AUTOMATISCH;", "Automatisch;", "Ungültige Zeitnahme"_w1252, 3},
+        {"WERTUNG:2;", "WERTUNG:3;", "Wettkampf nicht vorhanden!", 11},
+        {"DATEIENDE", "WKMELDEGELD:3;1,00;\r\nDATEIENDE", "Wettkampf nicht vorhanden!", 13},
+        // The section is looked up for the event's first scoring line.
+        {"WETTKAMPF:2;1;", "WETTKAMPF:2;2;", "Abschnitt nicht vorhanden!", 11},
+        {"WERTUNG:1;JG:1990-1995;\r\nWERTUNG:2;\r\n", "", "WERTUNG: not found by EatFixString", 10},
+        {"WETTKAMPF:2;1;4x50 L X;", "WETTKAMPF:2;1;4x50 L X;Extra;", "WERTUNG: not found by EatFixString", 9},
         {"EINZELMELDEGELD:3,50;", "EINZELMELDEGELD:3,50;\r\nMELDEGELDPAUSCHALE:1,00;",
-         "DATEIENDE not found by EatFixString"},
+         "DATEIENDE not found by EatFixString", 13},
         {"EINZELMELDEGELD:3,50;", "EINZELMELDEGELD:3,50;\r\nEINZELMELDEGELD:3,50;",
-         "DATEIENDE not found by EatFixString"},
-        {"09:00;", "09:00;\r\nBESONDERES:Hinweis;", "WETTKAMPF: not found by EatFixString"},
-        {"18:00;", "18:00;\r\nAUSSCHREIBUNGIMNETZ:www;", "ABSCHNITT: not found by EatFixString"},
-        {"MELDEADRESSE:", "Meldeadresse:", "MELDEADRESSE: not found by EatFixString"},
-        {"\r\nDATEIENDE", "\r\n\tDATEIENDE", "DATEIENDE not found by EatFixString"},
-        {"DATEIENDE", "", "eatFixString out of buffer"},
-        {"DATEIENDE", "(* offen", "comment end not found"},
-        {"DATEIENDE", "(*", "comment end not found"},
-        {"WERTUNG:2;", "WERTUNG:2;(* offen *", "comment end not found"},
+         "DATEIENDE not found by EatFixString", 13},
+        {"09:00;", "09:00;\r\nBESONDERES:Hinweis;", "WETTKAMPF: not found by EatFixString", 8},
+        {"18:00;", "18:00;\r\nAUSSCHREIBUNGIMNETZ:www;", "ABSCHNITT: not found by EatFixString", 7},
+        {"MELDEADRESSE:", "Meldeadresse:", "MELDEADRESSE: not found by EatFixString", 5},
+        {"\r\nDATEIENDE", "\r\n\tDATEIENDE", "DATEIENDE not found by EatFixString", 13},
+        {"DATEIENDE", "", "eatFixString out of buffer", 13},
+        {"DATEIENDE", "(* offen", "comment end not found", 13},
+        {"DATEIENDE", "(*", "comment end not found", 13},
+        {"WERTUNG:2;", "WERTUNG:2;(* offen *", "comment end not found", 11},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ErrorOf([&] { Parse(Replaced(ShortExample(), c.from, c.to)); }), c.message) << c.to;
+    for (const Case& c : cases) {
+        const auto parse = [&] { Parse(Replaced(ShortExample(), c.from, c.to)); };
+        EXPECT_EQ(ErrorOf(parse), c.message) << c.to;
+        EXPECT_EQ(ErrorLineOf(parse), c.line) << c.to;
+    }
     EXPECT_EQ(ErrorOf([] { Parse(""); }), "eatFixString out of buffer");
+    EXPECT_EQ(ErrorLineOf([] { Parse(""); }), 1u);
 }
 
 TEST(DefinitionReader, AcceptsBlanksCommentsAndTrailingText)
@@ -266,7 +273,13 @@ TEST(DefinitionReader, ReadsAFileAndReportsOneWarningForAMissingOne)
     }
 
     test::WriteBytes(path, Replaced(ShortExample(), "FORMAT:5;", "FORMAT:6;"));
-    EXPECT_EQ(ErrorOf([&] { DefinitionReader(path).Read(sink); }), "Falsches Format");
+    try {
+        DefinitionReader(path).Read(sink);
+        ADD_FAILURE() << "no error";
+    } catch (const DsvError& error) {
+        // The user is told where, without the folder.
+        EXPECT_EQ(error.ToMessage().ShownText(), "Falsches Format\nDatei Bezirk.dsv, Zeile 2");
+    }
     EXPECT_TRUE(sink.messages.empty());
 }
 

@@ -40,6 +40,7 @@ TEST(EntryListReader, KeepsWhatWasReadBeforeTheFirstDeviation)
         std::string_view from;
         std::string_view to;
         std::string_view message;  // empty: none
+        std::size_t line;          // where the reading stopped, for a message
         ReadCompleteness completeness;
         std::string_view clubName;
         std::size_t officials, swimmers, teams;
@@ -48,45 +49,48 @@ TEST(EntryListReader, KeepsWhatWasReadBeforeTheFirstDeviation)
     constexpr auto kIncomplete = ReadCompleteness::Incomplete;
     constexpr std::string_view kClub = "SV Beispielstadt";
     const Case cases[] = {
-        {"DATEIENDE", "DATEIENDE", "", kComplete, kClub, 1, 1, 1},
-        {"FORMAT:5;", "FORMAT:6;", "Falsches Format", kIncomplete, "", 0, 0, 0},
-        {"Kreismeisterschaften;", "kreismeisterschaften;", "Veranstaltungsbezeichnung abweichend!", kIncomplete, "", 0,
-         0, 0},
-        {"Musterstadt;", "Musterstadt ;", "Veranstaltungsort abweichend!", kIncomplete, "", 0, 0, 0},
-        {"11.03.2006;", "11.03.2006 ;", "Ungültiges Abschnittsdatum gefunden!"_w1252, kIncomplete, "", 0, 0, 0},
-        {"12.03.2006;09:30;", "12.03.2006;9:30;", "Ungültige Abschnittszeit gefunden!"_w1252, kIncomplete, "", 0, 0, 0},
-        {"ABSCHNITT:2;", "ABSCHNITT:3;", "Abschnitt nicht vorhanden!", kIncomplete, "", 0, 0, 0},
-        {"ABSCHNITT:1;", "ABSCHNITT:01;", "", kComplete, kClub, 1, 1, 1},
-        {"WETTKAMPF:2;", "WETTKAMPF:3;", "Wettkampf nicht vorhanden!", kIncomplete, "", 0, 0, 0},
-        {"WETTKAMPF:1;1;", "WETTKAMPF:01;1;", "", kComplete, kClub, 1, 1, 1},
-        {"WETTKAMPF:1;1;", "WETTKAMPF:1;01;", "Ungültige Abschnittsnummer gefunden!"_w1252, kIncomplete, "", 0, 0, 0},
-        {"4x100 F X", "3x100 F X", "Ungültige Wettkampfanzahl gefunden!"_w1252, kIncomplete, "", 0, 0, 0},
-        {"100 B W", "200 B W", "Ungültige Wettkampfstrecke gefunden!"_w1252, kIncomplete, "", 0, 0, 0},
-        {"100 B W", "100 R W", "Ungültige Wettkampftechnik gefunden!"_w1252, kIncomplete, "", 0, 0, 0},
-        {"100 B W", "100 B w", "Ungültiges Wettkampfgeschlecht gefunden!"_w1252, kIncomplete, "", 0, 0, 0},
-        {"VNKENNZAHL:", "VNKENZAHL:", "VNKENNZAHL: not found by EatFixString", kIncomplete, kClub, 0, 0, 0},
-        {"ABSCHNITTE:", "ABSCHNITT:", "ABSCHNITTE: not found by EatFixString", kIncomplete, kClub, 0, 0, 0},
+        {"DATEIENDE", "DATEIENDE", "", 0, kComplete, kClub, 1, 1, 1},
+        {"FORMAT:5;", "FORMAT:6;", "Falsches Format", 2, kIncomplete, "", 0, 0, 0},
+        {"Kreismeisterschaften;", "kreismeisterschaften;", "Veranstaltungsbezeichnung abweichend!", 3, kIncomplete, "",
+         0, 0, 0},
+        {"Musterstadt;", "Musterstadt ;", "Veranstaltungsort abweichend!", 3, kIncomplete, "", 0, 0, 0},
+        {"11.03.2006;", "11.03.2006 ;", "Ungültiges Abschnittsdatum gefunden!"_w1252, 4, kIncomplete, "", 0, 0, 0},
+        {"12.03.2006;09:30;", "12.03.2006;9:30;", "Ungültige Abschnittszeit gefunden!"_w1252, 5, kIncomplete, "", 0, 0,
+         0},
+        {"ABSCHNITT:2;", "ABSCHNITT:3;", "Abschnitt nicht vorhanden!", 5, kIncomplete, "", 0, 0, 0},
+        {"ABSCHNITT:1;", "ABSCHNITT:01;", "", 0, kComplete, kClub, 1, 1, 1},
+        {"WETTKAMPF:2;", "WETTKAMPF:3;", "Wettkampf nicht vorhanden!", 7, kIncomplete, "", 0, 0, 0},
+        {"WETTKAMPF:1;1;", "WETTKAMPF:01;1;", "", 0, kComplete, kClub, 1, 1, 1},
+        {"WETTKAMPF:1;1;", "WETTKAMPF:1;01;", "Ungültige Abschnittsnummer gefunden!"_w1252, 6, kIncomplete, "", 0, 0,
+         0},
+        {"4x100 F X", "3x100 F X", "Ungültige Wettkampfanzahl gefunden!"_w1252, 8, kIncomplete, "", 0, 0, 0},
+        {"100 B W", "200 B W", "Ungültige Wettkampfstrecke gefunden!"_w1252, 6, kIncomplete, "", 0, 0, 0},
+        {"100 B W", "100 R W", "Ungültige Wettkampftechnik gefunden!"_w1252, 6, kIncomplete, "", 0, 0, 0},
+        {"100 B W", "100 B w", "Ungültiges Wettkampfgeschlecht gefunden!"_w1252, 6, kIncomplete, "", 0, 0, 0},
+        {"VNKENNZAHL:", "VNKENZAHL:", "VNKENNZAHL: not found by EatFixString", 10, kIncomplete, kClub, 0, 0, 0},
+        {"ABSCHNITTE:", "ABSCHNITT:", "ABSCHNITTE: not found by EatFixString", 15, kIncomplete, kClub, 0, 0, 0},
         {"PNMELDUNG:Muster,Anna;000000;W;",
          "PNMELDUNG:Alt,Ben;000000;M;1990;;\r\nSTARTS:\r\nPNMELDUNG:Muster,Anna;000000;w;", "Falsche Geschlechtsangabe",
-         kIncomplete, kClub, 1, 1, 0},
-        {"000000;W;", "000000;W ;", "Falsche Geschlechtsangabe", kIncomplete, kClub, 1, 0, 0},
-        {"STMELDUNG:1;;\r\nSTARTS:", "STMELDUNG:1;;\r\nSTART:", "STARTS: not found by EatFixString", kIncomplete, kClub,
-         1, 1, 1},
-        {"\r\nDATEIENDE", "\r\n(* offen", "comment end not found", kIncomplete, kClub, 1, 1, 1},
+         19, kIncomplete, kClub, 1, 1, 0},
+        {"000000;W;", "000000;W ;", "Falsche Geschlechtsangabe", 17, kIncomplete, kClub, 1, 0, 0},
+        {"STMELDUNG:1;;\r\nSTARTS:", "STMELDUNG:1;;\r\nSTART:", "STARTS: not found by EatFixString", 21, kIncomplete,
+         kClub, 1, 1, 1},
+        {"\r\nDATEIENDE", "\r\n(* offen", "comment end not found", 23, kIncomplete, kClub, 1, 1, 1},
         // Nothing but the end mark may follow the participants; the reader
         // says nothing about it, but the read is not complete.
-        {"\r\n\r\nDATEIENDE", "\r\n", "", kIncomplete, kClub, 1, 1, 1},
-        {"\r\nDATEIENDE", "\r\nXYZ:1;\r\nDATEIENDE", "", kIncomplete, kClub, 1, 1, 1},
-        {"2;00:41,20;", "0;00:41,20;", "", kIncomplete, kClub, 1, 1, 0},
-        {"2;00:41,20;", "x2;00:41,20;", "", kIncomplete, kClub, 1, 1, 0},
-        {"\r\nDATEIENDE", "\r\nDATEIENDE\r\nMehr;", "", kComplete, kClub, 1, 1, 1},
-        {"PNMELDUNG:Muster,Anna;", "\r\n(* Schwimmerin *)\r\n  PNMELDUNG:(* Name *) Muster,Anna;", "", kComplete, kClub,
-         1, 1, 1},
+        {"\r\n\r\nDATEIENDE", "\r\n", "", 0, kIncomplete, kClub, 1, 1, 1},
+        {"\r\nDATEIENDE", "\r\nXYZ:1;\r\nDATEIENDE", "", 0, kIncomplete, kClub, 1, 1, 1},
+        {"2;00:41,20;", "0;00:41,20;", "", 0, kIncomplete, kClub, 1, 1, 0},
+        {"2;00:41,20;", "x2;00:41,20;", "", 0, kIncomplete, kClub, 1, 1, 0},
+        {"\r\nDATEIENDE", "\r\nDATEIENDE\r\nMehr;", "", 0, kComplete, kClub, 1, 1, 1},
+        {"PNMELDUNG:Muster,Anna;", "\r\n(* Schwimmerin *)\r\n  PNMELDUNG:(* Name *) Muster,Anna;", "", 0, kComplete,
+         kClub, 1, 1, 1},
     };
     for (const Case& c : cases) {
         const EntryListRead r = ReadIntoExample(Replaced(test::ExampleEntryList(), c.from, c.to));
         const std::vector<Message> expected =
-            c.message.empty() ? std::vector<Message>{} : std::vector{Message::Plain(std::string(c.message))};
+            c.message.empty() ? std::vector<Message>{}
+                              : std::vector{Message::ReadFailure(std::string(c.message), {"", c.line})};
         EXPECT_EQ(r.messages, expected) << c.to;
         EXPECT_EQ(r.completeness, c.completeness) << c.to;
         EXPECT_EQ(r.competition->club.clubName, c.clubName) << c.to;

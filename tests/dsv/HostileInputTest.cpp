@@ -259,14 +259,14 @@ TEST(HostileWorkingFile, CutOffOrUnclosedInsideAMegabyteFieldEndsWithAMessage)
     unclosed.records = "PNMELDUNG:" + std::string(4 * kMegabyte, 'M');
     const EntryListRead read = ReadWorking(unclosed.Text());
     EXPECT_EQ(read.completeness, ReadCompleteness::Incomplete);
-    EXPECT_EQ(read.messages, std::vector{Message::Plain("Falsche Geschlechtsangabe")});
+    EXPECT_EQ(read.messages, std::vector{Message::ReadFailure("Falsche Geschlechtsangabe", {"", 10})});
     EXPECT_TRUE(read.competition->swimmers().empty());
 
     WorkingFile comment;
     comment.records = "(*" + std::string(4 * kMegabyte, '(');
     const EntryListRead unclosedComment = ReadWorking(comment.Text());
     EXPECT_EQ(unclosedComment.completeness, ReadCompleteness::Incomplete);
-    EXPECT_EQ(unclosedComment.messages, std::vector{Message::Plain("comment end not found")});
+    EXPECT_EQ(unclosedComment.messages, std::vector{Message::ReadFailure("comment end not found", {"", 9})});
     EXPECT_EQ(unclosedComment.competition->club.clubName, "SV Beispielstadt");
 }
 

@@ -42,17 +42,18 @@ TEST(KeptOriginal, WorkingFileThatDoesNotFitIsKeptBeforeTheFirstSave)
         std::string definition;
         std::string working;
         std::string readMessage;  // empty: none
+        std::size_t readLine;
     };
     const Case cases[] = {
         {"another competition", Replaced(definition, "Frühjahrsschwimmen"_w1252, "Herbstschwimmen"), working,
-         std::string("Veranstaltungsbezeichnung abweichend!"_w1252)},
+         std::string("Veranstaltungsbezeichnung abweichend!"_w1252), 3},
         {"event changed by the organiser", Replaced(definition, "1;1;100 F M;", "1;1;200 F M;"), working,
-         std::string("Ungültige Wettkampfstrecke gefunden!"_w1252)},
+         std::string("Ungültige Wettkampfstrecke gefunden!"_w1252), 5},
         {"section moved to another day", Replaced(definition, "1;12.03.2006;", "1;13.03.2006;"), working,
-         std::string("Ungültiges Abschnittsdatum gefunden!"_w1252)},
+         std::string("Ungültiges Abschnittsdatum gefunden!"_w1252), 4},
         {"cut off inside the club's line", definition, working.substr(0, working.find("LSV:") + 6),
-         "eatFixString out of buffer"},
-        {"cut off inside an entry", definition, working.substr(0, working.find("02:15") + 2), ""},
+         "eatFixString out of buffer", 8},
+        {"cut off inside an entry", definition, working.substr(0, working.find("02:15") + 2), "", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -66,7 +67,8 @@ TEST(KeptOriginal, WorkingFileThatDoesNotFitIsKeptBeforeTheFirstSave)
         cycle.LoadDefinition((folder / "m.dsv").string());
         ASSERT_NE(cycle.competition(), nullptr);
         EXPECT_EQ(messages.messages,
-                  c.readMessage.empty() ? std::vector<Message>{} : std::vector{Message::Plain(c.readMessage)});
+                  c.readMessage.empty() ? std::vector<Message>{}
+                                        : std::vector{Message::ReadFailure(c.readMessage, {"m.dsv.meld", c.readLine})});
 
         ASSERT_TRUE(cycle.SaveWorkingFile());
         const std::string kept = (folder / "m.dsv.meld.original").string();

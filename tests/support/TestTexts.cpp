@@ -1,5 +1,16 @@
 #include "TestTexts.h"
 
+#include "dsv/Cp1252.h"
+
+namespace natarix {
+
+void PrintTo(const Message& message, std::ostream* os)
+{
+    *os << static_cast<int>(message.kind) << " \"" << Cp1252ToUtf8(message.ShownText()) << '"';
+}
+
+}  // namespace natarix
+
 namespace natarix::test {
 
 std::string Lines(std::initializer_list<std::string_view> lines)

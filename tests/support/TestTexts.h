@@ -7,6 +7,12 @@
 #include <string_view>
 
 #include "dsv/DsvError.h"
+#include "dsv/Messages.h"
+
+namespace natarix {
+// Readable failure output for message comparisons.
+void PrintTo(const Message& message, std::ostream* os);
+}  // namespace natarix
 
 namespace natarix::test {
 
@@ -28,6 +34,19 @@ std::string ErrorOf(Action&& action)
         return error.message();
     }
     return "(no error)";
+}
+
+// The line at which the DsvError that `action` raises says that the reading
+// stopped; 0 for none.
+template <typename Action>
+std::size_t ErrorLineOf(Action&& action)
+{
+    try {
+        action();
+    } catch (const DsvError& error) {
+        return error.location() ? error.location()->line : 0;
+    }
+    return 0;
 }
 
 }  // namespace natarix::test

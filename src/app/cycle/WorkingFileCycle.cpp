@@ -60,7 +60,7 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
         competition_ = DefinitionReader(path).Read(messages_);
         definitionPath_ = path;
     } catch (const DsvError& error) {
-        messages_.Show(Message::Plain(error.message()));
+        messages_.Show(error.ToMessage());
         return;
     }
     access_ = access;

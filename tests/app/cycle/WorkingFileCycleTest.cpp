@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "TestFiles.h"
+#include "TestTexts.h"
 #include "app/cycle/WorkingFileCycle.h"
 #include "cli/ModelJson.h"
 #include "dsv/Cp1252.h"
@@ -20,14 +21,6 @@
 #include "dsv/DefinitionReader.h"
 #include "dsv/EntryListWriter.h"
 #include "dsv/FileIo.h"
-
-namespace natarix {
-// Readable failure output for message comparisons.
-void PrintTo(const Message& message, std::ostream* os)
-{
-    *os << static_cast<int>(message.kind) << " \"" << Cp1252ToUtf8(message.text) << '"';
-}
-}  // namespace natarix
 
 namespace {
 
@@ -147,7 +140,8 @@ TEST_F(CycleTest, PartlyReadWorkingFileIsKeptBesideItBeforeTheFirstRewrite)
     const std::string meld = Put("p.dsv.meld", partial);
     cycle.LoadDefinition(definition);
     ASSERT_NE(cycle.competition(), nullptr);
-    EXPECT_EQ(sink.messages, std::vector<Message>{Message::Plain("Falsche Geschlechtsangabe")});
+    const Message refused = Message::ReadFailure("Falsche Geschlechtsangabe", {"p.dsv.meld", 17});
+    EXPECT_EQ(sink.messages, std::vector<Message>{refused});
     EXPECT_EQ(cycle.competition()->swimmers().size(), 1u);
     EXPECT_TRUE(cycle.competition()->teams().empty());
     EXPECT_EQ(FileNames(folder.path()), (std::vector<std::string>{"p.dsv", "p.dsv.meld", "p.dsv.meld.lock"}))
@@ -173,7 +167,7 @@ TEST_F(CycleTest, PartlyReadWorkingFileIsKeptBesideItBeforeTheFirstRewrite)
     cycle.LoadDefinition(definition);
     ASSERT_TRUE(cycle.SaveWorkingFile());
     ASSERT_EQ(sink.messages.size(), 4u);
-    EXPECT_EQ(sink.messages[2], Message::Plain("Falsche Geschlechtsangabe"));
+    EXPECT_EQ(sink.messages[2], refused);
     EXPECT_NE(sink.messages[3].text.find(meld + ".original-2"), std::string::npos) << sink.messages[3].text;
     EXPECT_EQ(ReadBytes(meld + ".original"), partial);
     EXPECT_EQ(ReadBytes(meld + ".original-2"), second);
@@ -316,7 +310,7 @@ TEST_F(CycleTest, FailedLoadLeavesNoCompetitionAndSavesNothing)
         std::string definitionPath;
     };
     const Case cases[] = {
-        {Put("bad.dsv", Data("malformed.dsv")), Message::Plain("Falsches Format"), good},
+        {Put("bad.dsv", Data("malformed.dsv")), Message::ReadFailure("Falsches Format", {"bad.dsv", 2}), good},
         {folder.Path("missing.dsv"), notOpened, folder.Path("missing.dsv")},
         {folder.Path("dir.dsv"), notOpened, folder.Path("dir.dsv")},
     };

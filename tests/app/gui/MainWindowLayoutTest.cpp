@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -162,6 +163,9 @@ void MainWindowLayoutTest::EverythingFits()
     UseFont(programFont_, scale);
     ExampleWindow example;
     MainWindow& window = *example.window;
+    // With the line that an export leaves under the form.
+    Find<QAction>(window, "exportAction")->trigger();
+    QVERIFY(Find<QWidget>(window, "exportStatus")->isVisible());
 
     // Fixed at the size that the form asks for.
     QCOMPARE(window.minimumSize(), window.maximumSize());

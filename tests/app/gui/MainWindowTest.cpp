@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <memory>
@@ -72,6 +73,8 @@ private slots:
     void OpenAsksForAListAndMovesTheCurrentFolder();
     void CancelledOpenKeepsTheCompetition();
     void OpenFileDialogShowsBothKinds();
+
+    void ExportSaysWhereTheFilesWent();
 
 private:
     QString originalCurrent_;
@@ -865,6 +868,46 @@ void MainWindowTest::OpenFileDialogShowsBothKinds()
     QCOMPARE(listed, (QStringList{"a.txt", "b.dsv"}));
     QCOMPARE(harness.window.cycle().definitionPath(), folder.Native("a.txt"));
     QCOMPARE(harness.Title().text(), QString::fromUtf8("Frühjahrsschwimmen"));
+}
+
+void MainWindowTest::ExportSaysWhereTheFilesWent()
+{
+    const QString dsv = QStringLiteral("060312-Musterstadt-Me-SVGruen-WeissMusterstadt.DSV");
+    const QString pdf = QStringLiteral("060312-Musterstadt-Meldungen-SVGruen-WeissMusterstadt.PDF");
+    Folder folder = MinimalFolder();
+    Harness harness(folder);
+    std::vector<QUrl> opened;
+    harness.window.SetFolderOpener([&](const QUrl& url) { opened.push_back(url); });
+    harness.window.OpenStartupDefinition();
+    QWidget& status = *Find<QWidget>(harness.window, "exportStatus");
+    QLabel& text = *Find<QLabel>(harness.window, "exportStatusText");
+    QVERIFY(!harness.window.statusBar()->isVisible());
+
+    harness.Action("exportAction").trigger();
+    QVERIFY(harness.boxes.messages.empty());
+    QVERIFY(status.isVisible());
+    const QString expected = QString::fromUtf8("Exportiert: „%1“ und „%2“ im Ordner „%3“")
+                                 .arg(dsv, pdf, QDir::toNativeSeparators(folder.Path()));
+    QCOMPARE(text.toolTip(), expected);
+    QVERIFY2(text.text().startsWith(QString::fromUtf8("Exportiert: „060312")), qPrintable(text.text()));
+    QTest::mouseClick(Find<QPushButton>(harness.window, "openExportFolderButton"), Qt::LeftButton);
+    QCOMPARE(opened, std::vector<QUrl>{QUrl::fromLocalFile(folder.Path())});
+
+    // A failed export takes the line away: the DSV file cannot be put in place.
+    QVERIFY(QDir(folder.Path()).remove(dsv));
+    QVERIFY(QDir(folder.Path()).mkdir(dsv));
+    harness.Action("exportAction").trigger();
+    QCOMPARE(harness.boxes.messages.size(), std::size_t(1));
+    QVERIFY(!status.isVisible());
+    QVERIFY(!harness.window.statusBar()->isVisible());
+
+    // So does a new load.
+    QVERIFY(QDir(folder.Path()).rmdir(dsv));
+    harness.Action("exportAction").trigger();
+    QVERIFY(status.isVisible());
+    harness.window.LoadDefinition(folder.Native("minimal.dsv"));
+    QVERIFY(!status.isVisible());
+    QCOMPARE(text.text(), QString());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -60,6 +60,12 @@ void MessageBoxesTest::ShowsTextAsPlainText()
     QVERIFY(box->shown);
     QCOMPARE(box->text, QStringLiteral("<b>SV Blau & Weiss</b>"));
     QCOMPARE(box->owner, QString());
+
+    // A reading failure says below its text where the reading stopped.
+    const auto located = AnswerNextMessageBox();
+    MessageBoxes::Show(Message::ReadFailure("Falsches Format", {"Bezirk.dsv", 2}));
+    QVERIFY(located->shown);
+    QCOMPARE(located->text, QStringLiteral("Falsches Format\nDatei Bezirk.dsv, Zeile 2"));
 }
 
 void MessageBoxesTest::AsksYesOrNo_data()

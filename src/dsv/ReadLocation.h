@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace natarix {
+
+// Where the reading of a file stopped, for the user to look it up.
+struct ReadLocation {
+    std::string fileName;  // without folder, Windows-1252; empty for bytes of no file
+    std::size_t line = 0;  // counted from 1
+
+    bool operator==(const ReadLocation&) const = default;
+};
+
+// "Datei Bezirk.dsv, Zeile 6"; without a file name only "Zeile 6".
+std::string LocationLine(const ReadLocation& location);
+
+// The last part of a path (in the file system's encoding) as a message text.
+std::string FileNameForMessage(const std::string& nativePath);
+
+}  // namespace natarix
