@@ -50,4 +50,9 @@ SaveStatus SaveFileAtomically(const std::string& path, std::string_view bytes, F
     return SaveStatus::Ok;
 }
 
+std::string FileNameForMessage(const std::string& nativePath)
+{
+    return PathToMessageText(FromFsPath(ToFsPath(nativePath).filename()));
+}
+
 }  // namespace natarix

@@ -16,7 +16,4 @@ struct ReadLocation {
 // "Datei Bezirk.dsv, Zeile 6"; without a file name only "Zeile 6".
 std::string LocationLine(const ReadLocation& location);
 
-// The last part of a path (in the file system's encoding) as a message text.
-std::string FileNameForMessage(const std::string& nativePath);
-
 }  // namespace natarix

@@ -41,4 +41,7 @@ std::string FromFsPath(const std::filesystem::path& path);
 // A path as a message text (Windows-1252) names it; only shown, never used.
 std::string PathToMessageText(const std::string& nativePath);
 
+// The last part of a path as a message text.
+std::string FileNameForMessage(const std::string& nativePath);
+
 }  // namespace natarix
