@@ -51,7 +51,10 @@ std::string ImpossibleEntryLine(const ImpossibleEntry& entry)
 
 std::string ImpossibleEntriesWarning(const std::vector<ImpossibleEntry>& entries)
 {
-    std::string text("Diese Meldungen sind nicht zulässig:"_w1252);
+    // Built up rather than initialised from the literal: clang 14 crashes on a
+    // std::string variable initialised from a _w1252 literal.
+    std::string text;
+    text += "Diese Meldungen sind nicht zulässig:"_w1252;
     for (const ImpossibleEntry& entry : entries)
         text += "\n" + ParticipantName(*entry.participant) + std::string(" – "_w1252) + ImpossibleEntryLine(entry);
     return text;

@@ -13,8 +13,10 @@ namespace {
 // A mail program that cannot be reached must not look like success.
 void ReportNoMailProgram(const ExportOutcome& outcome, MessageSink& messages)
 {
-    std::string text(
-        "Es wurde kein E-Mail-Programm gefunden, die Meldungen wurden nicht versandt. Geschrieben wurden:"_w1252);
+    // Built up rather than initialised from the literal: clang 14 crashes on a
+    // std::string variable initialised from a _w1252 literal.
+    std::string text;
+    text += "Es wurde kein E-Mail-Programm gefunden, die Meldungen wurden nicht versandt. Geschrieben wurden:"_w1252;
     if (outcome.dsvWritten)
         text += "\n" + PathToMessageText(outcome.dsvPath);
     if (outcome.pdfWritten)
@@ -49,8 +51,9 @@ ExportOutcome ExportClubEntries(const Competition* competition, const std::strin
     outcome.pdfWritten = WriteClubEntriesPdf(*competition, outcome.pdfPath, messages, ops);
 
     if (sendByMail) {
+        const std::string_view subjectStart = "Meldungen für "_w1252;
         const MailMessage mail{
-            std::string("Meldungen für "_w1252) + competition->title + " von " + club.clubName,
+            std::string(subjectStart) + competition->title + " von " + club.clubName,
             std::string(),
             outcome.dsvPath,
             names.dsvName,
