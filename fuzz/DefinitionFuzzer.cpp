@@ -5,8 +5,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "dsv/DefinitionReader.h"
-#include "dsv/DsvError.h"
+#include "dsv5/DefinitionReader.h"
+#include "model/DsvError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -9,10 +9,10 @@
 
 #include "FuzzSupport.h"
 #include "ModelDump.h"
-#include "dsv/DefinitionReader.h"
-#include "dsv/EntryListReader.h"
-#include "dsv/EntryListWriter.h"
-#include "dsv/FileIo.h"
+#include "dsv5/DefinitionReader.h"
+#include "dsv5/EntryListReader.h"
+#include "dsv5/EntryListWriter.h"
+#include "platform/FileIo.h"
 
 namespace {
 

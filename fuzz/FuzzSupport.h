@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "dsv/Competition.h"
+#include "model/Competition.h"
 
 namespace natarix::fuzz {
 

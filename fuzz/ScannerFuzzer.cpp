@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "dsv/DsvError.h"
-#include "dsv/DsvScanner.h"
-#include "dsv/ValueTexts.h"
+#include "dsv5/DsvScanner.h"
+#include "model/DsvError.h"
+#include "model/ValueTexts.h"
 
 namespace {
 

@@ -20,7 +20,7 @@ for definition in "$root"/examples/*.dsv; do
 done
 cd "$scratch"
 echo "Beispielordner: $scratch"
-program="$build/release/src/app/natarix"
+program="$build/release/src/gui/natarix"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$program"
 fi

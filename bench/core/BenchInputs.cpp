@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dsv/DefinitionReader.h"
+#include "dsv5/DefinitionReader.h"
 
 namespace natarix::bench {
 

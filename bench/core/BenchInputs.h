@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "dsv/Competition.h"
+#include "model/Competition.h"
 
 namespace natarix::bench {
 

@@ -10,7 +10,7 @@
 #include "BenchFiles.h"
 #include "BenchInputs.h"
 #include "BenchPairs.h"
-#include "dsv/DefinitionReader.h"
+#include "dsv5/DefinitionReader.h"
 
 namespace natarix::bench {
 

@@ -9,9 +9,9 @@
 #include "BenchFiles.h"
 #include "BenchInputs.h"
 #include "BenchPairs.h"
-#include "dsv/DefinitionReader.h"
-#include "dsv/EntryListReader.h"
-#include "dsv/EntryListWriter.h"
+#include "dsv5/DefinitionReader.h"
+#include "dsv5/EntryListReader.h"
+#include "dsv5/EntryListWriter.h"
 
 namespace natarix::bench {
 

@@ -9,7 +9,7 @@
 #include "BenchFiles.h"
 #include "BenchInputs.h"
 #include "BenchPairs.h"
-#include "dsv/EntryListWriter.h"
+#include "dsv5/EntryListWriter.h"
 #include "export/ClubExport.h"
 #include "pdf/PdfWriter.h"
 

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "app/ApplicationStart.h"
+#include "gui/ApplicationStart.h"
 
 namespace {
 

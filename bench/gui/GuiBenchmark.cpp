@@ -27,11 +27,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ApplicationFont.h"
-#include "app/MainWindow.h"
-#include "app/MessageBoxes.h"
-#include "dsv/Cp1252Literal.h"
-#include "dsv/platform/FileOps.h"
+#include "codec/Cp1252Literal.h"
+#include "gui/ApplicationFont.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBoxes.h"
+#include "platform/FileOps.h"
 
 using namespace natarix;
 

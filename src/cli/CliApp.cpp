@@ -1,17 +1,17 @@
-#include "CliApp.h"
+#include "cli/CliApp.h"
 
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
 
-#include "ModelJson.h"
-#include "app/cycle/WorkingFileCycle.h"
-#include "dsv/Cp1252.h"
-#include "dsv/Cp1252Literal.h"
-#include "dsv/ImpossibleEntries.h"
+#include "cli/ModelJson.h"
+#include "codec/Cp1252.h"
+#include "codec/Cp1252Literal.h"
 #include "export/ClubExport.h"
+#include "model/ImpossibleEntries.h"
 #include "pdf/PdfWriter.h"
+#include "session/WorkingFileCycle.h"
 
 namespace natarix {
 

@@ -1,6 +1,6 @@
 #include "JsonWriter.h"
 
-#include "dsv/Cp1252.h"
+#include "codec/Cp1252.h"
 
 namespace natarix {
 

@@ -1,4 +1,4 @@
-#include "ModelJson.h"
+#include "cli/ModelJson.h"
 
 #include "JsonWriter.h"
 

@@ -4,8 +4,8 @@
 #include <system_error>
 #include <vector>
 
-#include "CliApp.h"
-#include "dsv/platform/FileOps.h"
+#include "cli/CliApp.h"
+#include "platform/FileOps.h"
 
 int main(int argc, char** argv)
 {

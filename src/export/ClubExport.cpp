@@ -1,9 +1,9 @@
-#include "ClubExport.h"
+#include "export/ClubExport.h"
 
-#include "ExportNames.h"
-#include "dsv/Cp1252.h"
-#include "dsv/Cp1252Literal.h"
-#include "dsv/EntryListWriter.h"
+#include "codec/Cp1252.h"
+#include "codec/Cp1252Literal.h"
+#include "dsv5/EntryListWriter.h"
+#include "export/ExportNames.h"
 #include "pdf/PdfWriter.h"
 
 namespace natarix {

@@ -1,9 +1,9 @@
-#include "ExportNames.h"
+#include "export/ExportNames.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "dsv/Cp1252.h"
+#include "codec/Cp1252.h"
 
 namespace natarix {
 

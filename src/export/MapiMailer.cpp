@@ -1,4 +1,4 @@
-#include "MapiMailer.h"
+#include "export/MapiMailer.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,11 @@
-#include "XdgEmailMailer.h"
+#include "export/XdgEmailMailer.h"
 
 #include <cerrno>
 
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include "dsv/Cp1252.h"
+#include "codec/Cp1252.h"
 
 extern char** environ;
 

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "EntryFormPage.h"
+#include "pdf/EntryFormPage.h"
 
 namespace natarix {
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "dsv/Competition.h"
+#include "model/Competition.h"
 
 namespace natarix {
 

@@ -1,15 +1,15 @@
 // The entry form "Meldebogen" (DSV-Form 101), the first page of the document.
 
-#include "EntryFormPage.h"
+#include "pdf/EntryFormPage.h"
 
 #include <limits>
 #include <set>
 #include <string_view>
 
 #include "EntryFees.h"
-#include "PdfContent.h"
-#include "PdfWriter.h"
-#include "dsv/Cp1252Literal.h"
+#include "codec/Cp1252Literal.h"
+#include "pdf/PdfContent.h"
+#include "pdf/PdfWriter.h"
 
 namespace natarix {
 

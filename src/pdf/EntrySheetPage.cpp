@@ -6,9 +6,9 @@
 #include <iterator>
 #include <limits>
 
-#include "PdfContent.h"
-#include "PdfWriter.h"
-#include "dsv/Cp1252Literal.h"
+#include "codec/Cp1252Literal.h"
+#include "pdf/PdfContent.h"
+#include "pdf/PdfWriter.h"
 
 namespace natarix {
 

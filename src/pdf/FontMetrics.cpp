@@ -4,7 +4,7 @@
 // the Debian package fonts-urw-base35). Codes 0 to 31 have no glyph; the
 // codes WinAnsiEncoding leaves unused above them show the bullet.
 
-#include "FontMetrics.h"
+#include "pdf/FontMetrics.h"
 
 namespace natarix {
 

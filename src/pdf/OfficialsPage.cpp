@@ -5,8 +5,8 @@
 #include <array>
 #include <string_view>
 
-#include "PdfContent.h"
-#include "PdfWriter.h"
+#include "pdf/PdfContent.h"
+#include "pdf/PdfWriter.h"
 
 namespace natarix {
 

@@ -1,4 +1,4 @@
-#include "PdfContent.h"
+#include "pdf/PdfContent.h"
 
 #include <array>
 #include <charconv>

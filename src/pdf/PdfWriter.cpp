@@ -1,11 +1,11 @@
-#include "PdfWriter.h"
+#include "pdf/PdfWriter.h"
 
 #include <initializer_list>
 #include <tuple>
 
-#include "PdfContent.h"
-#include "dsv/Cp1252Literal.h"
-#include "dsv/FileIo.h"
+#include "codec/Cp1252Literal.h"
+#include "pdf/PdfContent.h"
+#include "platform/FileIo.h"
 
 namespace natarix {
 

@@ -1,4 +1,4 @@
-#include "TextFit.h"
+#include "pdf/TextFit.h"
 
 #include <algorithm>
 #include <cmath>

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "dsv/DefinitionReader.h"
-#include "dsv/EntryListWriter.h"
+#include "dsv5/DefinitionReader.h"
+#include "dsv5/EntryListWriter.h"
 
 extern char** environ;
 

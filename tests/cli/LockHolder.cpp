@@ -7,7 +7,7 @@
 
 #include <iostream>
 
-#include "app/cycle/WorkingFileCycle.h"
+#include "session/WorkingFileCycle.h"
 
 int main(int argc, char** argv)
 {

@@ -7,8 +7,8 @@
 #include <unistd.h>
 
 #include "TestFiles.h"
-#include "dsv/Cp1252Literal.h"
-#include "dsv/EntryListWriter.h"
+#include "codec/Cp1252Literal.h"
+#include "dsv5/EntryListWriter.h"
 #include "export/ClubExport.h"
 
 using namespace natarix;

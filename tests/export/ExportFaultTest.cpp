@@ -12,9 +12,9 @@
 #include <sstream>
 
 #include "TestFiles.h"
-#include "dsv/Cp1252Literal.h"
-#include "dsv/FileIo.h"
+#include "codec/Cp1252Literal.h"
 #include "export/ClubExport.h"
+#include "platform/FileIo.h"
 
 namespace natarix {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dsv/Cp1252Literal.h"
+#include "codec/Cp1252Literal.h"
 #include "export/ExportNames.h"
 
 using namespace natarix;

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "TestFiles.h"
-#include "dsv/Cp1252Literal.h"
+#include "codec/Cp1252Literal.h"
 #include "export/XdgEmailMailer.h"
 
 using namespace natarix;

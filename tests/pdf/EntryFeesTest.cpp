@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "PdfTestSupport.h"
-#include "dsv/DefinitionReader.h"
+#include "dsv5/DefinitionReader.h"
 #include "pdf/PdfWriter.h"
 
 namespace natarix {

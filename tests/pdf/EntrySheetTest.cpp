@@ -4,7 +4,7 @@
 #include <random>
 
 #include "PdfTestSupport.h"
-#include "dsv/DsvError.h"
+#include "model/DsvError.h"
 #include "pdf/PdfWriter.h"
 
 namespace natarix {

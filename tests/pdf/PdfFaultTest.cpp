@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "PdfTestSupport.h"
-#include "dsv/FileIo.h"
 #include "pdf/PdfWriter.h"
+#include "platform/FileIo.h"
 
 namespace natarix {
 namespace {

@@ -7,7 +7,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "dsv/Cp1252.h"
+#include "codec/Cp1252.h"
 
 namespace natarix::pdftest {
 

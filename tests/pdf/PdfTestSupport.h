@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "dsv/Competition.h"
+#include "model/Competition.h"
 
 namespace natarix::pdftest {
 

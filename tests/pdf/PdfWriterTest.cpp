@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "PdfTestSupport.h"
-#include "dsv/FileIo.h"
 #include "pdf/PdfContent.h"
 #include "pdf/PdfWriter.h"
+#include "platform/FileIo.h"
 
 namespace natarix {
 namespace {

@@ -20,9 +20,9 @@
 
 #include "TestFiles.h"
 #include "TestTexts.h"
-#include "app/cycle/WorkingFileCycle.h"
-#include "dsv/Cp1252Literal.h"
-#include "dsv/EntryListWriter.h"
+#include "codec/Cp1252Literal.h"
+#include "dsv5/EntryListWriter.h"
+#include "session/WorkingFileCycle.h"
 
 namespace natarix {
 namespace {

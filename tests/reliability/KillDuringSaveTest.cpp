@@ -22,7 +22,7 @@
 
 #include "SaveLoopModels.h"
 #include "TestFiles.h"
-#include "dsv/FileIo.h"
+#include "platform/FileIo.h"
 
 extern char** environ;
 

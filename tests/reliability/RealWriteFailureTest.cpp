@@ -16,11 +16,11 @@
 
 #include "SaveLoopModels.h"
 #include "TestFiles.h"
-#include "dsv/Cp1252Literal.h"
-#include "dsv/EntryListWriter.h"
-#include "dsv/FileIo.h"
+#include "codec/Cp1252Literal.h"
+#include "dsv5/EntryListWriter.h"
 #include "export/ClubExport.h"
 #include "pdf/PdfWriter.h"
+#include "platform/FileIo.h"
 
 namespace natarix {
 namespace {

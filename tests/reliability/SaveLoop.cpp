@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "SaveLoopModels.h"
-#include "dsv/EntryListWriter.h"
+#include "dsv5/EntryListWriter.h"
 
 int main(int argc, char** argv)
 {

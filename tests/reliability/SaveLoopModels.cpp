@@ -1,6 +1,6 @@
 #include "SaveLoopModels.h"
 
-#include "dsv/EntryListWriter.h"
+#include "dsv5/EntryListWriter.h"
 
 namespace natarix::reliability {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "dsv/Competition.h"
+#include "model/Competition.h"
 
 namespace natarix::reliability {
 

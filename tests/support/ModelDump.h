@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "dsv/Competition.h"
+#include "model/Competition.h"
 
 namespace natarix::test {
 

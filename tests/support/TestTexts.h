@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "dsv/DsvError.h"
-#include "dsv/Messages.h"
+#include "model/DsvError.h"
+#include "model/Messages.h"
 
 namespace natarix {
 // Readable failure output for message comparisons.

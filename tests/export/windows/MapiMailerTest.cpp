@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include "dsv/Cp1252Literal.h"
+#include "codec/Cp1252Literal.h"
 #include "export/MapiMailer.h"
 
 using namespace natarix;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "export/Mailer.h"
+#include "model/Competition.h"
+#include "model/Messages.h"
+#include "platform/FileOps.h"
+
+namespace natarix {
+
+struct ExportOutcome {
+    enum class Status {
+        NoCompetition,  // nothing loaded: nothing happens
+        NoClubName,     // refused with a message; nothing written
+        Done,           // both writers ran (each reports its own failure)
+    };
+    Status status = Status::NoCompetition;
+    std::string dsvPath;  // in the file system's encoding
+    std::string pdfPath;
+    bool dsvWritten = false;
+    bool pdfWritten = false;
+    bool mailed = false;
+    std::int32_t mailResult = 0;
+};
+
+// Writes the club entry list (export form) and the PDF forms into the start
+// directory under names built from the last section's date, the venue's town
+// and the club's name; with `sendByMail`, then hands both to the mail program.
+ExportOutcome ExportClubEntries(const Competition* competition, const std::string& startDirectory, bool sendByMail,
+                                MessageSink& messages, Mailer& mailer = SystemMailer(), FileOps& ops = SystemFileOps());
+
+}  // namespace natarix

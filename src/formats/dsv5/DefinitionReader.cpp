@@ -1,0 +1,203 @@
+#include "dsv5/DefinitionReader.h"
+
+#include "FormatTexts.h"
+#include "codec/Cp1252Literal.h"
+#include "dsv5/DsvScanner.h"
+#include "model/DsvError.h"
+#include "model/ReadLocation.h"
+#include "platform/FileIo.h"
+
+namespace natarix {
+
+namespace {
+
+void ReadAddress(DsvScanner& scanner, Address& address)
+{
+    for (std::string& field : address.fields)
+        field = scanner.ReadField();
+}
+
+void ReadSection(DsvScanner& scanner, Competition& competition)
+{
+    scanner.EatFixString("ABSCHNITT:");
+    Section section;
+    section.number = scanner.ReadField();
+    section.date = scanner.ReadField();
+    section.startTime = scanner.ReadField();
+    if (scanner.NextFieldStartsWith("EINLASS:"))
+        section.admission = scanner.ReadField();
+    competition.AddSection(std::move(section));
+}
+
+void ReadEvent(DsvScanner& scanner, Competition& competition)
+{
+    scanner.EatFixString("WETTKAMPF:");
+    Event event;
+    event.number = scanner.ReadField();
+    event.sectionNumber = scanner.ReadField();
+    EventDescription parts = SplitEventDescription(scanner.ReadField());
+    event.swimmerCount = std::move(parts.swimmerCount);
+    event.distance = std::move(parts.distance);
+    event.technique = std::move(parts.technique);
+    event.sex = std::move(parts.sex);
+    competition.AddEvent(std::move(event));
+}
+
+void ReadClass(DsvScanner& scanner, ScoringClass& scoringClass)
+{
+    if (scanner.NextFieldStartsWith("JG:")) {
+        scanner.EatFixString("JG:");
+        const std::string years = scanner.ReadField();
+        scoringClass.kind = ScoringClass::YearRange;
+        const auto dash = years.find('-');
+        if (dash != std::string::npos) {
+            scoringClass.yearFrom = NumberValue(TrimRight(years.substr(0, dash)));
+            scoringClass.yearTo = NumberValue(TrimRight(years.substr(dash + 1)));
+        } else {
+            scoringClass.yearFrom = scoringClass.yearTo = NumberValue(TrimRight(years));
+        }
+    } else if (scanner.NextFieldStartsWith("AK:")) {
+        scanner.EatFixString("AK:");
+        const std::string value = TrimRight(scanner.ReadField());
+        if (value == "J" || value == "A" || value == "B" || value == "C" || value == "D" || value == "E") {
+            scoringClass.kind = ScoringClass::YouthClass;
+            scoringClass.classLetter = value;
+        } else {
+            scoringClass.kind = ScoringClass::AgeBand;
+            const auto plus = value.find('+');
+            scoringClass.orOlder = plus != std::string::npos;
+            scoringClass.age = NumberValue(scoringClass.orOlder ? TrimRight(value.substr(0, plus)) : value);
+        }
+    }
+}
+
+// The event of the previous scoring line: a list gives all lines of one event
+// together, so most lines need no lookup.
+struct ScoredEvent {
+    std::string number;
+    Event* event = nullptr;
+    std::int32_t competitionYear = 0;
+};
+
+void ReadScoringLine(DsvScanner& scanner, Competition& competition, ScoredEvent& previous)
+{
+    scanner.EatFixString(scanner.NextFieldStartsWith("Wertung:") ? "Wertung:" : "WERTUNG:");
+    ScoringClass scoringClass;
+    const std::string eventNumber = scanner.ReadField();
+    ReadClass(scanner, scoringClass);
+    if (scanner.NextFieldStartsWith("PFLICHTZEIT:")) {
+        scanner.EatFixString("PFLICHTZEIT:");
+        scoringClass.mandatoryTime = scanner.ReadField();
+    }
+    if (previous.event == nullptr || eventNumber != previous.number) {
+        Event& event = competition.FindEvent(eventNumber);
+        previous = {eventNumber, &event, DateYear(competition.FindSection(event.sectionNumber).date)};
+    }
+    scoringClass.competitionYear = previous.competitionYear;
+    previous.event->AddScoringClass(std::move(scoringClass));
+}
+
+// An optional fee line "KEYWORD:amount;".
+void ReadOptionalFee(DsvScanner& scanner, std::string_view keyword, std::int32_t& fee)
+{
+    if (scanner.NextFieldStartsWith(keyword)) {
+        scanner.EatFixString(keyword);
+        fee = ParseAmount(scanner.ReadField());
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<Competition> DefinitionReader::Read(MessageSink& messages) const
+{
+    FileContent content = ReadWholeFile(path_);
+    switch (content.status) {
+        case ReadStatus::OpenFailed:
+            messages.Show(
+                Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252)));
+            return nullptr;
+        case ReadStatus::ReadFailed:
+            messages.Show(
+                Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht gelesen werden!"_w1252)));
+            return nullptr;
+        case ReadStatus::Ok:
+            break;
+    }
+    return Parse(std::move(content.bytes), FileNameForMessage(path_));
+}
+
+std::unique_ptr<Competition> DefinitionReader::Parse(std::string bytes, std::string fileName)
+{
+    DsvScanner scanner(std::move(bytes));
+    try {
+        return ParseList(scanner);
+    } catch (DsvError& error) {
+        error.SetLocation({std::move(fileName), scanner.LineOfLastItem()});
+        throw;
+    }
+}
+
+std::unique_ptr<Competition> DefinitionReader::ParseList(DsvScanner& scanner)
+{
+    auto competition = std::make_unique<Competition>();
+
+    scanner.EatFixString("WETTKAMPFDEFINITIONSLISTE:");
+    scanner.EatFixString("FORMAT:");
+    if (scanner.ReadField() != "5")
+        throw DsvError(std::string(kWrongFormatMessage));
+
+    scanner.EatFixString("VERANSTALTUNG:");
+    competition->title = scanner.ReadField();
+    competition->place = scanner.ReadField();
+    competition->veranstaltungField3 = scanner.ReadField();
+    const std::string timing = scanner.ReadField();
+    if (timing == "HANDZEIT")
+        competition->timing = "h";
+    else if (timing == "AUTOMATISCH")
+        competition->timing = "a";
+    else
+        throw DsvError(std::string("Ungültige Zeitnahme"_w1252));
+
+    scanner.EatFixString("VERANSTALTUNGSORT:");
+    ReadAddress(scanner, competition->venue);
+    if (scanner.NextFieldStartsWith("AUSSCHREIBUNGIMNETZ:")) {
+        scanner.EatFixString("AUSSCHREIBUNGIMNETZ:");
+        competition->onlineInvitation = scanner.ReadField();
+    }
+    scanner.EatFixString("MELDEADRESSE:");
+    ReadAddress(scanner, competition->entryAddress);
+    scanner.EatFixString("MELDESCHLUSS:");
+    competition->entryDeadline[0] = scanner.ReadField();
+    competition->entryDeadline[1] = scanner.ReadField();
+    if (scanner.NextFieldStartsWith("BESONDERES:")) {
+        scanner.EatFixString("BESONDERES:");
+        competition->remarks = scanner.ReadField();
+    }
+
+    do
+        ReadSection(scanner, *competition);
+    while (scanner.NextFieldStartsWith("ABSCHNITT:"));
+    do
+        ReadEvent(scanner, *competition);
+    while (scanner.NextFieldStartsWith("WETTKAMPF:"));
+    ScoredEvent previous;
+    do
+        ReadScoringLine(scanner, *competition, previous);
+    while (scanner.NextFieldStartsWith("WERTUNG:") || scanner.NextFieldStartsWith("Wertung:"));
+
+    ReadOptionalFee(scanner, "MELDEGELDPAUSCHALE:", competition->flatFee);
+    ReadOptionalFee(scanner, "EINZELMELDEGELD:", competition->individualFee);
+    ReadOptionalFee(scanner, "STAFFELMELDEGELD:", competition->relayFee);
+    while (scanner.NextFieldStartsWith("WKMELDEGELD:")) {
+        scanner.EatFixString("WKMELDEGELD:");
+        const std::string eventNumber = scanner.ReadField();
+        const std::string amount = scanner.ReadField();
+        Event& event = competition->FindEvent(eventNumber);
+        event.hasOwnFee = true;
+        event.ownFee = ParseAmount(amount);
+    }
+    scanner.EatFixString("DATEIENDE");
+    return competition;
+}
+
+}  // namespace natarix

@@ -1,0 +1,139 @@
+#include "dsv5/EntryListWriter.h"
+
+#include "codec/Cp1252Literal.h"
+#include "platform/FileIo.h"
+
+namespace natarix {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+void AppendEntries(std::string& text, const Participant& participant)
+{
+    text += "STARTS:";
+    if (participant.entries.empty())
+        text += kLineEnd;
+    for (const auto& [eventNumber, entryTime] : participant.entries)
+        text.append(eventNumber).append(";").append(entryTime).append(";").append(kLineEnd);
+}
+
+}  // namespace
+
+std::string EntryListWriter::BuildText() const
+{
+    const Competition& c = competition_;
+    // The working file also keeps what the user typed and the export leaves
+    // out: duty wishes, participants without entries, team labels.
+    const bool workingForm = !exportMode_;
+    std::string text = "VEREINSMELDELISTE:\r\n";
+    text += "FORMAT:5;\r\n";
+    text.append("VERANSTALTUNG:").append(c.title).append(";").append(c.place).append(";").append(kLineEnd);
+    for (const auto& [number, section] : c.sections())
+        text.append("ABSCHNITT:")
+            .append(section.number)
+            .append(";")
+            .append(section.date)
+            .append(";")
+            .append(section.startTime)
+            .append(";")
+            .append(kLineEnd);
+    for (const auto& [number, event] : c.events())
+        text.append("WETTKAMPF:")
+            .append(event.number)
+            .append(";")
+            .append(event.sectionNumber)
+            .append(";")
+            .append(event.Description())
+            .append(";")
+            .append(kLineEnd);
+    text += kLineEnd;
+
+    const Club& club = c.club;
+    text.append("VEREIN:")
+        .append(club.clubName)
+        .append(";VNKENNZAHL:")
+        .append(club.clubId)
+        .append(";LSV:")
+        .append(club.lsv)
+        .append(";NATION:")
+        .append(club.nation)
+        .append(";")
+        .append(kLineEnd);
+    text += "ANSPRECHPARTNER:";
+    for (const std::string& field : club.contact.fields)
+        text.append(field).append(";");
+    text.append(kLineEnd).append(kLineEnd);
+
+    for (const auto& official : c.officials()) {
+        text.append("KARIMELDUNG:")
+            .append(official->surname)
+            .append(",")
+            .append(official->firstName)
+            .append(";")
+            .append(std::to_string(official->group))
+            .append(";")
+            .append(kLineEnd);
+        if (workingForm)
+            text.append("EINSATZWUNSCH:").append(official->wish).append(";").append(kLineEnd);
+        text.append("ABSCHNITTE:").append(official->sectionNumbers).append(";").append(kLineEnd);
+    }
+    if (!c.officials().empty())
+        text += kLineEnd;
+
+    bool participantWritten = false;
+    for (const auto& swimmer : c.swimmers()) {
+        if (swimmer->entries.empty() && !workingForm)
+            continue;
+        text.append("PNMELDUNG:")
+            .append(swimmer->surname)
+            .append(",")
+            .append(swimmer->firstName)
+            .append(";")
+            .append(swimmer->registrationNumber)
+            .append(";")
+            .append(swimmer->sex == "m" ? "M" : "W")
+            .append(";")
+            .append(std::to_string(swimmer->yearOfBirth))
+            .append(";;")
+            .append(kLineEnd);
+        AppendEntries(text, *swimmer);
+        participantWritten = true;
+    }
+    for (const auto& team : c.teams()) {
+        if (team->entries.empty() && !workingForm)
+            continue;
+        text.append("STMELDUNG:").append(team->teamNumber).append(";;").append(kLineEnd);
+        if (workingForm && (!team->teamName.empty() || !team->classLabel.empty()))
+            text.append("STAFFELNAME:")
+                .append(team->teamName)
+                .append(";")
+                .append(team->classLabel)
+                .append(";")
+                .append(kLineEnd);
+        AppendEntries(text, *team);
+        participantWritten = true;
+    }
+    if (participantWritten)
+        text += kLineEnd;
+    text += "DATEIENDE";
+    return text;
+}
+
+bool EntryListWriter::Write(MessageSink& messages, FileOps& ops) const
+{
+    switch (SaveFileAtomically(filePath_, BuildText(), ops)) {
+        case SaveStatus::CreateFailed:
+            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"_w1252)));
+            return false;
+        case SaveStatus::WriteFailed:
+            messages.Show(
+                Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252)));
+            return false;
+        case SaveStatus::Ok:
+            break;
+    }
+    return true;
+}
+
+}  // namespace natarix

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "model/Competition.h"
+#include "model/Messages.h"
+#include "platform/FileOps.h"
+
+namespace natarix {
+
+// Writes the club entry list ("VEREINSMELDELISTE:") of a competition, either
+// as the export file for the organiser or as the working file, which also
+// carries officials' wishes, participants without entries and team labels.
+class EntryListWriter {
+public:
+    EntryListWriter(std::string filePath, const Competition& competition, bool exportMode)
+        : filePath_(std::move(filePath)), competition_(competition), exportMode_(exportMode)
+    {
+    }
+
+    // The complete file content for the competition as it is now.
+    std::string BuildText() const;
+
+    // Builds the text and saves it atomically; failures are shown through
+    // `messages`. True when the file was written.
+    bool Write(MessageSink& messages, FileOps& ops = SystemFileOps()) const;
+
+private:
+    std::string filePath_;
+    const Competition& competition_;
+    bool exportMode_;
+};
+
+}  // namespace natarix

@@ -1,0 +1,148 @@
+#include "gui/ClubDialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <string_view>
+
+#include "DialogParts.h"
+#include "codec/Cp1252Literal.h"
+
+namespace natarix {
+
+namespace {
+
+// The regional associations of the "LSV" list, in list order; `lsv` holds one
+// of them whole.
+const std::array<std::string_view, 20> kLsvItems = {
+    "00: Ausland"_w1252,
+    "01: Badischer Schwimm-Verband"_w1252,
+    "02: Bayerischer Schwimm-Verband"_w1252,
+    "03: Berliner Schwimm-Verband"_w1252,
+    "04: Landesschwimmverband Brandenburg"_w1252,
+    "05: Landesschwimmverband Bremen"_w1252,
+    "06: Hamburger Schwimm-Verband"_w1252,
+    "07: Hessischer Schwimm-Verband"_w1252,
+    "08: Schwimmverband Mecklenburg/Vorpommern"_w1252,
+    "09: Landesschwimmverband Niedersachsen"_w1252,
+    "10: Schwimmverband Rheinland"_w1252,
+    "11: Saarländischer Schwimm-Bund"_w1252,
+    "12: Sächsischer Schwimm-Verband"_w1252,
+    "13: Landesschwimmverband Sachsen-Anhalt"_w1252,
+    "14: Schleswig-Holsteinischer Schwimm-Verband"_w1252,
+    "15: Südwestdeutscher Schwimm-Verband"_w1252,
+    "16: Thüringer Schwimm-Verband"_w1252,
+    "17: Schwimmverband Nordrhein-Westfalen"_w1252,
+    "18: Schwimmverband Württemberg"_w1252,
+    "99: Auswahlmannschaft"_w1252,
+};
+
+// The contact fields in the order of the dialog, with their names in
+// messages.
+struct ContactField {
+    Address::Field field;
+    const char* objectName;
+    std::string_view name;
+};
+const std::array<ContactField, Address::kFieldCount> kContactFields = {{
+    {Address::Name, "contactNameEdit", "Ansprechpartner"_w1252},
+    {Address::Street, "streetEdit", "Straße"_w1252},
+    {Address::Postcode, "postcodeEdit", "PLZ"_w1252},
+    {Address::Town, "townEdit", "Ort"_w1252},
+    {Address::Phone, "phoneEdit", "Telefon"_w1252},
+    {Address::Fax, "faxEdit", "FAX"_w1252},
+    {Address::Email, "emailEdit", "E-Mail"_w1252},
+    {Address::Country, "countryEdit", "Land"_w1252},
+}};
+
+}  // namespace
+
+ClubDialog::ClubDialog(Club& club, QWidget* parent) : QDialog(parent), club_(club)
+{
+    SetUpDialog(*this, "clubDialog", QStringLiteral("Vereinsdaten bearbeiten"));
+
+    clubName_ = MakeTextField(*this, "clubNameEdit", 183);
+    clubName_->setText(ToQString(club.clubName));
+    for (const ContactField& contact : kContactFields) {
+        QLineEdit* field = contact.field == Address::Postcode ? MakeDigitsField(*this, contact.objectName, 35)
+                           : contact.field == Address::Town   ? MakeTextField(*this, contact.objectName, 144)
+                                                              : MakeTextField(*this, contact.objectName, 183);
+        field->setText(ToQString(club.contact[contact.field]));
+        contact_[contact.field] = field;
+    }
+    lsv_ = new QComboBox(this);
+    lsv_->setObjectName(QStringLiteral("lsvComboBox"));
+    const QString storedLsv = ToQString(club.lsv);
+    int chosen = -1;
+    for (std::size_t i = 0; i < kLsvItems.size(); ++i) {
+        const QString item = ToQString(kLsvItems[i]);
+        lsv_->addItem(item);
+        if (chosen < 0 && item.startsWith(storedLsv, Qt::CaseInsensitive))
+            chosen = static_cast<int>(i);
+    }
+    lsv_->setMaxVisibleItems(10);
+    lsv_->setCurrentIndex(std::max(chosen, 0));  // "00: Ausland" when no item begins with the stored text
+    clubId_ = MakeTextField(*this, "clubIdEdit", 183);
+    clubId_->setText(ToQString(club.clubId));
+
+    const DialogButtons buttons = MakeDialogButtons(*this);
+
+    auto* grid = new QGridLayout;
+    int row = 0;
+    const auto addRow = [&](const char* labelName, const QString& label, QWidget* field) {
+        grid->addWidget(MakeLabel(*this, labelName, label, field), row, 0);
+        grid->addWidget(field, row, 1);
+        ++row;
+    };
+    addRow("clubNameLabel", QStringLiteral("Vereinsname"), clubName_);
+    addRow("contactNameLabel", QStringLiteral("Ansprechpartner"), contact_[Address::Name]);
+    addRow("streetLabel", QStringLiteral("Straße"), contact_[Address::Street]);
+    grid->addWidget(MakeLabel(*this, "postcodeTownLabel", QStringLiteral("PLZ, Ort"), contact_[Address::Postcode]), row,
+                    0);
+    auto* postcodeTown = new QHBoxLayout;
+    contact_[Address::Postcode]->setFixedWidth(contact_[Address::Postcode]->minimumWidth());
+    postcodeTown->addWidget(contact_[Address::Postcode]);
+    postcodeTown->addWidget(contact_[Address::Town], 1);
+    grid->addLayout(postcodeTown, row++, 1);
+    addRow("phoneLabel", QStringLiteral("Telefon"), contact_[Address::Phone]);
+    addRow("faxLabel", QStringLiteral("FAX"), contact_[Address::Fax]);
+    addRow("emailLabel", QStringLiteral("E-Mail"), contact_[Address::Email]);
+    addRow("countryLabel", QStringLiteral("Land"), contact_[Address::Country]);
+    addRow("lsvLabel", QStringLiteral("LSV"), lsv_);
+    addRow("clubIdLabel", QStringLiteral("Vereins-ID"), clubId_);
+
+    LayOutFormBesideButtons(*this, grid, buttons, 11);
+
+    SetTabOrder({clubName_, contact_[Address::Name], contact_[Address::Street], contact_[Address::Postcode],
+                 contact_[Address::Town], contact_[Address::Phone], contact_[Address::Fax], contact_[Address::Email],
+                 contact_[Address::Country], lsv_, clubId_, buttons.ok, buttons.cancel});
+}
+
+void ClubDialog::accept()
+{
+    const auto clubName = ReadTextField(*this, *clubName_, "Vereinsname"_w1252);
+    if (!clubName)
+        return;
+    Address contact;
+    for (const ContactField& field : kContactFields) {
+        auto text = ReadTextField(*this, *contact_[field.field], field.name);
+        if (!text)
+            return;
+        contact[field.field] = std::move(*text);
+    }
+    const auto clubId = ReadTextField(*this, *clubId_, "Vereins-ID"_w1252);
+    if (!clubId)
+        return;
+    // Stored as typed: no field is trimmed or required here.
+    club_.clubName = *clubName;
+    club_.contact = contact;
+    club_.clubId = *clubId;
+    club_.lsv = kLsvItems[static_cast<std::size_t>(lsv_->currentIndex())];
+    QDialog::accept();
+}
+
+}  // namespace natarix

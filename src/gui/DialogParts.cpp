@@ -1,0 +1,136 @@
+#include "DialogParts.h"
+
+#include <QBoxLayout>
+#include <QDialog>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <cmath>
+
+#include "codec/Cp1252Literal.h"
+#include "gui/MessageBoxes.h"
+#include "model/Messages.h"
+#include "model/ValueTexts.h"
+
+namespace natarix {
+
+void SetUpDialog(QDialog& dialog, const char* objectName, const QString& title)
+{
+    dialog.setObjectName(QString::fromLatin1(objectName));
+    dialog.setWindowTitle(title);
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    dialog.setModal(true);
+}
+
+int HorizontalUnits(const QWidget& widget, int units)
+{
+    static const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const double average = QFontMetricsF(widget.font()).horizontalAdvance(alphabet) / alphabet.size();
+    return static_cast<int>(std::lround(units * average / 4));
+}
+
+int VerticalUnits(const QWidget& widget, int units)
+{
+    return static_cast<int>(std::lround(units * QFontMetricsF(widget.font()).height() / 8));
+}
+
+QLabel* MakeLabel(QWidget& parent, const char* objectName, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, &parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setTextFormat(Qt::PlainText);
+    if (buddy != nullptr)
+        label->setBuddy(buddy);
+    return label;
+}
+
+QLineEdit* MakeTextField(QWidget& parent, const char* objectName, int widthUnits, int maxLength)
+{
+    auto* field = new QLineEdit(&parent);
+    field->setObjectName(QString::fromLatin1(objectName));
+    field->setMaxLength(maxLength);
+    field->setMinimumWidth(HorizontalUnits(*field, widthUnits));
+    return field;
+}
+
+QLineEdit* MakeDigitsField(QWidget& parent, const char* objectName, int widthUnits, int maxLength)
+{
+    QLineEdit* field = MakeTextField(parent, objectName, widthUnits, maxLength);
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+    return field;
+}
+
+DialogButtons MakeDialogButtons(QDialog& dialog)
+{
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), &dialog);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    for (QPushButton* button : {ok, cancel})
+        button->setMinimumWidth(HorizontalUnits(*button, 50));
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    return {ok, cancel};
+}
+
+void LayOutFormBesideButtons(QDialog& dialog, QLayout* form, const DialogButtons& buttons, int gapUnits)
+{
+    auto* buttonColumn = new QVBoxLayout;
+    buttonColumn->addWidget(buttons.ok);
+    buttonColumn->addWidget(buttons.cancel);
+    buttonColumn->addStretch();
+
+    auto* columns = new QHBoxLayout(&dialog);
+    columns->setSizeConstraint(QLayout::SetFixedSize);
+    columns->addLayout(form);
+    columns->addSpacing(HorizontalUnits(dialog, gapUnits));
+    columns->addLayout(buttonColumn);
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void ShowCheckFailure(QDialog& dialog, std::string text)
+{
+    MessageBoxes::Show(Message::Captioned(std::move(text), Message::kDefaultCaption), &dialog);
+}
+
+std::optional<std::string> ReadTextField(QDialog& dialog, QLineEdit& field, std::string_view fieldName, FieldKind kind)
+{
+    if (auto refusal = RefusalOf(field.text(), fieldName, kind)) {
+        ShowCheckFailure(dialog, std::move(*refusal));
+        field.setFocus(Qt::OtherFocusReason);
+        return std::nullopt;
+    }
+    // What passed the check converts.
+    return ToModelText(field.text()).value();
+}
+
+std::optional<PersonName> ReadPersonName(QDialog& dialog, QLineEdit& surnameField, QLineEdit& firstNameField)
+{
+    const auto surname = ReadTextField(dialog, surnameField, "Nachname"_w1252, FieldKind::Surname);
+    if (!surname)
+        return std::nullopt;
+    const auto firstName = ReadTextField(dialog, firstNameField, "Vorname"_w1252);
+    if (!firstName)
+        return std::nullopt;
+    PersonName name{TrimRight(*surname), TrimRight(*firstName)};
+    if (name.surname.empty() || name.firstName.empty()) {
+        ShowCheckFailure(dialog, std::string("Nachname und Vorname müssen angegeben werden!"_w1252));
+        return std::nullopt;
+    }
+    return name;
+}
+
+}  // namespace natarix

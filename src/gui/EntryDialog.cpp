@@ -1,0 +1,82 @@
+#include "gui/EntryDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "DialogParts.h"
+#include "gui/EntryTimeField.h"
+
+namespace natarix {
+
+namespace {
+
+std::string ParticipantLine(const Participant& participant)
+{
+    if (participant.isTeam != 0)
+        return "Staffel: " + static_cast<const Team&>(participant).teamNumber + ". Mannschaft";
+    return "Teilnehmer: " + participant.surname + ", " + participant.firstName;
+}
+
+std::string EventLine(const Event& event)
+{
+    const std::string relayPrefix = event.IsRelay() ? event.swimmerCount + "x" : std::string();
+    return "Wettkampf " + event.number + ": " + relayPrefix + event.distance + "m " + event.technique + " " + event.sex;
+}
+
+}  // namespace
+
+EntryDialog::EntryDialog(Participant& participant, const Event& event, QWidget* parent)
+    : QDialog(parent), participant_(participant), event_(event)
+{
+    SetUpDialog(*this, "entryDialog", QStringLiteral("Meldung bearbeiten"));
+
+    QLabel* participantLine = MakeLabel(*this, "participantLabel", ToQString(ParticipantLine(participant)));
+    QLabel* eventLine = MakeLabel(*this, "eventLabel", ToQString(EventLine(event)));
+    enter_ = new QCheckBox(QStringLiteral("Teilnehmer melden"), this);
+    enter_->setObjectName(QStringLiteral("enterCheckBox"));
+    enter_->setChecked(true);
+    entryTime_ = new EntryTimeField(this);
+    entryTime_->setObjectName(QStringLiteral("entryTimeEdit"));
+    entryTime_->setMinimumWidth(HorizontalUnits(*entryTime_, 79));
+    const std::string stored = participant.EntryTime(event.number);
+    entryTime_->setText(stored.empty() ? QStringLiteral("00:00,00") : ToQString(stored));
+
+    const DialogButtons buttons = MakeDialogButtons(*this);
+
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(MakeLabel(*this, "entryTimeLabel", QStringLiteral("Meldezeit:"), entryTime_));
+    timeRow->addWidget(entryTime_, 1);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(buttons.ok);
+    buttonRow->addSpacing(HorizontalUnits(*this, 6));
+    buttonRow->addWidget(buttons.cancel);
+    buttonRow->addStretch();
+
+    auto* column = new QVBoxLayout(this);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    column->addWidget(participantLine);
+    column->addWidget(eventLine);
+    column->addWidget(enter_);
+    column->addLayout(timeRow);
+    column->addSpacing(VerticalUnits(*this, 3));
+    column->addLayout(buttonRow);
+
+    // The check box comes first and so takes the focus when the dialog opens.
+    SetTabOrder({enter_, entryTime_, buttons.ok, buttons.cancel});
+}
+
+void EntryDialog::accept()
+{
+    // Only digits are ever typed into a text that came from the model, so the
+    // text converts back; it is stored without further test.
+    const std::string time = enter_->isChecked() ? ToModelText(entryTime_->text()).value() : std::string();
+    participant_.SetEntry(event_.number, time);
+    QDialog::accept();
+}
+
+}  // namespace natarix

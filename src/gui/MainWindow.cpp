@@ -1,0 +1,479 @@
+#include "gui/MainWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "DialogParts.h"
+#include "ListViews.h"
+#include "codec/Cp1252Literal.h"
+#include "export/ClubExport.h"
+#include "gui/AboutDialog.h"
+#include "gui/ClubDialog.h"
+#include "gui/EntryDialog.h"
+#include "gui/ListTexts.h"
+#include "gui/MessageBoxes.h"
+#include "gui/OfficialDialog.h"
+#include "gui/SwimmerDialog.h"
+#include "gui/TeamDialog.h"
+#include "model/ImpossibleEntries.h"
+
+// The resources live in a static library, whose registration the linker would
+// otherwise drop.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(natarix);
+}
+
+namespace natarix {
+
+namespace {
+
+QString AskForFileToOpen(const MainWindow::OpenFileRequest& request)
+{
+    return QFileDialog::getOpenFileName(request.parent, request.title, request.directory, request.filter);
+}
+
+// A path from Qt in the encoding that the file layer takes.
+std::string NativePath(const QString& path)
+{
+    return FromFsPath(std::filesystem::path(path.toStdU16String()));
+}
+
+QString PathText(const std::string& nativePath)
+{
+    return QDir::toNativeSeparators(QString::fromStdU16String(ToFsPath(nativePath).u16string()));
+}
+
+QPushButton* MakeButton(QWidget& parent, const char* objectName, const QString& text, int widthUnits)
+{
+    auto* button = new QPushButton(text, &parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setMinimumWidth(HorizontalUnits(*button, widthUnits));
+    return button;
+}
+
+QGroupBox* MakeGroupBox(QWidget& parent, const char* objectName, const QString& title)
+{
+    auto* box = new QGroupBox(title, &parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    return box;
+}
+
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    row->addStretch();
+    return row;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::string startDirectory, FileOps& ops, Mailer& mailer)
+    : cycle_(messages_, std::move(startDirectory), ops), mailer_(mailer), chooseFile_(AskForFileToOpen)
+{
+    InitResources();
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Natarix"));
+    setWindowIcon(QIcon(QStringLiteral(":/natarix.png")));
+    // A caption with a close box; neither resizable nor to be maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    BuildMenus();
+    BuildForm();
+    // The window takes the size its form asks for, at any font and scaling.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    ClearMainForm();
+}
+
+void MainWindow::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    file->addAction(QStringLiteral("Wettkampfdefinition öffnen..."), this, &MainWindow::OpenDefinition)
+        ->setObjectName(QStringLiteral("openAction"));
+    file->addAction(QStringLiteral("&Beenden"), this, &QWidget::close)->setObjectName(QStringLiteral("quitAction"));
+
+    QMenu* exports = menuBar()->addMenu(QStringLiteral("Exportieren"));
+    export_ = exports->addAction(QStringLiteral("DSV-Datei, Meldebogen und -liste"), this, [this] { Export(false); });
+    export_->setObjectName(QStringLiteral("exportAction"));
+    mail_ = exports->addAction(QStringLiteral("Per E-Mail senden..."), this, [this] { Export(true); });
+    mail_->setObjectName(QStringLiteral("mailAction"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    QAction* info = help->addAction(QStringLiteral("&Info"), this, &MainWindow::ShowAbout);
+    info->setObjectName(QStringLiteral("infoAction"));
+    info->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
+}
+
+void MainWindow::BuildForm()
+{
+    form_ = new QWidget(this);
+    form_->setObjectName(QStringLiteral("mainForm"));
+    QWidget& form = *form_;
+
+    QGroupBox* eventBox = MakeGroupBox(form, "eventBox", QStringLiteral("Veranstaltung"));
+    eventBox_ = eventBox;
+    title_ = MakeLabel(*eventBox, "titleLabel", QString());
+    dateAndPlace_ = MakeLabel(*eventBox, "dateAndPlaceLabel", QString());
+    for (QLabel* line : {title_, dateAndPlace_}) {
+        // A long title is shortened rather than widening the window.
+        line->setMinimumWidth(HorizontalUnits(*line, 419));
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    clubData_ = MakeButton(*eventBox, "clubDataButton", QStringLiteral("Vereinsdaten ..."), 71);
+    auto* headerLines = new QVBoxLayout;
+    headerLines->setSpacing(0);
+    headerLines->addWidget(title_);
+    headerLines->addWidget(dateAndPlace_);
+    auto* eventLayout = new QHBoxLayout(eventBox);
+    eventLayout->addLayout(headerLines, 1);
+    eventLayout->addWidget(clubData_, 0, Qt::AlignVCenter);
+
+    QGroupBox* participantsBox = MakeGroupBox(form, "participantsBox", QStringLiteral("Teilnehmer / Staffeln"));
+    newSwimmer_ = MakeButton(*participantsBox, "newSwimmerButton", QStringLiteral("Neuer Teilnehmer ..."), 79);
+    newTeam_ = MakeButton(*participantsBox, "newTeamButton", QStringLiteral("Neue Staffel ..."), 79);
+    participants_ = MakeListView(*participantsBox, "participantsList",
+                                 {{"Nachname", 100}, {"Vorname", 100}, {"Jg.", 40}, {"Geschl.", 40}, {"Reg.", 50}});
+    auto* participantsLayout = new QVBoxLayout(participantsBox);
+    participantsLayout->addLayout(ButtonRow({newSwimmer_, newTeam_}));
+    participantsLayout->addWidget(participants_, 1);
+
+    QGroupBox* entriesBox = MakeGroupBox(form, "entriesBox", QStringLiteral("Meldungen"));
+    entries_ = MakeListView(*entriesBox, "entriesList", {{"WK", 30}, {"Strecke", 70}, {"Geschl.", 40}, {"Zeit", 70}});
+    auto* entriesLayout = new QVBoxLayout(entriesBox);
+    entriesLayout->addWidget(entries_);
+
+    QGroupBox* officialsBox = MakeGroupBox(form, "officialsBox", QStringLiteral("Kampfrichter"));
+    newOfficial_ = MakeButton(*officialsBox, "newOfficialButton", QStringLiteral("Neu ..."), 59);
+    officials_ = MakeListView(*officialsBox, "officialsList",
+                              {{"Nachname", 100}, {"Vorname", 100}, {"Gr.", 40}, {"Abschnitte", 100}});
+    auto* officialsLayout = new QVBoxLayout(officialsBox);
+    officialsLayout->addLayout(ButtonRow({newOfficial_}));
+    officialsLayout->addWidget(officials_);
+
+    // Both columns equally wide, each list wide enough for all its columns.
+    // The heights are counted in rows, so that the window fits a small
+    // screen; the participants list takes the height of the right column.
+    int listWidth = HorizontalUnits(*participants_, 238);
+    for (const QTreeWidget* list : {participants_, entries_, officials_})
+        listWidth = std::max(listWidth, ListWidthForColumns(*list));
+    for (QTreeWidget* list : {participants_, entries_, officials_})
+        list->setMinimumWidth(listWidth);
+    participants_->setMinimumHeight(ListHeightForRows(*participants_, 8));
+    entries_->setFixedHeight(ListHeightForRows(*entries_, 10));
+    officials_->setFixedHeight(ListHeightForRows(*officials_, 3));
+
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->addWidget(entriesBox, 1);
+    rightColumn->addWidget(officialsBox);
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(participantsBox);
+    lower->addLayout(rightColumn);
+    auto* formLayout = new QVBoxLayout(form_);
+    formLayout->addWidget(eventBox);
+    formLayout->addLayout(lower, 1);
+    setCentralWidget(form_);
+
+    // Shown only after an export, so that the window keeps its size until then.
+    exportStatus_ = new ExportStatusLine(this);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(exportStatus_, 1);
+
+    connect(clubData_, &QPushButton::clicked, this, &MainWindow::EditClubData);
+    connect(newSwimmer_, &QPushButton::clicked, this, &MainWindow::NewSwimmer);
+    connect(newTeam_, &QPushButton::clicked, this, &MainWindow::NewTeam);
+    connect(newOfficial_, &QPushButton::clicked, this, &MainWindow::NewOfficial);
+
+    connect(participants_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::ParticipantSelectionChanged);
+    connect(participants_, &QTreeWidget::itemDoubleClicked, this, &MainWindow::EditParticipant);
+    connect(officials_, &QTreeWidget::itemDoubleClicked, this, &MainWindow::EditOfficial);
+    connect(entries_, &QTreeWidget::itemDoubleClicked, this, &MainWindow::EditEntry);
+    for (QTreeWidget* list : {participants_, officials_})
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(participants_, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        ShowDeleteMenu(*participants_, position, &MainWindow::DeleteParticipant);
+    });
+    connect(officials_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& position) { ShowDeleteMenu(*officials_, position, &MainWindow::DeleteOfficial); });
+}
+
+void MainWindow::OpenStartupDefinition()
+{
+    const std::string path = cycle_.FindStartupDefinition();
+    if (!path.empty())
+        LoadDefinition(path);
+}
+
+void MainWindow::LoadDefinition(const std::string& path)
+{
+    // The load discards the current competition first: no row may outlive it.
+    ClearMainForm();
+    cycle_.LoadDefinition(path);
+    // Before the refresh overwrites a working file that was read only partly.
+    cycle_.KeepUnreadOriginal();
+    // Another program edits this competition: it is only shown, which the
+    // header says too, where it is seen whatever the window manager shows.
+    const bool readOnly = cycle_.readOnly();
+    setWindowTitle(readOnly ? QStringLiteral("Natarix – nur lesen") : QStringLiteral("Natarix"));
+    eventBox_->setTitle(readOnly ? QStringLiteral("Veranstaltung – nur lesen") : QStringLiteral("Veranstaltung"));
+    SetCompetitionCommandsEnabled(Editable());
+    RefreshMainForm();
+}
+
+void MainWindow::ClearMainForm()
+{
+    title_->clear();
+    title_->setToolTip(QString());
+    dateAndPlace_->clear();
+    dateAndPlace_->setToolTip(QString());
+    for (QTreeWidget* list : {entries_, participants_, officials_})
+        list->clear();
+    SetCompetitionCommandsEnabled(false);
+    ClearExportStatus();
+}
+
+void MainWindow::SetCompetitionCommandsEnabled(bool enabled)
+{
+    for (QPushButton* button : {clubData_, newSwimmer_, newTeam_, newOfficial_})
+        button->setEnabled(enabled);
+    export_->setEnabled(enabled);
+    mail_->setEnabled(enabled);
+}
+
+void MainWindow::SetHeaderLine(QLabel& label, const std::string& text)
+{
+    const QString full = ToQString(text);
+    const QString shown = label.fontMetrics().elidedText(full, Qt::ElideRight, label.minimumWidth());
+    label.setText(shown);
+    label.setToolTip(shown == full ? QString() : full);
+}
+
+void MainWindow::RefreshMainForm()
+{
+    const Competition* competition = cycle_.competition();
+    if (competition == nullptr)
+        return;
+    SetHeaderLine(*title_, competition->title);
+    SetHeaderLine(*dateAndPlace_, DateAndPlaceLine(*competition));
+
+    entries_->clear();
+    std::vector<ListRow> participantRows;
+    for (const auto& swimmer : competition->swimmers())
+        participantRows.push_back(
+            MakeListRow(ParticipantRow(*swimmer), static_cast<const Participant*>(swimmer.get())));
+    for (const auto& team : competition->teams()) {
+        participantRows.push_back(MakeListRow(ParticipantRow(*team), static_cast<const Participant*>(team.get())));
+        // The team's label may be longer than the surname column.
+        participantRows.back().spanned = true;
+    }
+    FillList(*participants_, std::move(participantRows), RowOrder::ByFirstColumn);
+    // The selection lists the first participant's entries and writes the
+    // working file.
+    SelectFirstRow(*participants_);
+
+    std::vector<ListRow> officialRows;
+    for (const auto& official : competition->officials())
+        officialRows.push_back(MakeListRow(OfficialRow(*official), official.get()));
+    FillList(*officials_, std::move(officialRows), RowOrder::ByFirstColumn);
+    SelectFirstRow(*officials_);
+
+    cycle_.SaveWorkingFile();
+}
+
+void MainWindow::ShowEntriesOf(Participant& participant)
+{
+    std::vector<ListRow> rows;
+    for (const Event* event : EventsShownFor(*cycle_.competition(), participant)) {
+        rows.push_back(MakeListRow(EntryRow(participant, *event), event));
+        rows.back().warning = ToQString(EntryBarNote(participant, *event));
+    }
+    // Never sorted by text, which would put 10 before 2.
+    FillList(*entries_, std::move(rows), RowOrder::AsGiven);
+    SelectFirstRow(*entries_);
+    cycle_.SaveWorkingFile();
+}
+
+void MainWindow::OpenDefinition()
+{
+    const QString chosen = chooseFile_({this, QStringLiteral("Wettkampfdefinitionsliste öffnen"), QDir::currentPath(),
+                                        QStringLiteral("*.dsv;*.txt (*.dsv *.txt)")});
+    if (chosen.isEmpty())
+        return;
+    const QFileInfo file(chosen);
+    // The next open starts in this folder; the export still goes to the start
+    // directory.
+    QDir::setCurrent(file.absolutePath());
+    LoadDefinition(NativePath(file.absoluteFilePath()));
+}
+
+void MainWindow::ShowAbout()
+{
+    AboutDialog(this).exec();
+}
+
+void MainWindow::NewSwimmer()
+{
+    auto swimmer = std::make_unique<Swimmer>();
+    if (SwimmerDialog(*swimmer, this).exec() != QDialog::Accepted)
+        return;
+    cycle_.competition()->AddSwimmer(std::move(swimmer));
+    RefreshMainForm();
+}
+
+void MainWindow::NewTeam()
+{
+    auto team = std::make_unique<Team>();
+    if (TeamDialog(*team, this).exec() != QDialog::Accepted)
+        return;
+    cycle_.competition()->AddTeam(std::move(team));
+    RefreshMainForm();
+}
+
+void MainWindow::NewOfficial()
+{
+    auto official = std::make_unique<Official>();
+    if (OfficialDialog(*official, *cycle_.competition(), this).exec() != QDialog::Accepted)
+        return;
+    cycle_.competition()->AddOfficial(std::move(official));
+    RefreshMainForm();
+}
+
+void MainWindow::EditClubData()
+{
+    ClubDialog(cycle_.competition()->club, this).exec();
+    // Written whether the dialog ended with OK or not; the lists stay.
+    cycle_.SaveWorkingFile();
+}
+
+void MainWindow::Export(bool sendByMail)
+{
+    const std::vector<ImpossibleEntry> impossible =
+        cycle_.competition() != nullptr ? ImpossibleEntries(*cycle_.competition()) : std::vector<ImpossibleEntry>();
+    if (!impossible.empty() &&
+        !MessageBoxes::AskYesNo(ImpossibleEntriesWarning(impossible) + std::string("\n\nTrotzdem exportieren?"),
+                                std::string("Unzulässige Meldungen"_w1252), form_))
+        return;
+    const ExportOutcome outcome = ExportClubEntries(cycle_.competition(), cycle_.startDirectory(), sendByMail,
+                                                    messages_, mailer_, cycle_.fileOps());
+    if (outcome.dsvWritten && outcome.pdfWritten)
+        ShowExportStatus(outcome.dsvPath, outcome.pdfPath);
+    else
+        ClearExportStatus();
+}
+
+void MainWindow::ShowExportStatus(const std::string& dsvPath, const std::string& pdfPath)
+{
+    exportStatus_->ShowExport(QFileInfo(PathText(dsvPath)).fileName(), QFileInfo(PathText(pdfPath)).fileName(),
+                              PathText(cycle_.startDirectory()));
+    statusBar()->show();
+}
+
+void MainWindow::ClearExportStatus()
+{
+    exportStatus_->Clear();
+    statusBar()->hide();
+}
+
+void MainWindow::ParticipantSelectionChanged(const QItemSelection& selected)
+{
+    if (selected.isEmpty())
+        return;
+    const QTreeWidgetItem* item = participants_->topLevelItem(selected.indexes().first().row());
+    ShowEntriesOf(*RowObject<Participant>(*item));
+}
+
+void MainWindow::EditParticipant(QTreeWidgetItem* item)
+{
+    if (!Editable())
+        return;
+    Participant& participant = *RowObject<Participant>(*item);
+    const int result = participant.isTeam != 0
+                           ? TeamDialog(static_cast<Team&>(participant), this).exec()
+                           : SwimmerDialog(static_cast<Swimmer&>(participant), this, cycle_.competition()).exec();
+    if (result == QDialog::Accepted)
+        RefreshMainForm();
+}
+
+void MainWindow::EditOfficial(QTreeWidgetItem* item)
+{
+    if (!Editable())
+        return;
+    if (OfficialDialog(*RowObject<Official>(*item), *cycle_.competition(), this).exec() == QDialog::Accepted)
+        RefreshMainForm();
+}
+
+void MainWindow::EditEntry(QTreeWidgetItem* item)
+{
+    if (!Editable())
+        return;
+    const QTreeWidgetItem* participantItem = participants_->selectedItems().value(0);
+    if (participantItem == nullptr)
+        return;
+    Participant& participant = *RowObject<Participant>(*participantItem);
+    if (EntryDialog(participant, *RowObject<const Event>(*item), this).exec() == QDialog::Accepted)
+        ShowEntriesOf(participant);
+}
+
+void MainWindow::ShowDeleteMenu(QTreeWidget& list, const QPoint& position, void (MainWindow::*remove)())
+{
+    if (list.itemAt(position) == nullptr || !Editable())
+        return;
+    QMenu menu(form_);
+    menu.setObjectName(QStringLiteral("deleteMenu"));
+    const QAction* removeAction = menu.addAction(QStringLiteral("Löschen"));
+    if (menu.exec(list.viewport()->mapToGlobal(position)) == removeAction)
+        (this->*remove)();
+}
+
+void MainWindow::DeleteParticipant()
+{
+    const QTreeWidgetItem* item = participants_->currentItem();
+    if (item == nullptr)
+        return;
+    Participant* participant = RowObject<Participant>(*item);
+    const bool isTeam = participant->isTeam != 0;
+    const std::string question =
+        isTeam ? std::string("Staffel wirklich löschen?"_w1252) : std::string("Teilnehmer wirklich löschen?"_w1252);
+    if (!MessageBoxes::AskYesNo(question, std::string("Löschwarnung"_w1252), form_))
+        return;
+    if (isTeam)
+        cycle_.competition()->RemoveTeam(static_cast<const Team*>(participant));
+    else
+        cycle_.competition()->RemoveSwimmer(static_cast<const Swimmer*>(participant));
+    RefreshMainForm();
+}
+
+void MainWindow::DeleteOfficial()
+{
+    const QTreeWidgetItem* item = officials_->currentItem();
+    if (item == nullptr)
+        return;
+    if (!MessageBoxes::AskYesNo(std::string("Kampfrichter wirklich löschen?"_w1252), std::string("Löschwarnung"_w1252),
+                                form_))
+        return;
+    cycle_.competition()->RemoveOfficial(RowObject<const Official>(*item));
+    RefreshMainForm();
+}
+
+}  // namespace natarix

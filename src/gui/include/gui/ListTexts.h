@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/Competition.h"
+#include "model/Event.h"
+#include "model/Participant.h"
+
+namespace natarix {
+
+// What the main form shows of the model, in Windows-1252, one text per column.
+
+// The second header line: "am <date> in <place>" for one day, otherwise
+// "vom <earliest> bis <latest> in <place>".
+std::string DateAndPlaceLine(const Competition& competition);
+
+// "Nachname", "Vorname", "Jg.", "Geschl.", "Reg." for a swimmer; a team fills
+// the first column only: "<number>. Mannschaft[, <name>][, <class label>]".
+std::array<std::string, 5> ParticipantRow(const Participant& participant);
+
+// Relays like 4x100m F, individual events like 200m B.
+std::string DistanceText(const Event& event);
+
+// "WK", "Strecke", "Geschl.", "Zeit" (empty while the participant is not
+// entered).
+std::array<std::string, 4> EntryRow(const Participant& participant, const Event& event);
+
+// "Nachname", "Vorname", "Gr.", "Abschnitte".
+std::array<std::string, 4> OfficialRow(const Official& official);
+
+// The events the participant may be entered in or is entered in, in the order
+// of their numbers' values (2 before 10).
+std::vector<const Event*> EventsShownFor(const Competition& competition, const Participant& participant);
+
+// What an entry row says about an impossible entry: "Nicht zulässig:
+// Geschlecht"; empty for an entry the participant may make.
+std::string EntryBarNote(const Participant& participant, const Event& event);
+
+}  // namespace natarix

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "export/Mailer.h"
+#include "gui/ExportStatusLine.h"
+#include "gui/MessageBoxSink.h"
+#include "model/Participant.h"
+#include "platform/FileOps.h"
+#include "session/WorkingFileCycle.h"
+
+class QAction;
+class QGroupBox;
+class QItemSelection;
+class QLabel;
+class QPoint;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace natarix {
+
+// The program's one window: the competition's header lines, the participants
+// with the entries of the selected one, and the officials, with every command
+// on them. Every rebuild of the lists ends by rewriting the working file.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // What the open command asks the user for.
+    struct OpenFileRequest {
+        QWidget* parent;
+        QString title;
+        QString directory;
+        QString filter;
+    };
+    // Returns the chosen file, or an empty text when the user cancelled.
+    using OpenFileChooser = std::function<QString(const OpenFileRequest&)>;
+
+    // `startDirectory` (in the file system's encoding) is where definition
+    // lists are looked for at start-up and where the export writes.
+    explicit MainWindow(std::string startDirectory, FileOps& ops = SystemFileOps(), Mailer& mailer = SystemMailer());
+
+    // Opens the first definition list of the start directory that reads
+    // without a content error. Meant to run once the window is shown.
+    void OpenStartupDefinition();
+
+    // Opens a definition list with its working file and shows it. After a
+    // failure the form is empty and the commands that need a competition are
+    // disabled.
+    void LoadDefinition(const std::string& path);
+
+    // Rebuilds the header lines and the lists from the model and selects the
+    // first participant, whose entries are then listed.
+    void RefreshMainForm();
+
+    // Lists the events the participant may be entered in, with its times.
+    void ShowEntriesOf(Participant& participant);
+
+    void SetOpenFileChooser(OpenFileChooser chooser) { chooseFile_ = std::move(chooser); }
+    // How the folder of the last export is opened; the desktop's file manager by default.
+    void SetFolderOpener(ExportStatusLine::FolderOpener opener) { exportStatus_->SetFolderOpener(std::move(opener)); }
+
+    WorkingFileCycle& cycle() { return cycle_; }
+
+private:
+    void BuildMenus();
+    void BuildForm();
+    void ClearMainForm();
+    void SetCompetitionCommandsEnabled(bool enabled);
+    // Whether the open competition may be changed; tells nothing to the user,
+    // whom the load has told already.
+    bool Editable() const { return cycle_.competition() != nullptr && !cycle_.readOnly(); }
+    void SetHeaderLine(QLabel& label, const std::string& text);
+
+    void OpenDefinition();
+    void ShowAbout();
+    void NewSwimmer();
+    void NewTeam();
+    void NewOfficial();
+    void EditClubData();
+    void Export(bool sendByMail);
+    void ShowExportStatus(const std::string& dsvPath, const std::string& pdfPath);
+    void ClearExportStatus();
+
+    void ParticipantSelectionChanged(const QItemSelection& selected);
+    void EditParticipant(QTreeWidgetItem* item);
+    void EditOfficial(QTreeWidgetItem* item);
+    void EditEntry(QTreeWidgetItem* item);
+    void ShowDeleteMenu(QTreeWidget& list, const QPoint& position, void (MainWindow::*remove)());
+    void DeleteParticipant();
+    void DeleteOfficial();
+
+    MessageBoxSink messages_;
+    WorkingFileCycle cycle_;
+    Mailer& mailer_;
+    OpenFileChooser chooseFile_;
+
+    QWidget* form_ = nullptr;
+    QGroupBox* eventBox_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* dateAndPlace_ = nullptr;
+    QPushButton* clubData_ = nullptr;
+    QPushButton* newSwimmer_ = nullptr;
+    QPushButton* newTeam_ = nullptr;
+    QPushButton* newOfficial_ = nullptr;
+    QTreeWidget* participants_ = nullptr;
+    QTreeWidget* entries_ = nullptr;
+    QTreeWidget* officials_ = nullptr;
+    QAction* export_ = nullptr;
+    QAction* mail_ = nullptr;
+    ExportStatusLine* exportStatus_ = nullptr;
+};
+
+}  // namespace natarix

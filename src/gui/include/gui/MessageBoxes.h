@@ -1,0 +1,48 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "model/Messages.h"
+
+class QWidget;
+
+namespace natarix {
+
+// Every message box of the program. While a Recorder exists nothing is shown:
+// messages and questions are recorded and the questions answered from its
+// queue, so that a test never waits for a user.
+class MessageBoxes {
+public:
+    // Warning: warning icon; Plain and Captioned: no icon. The caption is the
+    // message's own (empty for Plain). OK only. Without a parent the box
+    // belongs to no window.
+    static void Show(const Message& message, QWidget* parent = nullptr);
+
+    // Buttons "Ja" and "Nein", no icon, "Ja" the default; true for "Ja".
+    static bool AskYesNo(const std::string& text, const std::string& caption, QWidget* parent = nullptr);
+
+    enum class Answer { Yes, No, Cancel };
+    // Buttons "Ja", "Nein" and "Abbrechen", a question icon, "Abbrechen" the
+    // default and what Escape gives.
+    static Answer AskYesNoCancel(const std::string& text, const std::string& caption, QWidget* parent = nullptr);
+
+    class Recorder {
+    public:
+        Recorder();
+        ~Recorder();
+        Recorder(const Recorder&) = delete;
+        Recorder& operator=(const Recorder&) = delete;
+
+        std::vector<Message> messages;
+        std::vector<Message> questions;  // as Captioned messages
+        std::deque<bool> answers;        // taken front first; "Nein" when none is left
+        std::deque<Answer> choices;      // for AskYesNoCancel; "Abbrechen" when none is left
+
+    private:
+        Recorder* previous_;
+    };
+};
+
+}  // namespace natarix

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+#include "model/Competition.h"
+#include "model/Participant.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+
+namespace natarix {
+
+// "Kampfrichter bearbeiten": name, group, duty wish and the sections of the
+// competition an official can serve in. The official changes only on an OK
+// that passes the checks.
+class OfficialDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    OfficialDialog(Official& official, const Competition& competition, QWidget* parent = nullptr);
+
+    void accept() override;
+
+private:
+    Official& official_;
+    QLineEdit* surname_;
+    QLineEdit* firstName_;
+    QComboBox* group_;
+    QLineEdit* wish_;
+    QListWidget* sections_;
+};
+
+}  // namespace natarix

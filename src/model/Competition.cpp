@@ -1,0 +1,127 @@
+#include "model/Competition.h"
+
+#include <algorithm>
+
+#include "codec/Cp1252Literal.h"
+#include "model/DsvError.h"
+
+namespace natarix {
+
+namespace {
+
+template <typename T>
+T* AddMember(std::vector<std::unique_ptr<T>>& set, std::unique_ptr<T> member)
+{
+    // Ownership passes in, so the object cannot be a member already.
+    T* added = member.get();
+    if (added != nullptr)
+        set.push_back(std::move(member));
+    return added;
+}
+
+template <typename T>
+void RemoveMember(std::vector<std::unique_ptr<T>>& set, const T* member)
+{
+    const auto found = std::find_if(set.begin(), set.end(), [&](const auto& m) { return m.get() == member; });
+    if (found != set.end())
+        set.erase(found);
+}
+
+template <typename T>
+std::int64_t CountEntries(const std::vector<std::unique_ptr<T>>& set)
+{
+    std::int64_t count = 0;
+    for (const auto& member : set)
+        count += static_cast<std::int64_t>(member->entries.size());
+    return count;
+}
+
+}  // namespace
+
+void Competition::AddSection(Section section)
+{
+    NumberKey key(section.number);
+    // Lists give the numbers in ascending order: the end is then the place.
+    sections_.try_emplace(sections_.end(), std::move(key), std::move(section));
+}
+
+void Competition::AddEvent(Event event)
+{
+    NumberKey key(event.number);
+    events_.try_emplace(events_.end(), std::move(key), std::move(event));
+}
+
+const Section& Competition::FindSection(std::string_view number) const
+{
+    // As a key, the number's value is worked out once, not at every comparison.
+    const auto found = sections_.find(NumberKey(std::string(number)));
+    if (found == sections_.end())
+        throw DsvError(std::string("Abschnitt nicht vorhanden!"_w1252));
+    return found->second;
+}
+
+Event& Competition::FindEvent(std::string_view number)
+{
+    const auto found = events_.find(NumberKey(std::string(number)));
+    if (found == events_.end())
+        throw DsvError(std::string("Wettkampf nicht vorhanden!"_w1252));
+    return found->second;
+}
+
+const Event& Competition::FindEvent(std::string_view number) const
+{
+    return const_cast<Competition*>(this)->FindEvent(number);
+}
+
+std::string Competition::EarliestSectionDate() const
+{
+    std::string candidate = "31.12.9999";
+    for (const auto& [number, section] : sections_)
+        if (IsEarlierDate(section.date, candidate))
+            candidate = section.date;
+    return candidate;
+}
+
+std::string Competition::LatestSectionDate() const
+{
+    std::string candidate = "01.01.0000";
+    for (const auto& [number, section] : sections_)
+        if (IsEarlierDate(candidate, section.date))
+            candidate = section.date;
+    return candidate;
+}
+
+Swimmer* Competition::AddSwimmer(std::unique_ptr<Swimmer> swimmer)
+{
+    return AddMember(swimmers_, std::move(swimmer));
+}
+Team* Competition::AddTeam(std::unique_ptr<Team> team)
+{
+    return AddMember(teams_, std::move(team));
+}
+Official* Competition::AddOfficial(std::unique_ptr<Official> official)
+{
+    return AddMember(officials_, std::move(official));
+}
+void Competition::RemoveSwimmer(const Swimmer* swimmer)
+{
+    RemoveMember(swimmers_, swimmer);
+}
+void Competition::RemoveTeam(const Team* team)
+{
+    RemoveMember(teams_, team);
+}
+void Competition::RemoveOfficial(const Official* official)
+{
+    RemoveMember(officials_, official);
+}
+std::int64_t Competition::CountIndividualEntries() const
+{
+    return CountEntries(swimmers_);
+}
+std::int64_t Competition::CountRelayEntries() const
+{
+    return CountEntries(teams_);
+}
+
+}  // namespace natarix

@@ -1,0 +1,20 @@
+#include "model/Participant.h"
+
+namespace natarix {
+
+std::string Participant::EntryTime(std::string_view eventNumber) const
+{
+    const auto entry = entries.find(eventNumber);
+    return entry == entries.end() ? std::string() : entry->second;
+}
+
+void Participant::SetEntry(const std::string& eventNumber, const std::string& entryTime)
+{
+    // Erasing first lets the new number text ("7") replace an equal one ("07").
+    if (const auto entry = entries.find(eventNumber); entry != entries.end())
+        entries.erase(entry);
+    if (!entryTime.empty())
+        entries.emplace(eventNumber, entryTime);
+}
+
+}  // namespace natarix

@@ -1,0 +1,11 @@
+#include "model/ReadLocation.h"
+
+namespace natarix {
+
+std::string LocationLine(const ReadLocation& location)
+{
+    std::string line = "Zeile " + std::to_string(location.line);
+    return location.fileName.empty() ? line : "Datei " + location.fileName + ", " + line;
+}
+
+}  // namespace natarix

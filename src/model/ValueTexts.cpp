@@ -1,0 +1,95 @@
+#include "model/ValueTexts.h"
+
+#include <limits>
+
+namespace natarix {
+
+namespace {
+
+constexpr std::int64_t kMin32 = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kMax32 = std::numeric_limits<std::int32_t>::max();
+
+std::int32_t Saturate(std::int64_t value)
+{
+    return static_cast<std::int32_t>(value < kMin32 ? kMin32 : value > kMax32 ? kMax32 : value);
+}
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+}  // namespace
+
+std::int32_t NumberValue(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsSpace(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    // Past 2^32 the value is saturated anyway; stop growing it there.
+    std::int64_t magnitude = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        if (magnitude <= kMax32 + 1)
+            magnitude = magnitude * 10 + (text[i] - '0');
+    return Saturate(negative ? -magnitude : magnitude);
+}
+
+std::string TrimRight(std::string_view text)
+{
+    std::size_t size = text.size();
+    while (size > 0 && (text[size - 1] == ' ' || text[size - 1] == '\t'))
+        --size;
+    return std::string(text.substr(0, size));
+}
+
+std::int32_t ParseAmount(std::string_view text)
+{
+    std::string_view amount = text;
+    std::int64_t sign = 1;
+    if (const auto plus = text.find('+'); plus != std::string_view::npos) {
+        amount = text.substr(plus + 1);
+    } else if (const auto minus = text.find('-'); minus != std::string_view::npos) {
+        amount = text.substr(minus + 1);
+        sign = -1;
+    }
+    const std::string trimmed = TrimRight(amount);
+    const std::string_view amountText = trimmed;
+    std::int64_t euros = 0;
+    std::int64_t cents = 0;
+    if (const auto comma = amountText.find(','); comma != std::string_view::npos) {
+        euros = NumberValue(amountText.substr(0, comma));
+        cents = NumberValue(amountText.substr(comma + 1));
+    } else {
+        euros = NumberValue(amountText);
+    }
+    return Saturate(sign * (euros * 100 + cents));
+}
+
+std::string_view DatePart(std::string_view date, std::size_t from, std::size_t count)
+{
+    if (from - 1 >= date.size())
+        return {};
+    return date.substr(from - 1, count);
+}
+
+bool IsEarlierDate(std::string_view a, std::string_view b)
+{
+    // Year, then month, then day; each part compared as text.
+    constexpr std::pair<std::size_t, std::size_t> kParts[] = {{7, 4}, {4, 2}, {1, 2}};
+    for (const auto& [from, count] : kParts) {
+        const int order = DatePart(a, from, count).compare(DatePart(b, from, count));
+        if (order != 0)
+            return order < 0;
+    }
+    return false;
+}
+
+std::int32_t DateYear(std::string_view date)
+{
+    return NumberValue(DatePart(date, 7, 4));
+}
+
+}  // namespace natarix

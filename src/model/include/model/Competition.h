@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Address.h"
+#include "model/Club.h"
+#include "model/Event.h"
+#include "model/Participant.h"
+#include "model/ValueTexts.h"
+
+namespace natarix {
+
+// One "ABSCHNITT:" line.
+struct Section {
+    std::string number;
+    std::string date;
+    std::string startTime;
+    std::string admission;  // the whole "EINLASS:..." field, or empty
+};
+
+using SectionMap = std::map<NumberKey, Section, NumberKeyLess>;
+using EventMap = std::map<NumberKey, Event, NumberKeyLess>;
+
+// The root of the model: the competition read from a definition list and the
+// club side recorded against it. The three sets hand out their members in the
+// order they were added.
+class Competition {
+public:
+    std::string title;
+    std::string place;
+    std::string veranstaltungField3;
+    std::string timing;  // "h" or "a"
+    std::string onlineInvitation;
+    std::array<std::string, 2> entryDeadline;
+    std::string remarks;
+    std::int32_t flatFee = 0;
+    std::int32_t individualFee = 0;
+    std::int32_t relayFee = 0;
+    Address venue;
+    Address entryAddress;
+    Club club;
+
+    const SectionMap& sections() const { return sections_; }
+    const EventMap& events() const { return events_; }
+    // A number whose value an earlier key already has is dropped.
+    void AddSection(Section section);
+    void AddEvent(Event event);
+    // Raise DsvError "Abschnitt nicht vorhanden!" / "Wettkampf nicht vorhanden!".
+    const Section& FindSection(std::string_view number) const;
+    Event& FindEvent(std::string_view number);
+    const Event& FindEvent(std::string_view number) const;
+    std::string EarliestSectionDate() const;
+    std::string LatestSectionDate() const;
+
+    const std::vector<std::unique_ptr<Swimmer>>& swimmers() const { return swimmers_; }
+    const std::vector<std::unique_ptr<Team>>& teams() const { return teams_; }
+    const std::vector<std::unique_ptr<Official>>& officials() const { return officials_; }
+    Swimmer* AddSwimmer(std::unique_ptr<Swimmer> swimmer);
+    Team* AddTeam(std::unique_ptr<Team> team);
+    Official* AddOfficial(std::unique_ptr<Official> official);
+    // Destroy the member that is this very object; others are ignored.
+    void RemoveSwimmer(const Swimmer* swimmer);
+    void RemoveTeam(const Team* team);
+    void RemoveOfficial(const Official* official);
+
+    std::int64_t CountIndividualEntries() const;
+    std::int64_t CountRelayEntries() const;
+
+private:
+    SectionMap sections_;
+    EventMap events_;
+    std::vector<std::unique_ptr<Swimmer>> swimmers_;
+    std::vector<std::unique_ptr<Team>> teams_;
+    std::vector<std::unique_ptr<Official>> officials_;
+};
+
+}  // namespace natarix

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/Competition.h"
+
+namespace natarix {
+
+// An entry whose event exists but that the participant may not enter, for
+// instance after a change of sex or year of birth.
+struct ImpossibleEntry {
+    const Participant* participant;
+    const Event* event;
+    EntryBar bar;
+};
+
+// The participant's impossible entries, by event number value.
+std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition, const Participant& participant);
+
+// Those of every swimmer, then of every team, in the order they were added.
+std::vector<ImpossibleEntry> ImpossibleEntries(const Competition& competition);
+
+// "Wettkampf 25 (50 B W): Geschlecht"
+std::string ImpossibleEntryLine(const ImpossibleEntry& entry);
+
+// The export's one warning, a line for each entry with the participant's name.
+std::string ImpossibleEntriesWarning(const std::vector<ImpossibleEntry>& entries);
+
+}  // namespace natarix

@@ -1,0 +1,160 @@
+#include "session/WorkingFileCycle.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "codec/Cp1252.h"
+#include "codec/Cp1252Literal.h"
+#include "dsv5/EntryListReader.h"
+#include "dsv5/EntryListWriter.h"
+#include "formats/DefinitionList.h"
+#include "model/DsvError.h"
+#include "platform/FileIo.h"
+#include "session/LockTexts.h"
+
+namespace natarix {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool HasDsvExtension(const std::string& name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string extension = name.substr(name.size() - 4);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return extension == ".dsv";
+}
+
+bool PathExists(const std::string& path)
+{
+    std::error_code error;
+    return fs::exists(fs::symlink_status(ToFsPath(path), error));
+}
+
+// A name beside the original that no earlier copy has taken.
+std::string FreeCopyName(const std::string& original)
+{
+    std::string candidate = original + ".original";
+    for (int number = 2; PathExists(candidate); ++number)
+        candidate = original + ".original-" + std::to_string(number);
+    return candidate;
+}
+
+}  // namespace
+
+WorkingFileCycle::WorkingFileCycle(MessageSink& messages, std::string startDirectory, FileOps& ops,
+                                   std::string programName)
+    : messages_(messages), startDirectory_(std::move(startDirectory)), ops_(ops), programName_(std::move(programName))
+{
+}
+
+void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
+{
+    DiscardCompetition();
+    try {
+        competition_ = ReadDefinitionList(path, messages_);
+        definitionPath_ = path;
+    } catch (const DsvError& error) {
+        messages_.Show(error.ToMessage());
+        return;
+    }
+    access_ = access;
+    if (competition_ && access == Access::Edit) {
+        // A lock file that cannot be made at all (a read-only folder) leaves
+        // the session as it was before there were locks: its saves report
+        // their own failures.
+        if (lock_.Take(lockFilePath(), LockHolderText(programName_, CurrentProcess())) ==
+            FileLock::Outcome::HeldElsewhere) {
+            access_ = Access::View;
+            lockedElsewhere_ = true;
+            messages_.Show(LockedWorkingFileMessage(workingFilePath(), ReadWholeFile(lockFilePath()).bytes));
+        }
+    }
+    if (competition_ && PathExists(workingFilePath())) {
+        const ReadCompleteness read = EntryListReader(workingFilePath()).Read(*competition_, messages_);
+        unreadOriginalPending_ = read == ReadCompleteness::Incomplete;
+    }
+}
+
+std::string WorkingFileCycle::FindStartupDefinition() const
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(ToFsPath(startDirectory_), error), end; !error && it != end; it.increment(error)) {
+        std::error_code statusError;
+        const std::string name = FromFsPath(it->path().filename());
+        if (HasDsvExtension(name) && it->is_regular_file(statusError))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+        const std::string path = FromFsPath(ToFsPath(startDirectory_) / ToFsPath(name));
+        try {
+            ReadDefinitionList(path, messages_);
+            return path;
+        } catch (const DsvError&) {
+            // A malformed list is passed over without a word.
+        }
+    }
+    return {};
+}
+
+void WorkingFileCycle::KeepUnreadOriginal()
+{
+    if (!unreadOriginalPending_ || readOnly())
+        return;
+    const std::string original = workingFilePath();
+    if (!PathExists(original)) {
+        unreadOriginalPending_ = false;
+        return;
+    }
+    const std::string copy = FreeCopyName(original);
+    // The copy goes to the disk like any save, so that a crash right after
+    // the rewrite cannot leave an empty copy behind.
+    const FileContent content = ReadWholeFile(original);
+    std::error_code error;
+    if (content.status != ReadStatus::Ok || SaveFileAtomically(copy, content.bytes, ops_) != SaveStatus::Ok) {
+        // Not even readable: move it aside instead, so that nothing overwrites it.
+        fs::rename(ToFsPath(original), ToFsPath(copy), error);
+    }
+    if (error) {
+        messages_.Show(Message::Warning(
+            std::string("Die nicht vollständig gelesene Vereinsmeldeliste „"_w1252) + PathToMessageText(original) +
+            std::string("“ konnte nicht gesichert werden. Sie wird deshalb nicht überschrieben."_w1252)));
+        return;
+    }
+    unreadOriginalPending_ = false;
+    keptOriginalPath_ = copy;
+    messages_.Show(Message::Warning(
+        std::string("Die Vereinsmeldeliste „"_w1252) + PathToMessageText(original) +
+        std::string(
+            "“ konnte nicht vollständig gelesen werden. Damit nichts verloren geht, wurde das Original unter „"_w1252) +
+        PathToMessageText(copy) + std::string("“ aufbewahrt."_w1252)));
+}
+
+bool WorkingFileCycle::SaveWorkingFile()
+{
+    if (!competition_ || readOnly())
+        return false;
+    KeepUnreadOriginal();
+    if (unreadOriginalPending_)
+        return false;
+    return EntryListWriter(workingFilePath(), *competition_, false).Write(messages_, ops_);
+}
+
+void WorkingFileCycle::DiscardCompetition()
+{
+    competition_.reset();
+    lock_.Release();
+    access_ = Access::Edit;
+    lockedElsewhere_ = false;
+    unreadOriginalPending_ = false;
+    keptOriginalPath_.clear();
+}
+
+}  // namespace natarix

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/Competition.h"
+#include "model/Messages.h"
+#include "platform/FileLock.h"
+#include "platform/FileOps.h"
+
+namespace natarix {
+
+// Owns the current competition and keeps the working file (the definition
+// list's path with ".meld" appended) in step with it. Every failure is shown
+// through the message sink.
+//
+// One program at a time edits a working file: while a competition is open
+// for editing, the session holds a lock beside its working file that names
+// `programName`. Where another program holds it, the competition is open
+// read only and the working file is never written.
+class WorkingFileCycle {
+public:
+    WorkingFileCycle(MessageSink& messages, std::string startDirectory, FileOps& ops = SystemFileOps(),
+                     std::string programName = "Natarix");
+
+    enum class Access {
+        Edit,
+        // Only to look at: takes no lock, so it keeps nobody from editing,
+        // and writes nothing.
+        View,
+    };
+
+    // Discards the current competition, reads the definition list and, when
+    // one exists, its working file. Writes nothing. For editing, the lock is
+    // taken before the working file is read; when another program holds it,
+    // the user is told who and since when.
+    void LoadDefinition(const std::string& path, Access access = Access::Edit);
+
+    // The first "*.dsv" file (any case) of the start directory, in byte order
+    // of the names, that reads without a content error; or the empty text.
+    std::string FindStartupDefinition() const;
+
+    // Rewrites the working file from the model. A working file that was not
+    // read completely is kept beside it first. True when it was written;
+    // false without a word when the competition is read only.
+    bool SaveWorkingFile();
+
+    // Keeps a copy of a working file that was read only partly, once, before
+    // anything overwrites it; tells the user where. Does nothing otherwise,
+    // nor when the competition is read only.
+    void KeepUnreadOriginal();
+
+    void DiscardCompetition();
+
+    Competition* competition() { return competition_.get(); }
+    const Competition* competition() const { return competition_.get(); }
+    const std::string& definitionPath() const { return definitionPath_; }
+    std::string workingFilePath() const { return definitionPath_ + ".meld"; }
+    std::string lockFilePath() const { return workingFilePath() + ".lock"; }
+    // Nothing may change the open competition, nor is it written.
+    bool readOnly() const { return competition_ != nullptr && access_ != Access::Edit; }
+    // Opened for editing, but another program holds the working file.
+    bool lockedElsewhere() const { return lockedElsewhere_; }
+    const std::string& startDirectory() const { return startDirectory_; }
+    MessageSink& messages() { return messages_; }
+    FileOps& fileOps() { return ops_; }
+    // Where the last kept copy went; empty when none was kept.
+    const std::string& keptOriginalPath() const { return keptOriginalPath_; }
+
+private:
+    MessageSink& messages_;
+    std::string startDirectory_;
+    FileOps& ops_;
+    std::string programName_;
+    FileLock lock_;
+    Access access_ = Access::Edit;
+    bool lockedElsewhere_ = false;
+    std::unique_ptr<Competition> competition_;
+    std::string definitionPath_;
+    bool unreadOriginalPending_ = false;
+    std::string keptOriginalPath_;
+};
+
+}  // namespace natarix

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "TestSupport.h"
+#include "codec/Cp1252Literal.h"
+#include "dsv5/EntryListWriter.h"
+#include "platform/FileIo.h"
+
+namespace natarix {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Step { None, Create, Write, Flush, Close, Replace };
+
+// The real file operations, with one of them failing on demand. A failing
+// write puts half of the bytes on the disk first, as a full disk does.
+class FailingFileOps : public FileOps {
+public:
+    explicit FailingFileOps(Step failing) : failing_(failing) {}
+
+    Handle Create(const std::string& path) override { return failing_ == Step::Create ? kInvalid : real_.Create(path); }
+    bool Write(Handle handle, std::string_view bytes) override
+    {
+        if (failing_ != Step::Write)
+            return real_.Write(handle, bytes);
+        real_.Write(handle, bytes.substr(0, bytes.size() / 2));
+        return false;
+    }
+    bool Flush(Handle handle) override { return failing_ != Step::Flush && real_.Flush(handle); }
+    bool Close(Handle handle) override { return real_.Close(handle) && failing_ != Step::Close; }
+    bool Replace(const std::string& from, const std::string& to) override
+    {
+        return failing_ != Step::Replace && real_.Replace(from, to);
+    }
+    void Remove(const std::string& path) override { real_.Remove(path); }
+
+private:
+    Step failing_;
+    FileOps& real_ = SystemFileOps();
+};
+
+const std::string kNotCreated = std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"_w1252);
+const std::string kNotWritten = std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252);
+
+TEST(AtomicSave, AFailureLeavesThePreviousFileAsItWas)
+{
+    struct Case {
+        Step failing;
+        SaveStatus status;
+        std::string message;
+    };
+    const Case cases[] = {
+        {Step::Create, SaveStatus::CreateFailed, kNotCreated},  {Step::Write, SaveStatus::WriteFailed, kNotWritten},
+        {Step::Flush, SaveStatus::WriteFailed, kNotWritten},    {Step::Close, SaveStatus::WriteFailed, kNotWritten},
+        {Step::Replace, SaveStatus::CreateFailed, kNotCreated},
+    };
+    const auto c = test::ExampleCompetition();
+    test::AddExampleClubSide(*c);
+    const std::string previous = "VEREINSMELDELISTE:\r\nder alte Stand\r\nDATEIENDE";
+    for (const Case& k : cases) {
+        const test::TempDir dir;
+        const std::string path = dir.Path("Bezirk.dsv.meld");
+        test::WriteBytes(path, previous);
+        FailingFileOps ops(k.failing);
+        EXPECT_EQ(SaveFileAtomically(path, "neuer Inhalt", ops), k.status) << k.message;
+        EXPECT_EQ(test::ReadBytes(path), previous) << k.message;
+        EXPECT_FALSE(fs::exists(TemporaryPathFor(path))) << k.message;
+
+        RecordingMessageSink sink;
+        EXPECT_FALSE(EntryListWriter(path, *c, false).Write(sink, ops));
+        EXPECT_EQ(sink.messages, std::vector{Message::Warning(k.message)});
+        EXPECT_EQ(test::ReadBytes(path), previous) << k.message;
+        EXPECT_FALSE(fs::exists(TemporaryPathFor(path))) << k.message;
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path("")), fs::directory_iterator()), 1) << k.message;
+    }
+}
+
+TEST(AtomicSave, ReplacesTheFileAndReusesALeftoverTemporaryFile)
+{
+    const test::TempDir dir;
+    const std::string path = dir.Path("Bezirk.dsv.meld");
+    test::WriteBytes(path, "alt");
+    test::WriteBytes(TemporaryPathFor(path), "Rest eines Absturzes, länger als der neue Inhalt");
+    EXPECT_EQ(SaveFileAtomically(path, "neu"), SaveStatus::Ok);
+    EXPECT_EQ(test::ReadBytes(path), "neu");
+    EXPECT_FALSE(fs::exists(TemporaryPathFor(path)));
+
+    const auto c = test::ExampleCompetition();
+    RecordingMessageSink sink;
+    EXPECT_TRUE(EntryListWriter(dir.Path("neu.meld"), *c, true).Write(sink));
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(test::ReadBytes(dir.Path("neu.meld")), EntryListWriter("", *c, true).BuildText());
+}
+
+TEST(AtomicSave, RefusesAFolderInThePlaceOfTheFileOrAMissingFolder)
+{
+    const test::TempDir dir;
+    const std::string folder = dir.Path("Bezirk.dsv.meld");
+    fs::create_directory(folder);
+    test::WriteBytes(dir.Path("Bezirk.dsv.meld/inhalt.txt"), "bleibt");
+    const auto c = test::ExampleCompetition();
+    for (const std::string& path : {folder, dir.Path("fehlt/Bezirk.dsv.meld")}) {
+        RecordingMessageSink sink;
+        EXPECT_FALSE(EntryListWriter(path, *c, false).Write(sink)) << path;
+        EXPECT_EQ(sink.messages, std::vector{Message::Warning(kNotCreated)}) << path;
+        EXPECT_FALSE(fs::exists(TemporaryPathFor(path))) << path;
+    }
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(test::ReadBytes(dir.Path("Bezirk.dsv.meld/inhalt.txt")), "bleibt");
+    EXPECT_FALSE(fs::exists(dir.Path("fehlt")));
+}
+
+}  // namespace
+}  // namespace natarix

@@ -1,0 +1,308 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "model/Competition.h"
+#include "model/ImpossibleEntries.h"
+
+namespace natarix {
+namespace {
+
+using test::ErrorOf;
+using test::MakeEvent;
+using test::MakeSection;
+
+Swimmer SwimmerBorn(std::int32_t year, std::string sex = "m")
+{
+    Swimmer swimmer;
+    swimmer.yearOfBirth = year;
+    swimmer.sex = std::move(sex);
+    return swimmer;
+}
+
+ScoringClass Class(std::int32_t kind, std::int32_t competitionYear)
+{
+    ScoringClass k;
+    k.kind = kind;
+    k.competitionYear = competitionYear;
+    return k;
+}
+
+TEST(ScoringClass, MatchesByKind)
+{
+    ScoringClass band20 = Class(ScoringClass::AgeBand, 2006);
+    band20.age = 20;
+    ScoringClass from20 = band20;
+    from20.orOlder = true;
+    ScoringClass range = Class(ScoringClass::YearRange, 2006);
+    range.yearFrom = 1990, range.yearTo = 1995;
+    ScoringClass highToLow = range;
+    highToLow.yearFrom = 1995, highToLow.yearTo = 1990;
+    const auto youth = [](std::string letter) {
+        ScoringClass k = Class(ScoringClass::YouthClass, 2006);
+        k.classLetter = std::move(letter);
+        return k;
+    };
+    ScoringClass hugeBand = Class(ScoringClass::AgeBand, 0);
+    hugeBand.age = std::numeric_limits<std::int32_t>::max();
+
+    struct Case {
+        const char* what;
+        ScoringClass k;
+        std::vector<std::int32_t> matching, notMatching;
+    };
+    const Case cases[] = {
+        {"everyone", Class(ScoringClass::Everyone, 2006), {1900, 2006, -5}, {}},
+        {"unknown kind", Class(4, 2006), {}, {1900, 1990, 2006}},
+        {"negative kind", Class(-1, 2006), {}, {1990}},
+        {"JG 1990-1995", range, {1990, 1993, 1995}, {1989, 1996}},
+        {"JG 1995-1990", highToLow, {}, {1989, 1990, 1992, 1995, 1996}},
+        {"AK 20", band20, {1982, 1984, 1986}, {1981, 1987}},
+        {"AK 20+", from20, {1986, 1950, 1900}, {1987, 2000}},
+        {"AK J", youth("J"), {1987, 1988}, {1986, 1989}},
+        {"AK A", youth("A"), {1989, 1990}, {1988, 1991}},
+        {"AK B", youth("B"), {1991, 1992}, {1990, 1993}},
+        {"AK C", youth("C"), {1993, 1994}, {1992, 1995}},
+        {"AK D", youth("D"), {1995, 1996}, {1994, 1997}},
+        {"AK E", youth("E"), {1997, 1998}, {1996, 1999}},
+        {"AK F", youth("F"), {}, {1990, 1996, 2000}},
+        {"AK b", youth("b"), {}, {1991, 1992}},
+        {"AK max, no overflow", hugeBand, {std::numeric_limits<std::int32_t>::min()}, {0, 2006}},
+    };
+    for (const Case& c : cases) {
+        for (const std::int32_t year : c.matching)
+            EXPECT_TRUE(c.k.Matches(SwimmerBorn(year))) << c.what << ", born " << year;
+        for (const std::int32_t year : c.notMatching)
+            EXPECT_FALSE(c.k.Matches(SwimmerBorn(year))) << c.what << ", born " << year;
+    }
+}
+
+TEST(Event, AdmitsIndividualsBySexAndClass)
+{
+    const auto event = [](std::string count, std::string sex, std::vector<ScoringClass> classes) {
+        Event e = MakeEvent("1", "1", std::move(count), "100", "F", std::move(sex));
+        for (ScoringClass& k : classes)
+            e.AddScoringClass(std::move(k));
+        return e;
+    };
+    const ScoringClass all = Class(ScoringClass::Everyone, 2006);
+    ScoringClass old = Class(ScoringClass::YearRange, 2006);
+    old.yearFrom = old.yearTo = 1950;
+    const Swimmer man = SwimmerBorn(1993, "m");
+    const Swimmer woman = SwimmerBorn(1993, "w");
+    const Swimmer upperMan = SwimmerBorn(1993, "M");
+
+    struct Case {
+        const char* what;
+        Event e;
+        const Swimmer& swimmer;
+        bool admitted;
+    };
+    const Case cases[] = {
+        {"X, everyone, m", event("1", "X", {all}), man, true},
+        {"X, everyone, w", event("1", "X", {all}), woman, true},
+        {"M admits m", event("1", "M", {all}), man, true},
+        {"M refuses w", event("1", "M", {all}), woman, false},
+        {"W admits w", event("1", "W", {all}), woman, true},
+        {"w admits w", event("1", "w", {all}), woman, true},
+        {"m admits M", event("1", "m", {all}), upperMan, true},
+        {"lower-case x is a sex code", event("1", "x", {all}), man, false},
+        {"relay 4", event("4", "X", {all}), man, false},
+        {"count 01 is a relay", event("01", "X", {all}), man, false},
+        {"no classes", event("1", "X", {}), man, false},
+        {"second class matches", event("1", "X", {old, all}), man, true},
+        {"no class matches", event("1", "X", {old}), man, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.e.Admits(c.swimmer), c.admitted) << c.what;
+        EXPECT_EQ(MayEnter(c.swimmer, c.e), c.admitted) << c.what;
+    }
+
+    Team team;
+    team.sex = "w";
+    team.yearOfBirth = 1950;
+    EXPECT_TRUE(MayEnter(team, event("4", "M", {})));
+    EXPECT_TRUE(MayEnter(team, event("01", "X", {old})));
+    EXPECT_FALSE(MayEnter(team, event("1", "X", {all})));
+    EXPECT_FALSE(MayEnter(team, event("1", "W", {all})));
+}
+
+TEST(Event, WhyMayNotEnterNamesEveryBar)
+{
+    const auto event = [](std::string count, std::string sex, std::int32_t from, std::int32_t to) {
+        Event e = MakeEvent("1", "1", std::move(count), "100", "F", std::move(sex));
+        ScoringClass k = Class(ScoringClass::YearRange, 2027);
+        k.yearFrom = from;
+        k.yearTo = to;
+        e.AddScoringClass(k);
+        return e;
+    };
+    const Swimmer woman = SwimmerBorn(2012, "w");
+    const Team team;
+    struct Case {
+        const char* what;
+        const Participant& participant;
+        Event e;
+        std::string reason;  // empty: may enter
+    };
+    const Case cases[] = {
+        {"fine", woman, event("1", "W", 2010, 2013), ""},
+        {"sex", woman, event("1", "M", 2010, 2013), "Geschlecht"},
+        {"year", woman, event("1", "X", 2000, 2005), "Jahrgang"},
+        {"both", woman, event("1", "M", 2000, 2005), "Geschlecht, Jahrgang"},
+        {"swimmer in a relay", woman, event("4", "W", 2010, 2013), "Staffel"},
+        {"team in a relay of the other sex", team, event("4", "W", 2000, 2005), ""},
+        {"team in an individual event", team, event("1", "X", 1900, 2100), "Einzelwettkampf"},
+    };
+    for (const Case& c : cases) {
+        const EntryBar bar = WhyMayNotEnter(c.participant, c.e);
+        EXPECT_EQ(EntryBarText(bar), c.reason) << c.what;
+        EXPECT_EQ(MayEnter(c.participant, c.e), !bar.Any()) << c.what;
+    }
+}
+
+TEST(Competition, ImpossibleEntriesSkipUnknownEventsAndFollowTheNumbers)
+{
+    Competition competition;
+    for (const char* number : {"2", "10", "25"}) {
+        Event e = MakeEvent(number, "1", "1", "50", "B", number == std::string("25") ? "M" : "W");
+        e.AddScoringClass(Class(ScoringClass::Everyone, 2027));
+        competition.AddEvent(std::move(e));
+    }
+    auto swimmer = std::make_unique<Swimmer>();
+    swimmer->surname = "Meier";
+    swimmer->firstName = "Anna";
+    swimmer->sex = "m";
+    for (const char* number : {"25", "10", "99", "02"})
+        swimmer->SetEntry(number, "00:40,00");
+    competition.AddSwimmer(std::move(swimmer));
+
+    const std::vector<ImpossibleEntry> found = ImpossibleEntries(competition);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(ImpossibleEntriesWarning(found),
+              "Diese Meldungen sind nicht zul\xE4ssig:\n"
+              "Meier, Anna \x96 Wettkampf 2 (50 B W): Geschlecht\n"
+              "Meier, Anna \x96 Wettkampf 10 (50 B W): Geschlecht");
+}
+
+TEST(Participant, SetEntryKeysByNumberValue)
+{
+    Swimmer swimmer;
+    swimmer.SetEntry("07", "01:00,00");
+    swimmer.SetEntry("7", "00:59,00");
+    ASSERT_EQ(swimmer.entries.size(), 1u);
+    EXPECT_EQ(swimmer.entries.begin()->first, "7");
+    EXPECT_EQ(swimmer.EntryTime("07"), "00:59,00");
+    EXPECT_EQ(swimmer.EntryTime("8"), "");
+
+    swimmer.SetEntry("8", "");
+    EXPECT_EQ(swimmer.entries.size(), 1u);
+    swimmer.SetEntry("10", "02:00,00");
+    swimmer.SetEntry("2", "00:30,00");
+    swimmer.SetEntry("1", "00:35,00");
+    std::string order;
+    for (const auto& [number, time] : swimmer.entries)
+        order += number + " ";
+    EXPECT_EQ(order, "1 2 7 10 ");
+
+    swimmer.SetEntry("007", "");
+    EXPECT_EQ(swimmer.EntryTime("7"), "");
+    EXPECT_EQ(swimmer.entries.size(), 3u);
+}
+
+TEST(Competition, CountsAndRemovesOnlyTheGivenMember)
+{
+    Competition c;
+    EXPECT_EQ(c.CountIndividualEntries(), 0);
+    Swimmer* first = c.AddSwimmer(std::make_unique<Swimmer>());
+    Swimmer* second = c.AddSwimmer(std::make_unique<Swimmer>());  // same data, another member
+    Swimmer* third = c.AddSwimmer(std::make_unique<Swimmer>());
+    EXPECT_EQ(c.CountIndividualEntries(), 0);
+    first->SetEntry("1", "01:00,00");
+    second->SetEntry("1", "01:00,00");
+    second->SetEntry("2", "01:00,00");
+    Team* teamA = c.AddTeam(std::make_unique<Team>());
+    Team* teamB = c.AddTeam(std::make_unique<Team>());
+    teamB->SetEntry("10", "02:00,00");
+    EXPECT_EQ(c.CountIndividualEntries(), 3);
+    EXPECT_EQ(c.CountRelayEntries(), 1);
+
+    const Swimmer stranger;
+    c.RemoveSwimmer(&stranger);
+    c.RemoveSwimmer(nullptr);
+    ASSERT_EQ(c.swimmers().size(), 3u);
+    c.RemoveSwimmer(second);
+    ASSERT_EQ(c.swimmers().size(), 2u);
+    EXPECT_EQ(c.swimmers()[0].get(), first);
+    EXPECT_EQ(c.swimmers()[1].get(), third);
+    EXPECT_EQ(c.CountIndividualEntries(), 1);
+
+    c.RemoveTeam(teamB);
+    ASSERT_EQ(c.teams().size(), 1u);
+    EXPECT_EQ(c.teams()[0].get(), teamA);
+    EXPECT_EQ(c.CountRelayEntries(), 0);
+
+    Official* o1 = c.AddOfficial(std::make_unique<Official>());
+    Official* o2 = c.AddOfficial(std::make_unique<Official>());
+    Official* o3 = c.AddOfficial(std::make_unique<Official>());
+    const Official strangerOfficial;
+    c.RemoveOfficial(&strangerOfficial);
+    c.RemoveOfficial(o1);
+    ASSERT_EQ(c.officials().size(), 2u);
+    EXPECT_EQ(c.officials()[0].get(), o2);
+    EXPECT_EQ(c.officials()[1].get(), o3);
+}
+
+TEST(Competition, FindsSectionsAndEventsByNumberValue)
+{
+    Competition c;
+    c.AddSection(MakeSection("10", "13.03.2006", "15:00"));
+    c.AddSection(MakeSection("1", "12.03.2006", "09:00"));
+    c.AddSection(MakeSection("2", "11.03.2006", "09:00"));
+    c.AddSection(MakeSection("01", "01.01.2000", "07:00"));
+    c.AddSection(MakeSection("ohne", "01.01.2001", "07:00"));
+    c.AddSection(MakeSection("0", "01.01.2002", "07:00"));
+    std::string order;
+    for (const auto& [number, section] : c.sections())
+        order += number + " ";
+    EXPECT_EQ(order, "ohne 1 2 10 ");
+    EXPECT_EQ(c.FindSection("01").number, "1");
+    EXPECT_EQ(c.FindSection("1").date, "12.03.2006");
+    EXPECT_EQ(c.FindSection(" +1").date, "12.03.2006");
+    EXPECT_EQ(c.FindSection("0").number, "ohne");
+    EXPECT_EQ(c.FindSection("1a").number, "1");
+    EXPECT_EQ(ErrorOf([&] { c.FindSection("3"); }), "Abschnitt nicht vorhanden!");
+
+    c.AddEvent(MakeEvent("12", "1", "1", "100", "F", "M"));
+    c.AddEvent(MakeEvent("012", "2", "1", "200", "F", "M"));
+    EXPECT_EQ(c.events().size(), 1u);
+    EXPECT_EQ(c.FindEvent("0012").distance, "100");
+    EXPECT_EQ(ErrorOf([&] { c.FindEvent("13"); }), "Wettkampf nicht vorhanden!");
+    const Competition& constant = c;
+    EXPECT_EQ(ErrorOf([&] { constant.FindEvent(""); }), "Wettkampf nicht vorhanden!");
+}
+
+TEST(Competition, EarliestAndLatestSectionDate)
+{
+    Competition c;
+    EXPECT_EQ(c.EarliestSectionDate(), "31.12.9999");
+    EXPECT_EQ(c.LatestSectionDate(), "01.01.0000");
+    c.AddSection(MakeSection("1", "12.03.2006", "09:00"));
+    EXPECT_EQ(c.EarliestSectionDate(), "12.03.2006");
+    EXPECT_EQ(c.LatestSectionDate(), "12.03.2006");
+    c.AddSection(MakeSection("2", "11.03.2006", "09:00"));
+    c.AddSection(MakeSection("3", "12.03.2006 nachmittags", "15:00"));  // the same date: no replacement
+    EXPECT_EQ(c.EarliestSectionDate(), "11.03.2006");
+    EXPECT_EQ(c.LatestSectionDate(), "12.03.2006");
+    c.AddSection(MakeSection("4", "31.12.2005", "09:00"));
+    c.AddSection(MakeSection("5", "", "09:00"));
+    EXPECT_EQ(c.EarliestSectionDate(), "");
+    EXPECT_EQ(c.LatestSectionDate(), "12.03.2006");
+}
+
+}  // namespace
+}  // namespace natarix

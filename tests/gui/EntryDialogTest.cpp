@@ -1,0 +1,187 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "gui/EntryDialog.h"
+#include "gui/ModelText.h"
+
+using namespace natarix;
+using namespace natarix::test;
+
+class EntryDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Lines_data();
+    void Lines();
+    void NoEntryOffersZeroTime();
+    void TypedTimeIsStored();
+    void UncheckingRemovesTheEntry();
+    void CancelChangesNothing();
+    void StoredTime_data();
+    void StoredTime();
+};
+
+namespace {
+
+Event MakeEvent(const char* number, const char* swimmerCount, const char* distance, const char* technique,
+                const char* sex)
+{
+    Event event;
+    event.number = number;
+    event.sectionNumber = "1";
+    event.swimmerCount = swimmerCount;
+    event.distance = distance;
+    event.technique = technique;
+    event.sex = sex;
+    return event;
+}
+
+Swimmer MakeSwimmer()
+{
+    Swimmer swimmer;
+    swimmer.surname = *ToModelText(QString::fromUtf8("Müller"));
+    swimmer.firstName = "Anna";
+    return swimmer;
+}
+
+}  // namespace
+
+void EntryDialogTest::Lines_data()
+{
+    QTest::addColumn<bool>("team");
+    QTest::addColumn<QString>("swimmerCount");
+    QTest::addColumn<QString>("participantLine");
+    QTest::addColumn<QString>("eventLine");
+    QTest::newRow("swimmer, individual event")
+        << false << "1" << QString::fromUtf8("Teilnehmer: Müller, Anna") << "Wettkampf 12: 100m B W";
+    QTest::newRow("team, relay") << true << "4"
+                                 << "Staffel: 3. Mannschaft"
+                                 << "Wettkampf 12: 4x100m B W";
+}
+
+void EntryDialogTest::Lines()
+{
+    QFETCH(bool, team);
+    QFETCH(QString, swimmerCount);
+    QFETCH(QString, participantLine);
+    QFETCH(QString, eventLine);
+    const Event event = MakeEvent("12", swimmerCount.toLatin1().constData(), "100", "B", "W");
+    Swimmer swimmer = MakeSwimmer();
+    Team relay;
+    relay.teamNumber = "3";
+    EntryDialog dialog(team ? static_cast<Participant&>(relay) : swimmer, event);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Meldung bearbeiten"));
+    QCOMPARE(Control<QLabel>(dialog, "participantLabel")->text(), participantLine);
+    QCOMPARE(Control<QLabel>(dialog, "eventLabel")->text(), eventLine);
+}
+
+void EntryDialogTest::NoEntryOffersZeroTime()
+{
+    const Event event = MakeEvent("7", "1", "50", "F", "W");
+    Swimmer swimmer = MakeSwimmer();
+    EntryDialog dialog(swimmer, event);
+    const int result = ExecDriven(dialog, [&] {
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // The check box, the first control, has the focus.
+        QCOMPARE(dialog.focusWidget(), Control<QCheckBox>(dialog, "enterCheckBox"));
+        QVERIFY(Control<QCheckBox>(dialog, "enterCheckBox")->isChecked());
+        QCOMPARE(Control<QLineEdit>(dialog, "entryTimeEdit")->text(), QStringLiteral("00:00,00"));
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(swimmer.EntryTime("7"), std::string("00:00,00"));
+}
+
+void EntryDialogTest::TypedTimeIsStored()
+{
+    const Event event = MakeEvent("7", "1", "50", "F", "W");
+    Swimmer swimmer = MakeSwimmer();
+    EntryDialog dialog(swimmer, event);
+    const int result = ExecDriven(dialog, [&] {
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* time = Control<QLineEdit>(dialog, "entryTimeEdit");
+        // Tabbing into the field selects the whole time, which counts as the
+        // caret at its start.
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(dialog.focusWidget(), time);
+        QCOMPARE(time->selectedText(), QStringLiteral("00:00,00"));
+        QTest::keyClick(time, Qt::Key_3);
+        QCOMPARE(time->text(), QStringLiteral("30:00,00"));
+        QCOMPARE(time->cursorPosition(), 1);
+        QVERIFY(!time->hasSelectedText());
+        QTest::keyClicks(time, QStringLiteral("0x1:5,9"));
+        QCOMPARE(time->text(), QStringLiteral("30:15,90"));
+        QTest::keyClick(time, Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(swimmer.EntryTime("7"), std::string("30:15,90"));
+}
+
+void EntryDialogTest::UncheckingRemovesTheEntry()
+{
+    const Event event = MakeEvent("10", "4", "100", "F", "X");
+    Team team;
+    team.SetEntry("10", "04:30,00");
+    team.SetEntry("11", "05:00,00");
+    EntryDialog dialog(team, event);
+    QCOMPARE(Control<QLineEdit>(dialog, "entryTimeEdit")->text(), QStringLiteral("04:30,00"));
+    const int result = ExecDriven(dialog, [&] {
+        QTest::keyClick(Control<QCheckBox>(dialog, "enterCheckBox"), Qt::Key_Space);
+        QVERIFY(!Control<QCheckBox>(dialog, "enterCheckBox")->isChecked());
+        QTest::mouseClick(Control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(team.EntryTime("10"), std::string());
+    QCOMPARE(team.entries.size(), std::size_t{1});
+}
+
+void EntryDialogTest::CancelChangesNothing()
+{
+    const Event event = MakeEvent("7", "1", "50", "F", "W");
+    Swimmer swimmer = MakeSwimmer();
+    swimmer.SetEntry("7", "00:41,20");
+    EntryDialog dialog(swimmer, event);
+    const int result = ExecDriven(dialog, [&] {
+        auto* time = Control<QLineEdit>(dialog, "entryTimeEdit");
+        time->setCursorPosition(0);
+        QTest::keyClicks(time, QStringLiteral("99"));
+        QTest::keyClick(Control<QCheckBox>(dialog, "enterCheckBox"), Qt::Key_Space);
+        QTest::keyClick(time, Qt::Key_Escape);
+    });
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(swimmer.EntryTime("7"), std::string("00:41,20"));
+}
+
+void EntryDialogTest::StoredTime_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a time") << "01:12,50"
+                            << "01:12,50";
+    QTest::newRow("shorter, shown unchanged") << "1:2"
+                                              << "1:2";
+    QTest::newRow("longer, eight characters kept") << "01:12,500"
+                                                   << "01:12,50";
+    QTest::newRow("no time form, stored as it was") << QString::fromUtf8("NT äß") << QString::fromUtf8("NT äß");
+}
+
+void EntryDialogTest::StoredTime()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    const Event event = MakeEvent("7", "1", "50", "F", "W");
+    Swimmer swimmer = MakeSwimmer();
+    swimmer.SetEntry("7", *ToModelText(stored));
+    EntryDialog dialog(swimmer, event);
+    QCOMPARE(Control<QLineEdit>(dialog, "entryTimeEdit")->text(), shown);
+    const int result = ExecDriven(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(ToQString(swimmer.EntryTime("7")), shown);
+}
+
+QTEST_MAIN(EntryDialogTest)
+#include "EntryDialogTest.moc"

@@ -1,0 +1,267 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "gui/ModelText.h"
+#include "gui/OfficialDialog.h"
+
+using namespace natarix;
+using namespace natarix::test;
+
+class OfficialDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void Sections_data();
+    void Sections();
+    void Group_data();
+    void Group();
+    void OkTrimsAndStores();
+    void CancelChangesNothing();
+    void NamesAreRequired();
+    void RefusesWhatTheEntryListCannotCarry_data();
+    void RefusesWhatTheEntryListCannotCarry();
+};
+
+namespace {
+
+Official Sample()
+{
+    Official official;
+    official.surname = "Muster";
+    official.firstName = "Paul";
+    official.group = 2;
+    official.sectionNumbers = "1;3";
+    official.wish = "Zeitnehmer";
+    return official;
+}
+
+void CompareOfficials(const Official& actual, const Official& expected)
+{
+    QCOMPARE(actual.surname, expected.surname);
+    QCOMPARE(actual.firstName, expected.firstName);
+    QCOMPARE(actual.group, expected.group);
+    QCOMPARE(actual.sectionNumbers, expected.sectionNumbers);
+    QCOMPARE(actual.wish, expected.wish);
+}
+
+Competition WithSections(const QStringList& numbers)
+{
+    Competition competition;
+    for (const QString& number : numbers)
+        competition.AddSection(Section{number.toStdString(), "11.03.2027", "09:00", ""});
+    return competition;
+}
+
+// The items of the list from top to bottom, a checked one marked with "+".
+QStringList Items(const QListWidget& list)
+{
+    QStringList items;
+    for (int row = 0; row < list.count(); ++row)
+        items << (list.item(row)->checkState() == Qt::Checked ? "+" : "") + list.item(row)->text();
+    return items;
+}
+
+// Makes the item current with a click on its text and toggles it with the
+// space bar.
+void Toggle(QListWidget& list, const QString& text)
+{
+    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.front()).center());
+    QTest::keyClick(&list, Qt::Key_Space);
+}
+
+}  // namespace
+
+void OfficialDialogTest::Sections_data()
+{
+    QTest::addColumn<QStringList>("sections");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("toggled");
+    QTest::addColumn<QString>("storedAfter");
+
+    QTest::newRow("1;3, then 2 as well") << QStringList{"1", "2", "3"} << "1;3" << QStringList{"+1", "2", "+3"}
+                                         << QStringList{"2"} << "1;2;3";
+    QTest::newRow("sorted by text") << QStringList{"1", "2", "10"} << "" << QStringList{"1", "10", "2"}
+                                    << QStringList{"1", "2", "10"} << "1;10;2";
+    QTest::newRow("one taken back") << QStringList{"1", "2"} << "1;2" << QStringList{"+1", "+2"} << QStringList{"1"}
+                                    << "2";
+    QTest::newRow("a stored number that is no section is dropped")
+        << QStringList{"1", "2", "3"} << "2;9" << QStringList{"1", "+2", "3"} << QStringList{} << "2";
+    QTest::newRow("a long number is read whole")
+        << QStringList{"1234567890", "2"} << "1234567890" << QStringList{"+1234567890", "2"} << QStringList{"2"}
+        << "1234567890;2";
+    QTest::newRow("no competition sections") << QStringList{} << "1" << QStringList{} << QStringList{} << "";
+}
+
+void OfficialDialogTest::Sections()
+{
+    QFETCH(QStringList, sections);
+    QFETCH(QString, stored);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, toggled);
+    QFETCH(QString, storedAfter);
+    const Competition competition = WithSections(sections);
+    Official official = Sample();
+    official.sectionNumbers = stored.toStdString();
+    OfficialDialog dialog(official, competition);
+    auto* list = Control<QListWidget>(dialog, "sectionsList");
+    QCOMPARE(Items(*list), shown);
+    const int result = ExecDriven(dialog, [&] {
+        for (const QString& text : toggled)
+            Toggle(*list, text);
+        QTest::mouseClick(Control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(QString::fromStdString(official.sectionNumbers), storedAfter);
+}
+
+void OfficialDialogTest::Group_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("typed");  // in the group list, or nothing
+    QTest::addColumn<int>("storedAfter");
+    QTest::newRow("3") << 3 << "3"
+                       << "" << 3;
+    QTest::newRow("0 shows none and stays") << 0 << ""
+                                            << "" << 0;
+    QTest::newRow("5 shows none, kept as 0") << 5 << ""
+                                             << "" << 0;
+    QTest::newRow("-1 shows none, kept as 0") << -1 << ""
+                                              << "" << 0;
+    QTest::newRow("0, then 4 chosen") << 0 << ""
+                                      << "4" << 4;
+    QTest::newRow("1, then 2 chosen") << 1 << "1"
+                                      << "2" << 2;
+}
+
+void OfficialDialogTest::Group()
+{
+    QFETCH(int, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, typed);
+    QFETCH(int, storedAfter);
+    const Competition competition = WithSections({"1"});
+    Official official = Sample();
+    official.group = stored;
+    OfficialDialog dialog(official, competition);
+    auto* group = Control<QComboBox>(dialog, "groupComboBox");
+    QCOMPARE(group->currentText(), shown);
+    const int result = ExecDriven(dialog, [&] {
+        if (!typed.isEmpty())
+            QTest::keyClicks(group, typed);
+        QTest::keyClick(group, Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(official.group, storedAfter);
+}
+
+void OfficialDialogTest::OkTrimsAndStores()
+{
+    const Competition competition = WithSections({"1", "2", "3"});
+    Official official;
+    OfficialDialog dialog(official, competition);
+    QCOMPARE(Control<QComboBox>(dialog, "groupComboBox")->currentText(), QStringLiteral("1"));  // the model's default
+    const int result = ExecDriven(dialog, [&] {
+        TypeText(Control<QLineEdit>(dialog, "surnameEdit"), QString::fromUtf8(" Größer  "));
+        TypeText(Control<QLineEdit>(dialog, "firstNameEdit"), QStringLiteral("Paul"));
+        TypeText(Control<QLineEdit>(dialog, "wishEdit"), QStringLiteral("Zeitnehmer, Bahn 3 "));
+        QTest::keyClick(Control<QLineEdit>(dialog, "wishEdit"), Qt::Key_Enter);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(ToQString(official.surname), QString::fromUtf8(" Größer"));
+    QCOMPARE(official.firstName, std::string("Paul"));
+    QCOMPARE(official.wish, std::string("Zeitnehmer, Bahn 3"));
+    QCOMPARE(official.group, 1);
+    QCOMPARE(official.sectionNumbers, std::string());
+}
+
+void OfficialDialogTest::CancelChangesNothing()
+{
+    const Competition competition = WithSections({"1", "2", "3"});
+    Official official = Sample();
+    OfficialDialog dialog(official, competition);
+    const int result = ExecDriven(dialog, [&] {
+        Retype(Control<QLineEdit>(dialog, "surnameEdit"), QStringLiteral("Schulz"));
+        QTest::keyClicks(Control<QComboBox>(dialog, "groupComboBox"), QStringLiteral("4"));
+        Toggle(*Control<QListWidget>(dialog, "sectionsList"), QStringLiteral("2"));
+        QTest::mouseClick(Control<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+    });
+    QCOMPARE(result, int(QDialog::Rejected));
+    CompareOfficials(official, Sample());
+}
+
+void OfficialDialogTest::NamesAreRequired()
+{
+    const Competition competition = WithSections({"1", "2", "3"});
+    Official official = Sample();
+    OfficialDialog dialog(official, competition);
+    const int result = ExecDriven(dialog, [&] {
+        Retype(Control<QLineEdit>(dialog, "firstNameEdit"), QStringLiteral("   "));
+        const auto box = AnswerNextMessageBox();
+        QTest::keyClick(Control<QLineEdit>(dialog, "firstNameEdit"), Qt::Key_Return);
+        QVERIFY(box->shown);
+        QCOMPARE(box->text, QString::fromUtf8("Nachname und Vorname müssen angegeben werden!"));
+        QCOMPARE(box->title, QStringLiteral("Fehler"));
+        QCOMPARE(int(box->icon), int(QMessageBox::NoIcon));
+        QCOMPARE(box->owner, QStringLiteral("officialDialog"));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Control<QLineEdit>(dialog, "firstNameEdit")->text(), QStringLiteral("   "));
+        QTest::keyClick(Control<QLineEdit>(dialog, "firstNameEdit"), Qt::Key_Escape);
+    });
+    QCOMPARE(result, int(QDialog::Rejected));
+    CompareOfficials(official, Sample());
+}
+
+void OfficialDialogTest::RefusesWhatTheEntryListCannotCarry_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("comma in the surname")
+        << "surnameEdit"
+        << "Muster,Paul" << QString::fromUtf8("Im Feld \"Nachname\" ist das Zeichen \",\" nicht erlaubt.");
+    QTest::newRow("semicolon in the first name")
+        << "firstNameEdit"
+        << "Paul;" << QString::fromUtf8("Im Feld \"Vorname\" ist das Zeichen \";\" nicht erlaubt.");
+    QTest::newRow("semicolon in the wish")
+        << "wishEdit"
+        << "Start; Ziel" << QString::fromUtf8("Im Feld \"Einsatzwunsch\" ist das Zeichen \";\" nicht erlaubt.");
+    QTest::newRow("comment opener in the wish")
+        << "wishEdit"
+        << "(*egal" << QString::fromUtf8("Im Feld \"Einsatzwunsch\" ist die Zeichenfolge \"(*\" nicht erlaubt.");
+}
+
+void OfficialDialogTest::RefusesWhatTheEntryListCannotCarry()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    const Competition competition = WithSections({"1", "2", "3"});
+    Official official = Sample();
+    OfficialDialog dialog(official, competition);
+    auto* edit = Control<QLineEdit>(dialog, field.toLatin1().constData());
+    const int result = ExecDriven(dialog, [&] {
+        Retype(edit, text);
+        const auto box = AnswerNextMessageBox();
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(box->shown);
+        QCOMPARE(box->text, message);
+        QCOMPARE(box->title, QStringLiteral("Fehler"));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(dialog.focusWidget(), edit);
+        QTest::keyClick(edit, Qt::Key_Escape);
+    });
+    QCOMPARE(result, int(QDialog::Rejected));
+    CompareOfficials(official, Sample());
+}
+
+QTEST_MAIN(OfficialDialogTest)
+#include "OfficialDialogTest.moc"

@@ -1,0 +1,328 @@
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "gui/ModelText.h"
+#include "gui/SwimmerDialog.h"
+#include "model/Competition.h"
+
+using namespace natarix;
+using namespace natarix::test;
+
+class SwimmerDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void NewSwimmerShowsTheDefaults();
+    void OkStoresTheFields();
+    void CancelChangesNothing_data();
+    void CancelChangesNothing();
+    void NamesAreRequired_data();
+    void NamesAreRequired();
+    void RefusesWhatTheEntryListCannotCarry_data();
+    void RefusesWhatTheEntryListCannotCarry();
+    void YearOfBirth_data();
+    void YearOfBirth();
+    void Sex_data();
+    void Sex();
+    void AsksAboutEntriesTheChangeBars_data();
+    void AsksAboutEntriesTheChangeBars();
+};
+
+namespace {
+
+Swimmer Sample()
+{
+    Swimmer swimmer;
+    swimmer.surname = "Meier";
+    swimmer.firstName = "Anna";
+    swimmer.yearOfBirth = 1993;
+    swimmer.registrationNumber = "123456";
+    swimmer.sex = "w";
+    return swimmer;
+}
+
+void CompareSwimmers(const Swimmer& actual, const Swimmer& expected)
+{
+    QCOMPARE(actual.surname, expected.surname);
+    QCOMPARE(actual.firstName, expected.firstName);
+    QCOMPARE(actual.yearOfBirth, expected.yearOfBirth);
+    QCOMPARE(actual.registrationNumber, expected.registrationNumber);
+    QCOMPARE(actual.sex, expected.sex);
+}
+
+}  // namespace
+
+void SwimmerDialogTest::NewSwimmerShowsTheDefaults()
+{
+    Swimmer swimmer;
+    SwimmerDialog dialog(swimmer);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Teilnehmer bearbeiten"));
+    QCOMPARE(Control<QLineEdit>(dialog, "surnameEdit")->text(), QString());
+    QCOMPARE(Control<QLineEdit>(dialog, "firstNameEdit")->text(), QString());
+    QCOMPARE(Control<QDateEdit>(dialog, "yearOfBirthEdit")->text(), QStringLiteral("1980"));
+    QVERIFY(Control<QRadioButton>(dialog, "maleRadio")->isChecked());
+    QVERIFY(!Control<QRadioButton>(dialog, "femaleRadio")->isChecked());
+    QCOMPARE(Control<QLineEdit>(dialog, "registrationNumberEdit")->text(), QStringLiteral("000000"));
+}
+
+void SwimmerDialogTest::OkStoresTheFields()
+{
+    Swimmer swimmer;
+    SwimmerDialog dialog(swimmer);
+    const int result = ExecDriven(dialog, [&] {
+        TypeText(Control<QLineEdit>(dialog, "surnameEdit"), QString::fromUtf8("  Müller  "));
+        TypeText(Control<QLineEdit>(dialog, "firstNameEdit"), QString::fromUtf8("Jörg "));
+        QTest::mouseClick(Control<QRadioButton>(dialog, "femaleRadio"), Qt::LeftButton);
+        QTest::keyClick(Control<QDateEdit>(dialog, "yearOfBirthEdit"), Qt::Key_Up);
+        QTest::keyClick(Control<QDateEdit>(dialog, "yearOfBirthEdit"), Qt::Key_Up);
+        // Letters are refused while typing, and six digits at most are kept.
+        Retype(Control<QLineEdit>(dialog, "registrationNumberEdit"), QStringLiteral("12a34567"));
+        QCOMPARE(Control<QLineEdit>(dialog, "registrationNumberEdit")->text(), QStringLiteral("123456"));
+        QTest::keyClick(Control<QLineEdit>(dialog, "registrationNumberEdit"), Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(ToQString(swimmer.surname), QString::fromUtf8("  Müller"));  // leading blanks stay
+    QCOMPARE(ToQString(swimmer.firstName), QString::fromUtf8("Jörg"));
+    QCOMPARE(swimmer.sex, std::string("w"));
+    QCOMPARE(swimmer.yearOfBirth, 1982);
+    QCOMPARE(swimmer.registrationNumber, std::string("123456"));
+}
+
+void SwimmerDialogTest::CancelChangesNothing_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Abbrechen") << false;
+    QTest::newRow("Escape") << true;
+}
+
+void SwimmerDialogTest::CancelChangesNothing()
+{
+    QFETCH(bool, escape);
+    Swimmer swimmer = Sample();
+    SwimmerDialog dialog(swimmer);
+    const int result = ExecDriven(dialog, [&] {
+        Retype(Control<QLineEdit>(dialog, "surnameEdit"), QStringLiteral("Schulz"));
+        QTest::mouseClick(Control<QRadioButton>(dialog, "maleRadio"), Qt::LeftButton);
+        QTest::keyClick(Control<QDateEdit>(dialog, "yearOfBirthEdit"), Qt::Key_Up);
+        if (escape)
+            QTest::keyClick(Control<QLineEdit>(dialog, "surnameEdit"), Qt::Key_Escape);
+        else
+            QTest::mouseClick(Control<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+    });
+    QCOMPARE(result, int(QDialog::Rejected));
+    CompareSwimmers(swimmer, Sample());
+}
+
+void SwimmerDialogTest::NamesAreRequired_data()
+{
+    QTest::addColumn<QString>("surname");
+    QTest::addColumn<QString>("firstName");
+    QTest::newRow("surname of three blanks") << QStringLiteral("   ") << QStringLiteral("Anna");
+    QTest::newRow("no first name") << QStringLiteral("Meier") << QString();
+    QTest::newRow("neither") << QString() << QString();
+}
+
+void SwimmerDialogTest::NamesAreRequired()
+{
+    QFETCH(QString, surname);
+    QFETCH(QString, firstName);
+    Swimmer swimmer = Sample();
+    SwimmerDialog dialog(swimmer);
+    const int result = ExecDriven(dialog, [&] {
+        Retype(Control<QLineEdit>(dialog, "surnameEdit"), surname);
+        Retype(Control<QLineEdit>(dialog, "firstNameEdit"), firstName);
+        const auto box = AnswerNextMessageBox();
+        QTest::mouseClick(Control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QVERIFY(box->shown);
+        QCOMPARE(box->text, QString::fromUtf8("Nachname und Vorname müssen angegeben werden!"));
+        QCOMPARE(box->title, QStringLiteral("Fehler"));
+        QCOMPARE(int(box->icon), int(QMessageBox::NoIcon));
+        QCOMPARE(box->buttons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(box->owner, QStringLiteral("swimmerDialog"));
+        // The dialog stays open with the user's input.
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Control<QLineEdit>(dialog, "surnameEdit")->text(), surname);
+        QCOMPARE(Control<QLineEdit>(dialog, "firstNameEdit")->text(), firstName);
+        QTest::keyClick(Control<QLineEdit>(dialog, "surnameEdit"), Qt::Key_Escape);
+    });
+    QCOMPARE(result, int(QDialog::Rejected));
+    CompareSwimmers(swimmer, Sample());
+}
+
+void SwimmerDialogTest::RefusesWhatTheEntryListCannotCarry_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");  // empty: stored
+
+    QTest::newRow("semicolon in the surname")
+        << "surnameEdit"
+        << "Meier;Schulz" << QString::fromUtf8("Im Feld \"Nachname\" ist das Zeichen \";\" nicht erlaubt.");
+    QTest::newRow("comma in the surname")
+        << "surnameEdit"
+        << "Meier, Anna" << QString::fromUtf8("Im Feld \"Nachname\" ist das Zeichen \",\" nicht erlaubt.");
+    QTest::newRow("comment opener in the first name")
+        << "firstNameEdit"
+        << "(*Anna" << QString::fromUtf8("Im Feld \"Vorname\" ist die Zeichenfolge \"(*\" nicht erlaubt.");
+    QTest::newRow("not in Windows-1252") << "surnameEdit" << QString::fromUtf8("Łęcki")
+                                         << QString::fromUtf8(
+                                                "Im Feld \"Nachname\" ist das Zeichen U+0141 nicht erlaubt.");
+    QTest::newRow("comma in the first name is stored") << "firstNameEdit"
+                                                       << "Anna, Maria" << QString();
+}
+
+void SwimmerDialogTest::RefusesWhatTheEntryListCannotCarry()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    Swimmer swimmer = Sample();
+    SwimmerDialog dialog(swimmer);
+    auto* edit = Control<QLineEdit>(dialog, field.toLatin1().constData());
+    const int result = ExecDriven(dialog, [&] {
+        Retype(edit, text);
+        const auto box = AnswerNextMessageBox();
+        QTest::keyClick(edit, Qt::Key_Return);
+        if (message.isEmpty()) {
+            QVERIFY(!box->shown);
+            return;
+        }
+        QVERIFY(box->shown);
+        QCOMPARE(box->text, message);
+        QCOMPARE(box->title, QStringLiteral("Fehler"));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(dialog.focusWidget(), edit);
+        QTest::keyClick(edit, Qt::Key_Escape);
+    });
+    if (message.isEmpty()) {
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(ToQString(field == QStringLiteral("surnameEdit") ? swimmer.surname : swimmer.firstName), text);
+    } else {
+        QCOMPARE(result, int(QDialog::Rejected));
+        CompareSwimmers(swimmer, Sample());
+    }
+}
+
+void SwimmerDialogTest::YearOfBirth_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("key");  // pressed in the picker, or 0
+    QTest::addColumn<int>("storedAfter");
+    QTest::newRow("in range, kept") << 1993 << "1993" << 0 << 1993;
+    QTest::newRow("in range, up") << 1993 << "1993" << int(Qt::Key_Up) << 1994;
+    QTest::newRow("first year, down stays") << 1900 << "1900" << int(Qt::Key_Down) << 1900;
+    QTest::newRow("too early, kept") << 1850 << "1900" << 0 << 1850;
+    QTest::newRow("too early, changed") << 1850 << "1900" << int(Qt::Key_Up) << 1901;
+    QTest::newRow("too late, kept") << 2150 << "2100" << 0 << 2150;
+    QTest::newRow("too late, changed") << 2150 << "2100" << int(Qt::Key_Down) << 2099;
+    QTest::newRow("zero, kept") << 0 << "1900" << 0 << 0;
+}
+
+void SwimmerDialogTest::YearOfBirth()
+{
+    QFETCH(int, stored);
+    QFETCH(QString, shown);
+    QFETCH(int, key);
+    QFETCH(int, storedAfter);
+    Swimmer swimmer = Sample();
+    swimmer.yearOfBirth = stored;
+    SwimmerDialog dialog(swimmer);
+    auto* picker = Control<QDateEdit>(dialog, "yearOfBirthEdit");
+    QCOMPARE(picker->text(), shown);
+    const int result = ExecDriven(dialog, [&] {
+        if (key != 0)
+            QTest::keyClick(picker, Qt::Key(key));
+        QTest::keyClick(picker, Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(swimmer.yearOfBirth, storedAfter);
+}
+
+void SwimmerDialogTest::Sex_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("male");
+    QTest::newRow("m") << "m" << true;
+    QTest::newRow("w") << "w" << false;
+    QTest::newRow("capital M") << "M" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void SwimmerDialogTest::Sex()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, male);
+    Swimmer swimmer = Sample();
+    swimmer.sex = stored.toStdString();
+    SwimmerDialog dialog(swimmer);
+    QCOMPARE(Control<QRadioButton>(dialog, "maleRadio")->isChecked(), male);
+    QCOMPARE(Control<QRadioButton>(dialog, "femaleRadio")->isChecked(), !male);
+    const int result = ExecDriven(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(swimmer.sex, std::string(male ? "m" : "w"));
+}
+
+void SwimmerDialogTest::AsksAboutEntriesTheChangeBars_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<QStringList>("entriesAfter");
+    QTest::newRow("Ja deletes") << int(QMessageBox::Yes) << true << QStringList{"2", "3"};
+    QTest::newRow("Nein keeps") << int(QMessageBox::No) << true << QStringList{"1", "2", "3"};
+    QTest::newRow("Abbrechen goes back") << int(QMessageBox::Cancel) << false << QStringList{"1", "2", "3"};
+}
+
+void SwimmerDialogTest::AsksAboutEntriesTheChangeBars()
+{
+    QFETCH(int, button);
+    QFETCH(bool, closes);
+    QFETCH(QStringList, entriesAfter);
+    // Event 1 is for women, 2 for everyone, 3 for men: barred already.
+    Competition competition;
+    for (const auto& [number, sex] : {std::pair{"1", "W"}, {"2", "X"}, {"3", "M"}}) {
+        Event event;
+        event.number = number;
+        event.swimmerCount = "1";
+        event.distance = "100";
+        event.technique = "F";
+        event.sex = sex;
+        event.AddScoringClass(ScoringClass());
+        competition.AddEvent(event);
+    }
+    Swimmer swimmer = Sample();
+    for (const char* number : {"1", "2", "3"})
+        swimmer.SetEntry(number, "01:10,00");
+    SwimmerDialog dialog(swimmer, nullptr, &competition);
+    const int result = ExecDriven(dialog, [&] {
+        QTest::mouseClick(Control<QRadioButton>(dialog, "maleRadio"), Qt::LeftButton);
+        const auto box = AnswerNextMessageBox(QMessageBox::StandardButton(button));
+        QTest::mouseClick(Control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QVERIFY(box->shown);
+        QCOMPARE(box->title, QStringLiteral("Meldungen passen nicht mehr"));
+        QCOMPARE(box->text, QString::fromUtf8("Nach dieser Änderung darf der Teilnehmer diese Wettkämpfe nicht mehr "
+                                              "schwimmen:\nWettkampf 1 (100 F W): Geschlecht\n\nSollen diese "
+                                              "Meldungen gelöscht werden? Mit „Nein“ bleiben sie rot markiert in "
+                                              "der Liste."));
+        QStringList buttons = box->buttons;  // in the order of the platform's layout
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{"&Ja", "&Nein", "Abbrechen"}));
+        QCOMPARE(dialog.isVisible(), !closes);
+        if (!closes)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    QCOMPARE(result, int(closes ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(swimmer.sex, std::string(closes ? "m" : "w"));
+    QStringList entries;
+    for (const auto& [number, time] : swimmer.entries)
+        entries << ToQString(number);
+    QCOMPARE(entries, entriesAfter);
+}
+
+QTEST_MAIN(SwimmerDialogTest)
+#include "SwimmerDialogTest.moc"
