@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
 #include "TestFiles.h"
 
 extern char** environ;
@@ -24,7 +25,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using natarix::test::DataPath;
+using natarix::test::Outcome;
 using natarix::test::ReadBytes;
+using natarix::test::RunCli;
 using natarix::test::TempDir;
 
 constexpr int kExitLocked = 6;
@@ -39,32 +42,6 @@ pid_t Spawn(std::vector<std::string> words, const posix_spawn_file_actions_t& ac
     if (posix_spawn(&pid, argv.front(), &actions, nullptr, argv.data(), environ) != 0)
         throw std::runtime_error("posix_spawn " + words.front());
     return pid;
-}
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunCli(const std::string& folder, std::vector<std::string> args)
-{
-    TempDir capture;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    posix_spawn_file_actions_addopen(&actions, 1, capture.Path("out").c_str(), O_WRONLY | O_CREAT, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, capture.Path("err").c_str(), O_WRONLY | O_CREAT, 0600);
-    args.insert(args.begin(), NATARIX_CLI);
-    const pid_t pid = Spawn(args, actions);
-    posix_spawn_file_actions_destroy(&actions);
-    Outcome outcome;
-    int status = 0;
-    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-        outcome.status = WEXITSTATUS(status);
-    outcome.out = ReadBytes(capture.Path("out"));
-    outcome.err = ReadBytes(capture.Path("err"));
-    return outcome;
 }
 
 // The lock holder as a child process, running once it has said so.

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
 #include "TestFiles.h"
 #include "dsv5/DefinitionReader.h"
 #include "dsv5/EntryListWriter.h"
@@ -24,46 +25,10 @@ namespace {
 namespace fs = std::filesystem;
 using natarix::test::Data;
 using natarix::test::DataPath;
+using natarix::test::Outcome;
 using natarix::test::ReadBytes;
+using natarix::test::RunCli;
 using natarix::test::TempDir;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the real tool in `folder`; its output goes to files of another folder,
-// so that the folder under test sees nothing but what the tool itself does.
-Outcome RunCli(const std::string& folder, const std::vector<std::string>& args, const std::string& stdoutPath = {})
-{
-    TempDir capture;
-    const std::string outPath = stdoutPath.empty() ? capture.Path("out") : stdoutPath;
-    const std::string errPath = capture.Path("err");
-    std::vector<std::string> words{NATARIX_CLI};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, NATARIX_CLI, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    Outcome outcome;
-    int status = 0;
-    if (spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-        outcome.status = WEXITSTATUS(status);
-    if (stdoutPath.empty())
-        outcome.out = ReadBytes(outPath);
-    outcome.err = ReadBytes(errPath);
-    return outcome;
-}
 
 // Name -> content and modification time of everything in the folder.
 std::map<std::string, std::string> Snapshot(const std::string& folder)
