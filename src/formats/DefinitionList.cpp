@@ -4,12 +4,12 @@
 
 namespace natarix {
 
-std::unique_ptr<Competition> ReadDefinitionList(const std::string& path, MessageSink& messages)
+ReadResult<std::unique_ptr<Competition>> ReadDefinitionList(const std::string& path)
 {
     // Format 5 is the only one read. Its reader checks the "FORMAT:" line
     // itself and reports any other number as a wrong format, so every list
     // goes to it; a second format is told apart here, by that line.
-    return DefinitionReader(path).Read(messages);
+    return DefinitionReader(path).Read();
 }
 
 }  // namespace natarix

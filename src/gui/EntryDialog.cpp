@@ -29,8 +29,8 @@ std::string EventLine(const Event& event)
 
 }  // namespace
 
-EntryDialog::EntryDialog(Participant& participant, const Event& event, QWidget* parent)
-    : QDialog(parent), participant_(participant), event_(event)
+EntryDialog::EntryDialog(const Participant& participant, const Event& event, QWidget* parent)
+    : QDialog(parent)
 {
     SetUpDialog(*this, "entryDialog", QStringLiteral("Meldung bearbeiten"));
 
@@ -39,17 +39,17 @@ EntryDialog::EntryDialog(Participant& participant, const Event& event, QWidget* 
     enter_ = new QCheckBox(QStringLiteral("Teilnehmer melden"), this);
     enter_->setObjectName(QStringLiteral("enterCheckBox"));
     enter_->setChecked(true);
-    entryTime_ = new EntryTimeField(this);
-    entryTime_->setObjectName(QStringLiteral("entryTimeEdit"));
-    entryTime_->setMinimumWidth(HorizontalUnits(*entryTime_, 79));
+    timeField_ = new EntryTimeField(this);
+    timeField_->setObjectName(QStringLiteral("entryTimeEdit"));
+    timeField_->setMinimumWidth(HorizontalUnits(*timeField_, 79));
     const std::string stored = participant.EntryTime(event.number);
-    entryTime_->setText(stored.empty() ? QStringLiteral("00:00,00") : ToQString(stored));
+    timeField_->setText(stored.empty() ? QStringLiteral("00:00,00") : ToQString(stored));
 
     const DialogButtons buttons = MakeDialogButtons(*this);
 
     auto* timeRow = new QHBoxLayout;
-    timeRow->addWidget(MakeLabel(*this, "entryTimeLabel", QStringLiteral("Meldezeit:"), entryTime_));
-    timeRow->addWidget(entryTime_, 1);
+    timeRow->addWidget(MakeLabel(*this, "entryTimeLabel", QStringLiteral("Meldezeit:"), timeField_));
+    timeRow->addWidget(timeField_, 1);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(buttons.ok);
@@ -67,15 +67,14 @@ EntryDialog::EntryDialog(Participant& participant, const Event& event, QWidget* 
     column->addLayout(buttonRow);
 
     // The check box comes first and so takes the focus when the dialog opens.
-    SetTabOrder({enter_, entryTime_, buttons.ok, buttons.cancel});
+    SetTabOrder({enter_, timeField_, buttons.ok, buttons.cancel});
 }
 
 void EntryDialog::accept()
 {
     // Only digits are ever typed into a text that came from the model, so the
     // text converts back; it is stored without further test.
-    const std::string time = enter_->isChecked() ? ToModelText(entryTime_->text()).value() : std::string();
-    participant_.SetEntry(event_.number, time);
+    entryTime_ = enter_->isChecked() ? ToModelText(timeField_->text()).value() : std::string();
     QDialog::accept();
 }
 

@@ -239,6 +239,7 @@ void MainWindow::LoadDefinition(const std::string& path)
     eventBox_->setTitle(readOnly ? QStringLiteral("Veranstaltung – nur lesen") : QStringLiteral("Veranstaltung"));
     SetCompetitionCommandsEnabled(Editable());
     RefreshMainForm();
+    cycle_.SaveWorkingFile();
 }
 
 void MainWindow::ClearMainForm()
@@ -297,11 +298,9 @@ void MainWindow::RefreshMainForm()
         officialRows.push_back(MakeListRow(OfficialRow(*official), official.get()));
     FillList(*officials_, std::move(officialRows), RowOrder::ByFirstColumn);
     SelectFirstRow(*officials_);
-
-    cycle_.SaveWorkingFile();
 }
 
-void MainWindow::ShowEntriesOf(Participant& participant)
+void MainWindow::ShowEntriesOf(const Participant& participant)
 {
     std::vector<ListRow> rows;
     for (const Event* event : EventsShownFor(*cycle_.competition(), participant)) {
@@ -311,7 +310,6 @@ void MainWindow::ShowEntriesOf(Participant& participant)
     // Never sorted by text, which would put 10 before 2.
     FillList(*entries_, std::move(rows), RowOrder::AsGiven);
     SelectFirstRow(*entries_);
-    cycle_.SaveWorkingFile();
 }
 
 void MainWindow::OpenDefinition()
@@ -334,36 +332,37 @@ void MainWindow::ShowAbout()
 
 void MainWindow::NewSwimmer()
 {
-    auto swimmer = std::make_unique<Swimmer>();
-    if (SwimmerDialog(*swimmer, this).exec() != QDialog::Accepted)
+    Swimmer swimmer;
+    if (SwimmerDialog(swimmer, this).exec() != QDialog::Accepted)
         return;
-    cycle_.competition()->AddSwimmer(std::move(swimmer));
+    cycle_.Add(std::move(swimmer));
     RefreshMainForm();
 }
 
 void MainWindow::NewTeam()
 {
-    auto team = std::make_unique<Team>();
-    if (TeamDialog(*team, this).exec() != QDialog::Accepted)
+    Team team;
+    if (TeamDialog(team, this).exec() != QDialog::Accepted)
         return;
-    cycle_.competition()->AddTeam(std::move(team));
+    cycle_.Add(std::move(team));
     RefreshMainForm();
 }
 
 void MainWindow::NewOfficial()
 {
-    auto official = std::make_unique<Official>();
-    if (OfficialDialog(*official, *cycle_.competition(), this).exec() != QDialog::Accepted)
+    Official official;
+    if (OfficialDialog(official, *cycle_.competition(), this).exec() != QDialog::Accepted)
         return;
-    cycle_.competition()->AddOfficial(std::move(official));
+    cycle_.Add(std::move(official));
     RefreshMainForm();
 }
 
 void MainWindow::EditClubData()
 {
-    ClubDialog(cycle_.competition()->club, this).exec();
-    // Written whether the dialog ended with OK or not; the lists stay.
-    cycle_.SaveWorkingFile();
+    Club club = cycle_.competition()->club;
+    ClubDialog(club, this).exec();
+    // Set, and so written, whether the dialog ended with OK or not; the lists stay.
+    cycle_.SetClub(std::move(club));
 }
 
 void MainWindow::Export(bool sendByMail)
@@ -400,27 +399,41 @@ void MainWindow::ParticipantSelectionChanged(const QItemSelection& selected)
     if (selected.isEmpty())
         return;
     const QTreeWidgetItem* item = participants_->topLevelItem(selected.indexes().first().row());
-    ShowEntriesOf(*RowObject<Participant>(*item));
+    ShowEntriesOf(*RowObject<const Participant>(*item));
+    cycle_.SaveWorkingFile();
 }
 
 void MainWindow::EditParticipant(QTreeWidgetItem* item)
 {
     if (!Editable())
         return;
-    Participant& participant = *RowObject<Participant>(*item);
-    const int result = participant.isTeam != 0
-                           ? TeamDialog(static_cast<Team&>(participant), this).exec()
-                           : SwimmerDialog(static_cast<Swimmer&>(participant), this, cycle_.competition()).exec();
-    if (result == QDialog::Accepted)
-        RefreshMainForm();
+    const Participant& participant = *RowObject<const Participant>(*item);
+    if (participant.isTeam != 0) {
+        const auto& team = static_cast<const Team&>(participant);
+        Team changed = team;
+        if (TeamDialog(changed, this).exec() != QDialog::Accepted)
+            return;
+        cycle_.Change(team, std::move(changed));
+    } else {
+        const auto& swimmer = static_cast<const Swimmer&>(participant);
+        Swimmer changed = swimmer;
+        if (SwimmerDialog(changed, this, cycle_.competition()).exec() != QDialog::Accepted)
+            return;
+        cycle_.Change(swimmer, std::move(changed));
+    }
+    RefreshMainForm();
 }
 
 void MainWindow::EditOfficial(QTreeWidgetItem* item)
 {
     if (!Editable())
         return;
-    if (OfficialDialog(*RowObject<Official>(*item), *cycle_.competition(), this).exec() == QDialog::Accepted)
-        RefreshMainForm();
+    const Official& official = *RowObject<const Official>(*item);
+    Official changed = official;
+    if (OfficialDialog(changed, *cycle_.competition(), this).exec() != QDialog::Accepted)
+        return;
+    cycle_.Change(official, std::move(changed));
+    RefreshMainForm();
 }
 
 void MainWindow::EditEntry(QTreeWidgetItem* item)
@@ -430,9 +443,13 @@ void MainWindow::EditEntry(QTreeWidgetItem* item)
     const QTreeWidgetItem* participantItem = participants_->selectedItems().value(0);
     if (participantItem == nullptr)
         return;
-    Participant& participant = *RowObject<Participant>(*participantItem);
-    if (EntryDialog(participant, *RowObject<const Event>(*item), this).exec() == QDialog::Accepted)
-        ShowEntriesOf(participant);
+    const Participant& participant = *RowObject<const Participant>(*participantItem);
+    const Event& event = *RowObject<const Event>(*item);
+    EntryDialog dialog(participant, event, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    cycle_.SetEntry(participant, event.number, dialog.entryTime());
+    ShowEntriesOf(participant);
 }
 
 void MainWindow::ShowDeleteMenu(QTreeWidget& list, const QPoint& position, void (MainWindow::*remove)())
@@ -451,16 +468,16 @@ void MainWindow::DeleteParticipant()
     const QTreeWidgetItem* item = participants_->currentItem();
     if (item == nullptr)
         return;
-    Participant* participant = RowObject<Participant>(*item);
+    const Participant* participant = RowObject<const Participant>(*item);
     const bool isTeam = participant->isTeam != 0;
     const std::string question =
         isTeam ? std::string("Staffel wirklich löschen?"_w1252) : std::string("Teilnehmer wirklich löschen?"_w1252);
     if (!MessageBoxes::AskYesNo(question, std::string("Löschwarnung"_w1252), form_))
         return;
     if (isTeam)
-        cycle_.competition()->RemoveTeam(static_cast<const Team*>(participant));
+        cycle_.Remove(*static_cast<const Team*>(participant));
     else
-        cycle_.competition()->RemoveSwimmer(static_cast<const Swimmer*>(participant));
+        cycle_.Remove(*static_cast<const Swimmer*>(participant));
     RefreshMainForm();
 }
 
@@ -472,7 +489,7 @@ void MainWindow::DeleteOfficial()
     if (!MessageBoxes::AskYesNo(std::string("Kampfrichter wirklich löschen?"_w1252), std::string("Löschwarnung"_w1252),
                                 form_))
         return;
-    cycle_.competition()->RemoveOfficial(RowObject<const Official>(*item));
+    cycle_.Remove(*RowObject<const Official>(*item));
     RefreshMainForm();
 }
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "codec/Cp1252Literal.h"
-#include "model/DsvError.h"
 
 namespace natarix {
 
@@ -51,24 +49,20 @@ void Competition::AddEvent(Event event)
     events_.try_emplace(events_.end(), std::move(key), std::move(event));
 }
 
-const Section& Competition::FindSection(std::string_view number) const
+const Section* Competition::FindSection(std::string_view number) const
 {
     // As a key, the number's value is worked out once, not at every comparison.
     const auto found = sections_.find(NumberKey(std::string(number)));
-    if (found == sections_.end())
-        throw DsvError(std::string("Abschnitt nicht vorhanden!"_w1252));
-    return found->second;
+    return found == sections_.end() ? nullptr : &found->second;
 }
 
-Event& Competition::FindEvent(std::string_view number)
+Event* Competition::FindEvent(std::string_view number)
 {
     const auto found = events_.find(NumberKey(std::string(number)));
-    if (found == events_.end())
-        throw DsvError(std::string("Wettkampf nicht vorhanden!"_w1252));
-    return found->second;
+    return found == events_.end() ? nullptr : &found->second;
 }
 
-const Event& Competition::FindEvent(std::string_view number) const
+const Event* Competition::FindEvent(std::string_view number) const
 {
     return const_cast<Competition*>(this)->FindEvent(number);
 }

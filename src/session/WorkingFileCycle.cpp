@@ -10,7 +10,6 @@
 #include "dsv5/EntryListReader.h"
 #include "dsv5/EntryListWriter.h"
 #include "formats/DefinitionList.h"
-#include "model/DsvError.h"
 #include "platform/FileIo.h"
 #include "session/LockTexts.h"
 
@@ -36,6 +35,13 @@ bool PathExists(const std::string& path)
     return fs::exists(fs::symlink_status(ToFsPath(path), error));
 }
 
+// A content failure says where the reading stopped; a file that could not be
+// opened or read does not.
+bool IsContentFailure(const Message& failure)
+{
+    return failure.location.has_value();
+}
+
 // A name beside the original that no earlier copy has taken.
 std::string FreeCopyName(const std::string& original)
 {
@@ -56,15 +62,18 @@ WorkingFileCycle::WorkingFileCycle(MessageSink& messages, std::string startDirec
 void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
 {
     DiscardCompetition();
-    try {
-        competition_ = ReadDefinitionList(path, messages_);
+    ReadResult<std::unique_ptr<Competition>> read = ReadDefinitionList(path);
+    // A list that could not even be opened is still the one asked for; a
+    // malformed one leaves the path as it was.
+    if (read.ok() || !IsContentFailure(read.failure()))
         definitionPath_ = path;
-    } catch (const DsvError& error) {
-        messages_.Show(error.ToMessage());
+    if (!read.ok()) {
+        messages_.Show(read.failure());
         return;
     }
+    competition_ = std::move(read.value());
     access_ = access;
-    if (competition_ && access == Access::Edit) {
+    if (access == Access::Edit) {
         // A lock file that cannot be made at all (a read-only folder) leaves
         // the session as it was before there were locks: its saves report
         // their own failures.
@@ -75,9 +84,11 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
             messages_.Show(LockedWorkingFileMessage(workingFilePath(), ReadWholeFile(lockFilePath()).bytes));
         }
     }
-    if (competition_ && PathExists(workingFilePath())) {
-        const ReadCompleteness read = EntryListReader(workingFilePath()).Read(*competition_, messages_);
-        unreadOriginalPending_ = read == ReadCompleteness::Incomplete;
+    if (PathExists(workingFilePath())) {
+        const EntryListRead entries = EntryListReader(workingFilePath()).Read(*competition_);
+        if (!entries.ok())
+            messages_.Show(entries.failure());
+        unreadOriginalPending_ = !entries.ok() || entries.value() == ReadCompleteness::Incomplete;
     }
 }
 
@@ -94,11 +105,14 @@ std::string WorkingFileCycle::FindStartupDefinition() const
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
         const std::string path = FromFsPath(ToFsPath(startDirectory_) / ToFsPath(name));
-        try {
-            ReadDefinitionList(path, messages_);
+        const ReadResult<std::unique_ptr<Competition>> read = ReadDefinitionList(path);
+        if (read.ok())
             return path;
-        } catch (const DsvError&) {
-            // A malformed list is passed over without a word.
+        // A malformed list is passed over without a word; one that cannot be
+        // opened is reported and taken all the same.
+        if (!IsContentFailure(read.failure())) {
+            messages_.Show(read.failure());
+            return path;
         }
     }
     return {};

@@ -1,6 +1,7 @@
 #include "dsv5/DefinitionReader.h"
 
 #include "FormatTexts.h"
+#include "Lookups.h"
 #include "codec/Cp1252Literal.h"
 #include "dsv5/DsvScanner.h"
 #include "model/DsvError.h"
@@ -90,8 +91,8 @@ void ReadScoringLine(DsvScanner& scanner, Competition& competition, ScoredEvent&
         scoringClass.mandatoryTime = scanner.ReadField();
     }
     if (previous.event == nullptr || eventNumber != previous.number) {
-        Event& event = competition.FindEvent(eventNumber);
-        previous = {eventNumber, &event, DateYear(competition.FindSection(event.sectionNumber).date)};
+        Event& event = EventOf(competition, eventNumber);
+        previous = {eventNumber, &event, DateYear(SectionOf(competition, event.sectionNumber).date)};
     }
     scoringClass.competitionYear = previous.competitionYear;
     previous.event->AddScoringClass(std::move(scoringClass));
@@ -108,32 +109,30 @@ void ReadOptionalFee(DsvScanner& scanner, std::string_view keyword, std::int32_t
 
 }  // namespace
 
-std::unique_ptr<Competition> DefinitionReader::Read(MessageSink& messages) const
+DefinitionRead DefinitionReader::Read() const
 {
     FileContent content = ReadWholeFile(path_);
     switch (content.status) {
         case ReadStatus::OpenFailed:
-            messages.Show(
+            return DefinitionRead::Failed(
                 Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252)));
-            return nullptr;
         case ReadStatus::ReadFailed:
-            messages.Show(
+            return DefinitionRead::Failed(
                 Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht gelesen werden!"_w1252)));
-            return nullptr;
         case ReadStatus::Ok:
             break;
     }
     return Parse(std::move(content.bytes), FileNameForMessage(path_));
 }
 
-std::unique_ptr<Competition> DefinitionReader::Parse(std::string bytes, std::string fileName)
+DefinitionRead DefinitionReader::Parse(std::string bytes, std::string fileName)
 {
     DsvScanner scanner(std::move(bytes));
     try {
         return ParseList(scanner);
-    } catch (DsvError& error) {
-        error.SetLocation({std::move(fileName), scanner.LineOfLastItem()});
-        throw;
+    } catch (const DsvError& error) {
+        return DefinitionRead::Failed(
+            Message::ReadFailure(error.message(), {std::move(fileName), scanner.LineOfLastItem()}));
     }
 }
 
@@ -192,7 +191,7 @@ std::unique_ptr<Competition> DefinitionReader::ParseList(DsvScanner& scanner)
         scanner.EatFixString("WKMELDEGELD:");
         const std::string eventNumber = scanner.ReadField();
         const std::string amount = scanner.ReadField();
-        Event& event = competition->FindEvent(eventNumber);
+        Event& event = EventOf(*competition, eventNumber);
         event.hasOwnFee = true;
         event.ownFee = ParseAmount(amount);
     }

@@ -1,6 +1,7 @@
 #include "dsv5/EntryListReader.h"
 
 #include "FormatTexts.h"
+#include "Lookups.h"
 #include "codec/Cp1252Literal.h"
 #include "dsv5/DsvScanner.h"
 #include "model/DsvError.h"
@@ -78,7 +79,7 @@ private:
         const std::string number = scanner_.ReadField();
         const std::string date = scanner_.ReadField();
         const std::string startTime = scanner_.ReadField();
-        const Section& section = competition_.FindSection(number);
+        const Section& section = SectionOf(competition_, number);
         if (date != section.date)
             Fail("Ungültiges Abschnittsdatum gefunden!"_w1252);
         if (startTime != section.startTime)
@@ -91,7 +92,7 @@ private:
         const std::string number = scanner_.ReadField();
         const std::string sectionNumber = scanner_.ReadField();
         const EventDescription parts = SplitEventDescription(scanner_.ReadField());
-        const Event& event = competition_.FindEvent(number);
+        const Event& event = EventOf(competition_, number);
         if (sectionNumber != event.sectionNumber)
             Fail("Ungültige Abschnittsnummer gefunden!"_w1252);
         if (parts.swimmerCount != event.swimmerCount)
@@ -190,32 +191,31 @@ private:
 
 }  // namespace
 
-ReadCompleteness EntryListReader::Parse(std::string bytes, Competition& competition, MessageSink& messages,
-                                        std::string fileName)
+EntryListRead EntryListReader::Parse(std::string bytes, Competition& competition, std::string fileName)
 {
     Parser parser(std::move(bytes), competition);
     try {
         return parser.Parse();
     } catch (const DsvError& error) {
-        messages.Show(Message::ReadFailure(error.message(), {std::move(fileName), parser.LineOfLastItem()}));
-        return ReadCompleteness::Incomplete;
+        return EntryListRead::Failed(
+            Message::ReadFailure(error.message(), {std::move(fileName), parser.LineOfLastItem()}));
     }
 }
 
-ReadCompleteness EntryListReader::Read(Competition& competition, MessageSink& messages) const
+EntryListRead EntryListReader::Read(Competition& competition) const
 {
     FileContent content = ReadWholeFile(filePath_);
     switch (content.status) {
         case ReadStatus::OpenFailed:
-            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252)));
-            return ReadCompleteness::Incomplete;
+            return EntryListRead::Failed(
+                Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252)));
         case ReadStatus::ReadFailed:
-            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht gelesen werden!"_w1252)));
-            return ReadCompleteness::Incomplete;
+            return EntryListRead::Failed(
+                Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht gelesen werden!"_w1252)));
         case ReadStatus::Ok:
             break;
     }
-    return Parse(std::move(content.bytes), competition, messages, FileNameForMessage(filePath_));
+    return Parse(std::move(content.bytes), competition, FileNameForMessage(filePath_));
 }
 
 }  // namespace natarix

@@ -4,13 +4,12 @@
 #include <string>
 
 #include "model/Competition.h"
-#include "model/Messages.h"
+#include "model/ReadResult.h"
 
 namespace natarix {
 
 // Reads the competition definition list at `path` with the reader of its
-// format: the new competition, or nullptr after a file-level failure (shown
-// through `messages`). A content failure is raised as DsvError.
-std::unique_ptr<Competition> ReadDefinitionList(const std::string& path, MessageSink& messages);
+// format: the new competition, or the failure that ended the reading.
+ReadResult<std::unique_ptr<Competition>> ReadDefinitionList(const std::string& path);
 
 }  // namespace natarix

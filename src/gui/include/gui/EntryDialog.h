@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 #include "model/Event.h"
 #include "model/Participant.h"
@@ -12,21 +13,23 @@ namespace natarix {
 class EntryTimeField;
 
 // "Meldung bearbeiten": enters a swimmer or relay team into one event with an
-// entry time, or takes the entry back. OK sets or removes the participant's
-// entry for the event; cancel changes nothing.
+// entry time, or takes the entry back. OK settles the entry time, which the
+// caller then sets; cancel leaves it empty.
 class EntryDialog : public QDialog {
     Q_OBJECT
 
 public:
-    EntryDialog(Participant& participant, const Event& event, QWidget* parent = nullptr);
+    EntryDialog(const Participant& participant, const Event& event, QWidget* parent = nullptr);
 
     void accept() override;
 
+    // After OK: the time to enter the participant with; empty takes the entry back.
+    const std::string& entryTime() const { return entryTime_; }
+
 private:
-    Participant& participant_;
-    const Event& event_;
     QCheckBox* enter_;
-    EntryTimeField* entryTime_;
+    EntryTimeField* timeField_;
+    std::string entryTime_;
 };
 
 }  // namespace natarix

@@ -25,7 +25,9 @@ namespace natarix {
 
 // The program's one window: the competition's header lines, the participants
 // with the entries of the selected one, and the officials, with every command
-// on them. Every rebuild of the lists ends by rewriting the working file.
+// on them. It changes the club's side only through the session's operations,
+// which save the working file; so do the load and every choice of a
+// participant.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -58,7 +60,7 @@ public:
     void RefreshMainForm();
 
     // Lists the events the participant may be entered in, with its times.
-    void ShowEntriesOf(Participant& participant);
+    void ShowEntriesOf(const Participant& participant);
 
     void SetOpenFileChooser(OpenFileChooser chooser) { chooseFile_ = std::move(chooser); }
     // How the folder of the last export is opened; the desktop's file manager by default.

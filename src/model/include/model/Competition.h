@@ -51,10 +51,10 @@ public:
     // A number whose value an earlier key already has is dropped.
     void AddSection(Section section);
     void AddEvent(Event event);
-    // Raise DsvError "Abschnitt nicht vorhanden!" / "Wettkampf nicht vorhanden!".
-    const Section& FindSection(std::string_view number) const;
-    Event& FindEvent(std::string_view number);
-    const Event& FindEvent(std::string_view number) const;
+    // The member of that number's value, or nullptr.
+    const Section* FindSection(std::string_view number) const;
+    Event* FindEvent(std::string_view number);
+    const Event* FindEvent(std::string_view number) const;
     std::string EarliestSectionDate() const;
     std::string LatestSectionDate() const;
 

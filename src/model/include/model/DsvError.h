@@ -1,33 +1,18 @@
 #pragma once
 
-#include <optional>
 #include <stdexcept>
 #include <string>
 
-#include "model/Messages.h"
-#include "model/ReadLocation.h"
-
 namespace natarix {
 
-// Content failure while reading a DSV file: its message text (Windows-1252)
-// and, once the reader has passed it on, where the reading stopped. The
-// operation that started the reading shows it.
+// Content failure while reading a DSV file, with its message text
+// (Windows-1252). The scanner and the readers unwind with it; a reader's
+// entry point turns it into the failure of its ReadResult, with the place
+// where the reading stopped, so it never leaves the reader.
 class DsvError : public std::runtime_error {
 public:
     explicit DsvError(const std::string& message) : std::runtime_error(message) {}
     std::string message() const { return what(); }
-
-    const std::optional<ReadLocation>& location() const { return location_; }
-    void SetLocation(ReadLocation location) { location_ = std::move(location); }
-
-    // As the user is shown it.
-    Message ToMessage() const
-    {
-        return location_ ? Message::ReadFailure(message(), *location_) : Message::Plain(message());
-    }
-
-private:
-    std::optional<ReadLocation> location_;
 };
 
 }  // namespace natarix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -12,7 +13,8 @@ namespace natarix {
 
 // Owns the current competition and keeps the working file (the definition
 // list's path with ".meld" appended) in step with it. Every failure is shown
-// through the message sink.
+// through the message sink. The club's side changes only through the
+// operations below, each of which saves the working file once it is made.
 //
 // One program at a time edits a working file: while a competition is open
 // for editing, the session holds a lock beside its working file that names
@@ -52,7 +54,23 @@ public:
 
     void DiscardCompetition();
 
-    Competition* competition() { return competition_.get(); }
+    // The operations on the club's side. A member is named by the very
+    // object the competition holds; one it does not hold is ignored. Without
+    // a competition, or with a read-only one, they change nothing and say
+    // nothing.
+    void SetClub(Club club);
+    void Add(Swimmer swimmer);
+    void Add(Team team);
+    void Add(Official official);
+    void Change(const Swimmer& member, Swimmer changed);
+    void Change(const Team& member, Team changed);
+    void Change(const Official& member, Official changed);
+    void Remove(const Swimmer& member);
+    void Remove(const Team& member);
+    void Remove(const Official& member);
+    // Enters the participant into the event; an empty time takes the entry back.
+    void SetEntry(const Participant& participant, const std::string& eventNumber, const std::string& entryTime);
+
     const Competition* competition() const { return competition_.get(); }
     const std::string& definitionPath() const { return definitionPath_; }
     std::string workingFilePath() const { return definitionPath_ + ".meld"; }
@@ -68,6 +86,10 @@ public:
     const std::string& keptOriginalPath() const { return keptOriginalPath_; }
 
 private:
+    // Applies `change` to a competition whose club side may change and saves
+    // when it tells that it changed something.
+    void Edit(const std::function<bool(Competition&)>& change);
+
     MessageSink& messages_;
     std::string startDirectory_;
     FileOps& ops_;

@@ -4,11 +4,13 @@
 #include <string>
 
 #include "model/Competition.h"
-#include "model/Messages.h"
+#include "model/ReadResult.h"
 
 namespace natarix {
 
 class DsvScanner;
+
+using DefinitionRead = ReadResult<std::unique_ptr<Competition>>;
 
 // Reads a competition definition list ("WETTKAMPFDEFINITIONSLISTE:", format 5)
 // all or nothing: the first deviation from the expected lines ends the reading.
@@ -16,13 +18,13 @@ class DefinitionReader {
 public:
     explicit DefinitionReader(std::string path) : path_(std::move(path)) {}
 
-    // The new competition, or nullptr after a file-level failure (which is
-    // shown through `messages`). A content failure is raised as DsvError.
-    std::unique_ptr<Competition> Read(MessageSink& messages) const;
+    // The new competition, or the failure: a warning when the file cannot be
+    // opened or read, a plain message naming file and line for its content.
+    DefinitionRead Read() const;
 
-    // Parses the bytes of a definition list; raises DsvError, which names
-    // `fileName` and the line where the reading stopped.
-    static std::unique_ptr<Competition> Parse(std::string bytes, std::string fileName = {});
+    // Parses the bytes of a definition list; a failure names `fileName` and
+    // the line where the reading stopped.
+    static DefinitionRead Parse(std::string bytes, std::string fileName = {});
 
 private:
     static std::unique_ptr<Competition> ParseList(DsvScanner& scanner);

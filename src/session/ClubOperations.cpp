@@ -1,0 +1,117 @@
+// The operations through which the window and the CLI change the club's side.
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "session/WorkingFileCycle.h"
+
+namespace natarix {
+
+namespace {
+
+template <typename T>
+T* Held(const std::vector<std::unique_ptr<T>>& set, const T& member)
+{
+    const auto found = std::find_if(set.begin(), set.end(), [&](const auto& m) { return m.get() == &member; });
+    return found == set.end() ? nullptr : found->get();
+}
+
+template <typename T>
+bool Replace(const std::vector<std::unique_ptr<T>>& set, const T& member, T changed)
+{
+    T* held = Held(set, member);
+    if (held != nullptr)
+        *held = std::move(changed);
+    return held != nullptr;
+}
+
+}  // namespace
+
+void WorkingFileCycle::Edit(const std::function<bool(Competition&)>& change)
+{
+    if (competition_ != nullptr && !readOnly() && change(*competition_))
+        SaveWorkingFile();
+}
+
+void WorkingFileCycle::SetClub(Club club)
+{
+    Edit([&](Competition& c) {
+        c.club = std::move(club);
+        return true;
+    });
+}
+
+void WorkingFileCycle::Add(Swimmer swimmer)
+{
+    Edit([&](Competition& c) { return c.AddSwimmer(std::make_unique<Swimmer>(std::move(swimmer))) != nullptr; });
+}
+
+void WorkingFileCycle::Add(Team team)
+{
+    Edit([&](Competition& c) { return c.AddTeam(std::make_unique<Team>(std::move(team))) != nullptr; });
+}
+
+void WorkingFileCycle::Add(Official official)
+{
+    Edit([&](Competition& c) { return c.AddOfficial(std::make_unique<Official>(std::move(official))) != nullptr; });
+}
+
+void WorkingFileCycle::Change(const Swimmer& member, Swimmer changed)
+{
+    Edit([&](Competition& c) { return Replace(c.swimmers(), member, std::move(changed)); });
+}
+
+void WorkingFileCycle::Change(const Team& member, Team changed)
+{
+    Edit([&](Competition& c) { return Replace(c.teams(), member, std::move(changed)); });
+}
+
+void WorkingFileCycle::Change(const Official& member, Official changed)
+{
+    Edit([&](Competition& c) { return Replace(c.officials(), member, std::move(changed)); });
+}
+
+void WorkingFileCycle::Remove(const Swimmer& member)
+{
+    Edit([&](Competition& c) {
+        if (Held(c.swimmers(), member) == nullptr)
+            return false;
+        c.RemoveSwimmer(&member);
+        return true;
+    });
+}
+
+void WorkingFileCycle::Remove(const Team& member)
+{
+    Edit([&](Competition& c) {
+        if (Held(c.teams(), member) == nullptr)
+            return false;
+        c.RemoveTeam(&member);
+        return true;
+    });
+}
+
+void WorkingFileCycle::Remove(const Official& member)
+{
+    Edit([&](Competition& c) {
+        if (Held(c.officials(), member) == nullptr)
+            return false;
+        c.RemoveOfficial(&member);
+        return true;
+    });
+}
+
+void WorkingFileCycle::SetEntry(const Participant& participant, const std::string& eventNumber,
+                                const std::string& entryTime)
+{
+    Edit([&](Competition& c) {
+        Participant* held = participant.isTeam != 0
+                                ? static_cast<Participant*>(Held(c.teams(), static_cast<const Team&>(participant)))
+                                : Held(c.swimmers(), static_cast<const Swimmer&>(participant));
+        if (held != nullptr)
+            held->SetEntry(eventNumber, entryTime);
+        return held != nullptr;
+    });
+}
+
+}  // namespace natarix
