@@ -6,28 +6,28 @@
 
 #include "FuzzSupport.h"
 #include "dsv5/DefinitionReader.h"
-#include "model/DsvError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace natarix;
     using fuzz::Check;
-    std::unique_ptr<Competition> competition;
-    try {
-        competition = DefinitionReader::Parse(std::string(reinterpret_cast<const char*>(data), size));
-    } catch (const DsvError& error) {
-        Check(!error.message().empty(), "a content error without a message");
+    DefinitionRead read = DefinitionReader::Parse(std::string(reinterpret_cast<const char*>(data), size));
+    if (!read.ok()) {
+        Check(!read.failure().text.empty(), "a content error without a message");
+        Check(read.failure().kind == MessageKind::Plain && read.failure().location, "a content error shown another way",
+              read.failure().text);
         return 0;
     }
+    const std::unique_ptr<Competition> competition = std::move(read).value();
     Check(competition != nullptr, "no competition and no error");
     Check(!competition->sections().empty() && !competition->events().empty(), "a competition without lines");
     Check(competition->timing == "h" || competition->timing == "a", "timing neither h nor a", competition->timing);
     for (const auto& [number, event] : competition->events()) {
-        Check(&competition->FindEvent(number) == &event, "an event is not found under its own number", number);
+        Check(competition->FindEvent(number) == &event, "an event is not found under its own number", number);
         if (event.scoringClasses.empty())
             continue;
         // A scoring line looked the section up, so it must still be there.
-        const std::int32_t year = DateYear(competition->FindSection(event.sectionNumber).date);
+        const std::int32_t year = DateYear(competition->FindSection(event.sectionNumber)->date);
         for (const ScoringClass& scoringClass : event.scoringClasses)
             Check(scoringClass.competitionYear == year, "scoring class with another competition year", number);
     }

@@ -35,18 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace natarix;
     using fuzz::Check;
-    const auto competition = DefinitionReader::Parse(competitionBytes);
+    const auto competition = DefinitionReader::Parse(competitionBytes).value();
     const std::string before = test::Dump(*competition);
-    RecordingMessageSink messages;
-    const ReadCompleteness read =
-        EntryListReader::Parse(std::string(reinterpret_cast<const char*>(data), size), *competition, messages);
+    const EntryListRead read =
+        EntryListReader::Parse(std::string(reinterpret_cast<const char*>(data), size), *competition);
 
-    Check(messages.messages.size() <= 1, "more than one message for one reading");
-    for (const Message& message : messages.messages)
-        Check(message.kind == MessageKind::Plain && !message.text.empty(), "a content error shown another way",
-              message.text);
-    if (read == ReadCompleteness::Complete)
-        Check(messages.messages.empty(), "a complete reading with a message");
+    Check(read.warnings().empty(), "a warning from format 5");
+    if (!read.ok())
+        Check(read.failure().kind == MessageKind::Plain && !read.failure().text.empty() && read.failure().location,
+              "a content error shown another way", read.failure().text);
     // The competition's own side is never touched by a working file.
     const std::string after = test::Dump(*competition);
     Check(after.substr(0, after.find("\nclub[")) == before.substr(0, before.find("\nclub[")),

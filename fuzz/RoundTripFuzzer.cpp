@@ -15,7 +15,6 @@
 #include "dsv5/DefinitionReader.h"
 #include "dsv5/EntryListReader.h"
 #include "dsv5/EntryListWriter.h"
-#include "model/DsvError.h"
 
 namespace {
 
@@ -76,12 +75,15 @@ void BuildClubSide(FuzzedDataProvider& input, Competition& c)
     }
 }
 
-// The working file of `model` read into a fresh competition from `definition`.
-std::unique_ptr<Competition> ReadBack(const std::string& definition, const Competition& model,
-                                      RecordingMessageSink& messages, ReadCompleteness& read)
+// The working file of `model` read into a fresh competition from `definition`;
+// `problem` tells why it did not read completely, or is empty.
+std::unique_ptr<Competition> ReadBack(const std::string& definition, const Competition& model, std::string& problem)
 {
-    auto fresh = DefinitionReader::Parse(definition);
-    read = EntryListReader::Parse(EntryListWriter("", model, false).BuildText(), *fresh, messages);
+    auto fresh = DefinitionReader::Parse(definition).value();
+    const EntryListRead read = EntryListReader::Parse(EntryListWriter("", model, false).BuildText(), *fresh);
+    problem = !read.ok()                                  ? read.failure().text
+              : read.value() != ReadCompleteness::Complete ? std::string("records left unread")
+                                                          : std::string();
     return fresh;
 }
 
@@ -97,25 +99,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string definition(bytes.substr(0, end + kEnd.size()));
     const std::string_view club = bytes.substr(end + kEnd.size());
 
-    std::unique_ptr<Competition> model;
-    try {
-        model = DefinitionReader::Parse(definition);
-    } catch (const DsvError&) {
+    DefinitionRead read = DefinitionReader::Parse(definition);
+    if (!read.ok())
         return 0;
-    }
-    RecordingMessageSink messages;
-    ReadCompleteness read = ReadCompleteness::Incomplete;
-    ReadBack(definition, *model, messages, read);
-    if (read != ReadCompleteness::Complete)
+    const std::unique_ptr<Competition> model = std::move(read).value();
+    std::string problem;
+    ReadBack(definition, *model, problem);
+    if (!problem.empty())
         return 0;
 
     FuzzedDataProvider input(reinterpret_cast<const std::uint8_t*>(club.data()), club.size());
     BuildClubSide(input, *model);
-    const auto back = ReadBack(definition, *model, messages, read);
+    const auto back = ReadBack(definition, *model, problem);
     const std::string expected = test::Dump(*model);
     const std::string actual = test::Dump(*back);
-    fuzz::Check(read == ReadCompleteness::Complete && messages.messages.empty(), "the working file did not read back",
-                messages.messages.empty() ? std::string() : messages.messages.front().text);
+    fuzz::Check(problem.empty(), "the working file did not read back", problem);
     fuzz::Check(actual == expected, "the working file read back another model", expected + "\n----\n" + actual);
     return 0;
 }

@@ -134,7 +134,7 @@ const std::string& ClubDefinitionList()
 
 std::unique_ptr<Competition> MakeCompetitionWithClub(const ClubShape& shape)
 {
-    auto competition = DefinitionReader::Parse(ClubDefinitionList());
+    auto competition = DefinitionReader::Parse(ClubDefinitionList()).value();
     Club& club = competition->club;
     club.clubName = "SV Musterstadt 1921 e. V.";
     club.clubId = "4711";

@@ -41,11 +41,10 @@ const std::string& DefinitionFile(const Size& size)
 
 std::unique_ptr<Competition> ReadDefinition(const std::string& path)
 {
-    RecordingMessageSink messages;
-    auto competition = DefinitionReader(path).Read(messages);
-    if (competition == nullptr)
+    DefinitionRead read = DefinitionReader(path).Read();
+    if (!read.ok())
         throw std::runtime_error("the definition list could not be read: " + path);
-    return competition;
+    return std::move(read).value();
 }
 
 }  // namespace

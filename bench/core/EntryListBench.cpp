@@ -42,9 +42,9 @@ void SaveWorkingFile(const Competition& competition, const std::string& path)
 
 std::unique_ptr<Competition> ReadWorkingFile(const std::string& path)
 {
-    RecordingMessageSink messages;
-    auto competition = DefinitionReader::Parse(ClubDefinitionList());
-    if (EntryListReader(path).Read(*competition, messages) != ReadCompleteness::Complete)
+    auto competition = DefinitionReader::Parse(ClubDefinitionList()).value();
+    const EntryListRead read = EntryListReader(path).Read(*competition);
+    if (!read.ok() || read.value() != ReadCompleteness::Complete)
         throw std::runtime_error("the working file was not read completely: " + path);
     return competition;
 }
@@ -97,12 +97,11 @@ void RegisterEntryListBenchmarks()
             MeasureAgainstFloor(
                 state,
                 [&] {
-                    RecordingMessageSink messages;
-                    EntryListReader(path).Read(*fresh, messages);
+                    EntryListReader(path).Read(*fresh);
                     return std::move(fresh);
                 },
                 [&path] { return ReadAndFindSemicolons(path); },
-                [&fresh] { fresh = DefinitionReader::Parse(ClubDefinitionList()); });
+                [&fresh] { fresh = DefinitionReader::Parse(ClubDefinitionList()).value(); });
             SetClubCounters(state, original, std::filesystem::file_size(path));
         });
     }

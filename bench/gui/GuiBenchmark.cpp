@@ -28,6 +28,8 @@
 #include <vector>
 
 #include "codec/Cp1252Literal.h"
+#include "dsv5/DefinitionReader.h"
+#include "dsv5/EntryListWriter.h"
 #include "gui/ApplicationFont.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxes.h"
@@ -150,26 +152,40 @@ public:
         window_.show();
         if (!QTest::qWaitForWindowExposed(&window_))
             throw std::runtime_error("the window was not shown");
+        // The club comes from its working file, as it does for the user.
+        DefinitionRead read = DefinitionReader::Parse(bytes);
+        if (!read.ok())
+            throw std::runtime_error("the definition list was not read");
+        FillClub(*read.value(), participants);
+        const std::string meld = EntryListWriter("", *read.value(), false).BuildText();
+        QFile working(definition + QStringLiteral(".meld"));
+        if (!working.open(QIODevice::WriteOnly) ||
+            working.write(meld.data(), static_cast<qint64>(meld.size())) != static_cast<qint64>(meld.size()))
+            throw std::runtime_error("cannot write the working file");
+        working.close();
         window_.LoadDefinition(NativePath(definition));
         if (window_.cycle().competition() == nullptr)
             throw std::runtime_error("the definition list was not read");
-        FillClub(*window_.cycle().competition(), participants);
         Settle();
     }
 
     QTreeWidget& list(const char* name) { return *window_.findChild<QTreeWidget*>(QString::fromLatin1(name)); }
 
-    // What the volunteer sees: the refresh, its working-file writes, and the
-    // layout and painting that it leaves to the event loop.
+    // What the volunteer sees after a change: its working-file write, the
+    // refresh with the write of the participant it selects, and the layout
+    // and painting that it leaves to the event loop.
     void Refresh()
     {
+        window_.cycle().SaveWorkingFile();
         window_.RefreshMainForm();
         QCoreApplication::processEvents();
     }
 
     void ShowEntriesOfFirstSwimmer()
     {
+        // As a click on the participant does: list, then write.
         window_.ShowEntriesOf(*window_.cycle().competition()->swimmers().front());
+        window_.cycle().SaveWorkingFile();
         QCoreApplication::processEvents();
     }
 

@@ -29,8 +29,7 @@ std::string EventLine(const Event& event)
 
 }  // namespace
 
-EntryDialog::EntryDialog(const Participant& participant, const Event& event, QWidget* parent)
-    : QDialog(parent)
+EntryDialog::EntryDialog(const Participant& participant, const Event& event, QWidget* parent) : QDialog(parent)
 {
     SetUpDialog(*this, "entryDialog", QStringLiteral("Meldung bearbeiten"));
 

@@ -47,10 +47,10 @@ class ExampleFees : public testing::TestWithParam<FeeCase> {};
 TEST_P(ExampleFees, OneRowPerAmount)
 {
     const FeeCase& c = GetParam();
-    auto model = DefinitionReader::Parse(test::ReadBytes(NATARIX_EXAMPLES "/Bezirksmeisterschaften-2027.dsv"));
+    auto model = DefinitionReader::Parse(test::ReadBytes(NATARIX_EXAMPLES "/Bezirksmeisterschaften-2027.dsv")).value();
     for (const auto& [event, fee] : c.ownFees) {
-        model->FindEvent(std::to_string(event)).hasOwnFee = true;
-        model->FindEvent(std::to_string(event)).ownFee = fee;
+        model->FindEvent(std::to_string(event))->hasOwnFee = true;
+        model->FindEvent(std::to_string(event))->ownFee = fee;
     }
     Swimmer& swimmer = AddSwimmer(*model, "A", 0);
     for (const int event : c.individualEvents)

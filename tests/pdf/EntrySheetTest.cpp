@@ -4,7 +4,6 @@
 #include <random>
 
 #include "PdfTestSupport.h"
-#include "model/DsvError.h"
 #include "pdf/PdfWriter.h"
 
 namespace natarix {
@@ -90,11 +89,8 @@ std::vector<Placement> ReferenceRows(const Competition& model, int p)
                 }
             }
             std::string distance;
-            try {
-                const Event& event = model.FindEvent(entry->first);
-                distance = (isTeam ? event.swimmerCount + "x" : "") + event.distance + "m " + event.technique;
-            } catch (const DsvError&) {
-            }
+            if (const Event* event = model.FindEvent(entry->first))
+                distance = (isTeam ? event->swimmerCount + "x" : "") + event->distance + "m " + event->technique;
             rows.push_back(Row(y, 435, entry->first));
             rows.push_back(Row(y, 472, distance));
             rows.push_back(Row(y, 529, entry->second));

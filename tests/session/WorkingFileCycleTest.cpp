@@ -91,7 +91,7 @@ TEST_F(CycleTest, FirstSaveCreatesTheWorkingFileWithAnEmptyClubSide)
     EXPECT_FALSE(fs::exists(meld)) << "loading writes nothing";
 
     ASSERT_TRUE(cycle.SaveWorkingFile());
-    const auto fresh = DefinitionReader::Parse(Data("minimal.dsv"));
+    const auto fresh = DefinitionReader::Parse(Data("minimal.dsv")).value();
     EXPECT_EQ(ReadBytes(meld), EntryListWriter(meld, *fresh, false).BuildText());
     EXPECT_EQ(FileNames(folder.path()),
               (std::vector<std::string>{"Bezirk.dsv", "Bezirk.dsv.meld", "Bezirk.dsv.meld.lock"}));

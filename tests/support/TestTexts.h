@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "model/DsvError.h"
 #include "model/Messages.h"
@@ -24,29 +25,31 @@ std::string Lines(std::initializer_list<std::string_view> lines);
 // the unchanged text.
 std::string Replaced(std::string text, std::string_view from, std::string_view to);
 
-// The message of the DsvError that `action` raises, or "(no error)".
+// The failure text of the ReadResult that `action` returns, or of the
+// DsvError that an `action` of the scanner raises; "(no error)" for none.
 template <typename Action>
 std::string ErrorOf(Action&& action)
 {
-    try {
-        action();
-    } catch (const DsvError& error) {
-        return error.message();
+    if constexpr (std::is_void_v<decltype(action())>) {
+        try {
+            action();
+        } catch (const DsvError& error) {
+            return error.message();
+        }
+        return "(no error)";
+    } else {
+        const auto result = action();
+        return result.ok() ? "(no error)" : result.failure().text;
     }
-    return "(no error)";
 }
 
-// The line at which the DsvError that `action` raises says that the reading
-// stopped; 0 for none.
+// The line at which the failure of the ReadResult that `action` returns
+// says that the reading stopped; 0 for none.
 template <typename Action>
 std::size_t ErrorLineOf(Action&& action)
 {
-    try {
-        action();
-    } catch (const DsvError& error) {
-        return error.location() ? error.location()->line : 0;
-    }
-    return 0;
+    const auto result = action();
+    return !result.ok() && result.failure().location ? result.failure().location->line : 0;
 }
 
 }  // namespace natarix::test

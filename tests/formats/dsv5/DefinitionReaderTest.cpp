@@ -38,7 +38,7 @@ std::string ShortExample()
 
 std::unique_ptr<Competition> Parse(const std::string& text)
 {
-    return DefinitionReader::Parse(text);
+    return DefinitionReader::Parse(text).value();
 }
 
 TEST(DefinitionReader, ReadsTheShortExample)
@@ -89,12 +89,12 @@ TEST(DefinitionReader, StopsAtTheFirstDeviation)
         {"WERTUNG:2;", "WERTUNG:2;(* offen *", "comment end not found", 11},
     };
     for (const Case& c : cases) {
-        const auto parse = [&] { Parse(Replaced(ShortExample(), c.from, c.to)); };
+        const auto parse = [&] { return DefinitionReader::Parse(Replaced(ShortExample(), c.from, c.to)); };
         EXPECT_EQ(ErrorOf(parse), c.message) << c.to;
         EXPECT_EQ(ErrorLineOf(parse), c.line) << c.to;
     }
-    EXPECT_EQ(ErrorOf([] { Parse(""); }), "eatFixString out of buffer");
-    EXPECT_EQ(ErrorLineOf([] { Parse(""); }), 1u);
+    EXPECT_EQ(ErrorOf([] { return DefinitionReader::Parse(""); }), "eatFixString out of buffer");
+    EXPECT_EQ(ErrorLineOf([] { return DefinitionReader::Parse(""); }), 1u);
 }
 
 TEST(DefinitionReader, AcceptsBlanksCommentsAndTrailingText)
@@ -164,17 +164,17 @@ TEST(DefinitionReader, ReadsOptionalAndRepeatedLines)
     for (const auto& [number, section] : c->sections())
         order += section.number + "@" + section.date + " ";
     EXPECT_EQ(order, "1@11.03.2006 2@12.03.2006 10@13.03.2006 ");
-    EXPECT_EQ(c->FindSection("2").admission, "EINLASS:08:00");
-    EXPECT_EQ(c->FindSection("1").admission, "");
+    EXPECT_EQ(c->FindSection("2")->admission, "EINLASS:08:00");
+    EXPECT_EQ(c->FindSection("1")->admission, "");
 
     ASSERT_EQ(c->events().size(), 2u);
-    const Event& first = c->FindEvent("1");
+    const Event& first = *c->FindEvent("1");
     EXPECT_TRUE(first.hasOwnFee);
     EXPECT_EQ(first.ownFee, 200);
     ASSERT_EQ(first.scoringClasses.size(), 2u);
     EXPECT_TRUE(std::any_of(first.scoringClasses.begin(), first.scoringClasses.end(),
                             [](const ScoringClass& k) { return k.mandatoryTime == "01:30,00"; }));
-    const Event& second = c->FindEvent("2");
+    const Event& second = *c->FindEvent("2");
     EXPECT_EQ(second.sectionNumber, "10");
     EXPECT_EQ(second.distance, "200");
     EXPECT_TRUE(second.hasOwnFee);
@@ -202,7 +202,7 @@ TEST(DefinitionReader, ReadsEveryShapeOfScoringClass)
     };
     for (const auto& [fields, expected] : cases) {
         const auto competition = Parse(Replaced(ShortExample(), "JG:1990-1995;", fields));
-        const auto& classes = competition->FindEvent("1").scoringClasses;
+        const auto& classes = competition->FindEvent("1")->scoringClasses;
         ASSERT_EQ(classes.size(), 1u) << fields;
         EXPECT_EQ(test::Describe(classes[0]), expected) << fields;
     }
@@ -232,7 +232,7 @@ TEST(DefinitionReader, SplitsEventDescriptionsAtMarkerAndSpaces)
     for (const Case& c : cases) {
         const std::string text = Replaced(ShortExample(), "100 F M", c.description);
         const auto competition = Parse(text);
-        const Event& event = competition->FindEvent("1");
+        const Event& event = *competition->FindEvent("1");
         EXPECT_EQ(event.swimmerCount, c.count) << c.description;
         EXPECT_EQ(event.distance, c.distance) << c.description;
         EXPECT_EQ(event.technique, c.technique) << c.description;
@@ -247,8 +247,8 @@ TEST(DefinitionReader, TakesTheCompetitionYearFromShortDatesToo)
     };
     for (const auto& [date, year] : cases) {
         const auto c = Parse(Replaced(ShortExample(), "12.03.2006", date));
-        EXPECT_EQ(c->FindSection("1").date, date);
-        EXPECT_EQ(c->FindEvent("1").scoringClasses.at(0).competitionYear, year) << date;
+        EXPECT_EQ(c->FindSection("1")->date, date);
+        EXPECT_EQ(c->FindEvent("1")->scoringClasses.at(0).competitionYear, year) << date;
     }
 }
 
@@ -257,30 +257,25 @@ TEST(DefinitionReader, ReadsAFileAndReportsOneWarningForAMissingOne)
     const test::TempDir dir;
     const std::string path = dir.Path("Bezirk.dsv");
     test::WriteBytes(path, ShortExample());
-    RecordingMessageSink sink;
-    const auto competition = DefinitionReader(path).Read(sink);
-    ASSERT_NE(competition, nullptr);
-    EXPECT_EQ(Dump(*competition), Dump(*Parse(ShortExample())));
-    EXPECT_TRUE(sink.messages.empty());
+    const DefinitionRead read = DefinitionReader(path).Read();
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(Dump(*read.value()), Dump(*Parse(ShortExample())));
+    EXPECT_TRUE(read.warnings().empty());
 
     std::filesystem::create_directory(dir.Path("Ordner.dsv"));
     for (const std::string& unreadable : {dir.Path("fehlt.dsv"), dir.Path("Ordner.dsv")}) {
-        RecordingMessageSink failures;
-        EXPECT_EQ(DefinitionReader(unreadable).Read(failures), nullptr) << unreadable;
-        EXPECT_EQ(failures.messages, (std::vector<Message>{Message::Warning(std::string(
-                                         "Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252))}))
+        const DefinitionRead failed = DefinitionReader(unreadable).Read();
+        ASSERT_FALSE(failed.ok()) << unreadable;
+        EXPECT_EQ(failed.failure(), Message::Warning(std::string(
+                                        "Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252)))
             << unreadable;
     }
 
     test::WriteBytes(path, Replaced(ShortExample(), "FORMAT:5;", "FORMAT:6;"));
-    try {
-        DefinitionReader(path).Read(sink);
-        ADD_FAILURE() << "no error";
-    } catch (const DsvError& error) {
-        // The user is told where, without the folder.
-        EXPECT_EQ(error.ToMessage().ShownText(), "Falsches Format\nDatei Bezirk.dsv, Zeile 2");
-    }
-    EXPECT_TRUE(sink.messages.empty());
+    const DefinitionRead wrong = DefinitionReader(path).Read();
+    ASSERT_FALSE(wrong.ok());
+    // The user is told where, without the folder.
+    EXPECT_EQ(wrong.failure().ShownText(), "Falsches Format\nDatei Bezirk.dsv, Zeile 2");
 }
 
 }  // namespace

@@ -13,20 +13,20 @@ namespace natarix {
 namespace {
 
 using test::Dump;
-using test::EntryListRead;
+using test::EntryListReadBack;
 using test::ReadIntoExample;
 using test::Replaced;
 
 TEST(EntryListReader, ReadsEveryFieldOfTheWorkedExample)
 {
-    const auto expected = DefinitionReader::Parse(test::ExampleDefinition());
+    const auto expected = DefinitionReader::Parse(test::ExampleDefinition()).value();
     test::AddExampleClubSide(*expected);
-    const EntryListRead working = ReadIntoExample(test::ExampleEntryList());
+    const EntryListReadBack working = ReadIntoExample(test::ExampleEntryList());
     EXPECT_EQ(working.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(working.messages.empty());
     EXPECT_EQ(Dump(*working.competition), Dump(*expected));
 
-    const EntryListRead exported =
+    const EntryListReadBack exported =
         ReadIntoExample(Replaced(test::ExampleEntryList(), "EINSATZWUNSCH:Zeitnehmer;\r\n", ""));
     EXPECT_EQ(exported.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(exported.messages.empty());
@@ -87,7 +87,7 @@ TEST(EntryListReader, KeepsWhatWasReadBeforeTheFirstDeviation)
          kClub, 1, 1, 1},
     };
     for (const Case& c : cases) {
-        const EntryListRead r = ReadIntoExample(Replaced(test::ExampleEntryList(), c.from, c.to));
+        const EntryListReadBack r = ReadIntoExample(Replaced(test::ExampleEntryList(), c.from, c.to));
         const std::vector<Message> expected =
             c.message.empty() ? std::vector<Message>{}
                               : std::vector{Message::ReadFailure(std::string(c.message), {"", c.line})};
@@ -101,13 +101,13 @@ TEST(EntryListReader, KeepsWhatWasReadBeforeTheFirstDeviation)
 
     // The swimmer read before the refused one stays; entries read before a
     // number 0 stay with their participant.
-    const EntryListRead refused = ReadIntoExample(Replaced(test::ExampleEntryList(), "PNMELDUNG:Muster,Anna;000000;W;",
+    const EntryListReadBack refused = ReadIntoExample(Replaced(test::ExampleEntryList(), "PNMELDUNG:Muster,Anna;000000;W;",
                                                            "PNMELDUNG:Alt,Ben;000000;M;1990;;\r\nSTARTS:3;00:50,00;\r\n"
                                                            "PNMELDUNG:Muster,Anna;000000;w;"));
     ASSERT_EQ(refused.competition->swimmers().size(), 1u);
     EXPECT_EQ(refused.competition->swimmers()[0]->surname, "Alt");
     EXPECT_EQ(refused.competition->swimmers()[0]->entries, (EntryMap{{"3", "00:50,00"}}));
-    const EntryListRead stopped = ReadIntoExample(Replaced(test::ExampleEntryList(), "2;00:41,20;", "0;00:41,20;"));
+    const EntryListReadBack stopped = ReadIntoExample(Replaced(test::ExampleEntryList(), "2;00:41,20;", "0;00:41,20;"));
     ASSERT_EQ(stopped.competition->swimmers().size(), 1u);
     EXPECT_EQ(stopped.competition->swimmers()[0]->entries, (EntryMap{{"1", "01:12,50"}}));
 }
@@ -116,7 +116,7 @@ TEST(EntryListReader, ReadsRecordShapes)
 {
     const std::string example = test::ExampleEntryList();
     const auto official = [&](std::string_view from, std::string_view to) {
-        const EntryListRead r = ReadIntoExample(Replaced(example, from, to));
+        const EntryListReadBack r = ReadIntoExample(Replaced(example, from, to));
         EXPECT_TRUE(r.messages.empty()) << to;
         return r.competition->officials().empty() ? Official{} : *r.competition->officials()[0];
     };
@@ -131,7 +131,7 @@ TEST(EntryListReader, ReadsRecordShapes)
     EXPECT_EQ(trimmed.surname, "Muster");
     EXPECT_EQ(trimmed.firstName, "Paul");
 
-    const EntryListRead swimmer =
+    const EntryListReadBack swimmer =
         ReadIntoExample(Replaced(example, "Muster,Anna;000000;W;1993;;\r\nSTARTS:1;01:12,50;\r\n",
                                  "Anna;12345 ;W;1993x;egal;\r\nSTARTS:1;01:12,50;\r\n1;;\r\n02;00:40,00;"));
     EXPECT_TRUE(swimmer.messages.empty());
@@ -144,7 +144,7 @@ TEST(EntryListReader, ReadsRecordShapes)
     // An empty time removes the entry; a later number of the same value replaces it.
     EXPECT_EQ(anna.entries, (EntryMap{{"2", "00:41,20"}}));
 
-    const EntryListRead team =
+    const EntryListReadBack team =
         ReadIntoExample(Replaced(example, "STMELDUNG:1;;\r\n", "STMELDUNG:7 ;;\r\nSTAFFELNAME:Lagen;offen;\r\n"));
     EXPECT_TRUE(team.messages.empty());
     EXPECT_EQ(team.completeness, ReadCompleteness::Complete);
@@ -161,23 +161,24 @@ TEST(EntryListReader, ReportsAFileThatCannotBeOpened)
     std::filesystem::create_directory(dir.Path("Ordner.meld"));
     for (const std::string& path : {dir.Path("fehlt.meld"), dir.Path("Ordner.meld")}) {
         Competition c;
-        RecordingMessageSink sink;
-        EXPECT_EQ(EntryListReader(path).Read(c, sink), ReadCompleteness::Incomplete);
-        EXPECT_EQ(sink.messages, (std::vector<Message>{Message::Warning(
-                                     std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252))}));
+        const EntryListRead read = EntryListReader(path).Read(c);
+        ASSERT_FALSE(read.ok());
+        EXPECT_EQ(read.failure(),
+                  Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252)));
     }
     const std::string path = dir.Path("Bezirk.dsv.meld");
     test::WriteBytes(path, test::ExampleEntryList());
-    auto c = DefinitionReader::Parse(test::ExampleDefinition());
-    RecordingMessageSink sink;
-    EXPECT_EQ(EntryListReader(path).Read(*c, sink), ReadCompleteness::Complete);
-    EXPECT_TRUE(sink.messages.empty());
+    auto c = DefinitionReader::Parse(test::ExampleDefinition()).value();
+    const EntryListRead read = EntryListReader(path).Read(*c);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value(), ReadCompleteness::Complete);
+    EXPECT_TRUE(read.warnings().empty());
     EXPECT_EQ(c->swimmers().size(), 1u);
 }
 
 TEST(EntryListRoundTrip, WorkingFileReadsBackTheWholeModel)
 {
-    auto original = DefinitionReader::Parse(test::ExampleDefinition());
+    auto original = DefinitionReader::Parse(test::ExampleDefinition()).value();
     test::AddExampleClubSide(*original);
     original->club.clubName = "SV Grün-Weiß Beispielstadt"_w1252;
     original->club.nation = "GER";
@@ -210,7 +211,7 @@ TEST(EntryListRoundTrip, WorkingFileReadsBackTheWholeModel)
     original->teams()[0]->teamName = "Erste";
 
     const std::string working = EntryListWriter("unused", *original, false).BuildText();
-    const EntryListRead back = ReadIntoExample(working);
+    const EntryListReadBack back = ReadIntoExample(working);
     EXPECT_EQ(back.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(back.messages.empty());
     EXPECT_EQ(Dump(*back.competition), Dump(*original));
@@ -226,7 +227,7 @@ TEST(EntryListRoundTrip, WorkingFileReadsBackTheWholeModel)
         team->teamName.clear();
         team->classLabel.clear();
     }
-    const EntryListRead fromExport = ReadIntoExample(exported);
+    const EntryListReadBack fromExport = ReadIntoExample(exported);
     EXPECT_EQ(fromExport.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(fromExport.messages.empty());
     EXPECT_EQ(Dump(*fromExport.competition), Dump(*original));

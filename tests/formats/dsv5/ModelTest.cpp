@@ -12,7 +12,6 @@
 namespace natarix {
 namespace {
 
-using test::ErrorOf;
 using test::MakeEvent;
 using test::MakeSection;
 
@@ -270,20 +269,20 @@ TEST(Competition, FindsSectionsAndEventsByNumberValue)
     for (const auto& [number, section] : c.sections())
         order += number + " ";
     EXPECT_EQ(order, "ohne 1 2 10 ");
-    EXPECT_EQ(c.FindSection("01").number, "1");
-    EXPECT_EQ(c.FindSection("1").date, "12.03.2006");
-    EXPECT_EQ(c.FindSection(" +1").date, "12.03.2006");
-    EXPECT_EQ(c.FindSection("0").number, "ohne");
-    EXPECT_EQ(c.FindSection("1a").number, "1");
-    EXPECT_EQ(ErrorOf([&] { c.FindSection("3"); }), "Abschnitt nicht vorhanden!");
+    EXPECT_EQ(c.FindSection("01")->number, "1");
+    EXPECT_EQ(c.FindSection("1")->date, "12.03.2006");
+    EXPECT_EQ(c.FindSection(" +1")->date, "12.03.2006");
+    EXPECT_EQ(c.FindSection("0")->number, "ohne");
+    EXPECT_EQ(c.FindSection("1a")->number, "1");
+    EXPECT_EQ(c.FindSection("3"), nullptr);
 
     c.AddEvent(MakeEvent("12", "1", "1", "100", "F", "M"));
     c.AddEvent(MakeEvent("012", "2", "1", "200", "F", "M"));
     EXPECT_EQ(c.events().size(), 1u);
-    EXPECT_EQ(c.FindEvent("0012").distance, "100");
-    EXPECT_EQ(ErrorOf([&] { c.FindEvent("13"); }), "Wettkampf nicht vorhanden!");
+    EXPECT_EQ(c.FindEvent("0012")->distance, "100");
+    EXPECT_EQ(c.FindEvent("13"), nullptr);
     const Competition& constant = c;
-    EXPECT_EQ(ErrorOf([&] { constant.FindEvent(""); }), "Wettkampf nicht vorhanden!");
+    EXPECT_EQ(constant.FindEvent(""), nullptr);
 }
 
 TEST(Competition, EarliestAndLatestSectionDate)

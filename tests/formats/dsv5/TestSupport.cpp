@@ -102,12 +102,14 @@ std::string ExampleEntryList()
                   "DATEIENDE"});
 }
 
-EntryListRead ReadIntoExample(const std::string& text)
+EntryListReadBack ReadIntoExample(const std::string& text)
 {
-    EntryListRead result{DefinitionReader::Parse(ExampleDefinition()), ReadCompleteness::Complete, {}};
-    RecordingMessageSink sink;
-    result.completeness = EntryListReader::Parse(text, *result.competition, sink);
-    result.messages = sink.messages;
+    EntryListReadBack result{DefinitionReader::Parse(ExampleDefinition()).value(), ReadCompleteness::Incomplete, {}};
+    const EntryListRead read = EntryListReader::Parse(text, *result.competition);
+    if (read.ok())
+        result.completeness = read.value();
+    else
+        result.messages.push_back(read.failure());
     return result;
 }
 

@@ -28,12 +28,12 @@ void AddExampleClubSide(Competition& competition);
 // The entry list of that model, byte for byte, in the working-file form.
 std::string ExampleEntryList();
 
-struct EntryListRead {
+struct EntryListReadBack {
     std::unique_ptr<Competition> competition;
-    ReadCompleteness completeness;
-    std::vector<Message> messages;
+    ReadCompleteness completeness;  // Incomplete after a failure too
+    std::vector<Message> messages;  // the failure, if any
 };
 // Reads an entry list into a fresh competition of the example definition.
-EntryListRead ReadIntoExample(const std::string& text);
+EntryListReadBack ReadIntoExample(const std::string& text);
 
 }  // namespace natarix::test

@@ -28,8 +28,9 @@ public:
 
     bool ok() const { return outcome_.index() == 0; }
     // Only when ok().
-    T& value() { return std::get<0>(outcome_); }
-    const T& value() const { return std::get<0>(outcome_); }
+    T& value() & { return std::get<0>(outcome_); }
+    const T& value() const& { return std::get<0>(outcome_); }
+    T value() && { return std::move(std::get<0>(outcome_)); }
     // Only when not ok().
     const Message& failure() const { return std::get<1>(outcome_); }
     const std::vector<Message>& warnings() const { return warnings_; }
