@@ -81,9 +81,9 @@ std::unique_ptr<Competition> ReadBack(const std::string& definition, const Compe
 {
     auto fresh = DefinitionReader::Parse(definition).value();
     const EntryListRead read = EntryListReader::Parse(EntryListWriter("", model, false).BuildText(), *fresh);
-    problem = !read.ok()                                  ? read.failure().text
+    problem = !read.ok()                                   ? read.failure().text
               : read.value() != ReadCompleteness::Complete ? std::string("records left unread")
-                                                          : std::string();
+                                                           : std::string();
     return fresh;
 }
 

@@ -131,9 +131,9 @@ TEST_F(CliTest, SaveCreatesTheMissingWorkingFileAndRewritesAnExistingOneAsItWas)
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "");
     const std::string meld = folder.Path("minimal.dsv.meld");
-    EXPECT_EQ(
-        ReadBytes(meld),
-        natarix::EntryListWriter(meld, *natarix::DefinitionReader::Parse(Data("minimal.dsv")).value(), false).BuildText());
+    EXPECT_EQ(ReadBytes(meld),
+              natarix::EntryListWriter(meld, *natarix::DefinitionReader::Parse(Data("minimal.dsv")).value(), false)
+                  .BuildText());
 
     fs::copy_file(DataPath("minimal.dsv.meld"), meld, fs::copy_options::overwrite_existing);
     run = Run({"save", "minimal.dsv"});

@@ -336,13 +336,12 @@ void MainWindowTest::EntriesOfSwimmerAndTeam()
     Harness harness(folder);
     harness.window.OpenStartupDefinition();
     QCOMPARE(harness.DateAndPlace().text(), QStringLiteral("vom 11.03.2006 bis 12.03.2006 in Teststadt"));
-    Competition& competition = *harness.window.cycle().competition();
-    auto swimmer = std::make_unique<Swimmer>();
-    swimmer->surname = "Zander";
-    swimmer->firstName = "Max";
-    swimmer->SetEntry("2", "00:31,50");
-    competition.AddSwimmer(std::move(swimmer));
-    competition.AddTeam(std::make_unique<Team>());
+    Swimmer swimmer;
+    swimmer.surname = "Zander";
+    swimmer.firstName = "Max";
+    swimmer.SetEntry("2", "00:31,50");
+    harness.window.cycle().Add(swimmer);
+    harness.window.cycle().Add(Team());
     harness.window.RefreshMainForm();
 
     // The team sorts first and is selected: every relay, nothing else.
@@ -365,12 +364,12 @@ void MainWindowTest::ImpossibleEntriesAreMarkedAndAskedAboutBeforeTheExport()
     folder.Write("events.dsv", DsvBytes(kEventsDefinition));
     Harness harness(folder);
     harness.window.OpenStartupDefinition();
-    auto swimmer = std::make_unique<Swimmer>();
-    swimmer->surname = "Zander";
-    swimmer->firstName = "Max";
-    swimmer->SetEntry("5", "01:05,00");
-    swimmer->SetEntry("10", "01:00,00");
-    harness.window.cycle().competition()->AddSwimmer(std::move(swimmer));
+    Swimmer swimmer;
+    swimmer.surname = "Zander";
+    swimmer.firstName = "Max";
+    swimmer.SetEntry("5", "01:05,00");
+    swimmer.SetEntry("10", "01:00,00");
+    harness.window.cycle().Add(swimmer);
     harness.window.RefreshMainForm();
 
     // A man born 1980: event 5 is for women, event 4 for the years 2010-2011.
@@ -401,15 +400,14 @@ void MainWindowTest::ParticipantsInAlphabeticalOrder()
     Folder folder = MinimalFolder();
     Harness harness(folder);
     harness.window.OpenStartupDefinition();
-    Competition& competition = *harness.window.cycle().competition();
     for (const char* surname : {"Zander", "Öztürk", "adler", "Becker", "Oswald"}) {
-        auto swimmer = std::make_unique<Swimmer>();
-        swimmer->surname = Utf8ToCp1252(surname).value();
-        competition.AddSwimmer(std::move(swimmer));
+        Swimmer swimmer;
+        swimmer.surname = Utf8ToCp1252(surname).value();
+        harness.window.cycle().Add(swimmer);
     }
-    auto official = std::make_unique<Official>();
-    official->surname = "Abel";
-    competition.AddOfficial(std::move(official));
+    Official official;
+    official.surname = "Abel";
+    harness.window.cycle().Add(official);
     harness.window.RefreshMainForm();
     QCOMPARE(Column(harness.Participants(), 0),
              (QStringList{"1. Mannschaft", "adler", "Becker", QString::fromUtf8("Krüger"), "Oswald",
@@ -485,9 +483,9 @@ void MainWindowTest::EntryDialogRefillsTheEntries()
     folder.Write("events.dsv", DsvBytes(kEventsDefinition));
     Harness harness(folder);
     harness.window.OpenStartupDefinition();
-    auto swimmer = std::make_unique<Swimmer>();
-    swimmer->surname = "Zander";
-    harness.window.cycle().competition()->AddSwimmer(std::move(swimmer));
+    Swimmer swimmer;
+    swimmer.surname = "Zander";
+    harness.window.cycle().Add(swimmer);
     harness.window.RefreshMainForm();
     const std::string workingFile = folder.Native("events.dsv.meld");
 

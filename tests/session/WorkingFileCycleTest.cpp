@@ -104,23 +104,27 @@ TEST_F(CycleTest, ReopeningAfterEditsGivesTheSameModel)
     Put("m.dsv.meld", Data("minimal.dsv.meld"));
     cycle.LoadDefinition(definition);
     ASSERT_NE(cycle.competition(), nullptr);
-    Competition& c = *cycle.competition();
-    c.club.clubName = "SV Neu";
-    c.club.contact[Address::Fax].clear();
-    auto swimmer = std::make_unique<Swimmer>();  // no entries: the working file keeps it all the same
-    swimmer->surname = "Wei\xDF";
-    swimmer->firstName = "Jana";
-    swimmer->sex = "w";
-    swimmer->yearOfBirth = 1993;
-    c.AddSwimmer(std::move(swimmer));
-    auto team = std::make_unique<Team>();
-    team->teamNumber = "2";
-    team->teamName = "Mixed A";
-    team->classLabel = "offen";
-    team->SetEntry("2", "02:30,00");
-    c.AddTeam(std::move(team));
-    c.officials().front()->wish.clear();
-    c.officials().front()->group = 3;
+    const Competition& c = *cycle.competition();
+    Club club = c.club;
+    club.clubName = "SV Neu";
+    club.contact[Address::Fax].clear();
+    cycle.SetClub(club);
+    Swimmer swimmer;  // no entries: the working file keeps it all the same
+    swimmer.surname = "Wei\xDF";
+    swimmer.firstName = "Jana";
+    swimmer.sex = "w";
+    swimmer.yearOfBirth = 1993;
+    cycle.Add(swimmer);
+    Team team;
+    team.teamNumber = "2";
+    team.teamName = "Mixed A";
+    team.classLabel = "offen";
+    team.SetEntry("2", "02:30,00");
+    cycle.Add(team);
+    Official official = *c.officials().front();
+    official.wish.clear();
+    official.group = 3;
+    cycle.Change(*c.officials().front(), official);
     ASSERT_TRUE(cycle.SaveWorkingFile());
     const std::string edited = CompetitionToJson(c);
     const std::string written = ReadBytes(cycle.workingFilePath());
@@ -288,10 +292,12 @@ TEST(CycleSave, FailedSaveLeavesTheWorkingFileAsItWas)
         WorkingFileCycle cycle(sink, folder.path(), ops);
         cycle.LoadDefinition(folder.Path("m.dsv"));
         ASSERT_NE(cycle.competition(), nullptr);
-        cycle.competition()->club.clubName = "SV Neu";
+        Club club = cycle.competition()->club;
+        club.clubName = "SV Neu";
+        cycle.SetClub(club);  // its save fails as well
 
         EXPECT_FALSE(cycle.SaveWorkingFile());
-        EXPECT_EQ(sink.messages, std::vector<Message>{Message::Warning(text)});
+        EXPECT_EQ(sink.messages, (std::vector<Message>{Message::Warning(text), Message::Warning(text)}));
         EXPECT_EQ(ReadBytes(folder.Path("m.dsv.meld")), Data("minimal.dsv.meld"));
         EXPECT_EQ(FileNames(folder.path()), (std::vector<std::string>{"m.dsv", "m.dsv.meld", "m.dsv.meld.lock"}));
     }

@@ -266,8 +266,8 @@ TEST(DefinitionReader, ReadsAFileAndReportsOneWarningForAMissingOne)
     for (const std::string& unreadable : {dir.Path("fehlt.dsv"), dir.Path("Ordner.dsv")}) {
         const DefinitionRead failed = DefinitionReader(unreadable).Read();
         ASSERT_FALSE(failed.ok()) << unreadable;
-        EXPECT_EQ(failed.failure(), Message::Warning(std::string(
-                                        "Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252)))
+        EXPECT_EQ(failed.failure(),
+                  Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252)))
             << unreadable;
     }
 

@@ -101,9 +101,10 @@ TEST(EntryListReader, KeepsWhatWasReadBeforeTheFirstDeviation)
 
     // The swimmer read before the refused one stays; entries read before a
     // number 0 stay with their participant.
-    const EntryListReadBack refused = ReadIntoExample(Replaced(test::ExampleEntryList(), "PNMELDUNG:Muster,Anna;000000;W;",
-                                                           "PNMELDUNG:Alt,Ben;000000;M;1990;;\r\nSTARTS:3;00:50,00;\r\n"
-                                                           "PNMELDUNG:Muster,Anna;000000;w;"));
+    const EntryListReadBack refused =
+        ReadIntoExample(Replaced(test::ExampleEntryList(), "PNMELDUNG:Muster,Anna;000000;W;",
+                                 "PNMELDUNG:Alt,Ben;000000;M;1990;;\r\nSTARTS:3;00:50,00;\r\n"
+                                 "PNMELDUNG:Muster,Anna;000000;w;"));
     ASSERT_EQ(refused.competition->swimmers().size(), 1u);
     EXPECT_EQ(refused.competition->swimmers()[0]->surname, "Alt");
     EXPECT_EQ(refused.competition->swimmers()[0]->entries, (EntryMap{{"3", "00:50,00"}}));
