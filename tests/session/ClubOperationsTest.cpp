@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeFileOps.h"
 #include "TestFiles.h"
 #include "cli/ModelJson.h"
 #include "dsv5/EntryListWriter.h"
@@ -13,26 +14,6 @@
 
 namespace natarix {
 namespace {
-
-// The system's calls, counting the saves that replace each file.
-class CountingFileOps : public FileOps {
-public:
-    Handle Create(const std::string& path) override { return base_.Create(path); }
-    bool Write(Handle handle, std::string_view bytes) override { return base_.Write(handle, bytes); }
-    bool Flush(Handle handle) override { return base_.Flush(handle); }
-    bool Close(Handle handle) override { return base_.Close(handle); }
-    bool Replace(const std::string& from, const std::string& to) override
-    {
-        saved.push_back(to);
-        return base_.Replace(from, to);
-    }
-    void Remove(const std::string& path) override { base_.Remove(path); }
-
-    std::vector<std::string> saved;
-
-private:
-    FileOps& base_ = SystemFileOps();
-};
 
 using Operation = std::function<void(WorkingFileCycle&)>;
 
@@ -98,7 +79,7 @@ TEST(ClubOperations, EachSavesOnceAndNoneChangesAReadOnlyCompetition)
             test::WriteBytes(folder.Path("m.dsv"), test::Data("minimal.dsv"));
             test::WriteBytes(folder.Path("m.dsv.meld"), test::Data("minimal.dsv.meld"));
             RecordingMessageSink sink;
-            CountingFileOps ops;
+            test::FakeFileOps ops;
             WorkingFileCycle cycle(sink, folder.path(), ops);
             cycle.LoadDefinition(folder.Path("m.dsv"), access);
             ASSERT_NE(cycle.competition(), nullptr);
@@ -118,7 +99,7 @@ TEST(ClubOperations, EachSavesOnceAndNoneChangesAReadOnlyCompetition)
 TEST(ClubOperations, NothingLoadedNothingChanged)
 {
     RecordingMessageSink sink;
-    CountingFileOps ops;
+    test::FakeFileOps ops;
     const test::TempDir folder;
     WorkingFileCycle cycle(sink, folder.path(), ops);
     cycle.SetClub(Club());
