@@ -1,6 +1,5 @@
 #include "gui/ListTexts.h"
 
-#include "codec/Cp1252Literal.h"
 
 namespace natarix {
 
@@ -56,7 +55,7 @@ std::vector<const Event*> EventsShownFor(const Competition& competition, const P
 std::string EntryBarNote(const Participant& participant, const Event& event)
 {
     const std::string reason = EntryBarText(WhyMayNotEnter(participant, event));
-    return reason.empty() ? reason : std::string("Nicht zulässig: "_w1252) + reason;
+    return reason.empty() ? reason : std::string("Nicht zulässig: ") + reason;
 }
 
 }  // namespace natarix

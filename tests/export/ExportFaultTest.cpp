@@ -12,7 +12,6 @@
 #include <sstream>
 
 #include "TestFiles.h"
-#include "codec/Cp1252Literal.h"
 #include "export/ClubExport.h"
 #include "platform/FileIo.h"
 
@@ -22,9 +21,9 @@ namespace {
 namespace fs = std::filesystem;
 
 const Message kDsvNotCreated =
-    Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"_w1252));
+    Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"));
 const Message kDsvNotWritten =
-    Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252));
+    Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"));
 const Message kPdfNotCreated = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!");
 const Message kPdfNotWritten = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!");
 

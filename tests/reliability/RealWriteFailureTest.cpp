@@ -16,7 +16,6 @@
 
 #include "SaveLoopModels.h"
 #include "TestFiles.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/EntryListWriter.h"
 #include "export/ClubExport.h"
 #include "pdf/PdfWriter.h"
@@ -75,7 +74,7 @@ TEST_F(RealWriteFailure, WorkingFileKeepsItsPreviousContent)
     }
     EXPECT_EQ(
         messages.messages,
-        std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252))});
+        std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"))});
     EXPECT_EQ(ReadBytes(path), previous);
     EXPECT_EQ(test::FileNames(folder_.string()), std::vector<std::string>{"Bezirk.dsv.meld"});
 }
@@ -115,7 +114,7 @@ TEST_F(RealWriteFailure, ExportKeepsBothPreviousFilesAndReportsEach)
     EXPECT_FALSE(second.pdfWritten);
     EXPECT_EQ(
         messages.messages,
-        (std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252)),
+        (std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!")),
                      Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!")}));
     EXPECT_EQ(ReadBytes(first.dsvPath), previousDsv);
     EXPECT_EQ(ReadBytes(first.pdfPath), previousPdf);

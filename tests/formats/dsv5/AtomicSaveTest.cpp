@@ -4,7 +4,6 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/EntryListWriter.h"
 #include "platform/FileIo.h"
 
@@ -42,8 +41,8 @@ private:
     FileOps& real_ = SystemFileOps();
 };
 
-const std::string kNotCreated = std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"_w1252);
-const std::string kNotWritten = std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252);
+const std::string kNotCreated = std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!");
+const std::string kNotWritten = std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!");
 
 TEST(AtomicSave, AFailureLeavesThePreviousFileAsItWas)
 {
