@@ -77,12 +77,11 @@ std::string DefinitionList()
 // officials.
 void FillClub(Competition& competition, int participants)
 {
-    const std::string_view surnames[] = {
-        "Müller", "Schäfer",  "Özdemir", "Becker", "Weiß", "Krüger", "Hoffmann",
-        "Jäger",  "Schröder", "Neumann",       "Ahrens", "Zimmermann", "Böhm",   "Lange",
-        "Fuchs",        "Wagner",         "Übel",    "Koch",   "Richter",    "Schulz"};
-    const std::string_view firstNames[] = {"Anna",  "Jörg", "Lea",  "Lukas",  "Zoë",  "Ben",  "Mia",
-                                           "Jonas", "Emilia",     "Paul", "Sophie", "Léon", "Lina", "Felix"};
+    const std::string_view surnames[] = {"Müller", "Schäfer",  "Özdemir", "Becker", "Weiß",       "Krüger", "Hoffmann",
+                                         "Jäger",  "Schröder", "Neumann", "Ahrens", "Zimmermann", "Böhm",   "Lange",
+                                         "Fuchs",  "Wagner",   "Übel",    "Koch",   "Richter",    "Schulz"};
+    const std::string_view firstNames[] = {"Anna",  "Jörg",   "Lea",  "Lukas",  "Zoë",  "Ben",  "Mia",
+                                           "Jonas", "Emilia", "Paul", "Sophie", "Léon", "Lina", "Felix"};
     competition.club.clubName = "SV Kühlenbrück 1921";
     const int teams = participants / 20;
     for (int index = 0; index < participants - teams; ++index) {

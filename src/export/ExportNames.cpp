@@ -17,7 +17,7 @@ struct Respelling {
     std::string_view replacement;
 };
 constexpr Respelling kRespellings[] = {
-    {" ", ""},    {"Ä", "Ae"}, {"Ö", "Oe"}, {"Ü", "Ue"}, {"ä", "ae"},
+    {" ", ""},   {"Ä", "Ae"}, {"Ö", "Oe"}, {"Ü", "Ue"}, {"ä", "ae"},
     {"ö", "oe"}, {"ü", "ue"}, {"ß", "ss"}, {"/", "_"},  {"\\", "_"},
 };
 
@@ -28,8 +28,9 @@ std::string ToFileNamePart(std::string_view text)
     std::string part;
     part.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const auto* respelling = std::find_if(std::begin(kRespellings), std::end(kRespellings),
-                                              [&](const Respelling& r) { return text.substr(i).starts_with(r.character); });
+        const auto* respelling =
+            std::find_if(std::begin(kRespellings), std::end(kRespellings),
+                         [&](const Respelling& r) { return text.substr(i).starts_with(r.character); });
         if (respelling == std::end(kRespellings)) {
             part += text[i++];
         } else {

@@ -1,6 +1,5 @@
 #include "gui/ListTexts.h"
 
-
 namespace natarix {
 
 std::string DateAndPlaceLine(const Competition& competition)

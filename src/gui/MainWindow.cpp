@@ -468,8 +468,7 @@ void MainWindow::DeleteOfficial()
     const QTreeWidgetItem* item = officials_->currentItem();
     if (item == nullptr)
         return;
-    if (!MessageBoxes::AskYesNo(std::string("Kampfrichter wirklich löschen?"), std::string("Löschwarnung"),
-                                form_))
+    if (!MessageBoxes::AskYesNo(std::string("Kampfrichter wirklich löschen?"), std::string("Löschwarnung"), form_))
         return;
     cycle_.competition()->RemoveOfficial(RowObject<const Official>(*item));
     RefreshMainForm();

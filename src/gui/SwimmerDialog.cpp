@@ -110,8 +110,8 @@ bool SwimmerDialog::SettleEntriesBarredBy(Swimmer& changed)
     std::string question("Nach dieser Änderung darf der Teilnehmer diese Wettkämpfe nicht mehr schwimmen:");
     for (const ImpossibleEntry& entry : barred)
         question += "\n" + ImpossibleEntryLine(entry);
-    question += std::string(
-        "\n\nSollen diese Meldungen gelöscht werden? Mit „Nein“ bleiben sie rot markiert in der Liste.");
+    question +=
+        std::string("\n\nSollen diese Meldungen gelöscht werden? Mit „Nein“ bleiben sie rot markiert in der Liste.");
     switch (MessageBoxes::AskYesNoCancel(question, std::string("Meldungen passen nicht mehr"), this)) {
         case MessageBoxes::Answer::Yes:
             for (const ImpossibleEntry& entry : barred)

@@ -1,6 +1,5 @@
 #include "model/ImpossibleEntries.h"
 
-
 namespace natarix {
 
 namespace {

@@ -169,8 +169,8 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
     regular(310 - shift, 86, "VR-Scheck Nr.: ..", BeforeText(306));
     regular(310 - shift, 306, "Kopie des Überweisungsbeleges", kPageRight);
 
-    text(280 - shift, 70, kBoldFont, 10, "Als Kampfrichter werden von uns für diese Veranstaltung gemeldet:",
-         kPageRight);
+    text(280 - shift, 70, kBoldFont, 10,
+         "Als Kampfrichter werden von uns für diese Veranstaltung gemeldet:", kPageRight);
     regular(258 - shift, 70, "1.", BeforeText(120));
     if (!model_.officials().empty())
         regular(258 - shift, 120, "siehe gesonderte Aufstellung", BeforeText(398));
@@ -198,9 +198,9 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
         172,
         "entsprechend WB AT § 7 durch ein ärztliches Zeugnis nachweisen können. Die Untersuchung/en liegt/liegen zum");
     declaration(162, "Zeitpunkt der Abgabe der Meldung nicht länger als ein Jahr zurück.");
-    declaration(
-        152,
-        "Diese Erklärung gilt gleichfalls für alle Mannschafts-/Staffelteilnehmer sofern diese in der Meldung noch nicht");
+    declaration(152,
+                "Diese Erklärung gilt gleichfalls für alle Mannschafts-/Staffelteilnehmer sofern diese in der Meldung "
+                "noch nicht");
     declaration(142, "namentlich benannt wurden.");
 
     AppendStreamObject(objectNumber, content);

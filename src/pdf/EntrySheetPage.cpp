@@ -53,9 +53,8 @@ void AddSheetFrame(std::string& content, std::int64_t sheetNumber, std::int64_t 
     regular(
         109, 70, 10,
         "Die Meldeliste ist Bestandteil/Anlage des Meldebogens zur o.g. Veranstaltung. Für alle gemeldeten Schwimmer");
-    regular(
-        98, 70, 10,
-        "sowie für alle bei der Veranstaltung zum Einsatz kommenden Staffel- bzw. Mannschaftsteilnehmer gilt die");
+    regular(98, 70, 10,
+            "sowie für alle bei der Veranstaltung zum Einsatz kommenden Staffel- bzw. Mannschaftsteilnehmer gilt die");
     regular(87, 70, 10, "abgegebene Erklärung gemäß WB-AT § 7.");
     regular(68, 70, 8, "DSV-Form 102 (2006-01)");
 }

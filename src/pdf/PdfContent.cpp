@@ -22,8 +22,7 @@ void AppendPoint(std::string& content, int x, int y, char op)
 }
 
 // `text` in WinAnsi bytes.
-void AddWinAnsiText(std::string& content, std::string_view text, std::string_view fontName, int fontSize, int x,
-                    int y)
+void AddWinAnsiText(std::string& content, std::string_view text, std::string_view fontName, int fontSize, int x, int y)
 {
     content += "BT\r\n/";
     content += fontName;

@@ -10,8 +10,9 @@ namespace {
 // The base letters of U+0100 to U+017F (Latin Extended-A); "?" where the
 // character is no letter with a diacritic (ligatures, kra, eng, long s) or
 // WinAnsi has it anyway.
-constexpr std::string_view kExtendedABase = "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi??JjKk?LlLlLlLlLlNnNnNn???"
-                                            "OoOoOo??RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYy?ZzZzZz?";
+constexpr std::string_view kExtendedABase =
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi??JjKk?LlLlLlLlLlNnNnNn???"
+    "OoOoOo??RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYy?ZzZzZz?";
 static_assert(kExtendedABase.size() == 0x80);
 
 char Fallback(char32_t codePoint)

@@ -20,10 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Message kDsvNotCreated =
-    Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"));
-const Message kDsvNotWritten =
-    Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"));
+const Message kDsvNotCreated = Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"));
+const Message kDsvNotWritten = Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"));
 const Message kPdfNotCreated = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!");
 const Message kPdfNotWritten = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!");
 

@@ -387,11 +387,10 @@ void MainWindowTest::ImpossibleEntriesAreMarkedAndAskedAboutBeforeTheExport()
     // "Nein" to the question: nothing is exported, not even refused.
     harness.boxes.answers = {false};
     harness.Action("exportAction").trigger();
-    QCOMPARE(harness.boxes.questions,
-             std::vector<Message>{Message::Captioned(
-                 "Diese Meldungen sind nicht zulässig:\nZander, Max – Wettkampf 5 (100 F W): "
-                 "Geschlecht\n\nTrotzdem exportieren?",
-                 "Unzulässige Meldungen")});
+    QCOMPARE(harness.boxes.questions, std::vector<Message>{Message::Captioned(
+                                          "Diese Meldungen sind nicht zulässig:\nZander, Max – Wettkampf 5 (100 F W): "
+                                          "Geschlecht\n\nTrotzdem exportieren?",
+                                          "Unzulässige Meldungen")});
     QVERIFY(harness.boxes.messages.empty());
 }
 

@@ -37,9 +37,8 @@ void MessageBoxesTest::ShowsEachKind()
     QFETCH(int, icon);
     const std::string text("Die Datei »Bezirk.dsv« konnte nicht geöffnet werden!");
     const Message message = kind == int(MessageKind::Warning) ? Message::Warning(text)
-                            : kind == int(MessageKind::Plain)
-                                ? Message::Plain(text)
-                                : Message::Captioned(text, std::string("Löschwarnung"));
+                            : kind == int(MessageKind::Plain) ? Message::Plain(text)
+                                                              : Message::Captioned(text, std::string("Löschwarnung"));
     QWidget owner;
     owner.setObjectName(QStringLiteral("owner"));
     const auto box = AnswerNextMessageBox();
@@ -80,9 +79,7 @@ void MessageBoxesTest::AsksYesOrNo()
     QFETCH(int, button);
     QFETCH(bool, answer);
     const auto box = AnswerNextMessageBox(QMessageBox::StandardButton(button));
-    QCOMPARE(
-        MessageBoxes::AskYesNo(std::string("Teilnehmer wirklich löschen?"), std::string("Löschwarnung")),
-        answer);
+    QCOMPARE(MessageBoxes::AskYesNo(std::string("Teilnehmer wirklich löschen?"), std::string("Löschwarnung")), answer);
     QVERIFY(box->shown);
     QCOMPARE(box->text, QString::fromUtf8("Teilnehmer wirklich löschen?"));
     QCOMPARE(box->title, QString::fromUtf8("Löschwarnung"));

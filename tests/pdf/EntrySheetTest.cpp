@@ -288,7 +288,8 @@ TEST(EntrySheetPage, EntryOfAMissingEventKeepsItsRowAndIsReportedOnce)
     EXPECT_EQ(RowTextsAt(sheets[0], 513)[6], Row(513, 472, ""));
     EXPECT_EQ(RowTextsAt(sheets[1], 491)[3], Row(491, 472, ""));
     EXPECT_EQ(messages.messages,
-              std::vector<Message>{Message::Warning("Die Meldeliste enthält Meldungen für Wettkämpfe, die die Wettkampfdefinition nicht enthält "
+              std::vector<Message>{Message::Warning(
+                  "Die Meldeliste enthält Meldungen für Wettkämpfe, die die Wettkampfdefinition nicht enthält "
                   "(Wettkampf-Nr. 0, 070, 99). Diese Meldungen stehen ohne Strecke in der PDF-Meldeliste.")});
 }
 

@@ -44,7 +44,7 @@ TEST(KeptOriginal, WorkingFileThatDoesNotFitIsKeptBeforeTheFirstSave)
         std::size_t readLine;
     };
     const Case cases[] = {
-        {"another competition", Replaced(definition, "Frühjahrsschwimmen", "Herbstschwimmen"), working,
+        {"another competition", Replaced(definition, "Fr\xFChjahrsschwimmen", "Herbstschwimmen"), working,
          std::string("Veranstaltungsbezeichnung abweichend!"), 3},
         {"event changed by the organiser", Replaced(definition, "1;1;100 F M;", "1;1;200 F M;"), working,
          std::string("Ungültige Wettkampfstrecke gefunden!"), 5},

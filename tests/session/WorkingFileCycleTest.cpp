@@ -15,7 +15,6 @@
 #include "TestFiles.h"
 #include "TestTexts.h"
 #include "cli/ModelJson.h"
-#include "codec/Cp1252.h"
 #include "dsv5/DefinitionReader.h"
 #include "dsv5/EntryListWriter.h"
 #include "platform/FileIo.h"
@@ -107,7 +106,7 @@ TEST_F(CycleTest, ReopeningAfterEditsGivesTheSameModel)
     c.club.clubName = "SV Neu";
     c.club.contact[Address::Fax].clear();
     auto swimmer = std::make_unique<Swimmer>();  // no entries: the working file keeps it all the same
-    swimmer->surname = "Wei\xDF";
+    swimmer->surname = "Weiß";
     swimmer->firstName = "Jana";
     swimmer->sex = "w";
     swimmer->yearOfBirth = 1993;
@@ -218,8 +217,8 @@ TEST_F(CycleTest, FolderInPlaceOfTheWorkingFileIsMovedAside)
     WriteBytes(meld + "/inside.txt", "kept");
     cycle.LoadDefinition(definition);
     ASSERT_NE(cycle.competition(), nullptr);
-    EXPECT_EQ(sink.messages, std::vector<Message>{Message::Warning(
-                                 std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"))});
+    EXPECT_EQ(sink.messages, std::vector<Message>{
+                                 Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"))});
 
     ASSERT_TRUE(cycle.SaveWorkingFile());
     EXPECT_EQ(ReadBytes(meld + ".original/inside.txt"), "kept");

@@ -1,6 +1,5 @@
 #include "TestTexts.h"
 
-
 namespace natarix {
 
 void PrintTo(const Message& message, std::ostream* os)

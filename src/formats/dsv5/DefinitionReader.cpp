@@ -112,12 +112,10 @@ std::unique_ptr<Competition> DefinitionReader::Read(MessageSink& messages) const
     FileContent content = ReadWholeFile(path_);
     switch (content.status) {
         case ReadStatus::OpenFailed:
-            messages.Show(
-                Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!")));
+            messages.Show(Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!")));
             return nullptr;
         case ReadStatus::ReadFailed:
-            messages.Show(
-                Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht gelesen werden!")));
+            messages.Show(Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht gelesen werden!")));
             return nullptr;
         case ReadStatus::Ok:
             break;

@@ -131,8 +131,7 @@ bool EntryListWriter::Write(MessageSink& messages, FileOps& ops) const
             messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!")));
             return false;
         case SaveStatus::WriteFailed:
-            messages.Show(
-                Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!")));
+            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!")));
             return false;
         case SaveStatus::Ok:
             break;

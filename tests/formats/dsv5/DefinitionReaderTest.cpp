@@ -21,8 +21,9 @@ std::string ShortExample()
     return test::Lines({
         "WETTKAMPFDEFINITIONSLISTE:",
         "FORMAT:5;",
-        "VERANSTALTUNG:Frühjahrsschwimmen;Musterstadt;;AUTOMATISCH;",
-        "VERANSTALTUNGSORT:Hallenbad;Badstraße 1;12345;Musterstadt;Deutschland;;;;",
+        "VERANSTALTUNG:Fr\xFChjahrsschwimmen;Musterstadt;;AUTOMATISCH;",  // Windows-1252, as files are
+        "VERANSTALTUNGSORT:Hallenbad;Badstra\xDF"
+        "e 1;12345;Musterstadt;Deutschland;;;;",
         "MELDEADRESSE:Meldestelle;Weg 2;12345;Musterstadt;Deutschland;;;;",
         "MELDESCHLUSS:01.03.2006;18:00;",
         "ABSCHNITT:1;12.03.2006;09:00;",
@@ -266,8 +267,8 @@ TEST(DefinitionReader, ReadsAFileAndReportsOneWarningForAMissingOne)
     for (const std::string& unreadable : {dir.Path("fehlt.dsv"), dir.Path("Ordner.dsv")}) {
         RecordingMessageSink failures;
         EXPECT_EQ(DefinitionReader(unreadable).Read(failures), nullptr) << unreadable;
-        EXPECT_EQ(failures.messages, (std::vector<Message>{Message::Warning(std::string(
-                                         "Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"))}))
+        EXPECT_EQ(failures.messages, (std::vector<Message>{Message::Warning(
+                                         std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"))}))
             << unreadable;
     }
 

@@ -140,8 +140,7 @@ TEST(HostileDefinitionList, NulAndUndefinedBytesStayTextWhereTextBelongs)
     // In place of a keyword such bytes are a deviation like any other.
     EXPECT_EQ(DefinitionError(test::Replaced(Definition().Text(), "FORMAT", std::string("\0ORMAT", 6))),
               "FORMAT: not found by EatFixString");
-    EXPECT_EQ(DefinitionError(test::Replaced(Definition().Text(), "HANDZEIT", "HAND\x81ZEIT")),
-              "Ungültige Zeitnahme");
+    EXPECT_EQ(DefinitionError(test::Replaced(Definition().Text(), "HANDZEIT", "HAND\x81ZEIT")), "Ungültige Zeitnahme");
 }
 
 TEST(HostileDefinitionList, NumbersWithHundredsOfDigitsSaturate)
