@@ -24,10 +24,7 @@ struct EventIndex {
     std::multimap<std::uint32_t, std::string> kindsByNumber;
 
     bool HasNumber(std::uint32_t number) const { return kindsByNumber.contains(number); }
-    bool Has(std::uint32_t number, std::string_view kind) const
-    {
-        return lines.contains({number, std::string(kind)});
-    }
+    bool Has(std::uint32_t number, std::string_view kind) const { return lines.contains({number, std::string(kind)}); }
     std::string KindsOf(std::uint32_t number) const
     {
         std::string kinds;
@@ -131,6 +128,7 @@ std::optional<Diagnostic> CheckReferences(std::vector<Element>& elements, std::v
         return failure;
 
     std::map<std::uint32_t, std::size_t> classes;  // WertungsID -> index
+    // A WERTUNG that repeats an earlier one word for word is read once.
     std::vector<bool> repeated(elements.size(), false);
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const Element& element = elements[i];
@@ -147,16 +145,17 @@ std::optional<Diagnostic> CheckReferences(std::vector<Element>& elements, std::v
                                               "Die Qualifikation von " + EventText(NumberOf(element.Field(0))),
                                               *qualifying, element.Field(10), warnings);
         } else if (element.name == "WERTUNG" || element.name == "PFLICHTZEIT") {
-            failure = CheckEventReference(events, element, element.name, NumberOf(element.Field(0)),
-                                          element.Field(1), warnings);
+            failure = CheckEventReference(events, element, element.name, NumberOf(element.Field(0)), element.Field(1),
+                                          warnings);
             if (element.name == "WERTUNG" && !failure) {
                 const std::uint32_t id = NumberOf(element.Field(2));
                 if (auto [it, added] = classes.emplace(id, i); !added) {
                     const Element& first = elements[it->second];
                     repeated[i] = first.fields == element.fields;
+                    // Real files repeat whole blocks of WERTUNG lines: one warning for all.
                     AddWarning(warnings, element.line,
-                               repeated[i] ? "Diese WERTUNG wiederholt die aus Zeile " + std::to_string(first.line) +
-                                                 "; sie wird nur einmal gelesen."
+                               repeated[i] ? std::string("Eine WERTUNG wiederholt eine frühere Wort für Wort; sie "
+                                                         "wird nur einmal gelesen.")
                                            : "Die WertungsID " + std::to_string(id) + " ist schon in Zeile " +
                                                  std::to_string(first.line) + " vergeben.");
                 }

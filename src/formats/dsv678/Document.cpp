@@ -19,12 +19,14 @@ std::string_view ListKindName(ListKind kind)
 
 std::string Diagnostic::ShownText() const
 {
-    std::string shown = line > 0 ? "Zeile " + std::to_string(line) + ": " + text : text;
+    if (line == 0)
+        return text;
+    std::string where = "Zeile " + std::to_string(line);
     if (furtherLines == 1)
-        shown += " (und in einer weiteren Zeile)";
+        where += " und eine weitere";
     else if (furtherLines > 1)
-        shown += " (und in " + std::to_string(furtherLines) + " weiteren Zeilen)";
-    return shown;
+        where += " und " + std::to_string(furtherLines) + " weitere";
+    return where + ": " + text;
 }
 
 std::string_view Element::Field(std::size_t index) const

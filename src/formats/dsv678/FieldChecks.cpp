@@ -83,8 +83,8 @@ std::optional<Diagnostic> CheckValueList(std::string& value, const FieldSpec& fi
     }
     if (version < allowed->since || version > allowed->until)
         AddWarning(warnings, element.line,
-                   "Der Wert " + Quoted(allowed->text) + where + " gehört nicht zu Format " +
-                       std::to_string(version) + "; er wird trotzdem gelesen.");
+                   "Der Wert " + Quoted(allowed->text) + where + " gehört nicht zu Format " + std::to_string(version) +
+                       "; er wird trotzdem gelesen.");
     value = allowed->text;
     return std::nullopt;
 }
@@ -97,10 +97,9 @@ std::optional<Diagnostic> CheckFields(Element& element, const ElementSpec& spec,
     const std::size_t count = spec.FieldCount(version);
     const std::size_t given = element.fields.size();
     if (given < spec.LeastFieldCount(version))
-        return Diagnostic{element.line,
-                          element.name + " hat " + FieldCountText(given) + ", erwartet werden " +
-                              std::to_string(count) + ".",
-                          0};
+        return Diagnostic{
+            element.line,
+            element.name + " hat " + FieldCountText(given) + ", erwartet werden " + std::to_string(count) + ".", 0};
     if (given > count)
         AddWarning(warnings, element.line,
                    element.name + " hat " + FieldCountText(given) + ", erwartet werden " + std::to_string(count) +
@@ -113,7 +112,8 @@ std::optional<Diagnostic> CheckFields(Element& element, const ElementSpec& spec,
         std::string& value = element.fields[i];
         if (value.empty()) {
             if (field.need == Need::Key)
-                return Diagnostic{element.line, "In " + element.name + " fehlt " + std::string(field.name) + ".", 0};
+                return Diagnostic{element.line, "Das Feld " + Quoted(field.name) + " in " + element.name + " ist leer.",
+                                  0};
             continue;
         }
         if (!field.values.empty()) {
@@ -123,9 +123,8 @@ std::optional<Diagnostic> CheckFields(Element& element, const ElementSpec& spec,
         }
         if (HasType(field.type, value, element.Field(field.kindField)))
             continue;
-        const std::string problem =
-            std::string(field.name) + " in " + element.name + " ist " + std::string(NotOfType(field.type)) + ": " +
-            Quoted(value);
+        const std::string problem = std::string(field.name) + " in " + element.name + " ist " +
+                                    std::string(NotOfType(field.type)) + ": " + Quoted(value);
         if (field.need == Need::Key)
             return Diagnostic{element.line, problem + ".", 0};
         AddWarning(warnings, element.line, problem + "; der Wert bleibt, wie er geschrieben ist.");

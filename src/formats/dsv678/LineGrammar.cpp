@@ -33,9 +33,12 @@ Element ElementOf(std::string_view line, std::size_t lineNumber)
     Element element;
     element.line = lineNumber;
     const std::size_t colon = line.find(':');
-    element.name = ToUpperAscii(Trim(line.substr(0, colon)));
-    if (colon == std::string_view::npos)
+    // DATEIENDE has no colon; some write a ";" after it all the same.
+    if (colon == std::string_view::npos) {
+        element.name = ToUpperAscii(Trim(line.substr(0, line.find(';'))));
         return element;
+    }
+    element.name = ToUpperAscii(Trim(line.substr(0, colon)));
     std::string_view rest = Trim(line.substr(colon + 1));
     // The ";" ends an attribute: "A;B;" holds two, "A;B;;" three, "A;B" two.
     if (rest.ends_with(';'))

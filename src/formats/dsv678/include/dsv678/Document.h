@@ -21,7 +21,8 @@ struct Diagnostic {
     std::string text;
     std::size_t furtherLines = 0;
 
-    // "Zeile 12: WETTKAMPF hat 9 Felder, erwartet werden 11."
+    // "Zeile 12: WETTKAMPF hat 9 Felder, erwartet werden 11.", or
+    // "Zeile 165 und 19 weitere: ..." for a warning on several lines.
     std::string ShownText() const;
 
     bool operator==(const Diagnostic&) const = default;
