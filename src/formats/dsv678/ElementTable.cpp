@@ -22,15 +22,13 @@ constexpr AllowedValue kProofPoolLengths[] = {{"25"}, {"50"}, {"FW"}, {"AL"}};
 constexpr AllowedValue kEventKinds[] = {{"V"}, {"Z"}, {"F"}, {"E"}, {"A"}, {"N"}};
 constexpr AllowedValue kQualifyingKinds[] = {{"V"}, {"Z"}, {"F"}, {"E"}};
 constexpr AllowedValue kStrokes[] = {{"F"}, {"R"}, {"B"}, {"S"}, {"L"}, {"X"}};
-constexpr AllowedValue kPerformances[] = {{"GL"}, {"BE"}, {"AR"}, {"ST"}, {"WE"},
-                                          {"GB"}, {"X"},  {"KB", 8}, {"KR", 8}};
+constexpr AllowedValue kPerformances[] = {{"GL"}, {"BE"}, {"AR"}, {"ST"}, {"WE"}, {"GB"}, {"X"}, {"KB", 8}, {"KR", 8}};
 constexpr AllowedValue kEventSexes[] = {{"M"}, {"W"}, {"X"}, {"D", 8}};
 constexpr AllowedValue kClassSexes[] = {{"M"}, {"W"}, {"X"}, {"D", 7}};
 constexpr AllowedValue kQualifyingTimeSexes[] = {{"M"}, {"W"}, {"D", 7}};
-constexpr AllowedValue kRecordLists[] = {{"SW"},    {"EW", 7}, {"PA", 7}, {"MS"},
-                                         {"KG"},    {"XX"},    {"FS", 6, 6}};
+constexpr AllowedValue kRecordLists[] = {{"SW"}, {"EW", 7}, {"PA", 7}, {"MS"}, {"KG"}, {"XX"}, {"FS", 6, 6}};
 constexpr AllowedValue kClassTypes[] = {{"JG"}, {"AK"}};
-constexpr AllowedValue kFeeTypes[] = {{"Meldegeldpauschale"},    {"Einzelmeldegeld"},   {"Staffelmeldegeld"},
+constexpr AllowedValue kFeeTypes[] = {{"Meldegeldpauschale"},    {"Einzelmeldegeld"},     {"Staffelmeldegeld"},
                                       {"Wkmeldegeld"},           {"Mannschaftmeldegeld"}, {"Teilnehmermeldegeld", 8},
                                       {"Abschnittspauschale", 8}};
 
@@ -40,14 +38,20 @@ constexpr FieldSpec kMeet[] = {{"Veranstaltungsbezeichnung"},
                                {"Veranstaltungsort"},
                                {"Bahnlänge", Text, Required, 6, kPoolLengths},
                                {"Zeitmessung", Text, Required, 6, kTimings}};
-constexpr FieldSpec kVenue[] = {{"Schwimmhalle"},          {"Straße", Text, Optional}, {"PLZ", Text, Optional},
-                                {"Ort"},                   {"Land"},                   {"Telefon", Text, Optional},
-                                {"Fax", Text, Optional},   {"E-Mail", Text, Optional}};
+constexpr FieldSpec kVenue[] = {
+    {"Schwimmhalle"}, {"Straße", Text, Optional},  {"PLZ", Text, Optional}, {"Ort"},
+    {"Land"},         {"Telefon", Text, Optional}, {"Fax", Text, Optional}, {"E-Mail", Text, Optional}};
 constexpr FieldSpec kWebAddress[] = {{"Internetadresse", Text, Optional}};
 constexpr FieldSpec kOrganiser[] = {{"Name des Veranstalters"}};
-constexpr FieldSpec kHost[] = {{"Name des Ausrichters"},   {"Name"},                 {"Straße", Text, Optional},
-                               {"PLZ", Text, Optional},    {"Ort", Text, Optional},  {"Land", Text, Optional},
-                               {"Telefon", Text, Optional}, {"Fax", Text, Optional}, {"E-Mail"}};
+constexpr FieldSpec kHost[] = {{"Name des Ausrichters"},
+                               {"Name"},
+                               {"Straße", Text, Optional},
+                               {"PLZ", Text, Optional},
+                               {"Ort", Text, Optional},
+                               {"Land", Text, Optional},
+                               {"Telefon", Text, Optional},
+                               {"Fax", Text, Optional},
+                               {"E-Mail"}};
 constexpr FieldSpec kEntryAddress[] = {{"Name"},
                                        {"Straße", Text, Optional},
                                        {"PLZ", Text, Optional},
@@ -61,15 +65,12 @@ constexpr FieldSpec kBank[] = {
     {"Name der Bank", Text, Optional}, {"IBAN"}, {"BIC", Text, Optional}, {"Kontoinhaber", Text, Required, 8}};
 constexpr FieldSpec kDirectDebit[] = {{"Hinweis Lastschrift", Character, Optional, 8, kYesNo}};
 constexpr FieldSpec kRemarks[] = {{"Anmerkungen"}};
-constexpr FieldSpec kProof[] = {{"Nachweis von", Date},
-                                {"Nachweis bis", Date, Optional},
-                                {"Bahnlänge", Text, Required, 6, kProofPoolLengths}};
-constexpr FieldSpec kSection[] = {{"Abschnittsnr.", Number, Key},
-                                  {"Abschnittsdatum", Date},
-                                  {"Einlass", TimeOfDay, Optional},
-                                  {"Kampfrichtersitzung", TimeOfDay, Optional},
-                                  {"Anfangszeit", TimeOfDay},
-                                  {"Relative Angabe", Character, Optional, 6, kYesNo}};
+constexpr FieldSpec kProof[] = {
+    {"Nachweis von", Date}, {"Nachweis bis", Date, Optional}, {"Bahnlänge", Text, Required, 6, kProofPoolLengths}};
+constexpr FieldSpec kSection[] = {
+    {"Abschnittsnr.", Number, Key},   {"Abschnittsdatum", Date},
+    {"Einlass", TimeOfDay, Optional}, {"Kampfrichtersitzung", TimeOfDay, Optional},
+    {"Anfangszeit", TimeOfDay},       {"Relative Angabe", Character, Optional, 6, kYesNo}};
 constexpr FieldSpec kEvent[] = {{"Wettkampfnr.", Number, Key},
                                 {"Wettkampfart", Character, Key, 6, kEventKinds, true},
                                 {"Abschnittsnr.", Number, Key},
@@ -96,9 +97,8 @@ constexpr FieldSpec kQualifyingTime[] = {{"Wettkampfnr.", Number, Key},
                                          {"Maximale JG/AK", AgeGroup, Optional, 6, {}, false, 2},
                                          {"Pflichtzeit", SwimTime},
                                          {"Geschlecht", Character, Optional, 6, kQualifyingTimeSexes, true}};
-constexpr FieldSpec kFee[] = {{"Meldegeld Typ", Text, Key, 6, kFeeTypes},
-                              {"Betrag", Amount},
-                              {"Wettkampfnr.", Number, Optional}};
+constexpr FieldSpec kFee[] = {
+    {"Meldegeld Typ", Text, Key, 6, kFeeTypes}, {"Betrag", Amount}, {"Wettkampfnr.", Number, Optional}};
 
 constexpr std::array kElements = {
     ElementSpec{"FORMAT", kFormat, 1, 1, 6, true},

@@ -34,15 +34,15 @@ std::optional<Diagnostic> CheckFormat(const Element& format, int& version)
     if (kind == nullptr)
         return Failure(format.line, Quoted(listName) + " ist keine Listart des DSV-Standards.");
     if (*kind != ListKind::Wettkampfdefinitionsliste)
-        return Failure(0, "Diese Datei ist eine " + std::string(ListKindName(*kind)) +
-                              ", keine Wettkampfdefinitionsliste.");
+        return Failure(
+            0, "Diese Datei ist eine " + std::string(ListKindName(*kind)) + ", keine Wettkampfdefinitionsliste.");
     const auto number = ParseNumber(format.Field(1));
     if (!number)
         return Failure(format.line, "Die Formatnummer " + Quoted(format.Field(1)) + " ist keine Zahl.");
     // Format 5 has a grammar of its own; its reader gets those files first.
     if (*number < 6 || *number > 8)
-        return Failure(0, "Diese Datei hat das Format " + std::to_string(*number) +
-                              "; gelesen werden die Formate 5 bis 8.");
+        return Failure(
+            0, "Diese Datei hat das Format " + std::to_string(*number) + "; gelesen werden die Formate 5 bis 8.");
     version = static_cast<int>(*number);
     return std::nullopt;
 }
@@ -79,8 +79,8 @@ void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result)
         result.failure = Failure(after.line, "Nach DATEIENDE folgt noch " + after.name + ".");
         return;
     }
-    if (auto failure = CheckFields(elements[end], *FindDefinitionElement("DATEIENDE"), document.version,
-                                   result.warnings)) {
+    if (auto failure =
+            CheckFields(elements[end], *FindDefinitionElement("DATEIENDE"), document.version, result.warnings)) {
         result.failure = std::move(failure);
         return;
     }

@@ -31,8 +31,7 @@ Unpacked UnpackSingleFile(std::string_view bytes)
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    std::unique_ptr<zip_t, ArchiveCloser> archive(source ? zip_open_from_source(source, ZIP_RDONLY, &error)
-                                                         : nullptr);
+    std::unique_ptr<zip_t, ArchiveCloser> archive(source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr);
     zip_error_fini(&error);
     if (!archive) {
         if (source != nullptr)
@@ -65,8 +64,9 @@ Unpacked UnpackSingleFile(std::string_view bytes)
         if (read == 0)
             return unpacked;
         if (unpacked.content.size() + static_cast<std::size_t>(read) > kLargestContent)
-            return Failed("Die DSV-Datei im ZIP-Archiv ist größer als 64 MB; so groß ist keine "
-                          "Wettkampfdefinitionsliste.");
+            return Failed(
+                "Die DSV-Datei im ZIP-Archiv ist größer als 64 MB; so groß ist keine "
+                "Wettkampfdefinitionsliste.");
         unpacked.content.append(buffer, static_cast<std::size_t>(read));
     }
 }

@@ -50,8 +50,8 @@ std::optional<std::int64_t> ParseAmountCents(std::string_view text);
 struct AgeGroup {
     enum class Kind { Open, Year, ClassLetter, MastersAge, RelayTotalAge };
     Kind kind = Kind::Open;
-    int number = 0;    // Year, MastersAge, RelayTotalAge
-    char letter = 0;   // ClassLetter, in capitals
+    int number = 0;   // Year, MastersAge, RelayTotalAge
+    char letter = 0;  // ClassLetter, in capitals
     bool operator==(const AgeGroup&) const = default;
 };
 std::optional<AgeGroup> ParseAgeGroup(std::string_view text, bool byYear);
