@@ -233,6 +233,20 @@ TEST(Dsv678Reader, FailsWhereMeaningWouldBeLost)
         Check(c);
 }
 
+// Told by content, not by name; a build without libzip says what to do.
+TEST(Dsv678Reader, TakesZipMagicForAnArchive)
+{
+    const std::string bytes = std::string("PK\x03\x04", 4) + MinimalDefinitionList();
+    ASSERT_TRUE(LooksLikeZipArchive(bytes));
+    EXPECT_FALSE(LooksLikeZipArchive("PK" + MinimalDefinitionList()));
+    const ReadResult result = ReadDefinitionList(bytes);
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.failure->ShownText(),
+              ReadsZipArchives() ? "Die Datei ist ein beschädigtes ZIP-Archiv und lässt sich nicht öffnen."
+                                 : "Diese Datei ist ein ZIP-Archiv (.DSV8z); diese Ausgabe des Programms öffnet keine "
+                                   "ZIP-Archive. Bitte die DSV-Datei darin auspacken und diese öffnen.");
+}
+
 TEST(Dsv678Reader, KeepsLinesAndTrimmedFieldsWithCanonicalCodes)
 {
     const ReadResult result =
