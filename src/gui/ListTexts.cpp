@@ -1,7 +1,5 @@
 #include "gui/ListTexts.h"
 
-#include "codec/Cp1252Literal.h"
-
 namespace natarix {
 
 std::string DateAndPlaceLine(const Competition& competition)
@@ -56,7 +54,7 @@ std::vector<const Event*> EventsShownFor(const Competition& competition, const P
 std::string EntryBarNote(const Participant& participant, const Event& event)
 {
     const std::string reason = EntryBarText(WhyMayNotEnter(participant, event));
-    return reason.empty() ? reason : std::string("Nicht zulässig: "_w1252) + reason;
+    return reason.empty() ? reason : std::string("Nicht zulässig: ") + reason;
 }
 
 }  // namespace natarix

@@ -9,7 +9,6 @@
 #include <QPushButton>
 
 #include "DialogParts.h"
-#include "codec/Cp1252Literal.h"
 #include "model/ValueTexts.h"
 
 namespace natarix {
@@ -76,7 +75,7 @@ void OfficialDialog::accept()
     const auto name = ReadPersonName(*this, *surname_, *firstName_);
     if (!name)
         return;
-    const auto wish = ReadTextField(*this, *wish_, "Einsatzwunsch"_w1252);
+    const auto wish = ReadTextField(*this, *wish_, "Einsatzwunsch");
     if (!wish)
         return;
 

@@ -1,7 +1,5 @@
 #include "model/ImpossibleEntries.h"
 
-#include "codec/Cp1252Literal.h"
-
 namespace natarix {
 
 namespace {
@@ -51,12 +49,9 @@ std::string ImpossibleEntryLine(const ImpossibleEntry& entry)
 
 std::string ImpossibleEntriesWarning(const std::vector<ImpossibleEntry>& entries)
 {
-    // Built up rather than initialised from the literal: clang 14 crashes on a
-    // std::string variable initialised from a _w1252 literal.
-    std::string text;
-    text += "Diese Meldungen sind nicht zulässig:"_w1252;
+    std::string text("Diese Meldungen sind nicht zulässig:");
     for (const ImpossibleEntry& entry : entries)
-        text += "\n" + ParticipantName(*entry.participant) + std::string(" – "_w1252) + ImpossibleEntryLine(entry);
+        text += "\n" + ParticipantName(*entry.participant) + " – " + ImpossibleEntryLine(entry);
     return text;
 }
 

@@ -8,7 +8,6 @@
 
 #include "TestFiles.h"
 #include "TestTexts.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/EntryListReader.h"
 #include "formats/DefinitionList.h"
 
@@ -24,9 +23,8 @@ TEST(ReadFailure, EveryKindIsOneMessageWithItsPlace)
     const std::string definition = Data("minimal.dsv");
     const std::string working = Data("minimal.dsv.meld");
     const Message notOpened =
-        Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252));
-    const Message listNotOpened =
-        Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252));
+        Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"));
+    const Message listNotOpened = Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"));
     const auto content = [](std::string text, std::string fileName, std::size_t line) {
         return Message::ReadFailure(std::move(text), {std::move(fileName), line});
     };
@@ -47,8 +45,7 @@ TEST(ReadFailure, EveryKindIsOneMessageWithItsPlace)
         {"open comment", Replaced(definition, "DATEIENDE", "(*"), std::nullopt,
          content("comment end not found", "Bezirk.dsv", 13)},
         {"working file missing", definition, "", listNotOpened},
-        {"working file of another competition", definition,
-         Replaced(working, "Frühjahrsschwimmen;"_w1252, "Herbstschwimmen;"),
+        {"working file of another competition", definition, Replaced(working, "hjahrsschwimmen;", "hling;"),
          content("Veranstaltungsbezeichnung abweichend!", "Bezirk.dsv.meld", 3)},
         {"working file section of no section", definition, Replaced(working, "ABSCHNITT:1;", "ABSCHNITT:4;"),
          content("Abschnitt nicht vorhanden!", "Bezirk.dsv.meld", 4)},

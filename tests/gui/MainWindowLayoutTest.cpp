@@ -13,7 +13,6 @@
 #include <optional>
 
 #include "WindowTestSupport.h"
-#include "codec/Cp1252.h"
 #include "gui/ApplicationFont.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxes.h"
@@ -60,8 +59,8 @@ struct ExampleWindow {
         cycle.SetClub(club);
 
         Swimmer swimmer;
-        swimmer.surname = Text("Öztürk-Übelhör");
-        swimmer.firstName = Text("Änne");
+        swimmer.surname = std::string("Öztürk-Übelhör");
+        swimmer.firstName = std::string("Änne");
         swimmer.yearOfBirth = 2011;
         swimmer.sex = "w";
         swimmer.registrationNumber = "348211";
@@ -84,8 +83,8 @@ struct ExampleWindow {
         for (const auto& [surname, firstName, sections] :
              {std::tuple{"Weißhaupt", "Jörg", "1;2;3"}, std::tuple{"Muster", "Petra", "3"}}) {
             Official official;
-            official.surname = Text(surname);
-            official.firstName = Text(firstName);
+            official.surname = std::string(surname);
+            official.firstName = std::string(firstName);
             official.group = 2;
             official.sectionNumbers = sections;
             cycle.Add(official);
@@ -95,8 +94,6 @@ struct ExampleWindow {
         if (!QTest::qWaitForWindowExposed(window.get()))
             qFatal("the window was not shown");
     }
-
-    static std::string Text(const char* utf8) { return Utf8ToCp1252(utf8).value(); }
 
     QTreeWidget& List(const char* name) { return *Find<QTreeWidget>(*window, name); }
 

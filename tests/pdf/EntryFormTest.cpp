@@ -18,7 +18,6 @@ using pdftest::AddTeam;
 using pdftest::MakeCompetition;
 using pdftest::PageContent;
 using pdftest::Placement;
-using pdftest::W;
 
 PageContent EntryForm(const Competition& model)
 {
@@ -89,7 +88,7 @@ TEST(EntryFormPage, MatchesTheGoldenContentStream)
     club.clubId = "4711";
     club.lsv = "04: Landesschwimmverband Brandenburg";
     club.contact[Address::Name] = "Erika Muster";
-    club.contact[Address::Street] = W("Hauptstraße 1");
+    club.contact[Address::Street] = "Hauptstraße 1";
     club.contact[Address::Postcode] = "14467";
     club.contact[Address::Town] = "Potsdam";
     club.contact[Address::Phone] = "0331 123";

@@ -6,7 +6,7 @@
 namespace natarix {
 
 // Content failure while reading a DSV file, with its message text
-// (Windows-1252). The scanner and the readers unwind with it; a reader's
+// (UTF-8). The scanner and the readers unwind with it; a reader's
 // entry point turns it into the failure of its ReadResult, with the place
 // where the reading stopped, so it never leaves the reader.
 class DsvError : public std::runtime_error {
