@@ -32,7 +32,7 @@ std::string Cp1252ToUtf8(std::string_view cp1252)
     return out;
 }
 
-std::string Utf8ToCp1252(std::string_view utf8)
+std::string Utf8ToCp1252(std::string_view utf8, char (*fallback)(char32_t codePoint))
 {
     std::string out;
     out.reserve(utf8.size());
@@ -44,7 +44,10 @@ std::string Utf8ToCp1252(std::string_view utf8)
             continue;
         }
         const int byte = CodePointToCp1252(*codePoint);
-        out += byte < 0 ? '?' : static_cast<char>(byte);
+        if (byte >= 0)
+            out += static_cast<char>(byte);
+        else
+            out += fallback != nullptr ? fallback(*codePoint) : '?';
     }
     return out;
 }

@@ -1,7 +1,6 @@
 #include "pdf/WinAnsi.h"
 
 #include "codec/Cp1252.h"
-#include "codec/Utf8.h"
 
 namespace natarix {
 
@@ -29,19 +28,7 @@ char Fallback(char32_t codePoint)
 
 std::string ToWinAnsi(std::string_view utf8)
 {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto codePoint = DecodeUtf8(utf8, i);
-        if (!codePoint) {
-            ++i;
-            out += '?';
-            continue;
-        }
-        const int byte = CodePointToCp1252(*codePoint);
-        out += byte < 0 ? Fallback(*codePoint) : static_cast<char>(byte);
-    }
-    return out;
+    return Utf8ToCp1252(utf8, Fallback);
 }
 
 }  // namespace natarix

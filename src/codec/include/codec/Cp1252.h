@@ -36,8 +36,9 @@ constexpr int CodePointToCp1252(char32_t codePoint)
 // exactly by Utf8ToCp1252.
 std::string Cp1252ToUtf8(std::string_view cp1252);
 
-// A character that Windows-1252 cannot hold, and each byte that starts no
-// UTF-8 character, becomes "?".
-std::string Utf8ToCp1252(std::string_view utf8);
+// A character that Windows-1252 cannot hold becomes the byte `fallback`
+// gives for it ("?" without one); each byte that starts no UTF-8 character
+// becomes "?".
+std::string Utf8ToCp1252(std::string_view utf8, char (*fallback)(char32_t codePoint) = nullptr);
 
 }  // namespace natarix
