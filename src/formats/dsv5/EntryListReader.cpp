@@ -1,5 +1,6 @@
 #include "dsv5/EntryListReader.h"
 
+#include "AddressFields.h"
 #include "FormatTexts.h"
 #include "codec/Cp1252Literal.h"
 #include "dsv5/DsvScanner.h"
@@ -79,7 +80,7 @@ private:
         const std::string date = scanner_.ReadField();
         const std::string startTime = scanner_.ReadField();
         const Section& section = competition_.FindSection(number);
-        if (date != section.date)
+        if (date != section.date.text())
             Fail("Ungültiges Abschnittsdatum gefunden!"_w1252);
         if (startTime != section.startTime)
             Fail("Ungültige Abschnittszeit gefunden!"_w1252);
@@ -116,8 +117,8 @@ private:
         scanner_.EatFixString("NATION:");
         club.nation = scanner_.ReadField();
         scanner_.EatFixString("ANSPRECHPARTNER:");
-        for (std::string& field : club.contact.fields)
-            field = scanner_.ReadField();
+        for (std::string* field : AddressFields(club.contact))
+            *field = scanner_.ReadField();
     }
 
     void ReadOfficial()
@@ -131,12 +132,12 @@ private:
             official->wish = TrimRight(scanner_.ReadField());
         }
         scanner_.EatFixString("ABSCHNITTE:");
-        std::string sections;
         do
-            sections.append(scanner_.ReadField()).append(";");
+            official->sectionNumbers.push_back(scanner_.ReadField());
         while (NumberValue(scanner_.PeekField()) > 0);
-        sections.pop_back();
-        official->sectionNumbers = std::move(sections);
+        // "ABSCHNITTE:;" is how an official without sections is written.
+        if (official->sectionNumbers == std::vector<std::string>{""})
+            official->sectionNumbers.clear();
         competition_.AddOfficial(std::move(official));
     }
 
@@ -148,9 +149,9 @@ private:
         swimmer->registrationNumber = scanner_.ReadField();
         const std::string sex = scanner_.ReadField();
         if (sex == "M")
-            swimmer->sex = "m";
+            swimmer->sex = Sex::Male;
         else if (sex == "W")
-            swimmer->sex = "w";
+            swimmer->sex = Sex::Female;
         else
             Fail("Falsche Geschlechtsangabe");
         swimmer->yearOfBirth = NumberValue(scanner_.ReadField());
@@ -174,7 +175,7 @@ private:
         ReadEntries(added);
     }
 
-    void ReadEntries(Participant& participant)
+    void ReadEntries(Entrant& participant)
     {
         scanner_.EatFixString("STARTS:");
         while (NumberValue(scanner_.PeekField()) > 0) {

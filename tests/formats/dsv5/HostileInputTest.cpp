@@ -134,7 +134,7 @@ TEST(HostileDefinitionList, NulAndUndefinedBytesStayTextWhereTextBelongs)
     texts.venueName = Repeated(odd, 1000);
     const auto competition = ParseDefinition(texts.Text());
     EXPECT_EQ(competition->title, odd);
-    EXPECT_EQ(competition->venue.name(), Repeated(odd, 1000));
+    EXPECT_EQ(competition->venue.name, Repeated(odd, 1000));
 
     // In place of a keyword such bytes are a deviation like any other.
     EXPECT_EQ(DefinitionError(test::Replaced(Definition().Text(), "FORMAT", std::string("\0ORMAT", 6))),
@@ -243,7 +243,7 @@ TEST(HostileWorkingFile, MegabyteFieldsNulAndUndefinedBytesAreKept)
     EXPECT_EQ(read.completeness, ReadCompleteness::Complete);
     EXPECT_EQ(read.competition->club.clubName.size(), 4 * kMegabyte);
     EXPECT_EQ(read.competition->club.clubId, odd);
-    EXPECT_EQ(read.competition->club.contact[Address::Email], odd);
+    EXPECT_EQ(read.competition->club.contact.email, odd);
     ASSERT_EQ(read.competition->swimmers().size(), 1u);
     const Swimmer& swimmer = *read.competition->swimmers()[0];
     EXPECT_EQ(swimmer.surname.size(), 2 * kMegabyte);
