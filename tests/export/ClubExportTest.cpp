@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "RecordingMailer.h"
 #include "TestFiles.h"
 #include "codec/Cp1252Literal.h"
 #include "dsv5/EntryListWriter.h"
@@ -16,24 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Records each hand-over and what stood in the folder at that moment.
-class RecordingMailer : public Mailer {
-public:
-    explicit RecordingMailer(std::int32_t result) : result_(result) {}
-
-    std::int32_t SendEntriesMail(const MailMessage& message) override
-    {
-        messages.push_back(message);
-        bothFilesExisted = fs::is_regular_file(message.dsvPath) && fs::is_regular_file(message.pdfPath);
-        return result_;
-    }
-
-    std::vector<MailMessage> messages;
-    bool bothFilesExisted = false;
-
-private:
-    std::int32_t result_;
-};
+using test::RecordingMailer;
 
 class ClubExportTest : public testing::Test {
 protected:
@@ -91,7 +75,7 @@ TEST_F(ClubExportTest, WritesBothFilesUnderTheirNamesWithoutMail)
     const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), false, messages_, mailer);
     EXPECT_EQ(outcome.status, ExportOutcome::Status::Done);
     EXPECT_TRUE(messages_.messages.empty());
-    EXPECT_TRUE(mailer.messages.empty());
+    EXPECT_TRUE(mailer.sent.empty());
     EXPECT_EQ(FolderListing(), (std::vector<std::string>{"060312-BadMusterau-Me-SVMoewe05.DSV",
                                                          "060312-BadMusterau-Meldungen-SVMoewe05.PDF"}));
     EXPECT_EQ(Content(outcome.dsvPath), EntryListWriter("", competition_, true).BuildText());
@@ -102,9 +86,9 @@ TEST_F(ClubExportTest, MailComesAfterBothFilesWithTheEightTexts)
 {
     RecordingMailer mailer(0);
     const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), true, messages_, mailer);
-    ASSERT_EQ(mailer.messages.size(), 1u);
+    ASSERT_EQ(mailer.sent.size(), 1u);
     EXPECT_TRUE(mailer.bothFilesExisted);
-    const MailMessage& mail = mailer.messages.front();
+    const MailMessage& mail = mailer.sent.front();
     EXPECT_EQ(mail.subject, "Meldungen für Frühjahrsschwimmen von SV Möwe 05"_w1252);
     EXPECT_EQ(mail.noteText, "");
     EXPECT_EQ(mail.dsvPath, outcome.dsvPath);
@@ -143,7 +127,7 @@ TEST_F(ClubExportTest, EmptyClubNameIsRefusedAndNothingIsWritten)
                 R"(Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf "Vereinsdaten ...".)"_w1252),
             std::string("Meldender Verein wurde nicht angegeben")));
     EXPECT_TRUE(FolderListing().empty());
-    EXPECT_TRUE(mailer.messages.empty());
+    EXPECT_TRUE(mailer.sent.empty());
 }
 
 TEST_F(ClubExportTest, NoCompetitionDoesNothing)
@@ -152,7 +136,7 @@ TEST_F(ClubExportTest, NoCompetitionDoesNothing)
     EXPECT_EQ(ExportClubEntries(nullptr, folder_.string(), true, messages_, mailer).status,
               ExportOutcome::Status::NoCompetition);
     EXPECT_TRUE(messages_.messages.empty());
-    EXPECT_TRUE(mailer.messages.empty());
+    EXPECT_TRUE(mailer.sent.empty());
 }
 
 TEST_F(ClubExportTest, AFileThatCannotBeWrittenDoesNotStopTheOther)
@@ -165,7 +149,7 @@ TEST_F(ClubExportTest, AFileThatCannotBeWrittenDoesNotStopTheOther)
     EXPECT_TRUE(outcome.pdfWritten);
     ASSERT_EQ(messages_.messages.size(), 1u);
     EXPECT_EQ(messages_.messages.front().text, "Die Vereinsmeldeliste konnte nicht angelegt werden!");
-    EXPECT_EQ(mailer.messages.size(), 1u);
+    EXPECT_EQ(mailer.sent.size(), 1u);
 }
 
 TEST_F(ClubExportTest, ExportingTwiceReplacesBothFiles)

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "FakeFileOps.h"
+#include "RecordingMailer.h"
 #include "TestFiles.h"
 #include "codec/Cp1252Literal.h"
 #include "export/ClubExport.h"
@@ -27,41 +29,6 @@ const Message kDsvNotWritten =
     Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252));
 const Message kPdfNotCreated = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!");
 const Message kPdfNotWritten = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!");
-
-// The system's calls on a disk with `free` bytes left: a write stores what
-// fits and fails, as write() does with ENOSPC; Replace fails on demand.
-class FullDiskFileOps : public FileOps {
-public:
-    FullDiskFileOps(std::size_t free, bool replaceFails) : free_(free), replaceFails_(replaceFails) {}
-    Handle Create(const std::string& path) override { return real_.Create(path); }
-    bool Write(Handle handle, std::string_view bytes) override
-    {
-        const std::size_t fits = std::min(free_, bytes.size());
-        free_ -= fits;
-        return real_.Write(handle, bytes.substr(0, fits)) && fits == bytes.size();
-    }
-    bool Flush(Handle handle) override { return real_.Flush(handle); }
-    bool Close(Handle handle) override { return real_.Close(handle); }
-    bool Replace(const std::string& from, const std::string& to) override
-    {
-        return !replaceFails_ && real_.Replace(from, to);
-    }
-    void Remove(const std::string& path) override { real_.Remove(path); }
-
-private:
-    std::size_t free_;
-    bool replaceFails_;
-    FileOps& real_ = SystemFileOps();
-};
-
-class NoMail : public Mailer {
-public:
-    std::int32_t SendEntriesMail(const MailMessage&) override
-    {
-        ADD_FAILURE() << "the export without mail contacted the mail program";
-        return 0;
-    }
-};
 
 std::string ReadFile(const fs::path& path)
 {
@@ -100,7 +67,10 @@ protected:
     test::TempDir scratch_;
     fs::path folder_{scratch_.path()};
     Competition competition_;
-    NoMail mailer_;
+    // The export without mail never hands anything over.
+    void TearDown() override { EXPECT_TRUE(mailer_.sent.empty()); }
+
+    test::RecordingMailer mailer_;
 };
 
 TEST_F(ExportFaults, AFullDiskOrAFailingReplaceKeepsBothPreviousFiles)
@@ -129,7 +99,10 @@ TEST_F(ExportFaults, AFullDiskOrAFailingReplaceKeepsBothPreviousFiles)
         ASSERT_LT(previousDsv.size() + 1000, 8000u);
 
         competition_.swimmers()[0]->SetEntry("1", "00:59,99");
-        FullDiskFileOps ops(c.free, c.replaceFails);
+        test::FakeFileOps ops;
+        ops.freeBytes = c.free;
+        if (c.replaceFails)
+            ops.failing = test::FakeFileOps::Step::Replace;
         RecordingMessageSink messages;
         const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), false, messages, mailer_, ops);
         EXPECT_EQ(messages.messages, c.messages);

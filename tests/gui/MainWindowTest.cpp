@@ -141,7 +141,7 @@ struct Harness {
     QAction& Action(const char* name) { return *Find<QAction>(window, name); }
 
     MessageBoxes::Recorder boxes;
-    WatchingFileOps ops;
+    FakeFileOps ops;
     RecordingMailer mailer;
     MainWindow window;
 };

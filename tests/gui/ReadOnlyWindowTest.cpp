@@ -37,7 +37,7 @@ void ReadOnlyWindowTest::HeldWorkingFileIsShownReadOnly()
              FileLock::Outcome::Taken);
 
     MessageBoxes::Recorder boxes;
-    WatchingFileOps ops;
+    FakeFileOps ops;
     RecordingMailer mailer;
     MainWindow window(folder.Native(), ops, mailer);
     window.show();

@@ -64,21 +64,6 @@ QByteArray ReadSource(const QString& relative)
     return file.readAll();
 }
 
-bool WatchingFileOps::Replace(const std::string& from, const std::string& to)
-{
-    if (!SystemFileOps().Replace(from, to))
-        return false;
-    saved.push_back(to);
-    if (onSaved)
-        onSaved(to);
-    return true;
-}
-
-int WatchingFileOps::SavesOf(const std::string& path) const
-{
-    return static_cast<int>(std::count(saved.begin(), saved.end(), path));
-}
-
 namespace {
 
 std::shared_ptr<Expected> Poll(const std::function<bool(Expected&)>& step)

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "export/Mailer.h"
-#include "platform/FileOps.h"
+#include "FakeFileOps.h"
+#include "RecordingMailer.h"
 
 class QTreeWidget;
 
@@ -39,36 +39,6 @@ private:
 
 // A file of the source tree, named relative to its root.
 QByteArray ReadSource(const QString& relative);
-
-// The system's file operations, noting every file that a save has put in
-// place and telling the test at that moment.
-class WatchingFileOps : public FileOps {
-public:
-    Handle Create(const std::string& path) override { return SystemFileOps().Create(path); }
-    bool Write(Handle handle, std::string_view bytes) override { return SystemFileOps().Write(handle, bytes); }
-    bool Flush(Handle handle) override { return SystemFileOps().Flush(handle); }
-    bool Close(Handle handle) override { return SystemFileOps().Close(handle); }
-    void Remove(const std::string& path) override { SystemFileOps().Remove(path); }
-    bool Replace(const std::string& from, const std::string& to) override;
-
-    // How often the file was saved since the last Reset.
-    int SavesOf(const std::string& path) const;
-    void Reset() { saved.clear(); }
-
-    std::vector<std::string> saved;
-    std::function<void(const std::string& path)> onSaved;
-};
-
-// Keeps what the export hands to the mail program.
-class RecordingMailer : public Mailer {
-public:
-    std::int32_t SendEntriesMail(const MailMessage& message) override
-    {
-        sent.push_back(message);
-        return 0;
-    }
-    std::vector<MailMessage> sent;
-};
 
 // Something the test expects to appear in a nested loop; the poll runs as
 // long as the record lives.

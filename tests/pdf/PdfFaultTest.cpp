@@ -10,6 +10,7 @@
 #include <functional>
 #include <sstream>
 
+#include "FakeFileOps.h"
 #include "PdfTestSupport.h"
 #include "pdf/PdfWriter.h"
 #include "platform/FileIo.h"
@@ -22,41 +23,28 @@ namespace fs = std::filesystem;
 const Message kNotCreated = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!");
 const Message kNotWritten = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!");
 
-enum class Fault { DiskFull, FlushFails, CloseFails };
-
-// The system's calls with one fault: a full disk takes the first kilobyte of
-// a write and refuses the rest, as write() does with ENOSPC.
-class FaultyFileOps : public FileOps {
-public:
-    explicit FaultyFileOps(Fault fault) : fault_(fault) {}
-    Handle Create(const std::string& path) override { return real_.Create(path); }
-    bool Write(Handle handle, std::string_view bytes) override
-    {
-        if (fault_ != Fault::DiskFull)
-            return real_.Write(handle, bytes);
-        real_.Write(handle, bytes.substr(0, 1024));
-        return bytes.size() <= 1024;
-    }
-    bool Flush(Handle handle) override { return fault_ != Fault::FlushFails && real_.Flush(handle); }
-    bool Close(Handle handle) override { return real_.Close(handle) && fault_ != Fault::CloseFails; }
-    bool Replace(const std::string& from, const std::string& to) override { return real_.Replace(from, to); }
-    void Remove(const std::string& path) override { real_.Remove(path); }
-
-private:
-    Fault fault_;
-    FileOps& real_ = SystemFileOps();
-};
+// A full disk takes the first kilobyte and refuses the rest, as write() does
+// with ENOSPC.
+test::FakeFileOps DiskFull()
+{
+    test::FakeFileOps ops;
+    ops.freeBytes = 1024;
+    return ops;
+}
 
 TEST(PdfFaults, AFailingWriteKeepsThePreviousFile)
 {
     const auto model = pdftest::MakeCompetition();
     pdftest::AddSwimmer(*model, "Muster", 25);
-    for (const Fault fault : {Fault::DiskFull, Fault::FlushFails, Fault::CloseFails}) {
-        SCOPED_TRACE(static_cast<int>(fault));
+    using Step = test::FakeFileOps::Step;
+    for (const auto& [name, faulty] :
+         {std::pair{"disk full", DiskFull()}, std::pair{"flush", test::FakeFileOps(Step::Flush)},
+          std::pair{"close", test::FakeFileOps(Step::Close)}}) {
+        SCOPED_TRACE(name);
         const pdftest::TempDir dir;
         const std::string path = dir.Path("Meldungen.PDF");
         std::ofstream(path, std::ios::binary) << "%PDF-1.1 der vorige Stand";
-        FaultyFileOps ops(fault);
+        test::FakeFileOps ops = faulty;
         RecordingMessageSink messages;
         EXPECT_FALSE(WriteClubEntriesPdf(*model, path, messages, ops));
         EXPECT_EQ(messages.messages, std::vector{kNotWritten});

@@ -4,6 +4,7 @@
 #include <numeric>
 #include <sstream>
 
+#include "FakeFileOps.h"
 #include "PdfTestSupport.h"
 #include "pdf/PdfContent.h"
 #include "pdf/PdfWriter.h"
@@ -166,43 +167,18 @@ TEST(PdfWriter, BuildingAgainStartsFromScratch)
     CheckPdf(first);
 }
 
-// Fails the chosen step of saving, passes everything else to the system.
-enum class Failing { Nothing, Creating, Writing, Replacing };
-
-class FailingFileOps : public FileOps {
-public:
-    explicit FailingFileOps(Failing step) : step_(step) {}
-    Handle Create(const std::string& path) override
-    {
-        return step_ == Failing::Creating ? kInvalid : SystemFileOps().Create(path);
-    }
-    bool Write(Handle handle, std::string_view bytes) override
-    {
-        return step_ != Failing::Writing && SystemFileOps().Write(handle, bytes);
-    }
-    bool Flush(Handle handle) override { return SystemFileOps().Flush(handle); }
-    bool Close(Handle handle) override { return SystemFileOps().Close(handle); }
-    bool Replace(const std::string& from, const std::string& to) override
-    {
-        return step_ != Failing::Replacing && SystemFileOps().Replace(from, to);
-    }
-    void Remove(const std::string& path) override { SystemFileOps().Remove(path); }
-
-private:
-    Failing step_;
-};
-
 TEST(PdfWriter, WritesTheFileOrReportsWhyNot)
 {
+    using Step = test::FakeFileOps::Step;
     struct Case {
-        Failing failing;
+        Step failing;
         const char* message;
     };
     const Case cases[] = {
-        {Failing::Nothing, nullptr},
-        {Failing::Creating, "Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!"},
-        {Failing::Writing, "Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!"},
-        {Failing::Replacing, "Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!"},
+        {Step::None, nullptr},
+        {Step::Create, "Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!"},
+        {Step::Write, "Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!"},
+        {Step::Replace, "Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!"},
     };
     const auto model = MakeCompetition();
     AddSwimmer(*model, "A", 3);
@@ -213,7 +189,7 @@ TEST(PdfWriter, WritesTheFileOrReportsWhyNot)
         pdftest::TempDir dir;
         const std::string path = dir.Path("Meldung.pdf");
         std::ofstream(path, std::ios::binary) << "old";
-        FailingFileOps ops(c.failing);
+        test::FakeFileOps ops(c.failing);
         RecordingMessageSink messages;
         const bool written = WriteClubEntriesPdf(*model, path, messages, ops);
         EXPECT_EQ(written, c.message == nullptr);

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "FakeFileOps.h"
 #include "TestFiles.h"
 #include "TestTexts.h"
 #include "cli/ModelJson.h"
@@ -248,29 +249,7 @@ TEST_F(CycleTest, OriginalThatCannotBeKeptIsNotOverwritten)
     EXPECT_EQ(FileNames(folder.path()).size(), 2u);
 }
 
-enum class Step { Create, Write, Flush, Replace };
-
-// The system's calls, with one of them failing.
-class FailingFileOps : public FileOps {
-public:
-    explicit FailingFileOps(Step failing) : failing_(failing) {}
-    Handle Create(const std::string& path) override { return failing_ == Step::Create ? kInvalid : base_.Create(path); }
-    bool Write(Handle handle, std::string_view bytes) override
-    {
-        return failing_ != Step::Write && base_.Write(handle, bytes);
-    }
-    bool Flush(Handle handle) override { return failing_ != Step::Flush && base_.Flush(handle); }
-    bool Close(Handle handle) override { return base_.Close(handle); }
-    bool Replace(const std::string& from, const std::string& to) override
-    {
-        return failing_ != Step::Replace && base_.Replace(from, to);
-    }
-    void Remove(const std::string& path) override { base_.Remove(path); }
-
-private:
-    Step failing_;
-    FileOps& base_ = SystemFileOps();
-};
+using Step = test::FakeFileOps::Step;
 
 TEST(CycleSave, FailedSaveLeavesTheWorkingFileAsItWas)
 {
@@ -284,7 +263,7 @@ TEST(CycleSave, FailedSaveLeavesTheWorkingFileAsItWas)
         WriteBytes(folder.Path("m.dsv"), Data("minimal.dsv"));
         WriteBytes(folder.Path("m.dsv.meld"), Data("minimal.dsv.meld"));
         RecordingMessageSink sink;
-        FailingFileOps ops(step);
+        test::FakeFileOps ops(step);
         WorkingFileCycle cycle(sink, folder.path(), ops);
         cycle.LoadDefinition(folder.Path("m.dsv"));
         ASSERT_NE(cycle.competition(), nullptr);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "FakeFileOps.h"
 #include "TestSupport.h"
 #include "codec/Cp1252Literal.h"
 #include "dsv5/EntryListWriter.h"
@@ -13,34 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class Step { None, Create, Write, Flush, Close, Replace };
-
-// The real file operations, with one of them failing on demand. A failing
-// write puts half of the bytes on the disk first, as a full disk does.
-class FailingFileOps : public FileOps {
-public:
-    explicit FailingFileOps(Step failing) : failing_(failing) {}
-
-    Handle Create(const std::string& path) override { return failing_ == Step::Create ? kInvalid : real_.Create(path); }
-    bool Write(Handle handle, std::string_view bytes) override
-    {
-        if (failing_ != Step::Write)
-            return real_.Write(handle, bytes);
-        real_.Write(handle, bytes.substr(0, bytes.size() / 2));
-        return false;
-    }
-    bool Flush(Handle handle) override { return failing_ != Step::Flush && real_.Flush(handle); }
-    bool Close(Handle handle) override { return real_.Close(handle) && failing_ != Step::Close; }
-    bool Replace(const std::string& from, const std::string& to) override
-    {
-        return failing_ != Step::Replace && real_.Replace(from, to);
-    }
-    void Remove(const std::string& path) override { real_.Remove(path); }
-
-private:
-    Step failing_;
-    FileOps& real_ = SystemFileOps();
-};
+using Step = test::FakeFileOps::Step;
 
 const std::string kNotCreated = std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"_w1252);
 const std::string kNotWritten = std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252);
@@ -64,7 +38,7 @@ TEST(AtomicSave, AFailureLeavesThePreviousFileAsItWas)
         const test::TempDir dir;
         const std::string path = dir.Path("Bezirk.dsv.meld");
         test::WriteBytes(path, previous);
-        FailingFileOps ops(k.failing);
+        test::FakeFileOps ops(k.failing);
         EXPECT_EQ(SaveFileAtomically(path, "neuer Inhalt", ops), k.status) << k.message;
         EXPECT_EQ(test::ReadBytes(path), previous) << k.message;
         EXPECT_FALSE(fs::exists(TemporaryPathFor(path))) << k.message;
