@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "FuzzSupport.h"
 #include "ModelDump.h"
@@ -56,6 +57,10 @@ void BuildClubSide(FuzzedDataProvider& input, Competition& c)
         official->sectionNumbers.push_back(Carryable(AnyText(input, 6), false));
         for (std::size_t k = input.ConsumeIntegralInRange<std::size_t>(0, 3); k > 0; --k)
             official->sectionNumbers.push_back(fuzz::PositiveNumberText(input));
+        // One empty number alone is how the file writes no sections, which
+        // read back as the empty list.
+        if (official->sectionNumbers == std::vector<std::string>{""})
+            official->sectionNumbers.clear();
         c.AddOfficial(std::move(official));
     }
     for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, kMaxMembers); n > 0; --n) {
