@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "codec/Cp1252.h"
+#include "codec/Utf8.h"
+#include "dsv5/EntryListRefusal.h"
+
 namespace natarix::fuzz {
 
 void Fail(std::string_view what, std::string_view detail)
@@ -17,17 +21,19 @@ std::string AnyText(FuzzedDataProvider& input, std::size_t maxLength)
     return input.ConsumeBytesAsString(input.ConsumeIntegralInRange<std::size_t>(0, maxLength));
 }
 
-std::string Carryable(std::string_view text, bool trimmedByReader, bool dropCommas)
+std::string Carryable(std::string_view bytes, bool trimmedByReader, bool dropCommas)
 {
     std::string out;
-    for (const char c : text) {
-        if (c == ';' || (dropCommas && c == ','))
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t start = i;
+        // A byte that starts no UTF-8 character stands for its Windows-1252 one.
+        const std::string character = DecodeUtf8(bytes, i) ? std::string(bytes.substr(start, i - start))
+                                                           : Cp1252ToUtf8(bytes.substr(start, ++i - start));
+        // The scanner skips blanks before a field.
+        if (out.empty() && (character == " " || character == "\r" || character == "\n"))
             continue;
-        if (c == '*' && !out.empty() && out.back() == '(')
-            continue;
-        if (out.empty() && (c == ' ' || c == '\r' || c == '\n'))
-            continue;
-        out += c;
+        if (!EntryListRefusal(out + character, "", dropCommas))
+            out += character;
     }
     if (trimmedByReader)
         while (!out.empty() && (out.back() == ' ' || out.back() == '\t'))

@@ -22,11 +22,12 @@ inline void Check(bool condition, std::string_view what, std::string_view detail
 // A text of at most `maxLength` bytes, any bytes allowed.
 std::string AnyText(FuzzedDataProvider& input, std::size_t maxLength = 40);
 
-// Shapes a text so that the club entry list carries it unchanged: no ";", no
-// comment opener, no leading blanks (the scanner skips them) and, where the
-// reader trims, no trailing spaces or tabs. `dropCommas` for surnames, which
-// end at the first comma.
-std::string Carryable(std::string_view text, bool trimmedByReader, bool dropCommas = false);
+// A model text (UTF-8) from any bytes that the club entry list carries
+// unchanged: each character kept that the format's own rule
+// (EntryListRefusal) lets through after those kept, no leading blanks (the
+// scanner skips them) and, where the reader trims, no trailing spaces or
+// tabs. `dropCommas` for surnames, which end at the first comma.
+std::string Carryable(std::string_view bytes, bool trimmedByReader, bool dropCommas = false);
 
 // A number text whose value is above 0, as entry numbers and the later
 // section numbers of an official must have; may carry leading zeros, a plus

@@ -27,7 +27,7 @@
 #include <string_view>
 #include <vector>
 
-#include "codec/Cp1252Literal.h"
+#include "codec/Cp1252.h"
 #include "gui/ApplicationFont.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxes.h"
@@ -47,10 +47,10 @@ std::string DefinitionList()
     std::string text =
         "WETTKAMPFDEFINITIONSLISTE:\r\n"
         "FORMAT:5;\r\n" +
-        std::string(
+        Utf8ToCp1252(
             "VERANSTALTUNG:Bezirksmeisterschaften 2027;Kühlenbrück;25;AUTOMATISCH;\r\n"
             "VERANSTALTUNGSORT:Stadtbad Kühlenbrück;Am Schwanenteich 7;09876;Kühlenbrück;GER;;;;\r\n"
-            "MELDEADRESSE:Jörg Weißhaupt;Mühlenweg 12;09876;Kühlenbrück;GER;;;;\r\n"_w1252) +
+            "MELDEADRESSE:Jörg Weißhaupt;Mühlenweg 12;09876;Kühlenbrück;GER;;;;\r\n") +
         "MELDESCHLUSS:01.03.2027;18:00;\r\n"
         "ABSCHNITT:1;13.03.2027;09:00;\r\n"
         "ABSCHNITT:2;13.03.2027;15:00;\r\n"
@@ -77,13 +77,12 @@ std::string DefinitionList()
 // officials.
 void FillClub(Competition& competition, int participants)
 {
-    const std::string_view surnames[] = {
-        "Müller"_w1252, "Schäfer"_w1252,  "Özdemir"_w1252, "Becker", "Weiß"_w1252, "Krüger"_w1252, "Hoffmann",
-        "Jäger"_w1252,  "Schröder"_w1252, "Neumann",       "Ahrens", "Zimmermann", "Böhm"_w1252,   "Lange",
-        "Fuchs",        "Wagner",         "Übel"_w1252,    "Koch",   "Richter",    "Schulz"};
-    const std::string_view firstNames[] = {"Anna",  "Jörg"_w1252, "Lea",  "Lukas",  "Zoë"_w1252,  "Ben",  "Mia",
-                                           "Jonas", "Emilia",     "Paul", "Sophie", "Léon"_w1252, "Lina", "Felix"};
-    competition.club.clubName = "SV Kühlenbrück 1921"_w1252;
+    const std::string_view surnames[] = {"Müller", "Schäfer",  "Özdemir", "Becker", "Weiß",       "Krüger", "Hoffmann",
+                                         "Jäger",  "Schröder", "Neumann", "Ahrens", "Zimmermann", "Böhm",   "Lange",
+                                         "Fuchs",  "Wagner",   "Übel",    "Koch",   "Richter",    "Schulz"};
+    const std::string_view firstNames[] = {"Anna",  "Jörg",   "Lea",  "Lukas",  "Zoë",  "Ben",  "Mia",
+                                           "Jonas", "Emilia", "Paul", "Sophie", "Léon", "Lina", "Felix"};
+    competition.club.clubName = "SV Kühlenbrück 1921";
     const int teams = participants / 20;
     for (int index = 0; index < participants - teams; ++index) {
         auto swimmer = std::make_unique<Swimmer>();

@@ -6,8 +6,6 @@
 #include <optional>
 
 #include "cli/ModelJson.h"
-#include "codec/Cp1252.h"
-#include "codec/Cp1252Literal.h"
 #include "export/ClubExport.h"
 #include "model/ImpossibleEntries.h"
 #include "pdf/PdfWriter.h"
@@ -72,7 +70,7 @@ Rückgabewert / exit status:
 class StreamMessageSink : public MessageSink {
 public:
     explicit StreamMessageSink(std::ostream& err) : err_(err) {}
-    void Show(const Message& message) override { err_ << Cp1252ToUtf8(message.ShownText()) << '\n'; }
+    void Show(const Message& message) override { err_ << message.ShownText() << '\n'; }
 
 private:
     std::ostream& err_;
@@ -124,8 +122,8 @@ int Export(CommandContext& context)
     const std::string folder = dirOption == context.options.end() ? context.currentDirectory : dirOption->second;
     std::error_code error;
     if (!std::filesystem::is_directory(ToFsPath(folder), error)) {
-        context.messages.Show(Message::Warning(std::string("Der Ordner „"_w1252) + PathToMessageText(folder) +
-                                               std::string("“ existiert nicht."_w1252)));
+        context.messages.Show(Message::Warning(std::string("Der Ordner „") + PathToMessageText(folder) +
+                                               std::string("“ existiert nicht.")));
         return kExitWriteFailed;
     }
     const bool sendByMail = context.options.count("--mail") != 0;
@@ -220,8 +218,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::string definition = definitionCount == 0 ? cycle.FindStartupDefinition() : files.front();
     if (definition.empty()) {
         messages.Show(
-            Message::Warning(std::string("Im Ordner „"_w1252) + PathToMessageText(currentDirectory) +
-                             std::string("“ wurde keine lesbare Wettkampfdefinitionsliste (*.dsv) gefunden."_w1252)));
+            Message::Warning(std::string("Im Ordner „") + PathToMessageText(currentDirectory) +
+                             std::string("“ wurde keine lesbare Wettkampfdefinitionsliste (*.dsv) gefunden.")));
         return kExitNotLoaded;
     }
     cycle.LoadDefinition(definition, spec.access);

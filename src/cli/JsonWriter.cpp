@@ -1,7 +1,5 @@
 #include "JsonWriter.h"
 
-#include "codec/Cp1252.h"
-
 namespace natarix {
 
 void JsonWriter::BeforeValue()
@@ -68,12 +66,12 @@ JsonWriter& JsonWriter::Key(std::string_view key)
     return *this;
 }
 
-JsonWriter& JsonWriter::String(std::string_view cp1252)
+JsonWriter& JsonWriter::String(std::string_view utf8)
 {
     BeforeValue();
     static constexpr char kHex[] = "0123456789abcdef";
     text_ += '"';
-    for (char c : Cp1252ToUtf8(cp1252)) {
+    for (char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             text_ += '\\';

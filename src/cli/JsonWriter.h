@@ -7,8 +7,7 @@
 
 namespace natarix {
 
-// Builds indented JSON text. Strings are taken as Windows-1252 and written
-// as UTF-8.
+// Builds indented JSON text from UTF-8 strings.
 class JsonWriter {
 public:
     JsonWriter& BeginObject();
@@ -16,7 +15,7 @@ public:
     JsonWriter& BeginArray();
     JsonWriter& EndArray();
     JsonWriter& Key(std::string_view key);
-    JsonWriter& String(std::string_view cp1252);
+    JsonWriter& String(std::string_view utf8);
     JsonWriter& Integer(std::int64_t value);
     JsonWriter& Bool(bool value);
 

@@ -1,7 +1,5 @@
 #include "export/ClubExport.h"
 
-#include "codec/Cp1252.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/EntryListWriter.h"
 #include "export/ExportNames.h"
 #include "pdf/PdfWriter.h"
@@ -13,10 +11,8 @@ namespace {
 // A mail program that cannot be reached must not look like success.
 void ReportNoMailProgram(const ExportOutcome& outcome, MessageSink& messages)
 {
-    // Built up rather than initialised from the literal: clang 14 crashes on a
-    // std::string variable initialised from a _w1252 literal.
-    std::string text;
-    text += "Es wurde kein E-Mail-Programm gefunden, die Meldungen wurden nicht versandt. Geschrieben wurden:"_w1252;
+    std::string text(
+        "Es wurde kein E-Mail-Programm gefunden, die Meldungen wurden nicht versandt. Geschrieben wurden:");
     if (outcome.dsvWritten)
         text += "\n" + PathToMessageText(outcome.dsvPath);
     if (outcome.pdfWritten)
@@ -37,8 +33,8 @@ ExportOutcome ExportClubEntries(const Competition* competition, const std::strin
         outcome.status = ExportOutcome::Status::NoClubName;
         messages.Show(Message::Captioned(
             std::string(
-                R"(Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf "Vereinsdaten ...".)"_w1252),
-            std::string("Meldender Verein wurde nicht angegeben"_w1252)));
+                R"(Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf "Vereinsdaten ...".)"),
+            std::string("Meldender Verein wurde nicht angegeben")));
         return outcome;
     }
     outcome.status = ExportOutcome::Status::Done;
@@ -51,9 +47,8 @@ ExportOutcome ExportClubEntries(const Competition* competition, const std::strin
     outcome.pdfWritten = WriteClubEntriesPdf(*competition, outcome.pdfPath, messages, ops);
 
     if (sendByMail) {
-        const std::string_view subjectStart = "Meldungen für "_w1252;
         const MailMessage mail{
-            std::string(subjectStart) + competition->title + " von " + club.clubName,
+            std::string("Meldungen für ") + competition->title + " von " + club.clubName,
             std::string(),
             outcome.dsvPath,
             names.dsvName,

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
-#include "codec/Cp1252.h"
 #include "model/Labels.h"
+#include "platform/FileOps.h"
 
 namespace natarix {
 
@@ -13,12 +14,12 @@ namespace {
 // Characters a file name spells differently; "/" and "\" would lead into
 // another folder.
 struct Respelling {
-    unsigned char character;
+    std::string_view character;
     std::string_view replacement;
 };
 constexpr Respelling kRespellings[] = {
-    {' ', ""},    {0xC4, "Ae"}, {0xD6, "Oe"}, {0xDC, "Ue"}, {0xE4, "ae"},  // Ä Ö Ü ä
-    {0xF6, "oe"}, {0xFC, "ue"}, {0xDF, "ss"}, {'/', "_"},   {'\\', "_"},   // ö ü ß
+    {" ", ""},   {"Ä", "Ae"}, {"Ö", "Oe"}, {"Ü", "Ue"}, {"ä", "ae"},
+    {"ö", "oe"}, {"ü", "ue"}, {"ß", "ss"}, {"/", "_"},  {"\\", "_"},
 };
 
 }  // namespace
@@ -27,23 +28,32 @@ std::string ToFileNamePart(std::string_view text)
 {
     std::string part;
     part.reserve(text.size());
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size();) {
         const auto* respelling =
             std::find_if(std::begin(kRespellings), std::end(kRespellings),
-                         [&](const Respelling& r) { return r.character == static_cast<unsigned char>(c); });
-        if (respelling == std::end(kRespellings))
-            part += c;
-        else
+                         [&](const Respelling& r) { return text.substr(i).starts_with(r.character); });
+        if (respelling == std::end(kRespellings)) {
+            part += text[i++];
+        } else {
             part += respelling->replacement;
+            i += respelling->character.size();
+        }
     }
     return part;
 }
 
 std::string ExportDatePart(std::string_view date)
 {
-    if (date.size() != 10)
+    // Where each character starts: a date may hold any character.
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < date.size(); ++i)
+        if ((static_cast<unsigned char>(date[i]) & 0xC0) != 0x80)
+            starts.push_back(i);
+    if (starts.size() != 10)
         return {};
-    return std::string(date.substr(8, 2)) + std::string(date.substr(3, 2)) + std::string(date.substr(0, 2));
+    starts.push_back(date.size());
+    const auto part = [&](std::size_t from) { return date.substr(starts[from], starts[from + 2] - starts[from]); };
+    return std::string(part(8)).append(part(3)).append(part(0));
 }
 
 ExportFileNames MakeExportFileNames(const Competition& competition)
@@ -54,13 +64,9 @@ ExportFileNames MakeExportFileNames(const Competition& competition)
     return {prefix + "-Me-" + club + ".DSV", prefix + "-Meldungen-" + club + ".PDF"};
 }
 
-std::string FileNameToNative(const std::string& cp1252Name)
+std::string FileNameToNative(const std::string& name)
 {
-#ifdef _WIN32
-    return cp1252Name;
-#else
-    return Cp1252ToUtf8(cp1252Name);
-#endif
+    return TextToNative(name);
 }
 
 std::string JoinPath(const std::string& folder, const std::string& nativeName)

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "platform/FileOps.h"
+
 namespace natarix {
 
 namespace {
@@ -129,14 +131,15 @@ std::optional<std::string> MailLibraryPath()
 std::int32_t MapiMailer::SendEntriesMail(const MailMessage& message)
 {
     // The records point into these copies, which outlive the call.
-    std::string subject = message.subject;
-    std::string noteText = message.noteText;
-    std::string recipientName = message.recipientName;
-    std::string recipientAddress = "SMTP:" + message.recipientAddress;
+    // Simple MAPI takes its texts in the ANSI code page.
+    std::string subject = TextToNative(message.subject);
+    std::string noteText = TextToNative(message.noteText);
+    std::string recipientName = TextToNative(message.recipientName);
+    std::string recipientAddress = "SMTP:" + TextToNative(message.recipientAddress);
     std::string dsvPath = message.dsvPath;
-    std::string dsvName = message.dsvName;
+    std::string dsvName = TextToNative(message.dsvName);
     std::string pdfPath = message.pdfPath;
-    std::string pdfName = message.pdfName;
+    std::string pdfName = TextToNative(message.pdfName);
 
     MapiRecipDesc recipient{0, kMapiTo, recipientName.data(), recipientAddress.data(), 0, nullptr};
     MapiFileDesc files[2] = {

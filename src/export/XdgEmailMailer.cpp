@@ -5,25 +5,23 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include "codec/Cp1252.h"
-
 extern char** environ;
 
 namespace natarix {
 
 std::vector<std::string> XdgEmailMailer::Arguments(const MailMessage& message)
 {
-    std::vector<std::string> arguments = {"--utf8", "--subject", Cp1252ToUtf8(message.subject)};
+    std::vector<std::string> arguments = {"--utf8", "--subject", message.subject};
     if (!message.noteText.empty()) {
         arguments.push_back("--body");
-        arguments.push_back(Cp1252ToUtf8(message.noteText));
+        arguments.push_back(message.noteText);
     }
     if (!message.dsvPath.empty() && !message.dsvName.empty() && !message.pdfPath.empty() && !message.pdfName.empty()) {
         arguments.insert(arguments.end(), {"--attach", message.dsvPath, "--attach", message.pdfPath});
     }
     // The recipient's name cannot travel in this hand-over.
     if (!message.recipientAddress.empty())
-        arguments.push_back(Cp1252ToUtf8(message.recipientAddress));
+        arguments.push_back(message.recipientAddress);
     return arguments;
 }
 

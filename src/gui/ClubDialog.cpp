@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "DialogParts.h"
-#include "codec/Cp1252Literal.h"
 
 namespace natarix {
 
@@ -19,26 +18,26 @@ namespace {
 // The regional associations of the "LSV" list, in list order; `lsv` holds one
 // of them whole.
 const std::array<std::string_view, 20> kLsvItems = {
-    "00: Ausland"_w1252,
-    "01: Badischer Schwimm-Verband"_w1252,
-    "02: Bayerischer Schwimm-Verband"_w1252,
-    "03: Berliner Schwimm-Verband"_w1252,
-    "04: Landesschwimmverband Brandenburg"_w1252,
-    "05: Landesschwimmverband Bremen"_w1252,
-    "06: Hamburger Schwimm-Verband"_w1252,
-    "07: Hessischer Schwimm-Verband"_w1252,
-    "08: Schwimmverband Mecklenburg/Vorpommern"_w1252,
-    "09: Landesschwimmverband Niedersachsen"_w1252,
-    "10: Schwimmverband Rheinland"_w1252,
-    "11: Saarländischer Schwimm-Bund"_w1252,
-    "12: Sächsischer Schwimm-Verband"_w1252,
-    "13: Landesschwimmverband Sachsen-Anhalt"_w1252,
-    "14: Schleswig-Holsteinischer Schwimm-Verband"_w1252,
-    "15: Südwestdeutscher Schwimm-Verband"_w1252,
-    "16: Thüringer Schwimm-Verband"_w1252,
-    "17: Schwimmverband Nordrhein-Westfalen"_w1252,
-    "18: Schwimmverband Württemberg"_w1252,
-    "99: Auswahlmannschaft"_w1252,
+    "00: Ausland",
+    "01: Badischer Schwimm-Verband",
+    "02: Bayerischer Schwimm-Verband",
+    "03: Berliner Schwimm-Verband",
+    "04: Landesschwimmverband Brandenburg",
+    "05: Landesschwimmverband Bremen",
+    "06: Hamburger Schwimm-Verband",
+    "07: Hessischer Schwimm-Verband",
+    "08: Schwimmverband Mecklenburg/Vorpommern",
+    "09: Landesschwimmverband Niedersachsen",
+    "10: Schwimmverband Rheinland",
+    "11: Saarländischer Schwimm-Bund",
+    "12: Sächsischer Schwimm-Verband",
+    "13: Landesschwimmverband Sachsen-Anhalt",
+    "14: Schleswig-Holsteinischer Schwimm-Verband",
+    "15: Südwestdeutscher Schwimm-Verband",
+    "16: Thüringer Schwimm-Verband",
+    "17: Schwimmverband Nordrhein-Westfalen",
+    "18: Schwimmverband Württemberg",
+    "99: Auswahlmannschaft",
 };
 
 // The contact fields in the order of the dialog's edits, with their names in
@@ -49,14 +48,14 @@ struct ContactField {
     std::string_view name;
 };
 const std::array<ContactField, ClubDialog::kContactEdits> kContactFields = {{
-    {&Address::name, "contactNameEdit", "Ansprechpartner"_w1252},
-    {&Address::street, "streetEdit", "Straße"_w1252},
-    {&Address::postcode, "postcodeEdit", "PLZ"_w1252},
-    {&Address::town, "townEdit", "Ort"_w1252},
-    {&Address::phone, "phoneEdit", "Telefon"_w1252},
-    {&Address::fax, "faxEdit", "FAX"_w1252},
-    {&Address::email, "emailEdit", "E-Mail"_w1252},
-    {&Address::country, "countryEdit", "Land"_w1252},
+    {&Address::name, "contactNameEdit", "Ansprechpartner"},
+    {&Address::street, "streetEdit", "Straße"},
+    {&Address::postcode, "postcodeEdit", "PLZ"},
+    {&Address::town, "townEdit", "Ort"},
+    {&Address::phone, "phoneEdit", "Telefon"},
+    {&Address::fax, "faxEdit", "FAX"},
+    {&Address::email, "emailEdit", "E-Mail"},
+    {&Address::country, "countryEdit", "Land"},
 }};
 
 }  // namespace
@@ -124,7 +123,7 @@ ClubDialog::ClubDialog(Club& club, QWidget* parent) : QDialog(parent), club_(clu
 
 void ClubDialog::accept()
 {
-    const auto clubName = ReadTextField(*this, *clubName_, "Vereinsname"_w1252);
+    const auto clubName = ReadTextField(*this, *clubName_, "Vereinsname");
     if (!clubName)
         return;
     Address contact;
@@ -134,7 +133,7 @@ void ClubDialog::accept()
             return;
         contact.*kContactFields[i].field = std::move(*text);
     }
-    const auto clubId = ReadTextField(*this, *clubId_, "Vereins-ID"_w1252);
+    const auto clubId = ReadTextField(*this, *clubId_, "Vereins-ID");
     if (!clubId)
         return;
     // Stored as typed: no field is trimmed or required here.

@@ -10,7 +10,6 @@
 #include <QRegularExpressionValidator>
 #include <cmath>
 
-#include "codec/Cp1252Literal.h"
 #include "gui/MessageBoxes.h"
 #include "model/Messages.h"
 #include "model/ValueTexts.h"
@@ -119,15 +118,15 @@ std::optional<std::string> ReadTextField(QDialog& dialog, QLineEdit& field, std:
 
 std::optional<PersonName> ReadPersonName(QDialog& dialog, QLineEdit& surnameField, QLineEdit& firstNameField)
 {
-    const auto surname = ReadTextField(dialog, surnameField, "Nachname"_w1252, FieldKind::Surname);
+    const auto surname = ReadTextField(dialog, surnameField, "Nachname", FieldKind::Surname);
     if (!surname)
         return std::nullopt;
-    const auto firstName = ReadTextField(dialog, firstNameField, "Vorname"_w1252);
+    const auto firstName = ReadTextField(dialog, firstNameField, "Vorname");
     if (!firstName)
         return std::nullopt;
     PersonName name{TrimRight(*surname), TrimRight(*firstName)};
     if (name.surname.empty() || name.firstName.empty()) {
-        ShowCheckFailure(dialog, std::string("Nachname und Vorname müssen angegeben werden!"_w1252));
+        ShowCheckFailure(dialog, std::string("Nachname und Vorname müssen angegeben werden!"));
         return std::nullopt;
     }
     return name;

@@ -1,6 +1,5 @@
 #include "gui/ListTexts.h"
 
-#include "codec/Cp1252Literal.h"
 #include "model/Labels.h"
 
 namespace natarix {
@@ -57,7 +56,7 @@ std::vector<const Event*> EventsShownFor(const Competition& competition, Partici
 std::string EntryBarNote(ParticipantRef participant, const Event& event)
 {
     const std::string reason = EntryBarText(WhyMayNotEnter(participant, event));
-    return reason.empty() ? reason : std::string("Nicht zulässig: "_w1252) + reason;
+    return reason.empty() ? reason : std::string("Nicht zulässig: ") + reason;
 }
 
 }  // namespace natarix

@@ -24,7 +24,6 @@
 
 #include "DialogParts.h"
 #include "ListViews.h"
-#include "codec/Cp1252Literal.h"
 #include "export/ClubExport.h"
 #include "gui/AboutDialog.h"
 #include "gui/ClubDialog.h"
@@ -375,7 +374,7 @@ void MainWindow::Export(bool sendByMail)
         cycle_.competition() != nullptr ? ImpossibleEntries(*cycle_.competition()) : std::vector<ImpossibleEntry>();
     if (!impossible.empty() &&
         !MessageBoxes::AskYesNo(ImpossibleEntriesWarning(impossible) + std::string("\n\nTrotzdem exportieren?"),
-                                std::string("Unzulässige Meldungen"_w1252), form_))
+                                std::string("Unzulässige Meldungen"), form_))
         return;
     const ExportOutcome outcome = ExportClubEntries(cycle_.competition(), cycle_.startDirectory(), sendByMail,
                                                     messages_, mailer_, cycle_.fileOps());
@@ -459,8 +458,8 @@ void MainWindow::DeleteParticipant()
     const ParticipantItem participant = *RowObject<const ParticipantItem>(*item);
     const bool isTeam = std::holds_alternative<Team*>(participant);
     const std::string question =
-        isTeam ? std::string("Staffel wirklich löschen?"_w1252) : std::string("Teilnehmer wirklich löschen?"_w1252);
-    if (!MessageBoxes::AskYesNo(question, std::string("Löschwarnung"_w1252), form_))
+        isTeam ? std::string("Staffel wirklich löschen?") : std::string("Teilnehmer wirklich löschen?");
+    if (!MessageBoxes::AskYesNo(question, std::string("Löschwarnung"), form_))
         return;
     if (isTeam)
         cycle_.competition()->RemoveTeam(std::get<Team*>(participant));
@@ -474,8 +473,7 @@ void MainWindow::DeleteOfficial()
     const QTreeWidgetItem* item = officials_->currentItem();
     if (item == nullptr)
         return;
-    if (!MessageBoxes::AskYesNo(std::string("Kampfrichter wirklich löschen?"_w1252), std::string("Löschwarnung"_w1252),
-                                form_))
+    if (!MessageBoxes::AskYesNo(std::string("Kampfrichter wirklich löschen?"), std::string("Löschwarnung"), form_))
         return;
     cycle_.competition()->RemoveOfficial(RowObject<const Official>(*item));
     RefreshMainForm();

@@ -9,7 +9,6 @@
 #include <QPushButton>
 
 #include "DialogParts.h"
-#include "codec/Cp1252Literal.h"
 #include "model/Labels.h"
 #include "model/ValueTexts.h"
 
@@ -77,7 +76,7 @@ void OfficialDialog::accept()
     const auto name = ReadPersonName(*this, *surname_, *firstName_);
     if (!name)
         return;
-    const auto wish = ReadTextField(*this, *wish_, "Einsatzwunsch"_w1252);
+    const auto wish = ReadTextField(*this, *wish_, "Einsatzwunsch");
     if (!wish)
         return;
 

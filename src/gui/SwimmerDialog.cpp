@@ -10,7 +10,6 @@
 #include <algorithm>
 
 #include "DialogParts.h"
-#include "codec/Cp1252Literal.h"
 #include "gui/MessageBoxes.h"
 #include "model/ImpossibleEntries.h"
 
@@ -77,7 +76,7 @@ void SwimmerDialog::accept()
     const auto name = ReadPersonName(*this, *surname_, *firstName_);
     if (!name)
         return;
-    const auto registrationNumber = ReadTextField(*this, *registrationNumber_, "Registriernummer"_w1252);
+    const auto registrationNumber = ReadTextField(*this, *registrationNumber_, "Registriernummer");
     if (!registrationNumber)
         return;
 
@@ -108,12 +107,12 @@ bool SwimmerDialog::SettleEntriesBarredBy(Swimmer& changed)
             barred.push_back(entry);
     if (barred.empty())
         return true;
-    std::string question("Nach dieser Änderung darf der Teilnehmer diese Wettkämpfe nicht mehr schwimmen:"_w1252);
+    std::string question("Nach dieser Änderung darf der Teilnehmer diese Wettkämpfe nicht mehr schwimmen:");
     for (const ImpossibleEntry& entry : barred)
         question += "\n" + ImpossibleEntryLine(entry);
-    question += std::string(
-        "\n\nSollen diese Meldungen gelöscht werden? Mit „Nein“ bleiben sie rot markiert in der Liste."_w1252);
-    switch (MessageBoxes::AskYesNoCancel(question, std::string("Meldungen passen nicht mehr"_w1252), this)) {
+    question +=
+        std::string("\n\nSollen diese Meldungen gelöscht werden? Mit „Nein“ bleiben sie rot markiert in der Liste.");
+    switch (MessageBoxes::AskYesNoCancel(question, std::string("Meldungen passen nicht mehr"), this)) {
         case MessageBoxes::Answer::Yes:
             for (const ImpossibleEntry& entry : barred)
                 changed.SetEntry(entry.event->number, std::string());

@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include "DialogParts.h"
-#include "codec/Cp1252Literal.h"
 #include "model/ValueTexts.h"
 
 namespace natarix {
@@ -47,13 +46,13 @@ TeamDialog::TeamDialog(Team& team, QWidget* parent) : QDialog(parent), team_(tea
 
 void TeamDialog::accept()
 {
-    const auto teamNumber = ReadTextField(*this, *teamNumber_, "Mannschaft"_w1252);
+    const auto teamNumber = ReadTextField(*this, *teamNumber_, "Mannschaft");
     if (!teamNumber)
         return;
-    const auto teamName = ReadTextField(*this, *teamName_, "Name"_w1252);
+    const auto teamName = ReadTextField(*this, *teamName_, "Name");
     if (!teamName)
         return;
-    const auto classLabel = ReadTextField(*this, *classLabel_, "Wertungsklasse"_w1252);
+    const auto classLabel = ReadTextField(*this, *classLabel_, "Wertungsklasse");
     if (!classLabel)
         return;
     // No field is required: an empty team number is stored as it is.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "codec/Cp1252Literal.h"
 #include "model/DsvError.h"
 
 namespace natarix {
@@ -56,7 +55,7 @@ const Section& Competition::FindSection(std::string_view number) const
     // As a key, the number's value is worked out once, not at every comparison.
     const auto found = sections_.find(NumberKey(std::string(number)));
     if (found == sections_.end())
-        throw DsvError(std::string("Abschnitt nicht vorhanden!"_w1252));
+        throw DsvError(std::string("Abschnitt nicht vorhanden!"));
     return found->second;
 }
 
@@ -64,7 +63,7 @@ Event& Competition::FindEvent(std::string_view number)
 {
     const auto found = events_.find(NumberKey(std::string(number)));
     if (found == events_.end())
-        throw DsvError(std::string("Wettkampf nicht vorhanden!"_w1252));
+        throw DsvError(std::string("Wettkampf nicht vorhanden!"));
     return found->second;
 }
 

@@ -1,6 +1,5 @@
 #include "model/ImpossibleEntries.h"
 
-#include "codec/Cp1252Literal.h"
 #include "model/Labels.h"
 
 namespace natarix {
@@ -55,13 +54,10 @@ std::string ImpossibleEntryLine(const ImpossibleEntry& entry)
 
 std::string ImpossibleEntriesWarning(const std::vector<ImpossibleEntry>& entries)
 {
-    // Built up rather than initialised from the literal: clang 14 crashes on a
-    // std::string variable initialised from a _w1252 literal.
-    std::string text;
-    text += "Diese Meldungen sind nicht zulässig:"_w1252;
+    std::string text("Diese Meldungen sind nicht zulässig:");
     for (const ImpossibleEntry& entry : entries)
-        text += "\n" + std::visit([](const auto* p) { return ParticipantName(*p); }, entry.participant) +
-                std::string(" – "_w1252) + ImpossibleEntryLine(entry);
+        text += "\n" + std::visit([](const auto* p) { return ParticipantName(*p); }, entry.participant) + " – " +
+                ImpossibleEntryLine(entry);
     return text;
 }
 

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "EntryFees.h"
-#include "codec/Cp1252Literal.h"
 #include "model/Labels.h"
 #include "pdf/PdfContent.h"
 #include "pdf/PdfWriter.h"
@@ -16,7 +15,7 @@ namespace natarix {
 
 namespace {
 
-constexpr std::string_view kEuro = "€"_w1252;
+constexpr std::string_view kEuro = "€";
 constexpr int kRowHeight = 21;
 // Own-fee rows the page makes room for below the relay row; each moves the
 // rest of the page one row down, and the last one joins all that do not fit.
@@ -41,7 +40,7 @@ void DrawFeeTable(std::string& content, int extraRows)
 
 std::string EventsText(const std::set<NumberKey, NumberKeyLess>& events)
 {
-    std::string text = events.size() == 1 ? "Wettkampf " : std::string("Wettkämpfe "_w1252);
+    std::string text = events.size() == 1 ? "Wettkampf " : std::string("Wettkämpfe ");
     for (auto event = events.begin(); event != events.end(); ++event)
         text += (event == events.begin() ? "" : ", ") + *event;
     return text;
@@ -129,10 +128,10 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
     regular(592, 70, "Ansprechpartner: " + contact.name, kPageRight);
     regular(569, 70, "eMail: " + contact.email, BeforeText(356));
     regular(569, 356, "Telefon: " + contact.phone, kPageRight);
-    regular(541, 70, std::string("Straße: "_w1252) + contact.street, BeforeText(291));
+    regular(541, 70, std::string("Straße: ") + contact.street, BeforeText(291));
     regular(541, 291, "PLZ/Ort: " + contact.postcode + " " + contact.town, kPageRight);
 
-    text(518, 70, kBoldFont, 10, "In der Anlage übersenden wir:"_w1252, kPageRight);
+    text(518, 70, kBoldFont, 10, "In der Anlage übersenden wir:", kPageRight);
     text(502, 77, kBoldFont, 8, "Anzahl", BeforeLine(105));
     text(502, 230, kBoldFont, 8, "Meldungen", BeforeLine(394));
     text(508, 405, kBoldFont, 8, "Meldegeld je", BeforeLine(461));
@@ -140,10 +139,10 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
     text(508, 476, kBoldFont, 8, "Meldegeld", BeforeLine(529));
     text(499, 481, kBoldFont, 8, "Summe", BeforeLine(529));
     regular(478, 111, "Einzelmeldungen", BeforeText(246));
-    regular(478, 246, "Startkarten sind beigefügt"_w1252, BeforeLine(394));
+    regular(478, 246, "Startkarten sind beigefügt", BeforeLine(394));
     euroSigns(478);
     regular(457, 111, "Staffelmeldungen", BeforeText(246));
-    regular(457, 246, "Startkarten sind beigefügt"_w1252, BeforeLine(394));
+    regular(457, 246, "Startkarten sind beigefügt", BeforeLine(394));
     euroSigns(457);
 
     feeRow(436, fees.individual, "Einzelmeldungen", SheetsText(individualCount, sheetCount));
@@ -153,9 +152,9 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
         feeRow(392 - i * kRowHeight, row, "Meldungen", EventsText(row.events));
     }
 
-    regular(392 - shift, 111, "Meldungen für .......... Mannschaften"_w1252, BeforeLine(394));
+    regular(392 - shift, 111, "Meldungen für .......... Mannschaften", BeforeLine(394));
     euroSigns(392 - shift);
-    regular(372 - shift, 190, "Kampfrichtergebühr / Teilnehmergrundbetrag"_w1252, BeforeLine(394));
+    regular(372 - shift, 190, "Kampfrichtergebühr / Teilnehmergrundbetrag", BeforeLine(394));
     if (model_.flatFee > 0) {
         regular(372 - shift, 396, FormatAmount(model_.flatFee), BeforeText(452));
         regular(372 - shift, 463, FormatAmount(model_.flatFee), BeforeText(520));
@@ -166,13 +165,13 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
         text(351 - shift, 463, kBoldFont, 10, FormatAmount(fees.total), BeforeText(520));
     text(351 - shift, 520, kBoldFont, 10, kEuro, BeforeLine(529));
 
-    regular(330 - shift, 70, "Für das Meldegeld liegt bei:"_w1252, BeforeText(199));
+    regular(330 - shift, 70, "Für das Meldegeld liegt bei:", BeforeText(199));
     text(330 - shift, 199, kRegularFont, 8, "(Zutreffendes ankreuzen)", kPageRight);
     regular(310 - shift, 86, "VR-Scheck Nr.: ..", BeforeText(306));
-    regular(310 - shift, 306, "Kopie des Überweisungsbeleges"_w1252, kPageRight);
+    regular(310 - shift, 306, "Kopie des Überweisungsbeleges", kPageRight);
 
-    text(280 - shift, 70, kBoldFont, 10, "Als Kampfrichter werden von uns für diese Veranstaltung gemeldet:"_w1252,
-         kPageRight);
+    text(280 - shift, 70, kBoldFont, 10,
+         "Als Kampfrichter werden von uns für diese Veranstaltung gemeldet:", kPageRight);
     regular(258 - shift, 70, "1.", BeforeText(120));
     if (!model_.officials().empty())
         regular(258 - shift, 120, "siehe gesonderte Aufstellung", BeforeText(398));
@@ -190,7 +189,7 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
 
     DrawFeeTable(content, ownRows);
 
-    text(196 - shift, 70, kBoldFont, 9, "Erklärung des meldenden Vereins:"_w1252, kPageRight);
+    text(196 - shift, 70, kBoldFont, 9, "Erklärung des meldenden Vereins:", kPageRight);
     const auto declaration = [&text, shift](int y, std::string_view line) {
         text(y - shift, 70, kRegularFont, 9, line, kPageRight);
     };
@@ -198,11 +197,11 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
         182, "Mit Abgabe dieser Meldung wird versichert, dass die von uns gemeldeten Schwimmer ihre Sportgesundheit");
     declaration(
         172,
-        "entsprechend WB AT § 7 durch ein ärztliches Zeugnis nachweisen können. Die Untersuchung/en liegt/liegen zum"_w1252);
-    declaration(162, "Zeitpunkt der Abgabe der Meldung nicht länger als ein Jahr zurück."_w1252);
-    declaration(
-        152,
-        "Diese Erklärung gilt gleichfalls für alle Mannschafts-/Staffelteilnehmer sofern diese in der Meldung noch nicht"_w1252);
+        "entsprechend WB AT § 7 durch ein ärztliches Zeugnis nachweisen können. Die Untersuchung/en liegt/liegen zum");
+    declaration(162, "Zeitpunkt der Abgabe der Meldung nicht länger als ein Jahr zurück.");
+    declaration(152,
+                "Diese Erklärung gilt gleichfalls für alle Mannschafts-/Staffelteilnehmer sofern diese in der Meldung "
+                "noch nicht");
     declaration(142, "namentlich benannt wurden.");
 
     AppendStreamObject(objectNumber, content);

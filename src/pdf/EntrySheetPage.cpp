@@ -6,7 +6,6 @@
 #include <iterator>
 #include <limits>
 
-#include "codec/Cp1252Literal.h"
 #include "model/Labels.h"
 #include "pdf/PdfContent.h"
 #include "pdf/PdfWriter.h"
@@ -35,7 +34,7 @@ void AddSheetFrame(std::string& content, std::int64_t sheetNumber, std::int64_t 
     regular(658, 71, 10, "Vereins-ID-Nr.: " + model.club.clubId, BeforeText(313));
     regular(658, 313, 10, "LSV-Kennziffer: " + model.club.lsv);
     regular(637, 71, 10, "die folgenden Meldungen abgegeben:");
-    bold(627, 73, 8, "[Jeden Schwimmer/jede Mannschaft unter einer lfd. Nr. mit allen Wettkämpfen aufführen!]"_w1252);
+    bold(627, 73, 8, "[Jeden Schwimmer/jede Mannschaft unter einer lfd. Nr. mit allen Wettkämpfen aufführen!]");
     bold(608, 79, 9, "Lfd.", BeforeLine(100));
     bold(597, 80, 9, "Nr.", BeforeLine(100));
     bold(601, 122, 9, "Name, Vorname / Mannschaft", BeforeLine(270));
@@ -49,16 +48,15 @@ void AddSheetFrame(std::string& content, std::int64_t sheetNumber, std::int64_t 
     bold(608, 471, 9, "* Strecke +", BeforeLine(526));
     bold(597, 471, 9, "Schwimmart", BeforeLine(526));
     bold(601, 530, 9, "Meldezeit", BeforeLine(575));
-    regular(129, 70, 8, "* Abkürzung z.B.: 100 B = 100m Brustschwimmen - 4x100 F = 4x100m Freistilstaffel"_w1252,
+    regular(129, 70, 8, "* Abkürzung z.B.: 100 B = 100m Brustschwimmen - 4x100 F = 4x100m Freistilstaffel",
             BeforeText(482));
     regular(129, 482, 10, "Blatt " + Decimal(sheetNumber) + " von " + Decimal(sheetCount));
     regular(
         109, 70, 10,
-        "Die Meldeliste ist Bestandteil/Anlage des Meldebogens zur o.g. Veranstaltung. Für alle gemeldeten Schwimmer"_w1252);
-    regular(
-        98, 70, 10,
-        "sowie für alle bei der Veranstaltung zum Einsatz kommenden Staffel- bzw. Mannschaftsteilnehmer gilt die"_w1252);
-    regular(87, 70, 10, "abgegebene Erklärung gemäß WB-AT § 7."_w1252);
+        "Die Meldeliste ist Bestandteil/Anlage des Meldebogens zur o.g. Veranstaltung. Für alle gemeldeten Schwimmer");
+    regular(98, 70, 10,
+            "sowie für alle bei der Veranstaltung zum Einsatz kommenden Staffel- bzw. Mannschaftsteilnehmer gilt die");
+    regular(87, 70, 10, "abgegebene Erklärung gemäß WB-AT § 7.");
     regular(68, 70, 8, "DSV-Form 102 (2006-01)");
 }
 

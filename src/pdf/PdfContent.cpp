@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 
+#include "pdf/WinAnsi.h"
+
 namespace natarix {
 
 namespace {
@@ -17,6 +19,26 @@ void AppendPoint(std::string& content, int x, int y, char op)
     content += ' ';
     content += op;
     content += kLineEnd;
+}
+
+// `text` in WinAnsi bytes.
+void AddWinAnsiText(std::string& content, std::string_view text, std::string_view fontName, int fontSize, int x, int y)
+{
+    content += "BT\r\n/";
+    content += fontName;
+    content += ' ';
+    AppendDecimal(content, fontSize);
+    content += " Tf\r\n";
+    AppendDecimal(content, x);
+    content += ' ';
+    AppendDecimal(content, y);
+    content += " Td\r\n(";
+    for (const char byte : text) {
+        if (byte == '\\' || byte == '(' || byte == ')')
+            content += '\\';
+        content += byte;
+    }
+    content += ") Tj\r\nET\r\n";
 }
 
 }  // namespace
@@ -37,27 +59,14 @@ std::string Decimal(std::int64_t value)
 
 void AddText(std::string& content, std::string_view text, std::string_view fontName, int fontSize, int x, int y)
 {
-    content += "BT\r\n/";
-    content += fontName;
-    content += ' ';
-    AppendDecimal(content, fontSize);
-    content += " Tf\r\n";
-    AppendDecimal(content, x);
-    content += ' ';
-    AppendDecimal(content, y);
-    content += " Td\r\n(";
-    for (const char byte : text) {
-        if (byte == '\\' || byte == '(' || byte == ')')
-            content += '\\';
-        content += byte;
-    }
-    content += ") Tj\r\nET\r\n";
+    AddWinAnsiText(content, ToWinAnsi(text), fontName, fontSize, x, y);
 }
 
 void AddText(std::string& content, std::string_view text, const Font& font, int fontSize, int x, int y, double right)
 {
-    const FittedText fitted = FitText(text, font, fontSize, right - x);
-    AddText(content, fitted.text, font.name, fitted.size, x, y);
+    // Fitted in WinAnsi bytes, which the font widths are given for.
+    const FittedText fitted = FitText(ToWinAnsi(text), font, fontSize, right - x);
+    AddWinAnsiText(content, fitted.text, font.name, fitted.size, x, y);
 }
 
 void MoveTo(std::string& content, int x, int y)

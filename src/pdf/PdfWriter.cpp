@@ -3,7 +3,6 @@
 #include <initializer_list>
 #include <tuple>
 
-#include "codec/Cp1252Literal.h"
 #include "pdf/PdfContent.h"
 #include "platform/FileIo.h"
 
@@ -28,8 +27,8 @@ std::string MissingEventsText(const std::set<NumberKey, NumberKeyLess>& numbers)
     }
     return std::string(
                "Die Meldeliste enthält Meldungen für Wettkämpfe, die die Wettkampfdefinition "
-               "nicht enthält (Wettkampf-Nr. "_w1252) +
-           joined + std::string("). Diese Meldungen stehen ohne Strecke in der PDF-Meldeliste."_w1252);
+               "nicht enthält (Wettkampf-Nr. ") +
+           joined + std::string("). Diese Meldungen stehen ohne Strecke in der PDF-Meldeliste.");
 }
 
 }  // namespace

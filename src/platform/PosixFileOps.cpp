@@ -5,7 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "codec/Cp1252.h"
+#include "codec/Utf8.h"
 #include "platform/FileOps.h"
 
 namespace natarix {
@@ -83,10 +83,15 @@ std::string FromFsPath(const std::filesystem::path& path)
     return path.string();
 }
 
-// What Windows-1252 cannot show becomes "?".
+std::string TextToNative(const std::string& text)
+{
+    return text;
+}
+
+// A byte that starts no UTF-8 character becomes "?".
 std::string PathToMessageText(const std::string& nativePath)
 {
-    return Utf8ToCp1252Lossy(nativePath);
+    return MendUtf8(nativePath);
 }
 
 }  // namespace natarix

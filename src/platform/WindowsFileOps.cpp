@@ -75,10 +75,38 @@ std::string FromFsPath(const std::filesystem::path& path)
     return text;
 }
 
-// Paths are in the ANSI code page already.
+namespace {
+
+std::wstring Utf8ToWide(const std::string& text)
+{
+    const int size = static_cast<int>(text.size());
+    std::wstring wide(static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
+                      L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string WideToUtf8(const std::wstring& wide)
+{
+    const int size = static_cast<int>(wide.size());
+    std::string text(
+        static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)),
+        '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+    return text;
+}
+
+}  // namespace
+
+std::string TextToNative(const std::string& text)
+{
+    return text.empty() ? text : FromFsPath(Utf8ToWide(text));
+}
+
+// Paths are in the ANSI code page.
 std::string PathToMessageText(const std::string& nativePath)
 {
-    return nativePath;
+    return WideToUtf8(ToFsPath(nativePath).native());
 }
 
 }  // namespace natarix

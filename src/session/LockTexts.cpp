@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "codec/Cp1252Literal.h"
 #include "platform/FileOps.h"
 
 namespace natarix {
@@ -42,10 +41,10 @@ Message LockedWorkingFileMessage(const std::string& workingFile, std::string_vie
 {
     const std::string holder = HolderLine(lockFileContent);
     return Message::Warning(
-        std::string("Die Vereinsmeldeliste „"_w1252) + PathToMessageText(workingFile) +
-        std::string("“ ist schon in einem anderen Programm geöffnet"_w1252) + (holder.empty() ? "" : ": " + holder) +
+        std::string("Die Vereinsmeldeliste „") + PathToMessageText(workingFile) +
+        std::string("“ ist schon in einem anderen Programm geöffnet") + (holder.empty() ? "" : ": " + holder) +
         std::string(". Der Wettkampf wird deshalb nur zum Lesen geöffnet: Änderungen sind nicht möglich, "
-                    "es wird nichts gespeichert und nichts exportiert."_w1252));
+                    "es wird nichts gespeichert und nichts exportiert."));
 }
 
 }  // namespace natarix

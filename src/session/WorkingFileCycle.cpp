@@ -5,8 +5,6 @@
 #include <system_error>
 #include <vector>
 
-#include "codec/Cp1252.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/EntryListReader.h"
 #include "dsv5/EntryListWriter.h"
 #include "formats/DefinitionList.h"
@@ -124,17 +122,17 @@ void WorkingFileCycle::KeepUnreadOriginal()
     }
     if (error) {
         messages_.Show(Message::Warning(
-            std::string("Die nicht vollständig gelesene Vereinsmeldeliste „"_w1252) + PathToMessageText(original) +
-            std::string("“ konnte nicht gesichert werden. Sie wird deshalb nicht überschrieben."_w1252)));
+            std::string("Die nicht vollständig gelesene Vereinsmeldeliste „") + PathToMessageText(original) +
+            std::string("“ konnte nicht gesichert werden. Sie wird deshalb nicht überschrieben.")));
         return;
     }
     unreadOriginalPending_ = false;
     keptOriginalPath_ = copy;
     messages_.Show(Message::Warning(
-        std::string("Die Vereinsmeldeliste „"_w1252) + PathToMessageText(original) +
+        std::string("Die Vereinsmeldeliste „") + PathToMessageText(original) +
         std::string(
-            "“ konnte nicht vollständig gelesen werden. Damit nichts verloren geht, wurde das Original unter „"_w1252) +
-        PathToMessageText(copy) + std::string("“ aufbewahrt."_w1252)));
+            "“ konnte nicht vollständig gelesen werden. Damit nichts verloren geht, wurde das Original unter „") +
+        PathToMessageText(copy) + std::string("“ aufbewahrt.")));
 }
 
 bool WorkingFileCycle::SaveWorkingFile()

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "codec/Cp1252.h"
+#include "codec/Utf8.h"
 
 namespace natarix {
 namespace {
@@ -37,7 +38,7 @@ TEST(Cp1252, MapsTheSpecialBytes)
     }
 }
 
-TEST(Cp1252, RefusesInvalidUtf8AndUnrepresentableCharacters)
+TEST(Cp1252, MarksInvalidUtf8AndUnrepresentableCharacters)
 {
     const std::string invalid[] = {
         "\xC0\xAF",          // overlong "/"
@@ -52,7 +53,8 @@ TEST(Cp1252, RefusesInvalidUtf8AndUnrepresentableCharacters)
         "\xFF",
     };
     for (const std::string& text : invalid) {
-        EXPECT_EQ(Utf8ToCp1252(text), std::nullopt) << text;
+        EXPECT_NE(Utf8ToCp1252(text).find('?'), std::string::npos) << text;
+        EXPECT_NE(MendUtf8(text).find('?'), std::string::npos) << text;
         bool decoded = true;
         for (std::size_t i = 0; decoded && i < text.size();)
             decoded = DecodeUtf8(text, i).has_value();
@@ -63,8 +65,10 @@ TEST(Cp1252, RefusesInvalidUtf8AndUnrepresentableCharacters)
         "\xE2\x82\xAD",      // U+20AD
         "\xF0\x9F\x98\x80",  // U+1F600
     };
-    for (const std::string& text : unrepresentable)
-        EXPECT_EQ(Utf8ToCp1252(text), std::nullopt) << text;
+    for (const std::string& text : unrepresentable) {
+        EXPECT_EQ(Utf8ToCp1252("a" + text + "b"), "a?b") << text;
+        EXPECT_EQ(MendUtf8(text), text);
+    }
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include "RecordingMailer.h"
 #include "TestFiles.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/EntryListWriter.h"
 #include "export/ClubExport.h"
 
@@ -23,7 +22,7 @@ class ClubExportTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        competition_.title = "Frühjahrsschwimmen"_w1252;
+        competition_.title = "Frühjahrsschwimmen";
         competition_.place = "Bad Musterau";
         competition_.venue.town = "Bad Musterau";
         competition_.entryAddress.name = "Meldestelle";
@@ -37,7 +36,7 @@ protected:
         event.technique = "F";
         event.sex = "W";
         competition_.AddEvent(event);
-        competition_.club.clubName = "SV Möwe 05"_w1252;
+        competition_.club.clubName = "SV Möwe 05";
         auto swimmer = std::make_unique<Swimmer>();
         swimmer->surname = "Muster";
         swimmer->firstName = "Anna";
@@ -89,7 +88,7 @@ TEST_F(ClubExportTest, MailComesAfterBothFilesWithTheEightTexts)
     ASSERT_EQ(mailer.sent.size(), 1u);
     EXPECT_TRUE(mailer.bothFilesExisted);
     const MailMessage& mail = mailer.sent.front();
-    EXPECT_EQ(mail.subject, "Meldungen für Frühjahrsschwimmen von SV Möwe 05"_w1252);
+    EXPECT_EQ(mail.subject, "Meldungen für Frühjahrsschwimmen von SV Möwe 05");
     EXPECT_EQ(mail.noteText, "");
     EXPECT_EQ(mail.dsvPath, outcome.dsvPath);
     EXPECT_EQ(mail.dsvName, "060312-BadMusterau-Me-SVMoewe05.DSV");
@@ -124,7 +123,7 @@ TEST_F(ClubExportTest, EmptyClubNameIsRefusedAndNothingIsWritten)
         messages_.messages.front(),
         Message::Captioned(
             std::string(
-                R"(Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf "Vereinsdaten ...".)"_w1252),
+                R"(Der meldende Verein muss zunächst angegeben werden! Klicken Sie dazu auf "Vereinsdaten ...".)"),
             std::string("Meldender Verein wurde nicht angegeben")));
     EXPECT_TRUE(FolderListing().empty());
     EXPECT_TRUE(mailer.sent.empty());

@@ -14,7 +14,6 @@
 #include "FakeFileOps.h"
 #include "RecordingMailer.h"
 #include "TestFiles.h"
-#include "codec/Cp1252Literal.h"
 #include "export/ClubExport.h"
 #include "platform/FileIo.h"
 
@@ -23,10 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Message kDsvNotCreated =
-    Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"_w1252));
-const Message kDsvNotWritten =
-    Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252));
+const Message kDsvNotCreated = Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"));
+const Message kDsvNotWritten = Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"));
 const Message kPdfNotCreated = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!");
 const Message kPdfNotWritten = Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!");
 

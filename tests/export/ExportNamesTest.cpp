@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "codec/Cp1252Literal.h"
 #include "export/ExportNames.h"
 
 using namespace natarix;
@@ -26,15 +25,14 @@ TEST_P(ToFileNamePartTest, SpellsOutUmlautsAndDropsSpaces)
 
 INSTANTIATE_TEST_SUITE_P(Texts, ToFileNamePartTest,
                          testing::Values(NamePartCase{"Bad Musterau", "BadMusterau"},
-                                         NamePartCase{"SV Möwe 05"_w1252, "SVMoewe05"},
-                                         NamePartCase{"Straße"_w1252, "Strasse"},
-                                         NamePartCase{"Über Lingen"_w1252, "UeberLingen"},
-                                         NamePartCase{"ÄÖÜäöü"_w1252, "AeOeUeaeoeue"},
+                                         NamePartCase{"SV Möwe 05", "SVMoewe05"}, NamePartCase{"Straße", "Strasse"},
+                                         NamePartCase{"Über Lingen", "UeberLingen"},
+                                         NamePartCase{"ÄÖÜäöü", "AeOeUeaeoeue"},
                                          // Letters outside the table pass unchanged.
-                                         NamePartCase{"Café Ørsted"_w1252, "CaféØrsted"_w1252},
+                                         NamePartCase{"Café Ørsted", "CaféØrsted"},
                                          NamePartCase{"a\tb.c-d:e", "a\tb.c-d:e"}, NamePartCase{"   ", ""},
                                          // No name may lead into another folder.
-                                         NamePartCase{"../SV/Nord\\Süd"_w1252, ".._SV_Nord_Sued"}));
+                                         NamePartCase{"../SV/Nord\\Süd", ".._SV_Nord_Sued"}));
 
 Competition CompetitionWith(std::vector<std::string> dates, std::string_view town, std::string_view club)
 {
@@ -49,8 +47,7 @@ Competition CompetitionWith(std::vector<std::string> dates, std::string_view tow
 
 TEST(ExportFileNames, TakeTheLastSectionDateTheTownAndTheClub)
 {
-    const auto names =
-        MakeExportFileNames(CompetitionWith({"12.03.2006", "11.03.2006"}, "Bad Musterau", "SV Möwe 05"_w1252));
+    const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006", "11.03.2006"}, "Bad Musterau", "SV Möwe 05"));
     EXPECT_EQ(names.dsvName, "060312-BadMusterau-Me-SVMoewe05.DSV");
     EXPECT_EQ(names.pdfName, "060312-BadMusterau-Meldungen-SVMoewe05.PDF");
 }
@@ -58,7 +55,7 @@ TEST(ExportFileNames, TakeTheLastSectionDateTheTownAndTheClub)
 TEST(ExportFileNames, EdgeCases)
 {
     EXPECT_EQ(MakeExportFileNames(CompetitionWith({}, "Bad Musterau", "SV")).dsvName, "000101-BadMusterau-Me-SV.DSV");
-    EXPECT_EQ(MakeExportFileNames(CompetitionWith({"12.03.2006"}, "", "SV Möwe 05"_w1252)).dsvName,
+    EXPECT_EQ(MakeExportFileNames(CompetitionWith({"12.03.2006"}, "", "SV Möwe 05")).dsvName,
               "060312--Me-SVMoewe05.DSV");
     EXPECT_EQ(MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Bad Musterau", "   ")).dsvName,
               "060312-BadMusterau-Me-.DSV");
@@ -69,7 +66,7 @@ TEST(ExportFileNames, EdgeCases)
 #ifdef _WIN32
 TEST(ExportFileNames, StayInTheAnsiCodePageOnWindows)
 {
-    const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Orléans"_w1252, "Café"_w1252));
+    const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Orléans", "Café"));
     EXPECT_EQ(FileNameToNative(names.dsvName),
               "060312-Orl\xE9"
               "ans-Me-Caf\xE9.DSV");
@@ -78,7 +75,7 @@ TEST(ExportFileNames, StayInTheAnsiCodePageOnWindows)
 #else
 TEST(ExportFileNames, BecomeUtf8OnThisFileSystem)
 {
-    const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Orléans"_w1252, "Café"_w1252));
+    const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Orléans", "Café"));
     EXPECT_EQ(FileNameToNative(names.dsvName),
               "060312-Orl\xC3\xA9"
               "ans-Me-Caf\xC3\xA9.DSV");

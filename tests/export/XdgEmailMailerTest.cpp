@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include "TestFiles.h"
-#include "codec/Cp1252Literal.h"
 #include "export/XdgEmailMailer.h"
 
 using namespace natarix;
@@ -18,14 +17,14 @@ namespace {
 
 MailMessage FullMessage()
 {
-    return {std::string("Meldungen für Frühjahrsschwimmen von SV Möwe"_w1252),
+    return {std::string("Meldungen für Frühjahrsschwimmen von SV Möwe"),
             "",
             "/tmp/ex/060312-X-Me-SV.DSV",
             "060312-X-Me-SV.DSV",
             "/tmp/ex/060312-X-Meldungen-SV.PDF",
             "060312-X-Meldungen-SV.PDF",
             "meldung@example.org",
-            std::string("Jörg Weißhaupt"_w1252)};
+            std::string("Jörg Weißhaupt")};
 }
 
 TEST(XdgEmailArguments, CarryEveryTextInUtf8)

@@ -13,7 +13,6 @@
 #include <optional>
 
 #include "WindowTestSupport.h"
-#include "codec/Cp1252.h"
 #include "gui/ApplicationFont.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxes.h"
@@ -58,8 +57,8 @@ struct ExampleWindow {
         competition.club.clubName = "SV Beispielstadt";
 
         auto swimmer = std::make_unique<Swimmer>();
-        swimmer->surname = Text("Öztürk-Übelhör");
-        swimmer->firstName = Text("Änne");
+        swimmer->surname = std::string("Öztürk-Übelhör");
+        swimmer->firstName = std::string("Änne");
         swimmer->yearOfBirth = 2011;
         swimmer->sex = Sex::Female;
         swimmer->registrationNumber = "348211";
@@ -83,8 +82,8 @@ struct ExampleWindow {
         for (const auto& [surname, firstName, sections] :
              {std::tuple{"Weißhaupt", "Jörg", Sections{"1", "2", "3"}}, std::tuple{"Muster", "Petra", Sections{"3"}}}) {
             auto official = std::make_unique<Official>();
-            official->surname = Text(surname);
-            official->firstName = Text(firstName);
+            official->surname = std::string(surname);
+            official->firstName = std::string(firstName);
             official->group = 2;
             official->sectionNumbers = sections;
             competition.AddOfficial(std::move(official));
@@ -94,8 +93,6 @@ struct ExampleWindow {
         if (!QTest::qWaitForWindowExposed(window.get()))
             qFatal("the window was not shown");
     }
-
-    static std::string Text(const char* utf8) { return Utf8ToCp1252(utf8).value(); }
 
     QTreeWidget& List(const char* name) { return *Find<QTreeWidget>(*window, name); }
 

@@ -41,7 +41,7 @@ namespace {
 
 QByteArray Cp1252(const char* utf8)
 {
-    return QByteArray::fromStdString(Utf8ToCp1252(utf8).value());
+    return QByteArray::fromStdString(Utf8ToCp1252(utf8));
 }
 
 // What the working file carries of the club side: everything after the

@@ -2,7 +2,6 @@
 #include <QWidget>
 
 #include "GuiTestSupport.h"
-#include "codec/Cp1252Literal.h"
 #include "gui/MessageBoxes.h"
 
 using namespace natarix;
@@ -36,11 +35,10 @@ void MessageBoxesTest::ShowsEachKind()
     QFETCH(int, kind);
     QFETCH(QString, title);
     QFETCH(int, icon);
-    const std::string text("Die Datei »Bezirk.dsv« konnte nicht geöffnet werden!"_w1252);
+    const std::string text("Die Datei »Bezirk.dsv« konnte nicht geöffnet werden!");
     const Message message = kind == int(MessageKind::Warning) ? Message::Warning(text)
-                            : kind == int(MessageKind::Plain)
-                                ? Message::Plain(text)
-                                : Message::Captioned(text, std::string("Löschwarnung"_w1252));
+                            : kind == int(MessageKind::Plain) ? Message::Plain(text)
+                                                              : Message::Captioned(text, std::string("Löschwarnung"));
     QWidget owner;
     owner.setObjectName(QStringLiteral("owner"));
     const auto box = AnswerNextMessageBox();
@@ -81,9 +79,7 @@ void MessageBoxesTest::AsksYesOrNo()
     QFETCH(int, button);
     QFETCH(bool, answer);
     const auto box = AnswerNextMessageBox(QMessageBox::StandardButton(button));
-    QCOMPARE(
-        MessageBoxes::AskYesNo(std::string("Teilnehmer wirklich löschen?"_w1252), std::string("Löschwarnung"_w1252)),
-        answer);
+    QCOMPARE(MessageBoxes::AskYesNo(std::string("Teilnehmer wirklich löschen?"), std::string("Löschwarnung")), answer);
     QVERIFY(box->shown);
     QCOMPARE(box->text, QString::fromUtf8("Teilnehmer wirklich löschen?"));
     QCOMPARE(box->title, QString::fromUtf8("Löschwarnung"));

@@ -18,7 +18,6 @@ using pdftest::AddTeam;
 using pdftest::MakeCompetition;
 using pdftest::PageContent;
 using pdftest::Placement;
-using pdftest::W;
 
 PageContent EntryForm(const Competition& model)
 {
@@ -89,7 +88,7 @@ TEST(EntryFormPage, MatchesTheGoldenContentStream)
     club.clubId = "4711";
     club.lsv = "04: Landesschwimmverband Brandenburg";
     club.contact.name = "Erika Muster";
-    club.contact.street = W("Hauptstraße 1");
+    club.contact.street = "Hauptstraße 1";
     club.contact.postcode = "14467";
     club.contact.town = "Potsdam";
     club.contact.phone = "0331 123";

@@ -290,9 +290,9 @@ TEST(EntrySheetPage, EntryOfAMissingEventKeepsItsRowAndIsReportedOnce)
     EXPECT_EQ(RowTextsAt(sheets[0], 513)[6], Row(513, 472, ""));
     EXPECT_EQ(RowTextsAt(sheets[1], 491)[3], Row(491, 472, ""));
     EXPECT_EQ(messages.messages,
-              std::vector<Message>{Message::Warning(pdftest::W(
+              std::vector<Message>{Message::Warning(
                   "Die Meldeliste enthält Meldungen für Wettkämpfe, die die Wettkampfdefinition nicht enthält "
-                  "(Wettkampf-Nr. 0, 070, 99). Diese Meldungen stehen ohne Strecke in der PDF-Meldeliste."))});
+                  "(Wettkampf-Nr. 0, 070, 99). Diese Meldungen stehen ohne Strecke in der PDF-Meldeliste.")});
 }
 
 // Random clubs: every sheet must hold exactly the rows of the walk from the

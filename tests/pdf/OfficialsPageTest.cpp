@@ -46,7 +46,7 @@ TEST(OfficialsPage, TitleHeadingsAndOneRowPerOfficial)
     auto model = MakeCompetition();
     AddOfficials(*model, 3);
     model->officials()[2]->wish.clear();
-    model->officials()[1]->surname = pdftest::W("Schäfer (Gast)");
+    model->officials()[1]->surname = "Schäfer (Gast)";
     const auto pages = OfficialsPages(*model);
     ASSERT_EQ(pages.size(), 1u);
     std::vector<Placement> expected = kTitleAndHeadings;

@@ -339,11 +339,4 @@ void AddOfficials(Competition& model, int count)
     }
 }
 
-std::string W(std::string_view utf8)
-{
-    const auto converted = Utf8ToCp1252(utf8);
-    EXPECT_TRUE(converted.has_value()) << utf8;
-    return converted.value_or(std::string());
-}
-
 }  // namespace natarix::pdftest

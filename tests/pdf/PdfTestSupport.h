@@ -59,9 +59,6 @@ Swimmer& AddSwimmer(Competition& model, const std::string& surname, int entryCou
 Team& AddTeam(Competition& model, const std::string& number, int entryCount, int firstEvent = 101);
 void AddOfficials(Competition& model, int count);
 
-// Windows-1252 from UTF-8, for test texts with umlauts.
-std::string W(std::string_view utf8);
-
 using test::TempDir;
 
 }  // namespace natarix::pdftest

@@ -19,7 +19,6 @@ using pdftest::AddOfficials;
 using pdftest::AddSwimmer;
 using pdftest::AddTeam;
 using pdftest::MakeCompetition;
-using pdftest::W;
 
 bool ToolMissing(const char* tool)
 {
@@ -52,10 +51,10 @@ std::string WritePdf(const Competition& model, const pdftest::TempDir& dir, cons
 std::unique_ptr<Competition> ClubWithSpecialTexts()
 {
     auto model = MakeCompetition();
-    model->club.clubName = W("SV (Grün-Weiß) \\ Süd €");
+    model->club.clubName = "SV (Grün-Weiß) \\ Süd €";
     model->club.lsv = "04: Landesschwimmverband Brandenburg";
     model->individualFee = 450;
-    AddSwimmer(*model, W("Krüger"), 3).sex = Sex::Male;
+    AddSwimmer(*model, "Krüger", 3).sex = Sex::Male;
     AddTeam(*model, "1", 1);
     AddOfficials(*model, 1);
     return model;
@@ -64,16 +63,16 @@ std::unique_ptr<Competition> ClubWithSpecialTexts()
 std::unique_ptr<Competition> ClubWithLongNames()
 {
     auto model = MakeCompetition();
-    model->title = W("Internationale Offene Bezirksmeisterschaften der Jugend und Masters im Kurzbahnschwimmen 2027");
-    model->place = W("Kühlenbrück-Oberwiesenthal an der Schwarzen Elster");
+    model->title = "Internationale Offene Bezirksmeisterschaften der Jugend und Masters im Kurzbahnschwimmen 2027";
+    model->place = "Kühlenbrück-Oberwiesenthal an der Schwarzen Elster";
     model->individualFee = 450;
     Club& club = model->club;
-    club.clubName = W("Schwimm- und Wassersportgemeinschaft Kühlenbrück-Oberwiesenthal 1921 e. V.");
+    club.clubName = "Schwimm- und Wassersportgemeinschaft Kühlenbrück-Oberwiesenthal 1921 e. V.";
     club.clubId = "1234567890123456789012345678901234567890";
     club.lsv = "13: Landesschwimmverband Sachsen-Anhalt";
-    club.contact.name = W("Johanna-Sophie Zimmermann-Hoffmann-Schwarzenberger von und zu Wiesenthal");
+    club.contact.name = "Johanna-Sophie Zimmermann-Hoffmann-Schwarzenberger von und zu Wiesenthal";
     club.contact.email = "johanna-sophie.zimmermann-hoffmann@schwimmgemeinschaft.example.org";
-    club.contact.street = W("Oberwiesenthaler Landstraße 123a, Hinterhaus");
+    club.contact.street = "Oberwiesenthaler Landstraße 123a, Hinterhaus";
     Swimmer& swimmer = AddSwimmer(*model, "Zimmermann-Hoffmann", 2);
     swimmer.firstName = "Johanna-Sophie";
     swimmer.registrationNumber = "123456789012345678";

@@ -18,7 +18,6 @@ using pdftest::AddSwimmer;
 using pdftest::AddTeam;
 using pdftest::CheckPdf;
 using pdftest::MakeCompetition;
-using pdftest::W;
 
 std::string Build(const Competition& model)
 {
@@ -38,7 +37,7 @@ TEST(PdfContent, PrimitivesWriteTheirOperatorLines)
         {"Meldebogen", "(Meldebogen) Tj"},
         {"a(b)c\\d", "(a\\(b\\)c\\\\d) Tj"},
         {"((", "(\\(\\() Tj"},
-        {W("Grün €§ß"), "(Gr\xfcn \x80\xa7\xdf) Tj"},
+        {"Grün €§ß", "(Gr\xfcn \x80\xa7\xdf) Tj"},
         {"", "() Tj"},
     };
     for (const Case& c : cases) {
@@ -142,9 +141,9 @@ INSTANTIATE_TEST_SUITE_P(PdfWriter, ObjectNumbering,
 TEST(PdfWriter, PlacesEscapedAndWindows1252TextsUnchanged)
 {
     const auto model = MakeCompetition();
-    model->club.clubName = W("SV (Nord) \\ Bär €");
+    model->club.clubName = "SV (Nord) \\ Bär €";
     model->title = "a)b";
-    AddSwimmer(*model, W("Müller (jun.)"), 1);
+    AddSwimmer(*model, "Müller (jun.)", 1);
     const auto pdf = CheckPdf(Build(*model));
     ASSERT_EQ(pdf.pageContents.size(), 2u);
     EXPECT_NE(pdf.pageContents[0].find("(Meldender Verein: SV \\(Nord\\) \\\\ B\xe4r \x80) Tj"), std::string::npos);

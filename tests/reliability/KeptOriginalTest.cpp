@@ -20,7 +20,6 @@
 
 #include "TestFiles.h"
 #include "TestTexts.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/EntryListWriter.h"
 #include "session/WorkingFileCycle.h"
 
@@ -45,12 +44,12 @@ TEST(KeptOriginal, WorkingFileThatDoesNotFitIsKeptBeforeTheFirstSave)
         std::size_t readLine;
     };
     const Case cases[] = {
-        {"another competition", Replaced(definition, "Frühjahrsschwimmen"_w1252, "Herbstschwimmen"), working,
-         std::string("Veranstaltungsbezeichnung abweichend!"_w1252), 3},
+        {"another competition", Replaced(definition, "Fr\xFChjahrsschwimmen", "Herbstschwimmen"), working,
+         std::string("Veranstaltungsbezeichnung abweichend!"), 3},
         {"event changed by the organiser", Replaced(definition, "1;1;100 F M;", "1;1;200 F M;"), working,
-         std::string("Ungültige Wettkampfstrecke gefunden!"_w1252), 5},
+         std::string("Ungültige Wettkampfstrecke gefunden!"), 5},
         {"section moved to another day", Replaced(definition, "1;12.03.2006;", "1;13.03.2006;"), working,
-         std::string("Ungültiges Abschnittsdatum gefunden!"_w1252), 4},
+         std::string("Ungültiges Abschnittsdatum gefunden!"), 4},
         {"cut off inside the club's line", definition, working.substr(0, working.find("LSV:") + 6),
          "eatFixString out of buffer", 8},
         {"cut off inside an entry", definition, working.substr(0, working.find("02:15") + 2), "", 0},
@@ -92,7 +91,7 @@ TEST(KeptOriginal, LinkThatLeadsNowhereIsMovedAsideNotFollowed)
     cycle.LoadDefinition((folder / "m.dsv").string());
     ASSERT_NE(cycle.competition(), nullptr);
     EXPECT_EQ(messages.messages,
-              std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252))});
+              std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"))});
     ASSERT_TRUE(cycle.SaveWorkingFile());
     EXPECT_TRUE(fs::is_symlink(folder / "m.dsv.meld.original"));
     EXPECT_EQ(fs::read_symlink(folder / "m.dsv.meld.original"), folder / "gone" / "m.dsv.meld");
@@ -130,7 +129,7 @@ TEST(KeptOriginal, NamedPipeInPlaceOfTheWorkingFileIsNotWaitedFor)
     cycle.LoadDefinition((folder / "m.dsv").string());
     ASSERT_NE(cycle.competition(), nullptr);
     EXPECT_EQ(messages.messages,
-              std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252))});
+              std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"))});
     ASSERT_TRUE(cycle.SaveWorkingFile());
     EXPECT_TRUE(fs::is_fifo(folder / "m.dsv.meld.original"));
     EXPECT_TRUE(fs::is_regular_file(folder / "m.dsv.meld"));

@@ -16,7 +16,6 @@
 
 #include "SaveLoopModels.h"
 #include "TestFiles.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/EntryListWriter.h"
 #include "export/ClubExport.h"
 #include "pdf/PdfWriter.h"
@@ -73,9 +72,8 @@ TEST_F(RealWriteFailure, WorkingFileKeepsItsPreviousContent)
         FileSizeLimit limit(kLimit);
         EXPECT_FALSE(EntryListWriter(path, *new_, false).Write(messages));
     }
-    EXPECT_EQ(
-        messages.messages,
-        std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252))});
+    EXPECT_EQ(messages.messages,
+              std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"))});
     EXPECT_EQ(ReadBytes(path), previous);
     EXPECT_EQ(test::FileNames(folder_.string()), std::vector<std::string>{"Bezirk.dsv.meld"});
 }
@@ -113,10 +111,9 @@ TEST_F(RealWriteFailure, ExportKeepsBothPreviousFilesAndReportsEach)
     }
     EXPECT_FALSE(second.dsvWritten);
     EXPECT_FALSE(second.pdfWritten);
-    EXPECT_EQ(
-        messages.messages,
-        (std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252)),
-                     Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!")}));
+    EXPECT_EQ(messages.messages,
+              (std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!")),
+                           Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!")}));
     EXPECT_EQ(ReadBytes(first.dsvPath), previousDsv);
     EXPECT_EQ(ReadBytes(first.pdfPath), previousPdf);
     EXPECT_EQ(test::FileNames(folder_.string()), files);

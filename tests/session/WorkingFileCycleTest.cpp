@@ -16,8 +16,6 @@
 #include "TestFiles.h"
 #include "TestTexts.h"
 #include "cli/ModelJson.h"
-#include "codec/Cp1252.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/DefinitionReader.h"
 #include "dsv5/EntryListWriter.h"
 #include "platform/FileIo.h"
@@ -109,7 +107,7 @@ TEST_F(CycleTest, ReopeningAfterEditsGivesTheSameModel)
     c.club.clubName = "SV Neu";
     c.club.contact.fax.clear();
     auto swimmer = std::make_unique<Swimmer>();  // no entries: the working file keeps it all the same
-    swimmer->surname = "Wei\xDF";
+    swimmer->surname = "Weiß";
     swimmer->firstName = "Jana";
     swimmer->sex = Sex::Female;
     swimmer->yearOfBirth = 1993;
@@ -220,8 +218,8 @@ TEST_F(CycleTest, FolderInPlaceOfTheWorkingFileIsMovedAside)
     WriteBytes(meld + "/inside.txt", "kept");
     cycle.LoadDefinition(definition);
     ASSERT_NE(cycle.competition(), nullptr);
-    EXPECT_EQ(sink.messages, std::vector<Message>{Message::Warning(
-                                 std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252))});
+    EXPECT_EQ(sink.messages, std::vector<Message>{
+                                 Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"))});
 
     ASSERT_TRUE(cycle.SaveWorkingFile());
     EXPECT_EQ(ReadBytes(meld + ".original/inside.txt"), "kept");
@@ -253,8 +251,8 @@ using Step = test::FakeFileOps::Step;
 
 TEST(CycleSave, FailedSaveLeavesTheWorkingFileAsItWas)
 {
-    const std::string notCreated(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"_w1252));
-    const std::string notWritten(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252));
+    const std::string notCreated(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"));
+    const std::string notWritten(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"));
     const std::pair<Step, std::string> cases[] = {
         {Step::Create, notCreated}, {Step::Write, notWritten}, {Step::Flush, notWritten}, {Step::Replace, notCreated}};
     for (const auto& [step, text] : cases) {
@@ -281,7 +279,7 @@ TEST_F(CycleTest, FailedLoadLeavesNoCompetitionAndSavesNothing)
     const std::string good = Put("good.dsv", Data("minimal.dsv"));
     Put("good.dsv.meld", Data("minimal.dsv.meld"));
     const Message notOpened =
-        Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252));
+        Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"));
     fs::create_directory(folder.Path("dir.dsv"));
     struct Case {
         std::string path;

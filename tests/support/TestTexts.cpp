@@ -1,12 +1,10 @@
 #include "TestTexts.h"
 
-#include "codec/Cp1252.h"
-
 namespace natarix {
 
 void PrintTo(const Message& message, std::ostream* os)
 {
-    *os << static_cast<int>(message.kind) << " \"" << Cp1252ToUtf8(message.ShownText()) << '"';
+    *os << static_cast<int>(message.kind) << " \"" << message.ShownText() << '"';
 }
 
 }  // namespace natarix

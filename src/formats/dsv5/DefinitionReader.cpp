@@ -2,7 +2,6 @@
 
 #include "AddressFields.h"
 #include "FormatTexts.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/DsvScanner.h"
 #include "model/DsvError.h"
 #include "model/ReadLocation.h"
@@ -15,18 +14,18 @@ namespace {
 void ReadAddress(DsvScanner& scanner, Address& address)
 {
     for (std::string* field : AddressFields(address))
-        *field = scanner.ReadField();
+        *field = scanner.ReadText();
 }
 
 void ReadSection(DsvScanner& scanner, Competition& competition)
 {
     scanner.EatFixString("ABSCHNITT:");
     Section section;
-    section.number = scanner.ReadField();
-    section.date = Date(scanner.ReadField());
-    section.startTime = scanner.ReadField();
+    section.number = scanner.ReadText();
+    section.date = Date(scanner.ReadText());
+    section.startTime = scanner.ReadText();
     if (scanner.NextFieldStartsWith("EINLASS:"))
-        section.admission = scanner.ReadField();
+        section.admission = scanner.ReadText();
     competition.AddSection(std::move(section));
 }
 
@@ -34,9 +33,9 @@ void ReadEvent(DsvScanner& scanner, Competition& competition)
 {
     scanner.EatFixString("WETTKAMPF:");
     Event event;
-    event.number = scanner.ReadField();
-    event.sectionNumber = scanner.ReadField();
-    EventDescription parts = SplitEventDescription(scanner.ReadField());
+    event.number = scanner.ReadText();
+    event.sectionNumber = scanner.ReadText();
+    EventDescription parts = SplitEventDescription(scanner.ReadText());
     event.swimmerCount = std::move(parts.swimmerCount);
     event.distance = std::move(parts.distance);
     event.technique = std::move(parts.technique);
@@ -48,7 +47,7 @@ void ReadClass(DsvScanner& scanner, ScoringClass& scoringClass)
 {
     if (scanner.NextFieldStartsWith("JG:")) {
         scanner.EatFixString("JG:");
-        const std::string years = scanner.ReadField();
+        const std::string years = scanner.ReadText();
         scoringClass.kind = ScoringClass::Kind::YearRange;
         const auto dash = years.find('-');
         if (dash != std::string::npos) {
@@ -59,7 +58,7 @@ void ReadClass(DsvScanner& scanner, ScoringClass& scoringClass)
         }
     } else if (scanner.NextFieldStartsWith("AK:")) {
         scanner.EatFixString("AK:");
-        const std::string value = TrimRight(scanner.ReadField());
+        const std::string value = TrimRight(scanner.ReadText());
         if (value == "J" || value == "A" || value == "B" || value == "C" || value == "D" || value == "E") {
             scoringClass.kind = ScoringClass::Kind::YouthClass;
             scoringClass.classLetter = value;
@@ -84,11 +83,11 @@ void ReadScoringLine(DsvScanner& scanner, Competition& competition, ScoredEvent&
 {
     scanner.EatFixString(scanner.NextFieldStartsWith("Wertung:") ? "Wertung:" : "WERTUNG:");
     ScoringClass scoringClass;
-    const std::string eventNumber = scanner.ReadField();
+    const std::string eventNumber = scanner.ReadText();
     ReadClass(scanner, scoringClass);
     if (scanner.NextFieldStartsWith("PFLICHTZEIT:")) {
         scanner.EatFixString("PFLICHTZEIT:");
-        scoringClass.mandatoryTime = scanner.ReadField();
+        scoringClass.mandatoryTime = scanner.ReadText();
     }
     if (previous.event == nullptr || eventNumber != previous.number) {
         Event& event = competition.FindEvent(eventNumber);
@@ -103,7 +102,7 @@ void ReadOptionalFee(DsvScanner& scanner, std::string_view keyword, std::int32_t
 {
     if (scanner.NextFieldStartsWith(keyword)) {
         scanner.EatFixString(keyword);
-        fee = ParseAmount(scanner.ReadField());
+        fee = ParseAmount(scanner.ReadText());
     }
 }
 
@@ -114,12 +113,10 @@ std::unique_ptr<Competition> DefinitionReader::Read(MessageSink& messages) const
     FileContent content = ReadWholeFile(path_);
     switch (content.status) {
         case ReadStatus::OpenFailed:
-            messages.Show(
-                Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252)));
+            messages.Show(Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!")));
             return nullptr;
         case ReadStatus::ReadFailed:
-            messages.Show(
-                Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht gelesen werden!"_w1252)));
+            messages.Show(Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht gelesen werden!")));
             return nullptr;
         case ReadStatus::Ok:
             break;
@@ -144,35 +141,35 @@ std::unique_ptr<Competition> DefinitionReader::ParseList(DsvScanner& scanner)
 
     scanner.EatFixString("WETTKAMPFDEFINITIONSLISTE:");
     scanner.EatFixString("FORMAT:");
-    if (scanner.ReadField() != "5")
+    if (scanner.ReadText() != "5")
         throw DsvError(std::string(kWrongFormatMessage));
 
     scanner.EatFixString("VERANSTALTUNG:");
-    competition->title = scanner.ReadField();
-    competition->place = scanner.ReadField();
-    competition->poolLength = scanner.ReadField();
-    const std::string timing = scanner.ReadField();
+    competition->title = scanner.ReadText();
+    competition->place = scanner.ReadText();
+    competition->poolLength = scanner.ReadText();
+    const std::string timing = scanner.ReadText();
     if (timing == "HANDZEIT")
         competition->timing = "h";
     else if (timing == "AUTOMATISCH")
         competition->timing = "a";
     else
-        throw DsvError(std::string("Ungültige Zeitnahme"_w1252));
+        throw DsvError(std::string("Ungültige Zeitnahme"));
 
     scanner.EatFixString("VERANSTALTUNGSORT:");
     ReadAddress(scanner, competition->venue);
     if (scanner.NextFieldStartsWith("AUSSCHREIBUNGIMNETZ:")) {
         scanner.EatFixString("AUSSCHREIBUNGIMNETZ:");
-        competition->onlineInvitation = scanner.ReadField();
+        competition->onlineInvitation = scanner.ReadText();
     }
     scanner.EatFixString("MELDEADRESSE:");
     ReadAddress(scanner, competition->entryAddress);
     scanner.EatFixString("MELDESCHLUSS:");
-    competition->entryDeadlineDate = Date(scanner.ReadField());
-    competition->entryDeadlineTime = scanner.ReadField();
+    competition->entryDeadlineDate = Date(scanner.ReadText());
+    competition->entryDeadlineTime = scanner.ReadText();
     if (scanner.NextFieldStartsWith("BESONDERES:")) {
         scanner.EatFixString("BESONDERES:");
-        competition->remarks = scanner.ReadField();
+        competition->remarks = scanner.ReadText();
     }
 
     do
@@ -191,8 +188,8 @@ std::unique_ptr<Competition> DefinitionReader::ParseList(DsvScanner& scanner)
     ReadOptionalFee(scanner, "STAFFELMELDEGELD:", competition->relayFee);
     while (scanner.NextFieldStartsWith("WKMELDEGELD:")) {
         scanner.EatFixString("WKMELDEGELD:");
-        const std::string eventNumber = scanner.ReadField();
-        const std::string amount = scanner.ReadField();
+        const std::string eventNumber = scanner.ReadText();
+        const std::string amount = scanner.ReadText();
         Event& event = competition->FindEvent(eventNumber);
         event.hasOwnFee = true;
         event.ownFee = ParseAmount(amount);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "codec/Cp1252.h"
 #include "model/DsvError.h"
 
 namespace natarix {
@@ -85,6 +86,11 @@ std::string DsvScanner::ReadField()
     std::string field = buffer_.substr(position_, length);
     position_ = position_ + length < end_ ? position_ + length + 1 : end_;
     return field;
+}
+
+std::string DsvScanner::ReadText()
+{
+    return Cp1252ToUtf8(ReadField());
 }
 
 std::string DsvScanner::PeekField()

@@ -2,7 +2,6 @@
 
 #include "AddressFields.h"
 #include "FormatTexts.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/DsvScanner.h"
 #include "model/DsvError.h"
 #include "model/ReadLocation.h"
@@ -37,13 +36,13 @@ public:
     {
         scanner_.EatFixString("VEREINSMELDELISTE:");
         scanner_.EatFixString("FORMAT:");
-        if (scanner_.ReadField() != "5")
+        if (scanner_.ReadText() != "5")
             Fail(kWrongFormatMessage);
         scanner_.EatFixString("VERANSTALTUNG:");
-        if (scanner_.ReadField() != competition_.title)
-            Fail("Veranstaltungsbezeichnung abweichend!"_w1252);
-        if (scanner_.ReadField() != competition_.place)
-            Fail("Veranstaltungsort abweichend!"_w1252);
+        if (scanner_.ReadText() != competition_.title)
+            Fail("Veranstaltungsbezeichnung abweichend!");
+        if (scanner_.ReadText() != competition_.place)
+            Fail("Veranstaltungsort abweichend!");
         do
             ReadSection();
         while (scanner_.NextFieldStartsWith("ABSCHNITT:"));
@@ -76,64 +75,64 @@ private:
     void ReadSection()
     {
         scanner_.EatFixString("ABSCHNITT:");
-        const std::string number = scanner_.ReadField();
-        const std::string date = scanner_.ReadField();
-        const std::string startTime = scanner_.ReadField();
+        const std::string number = scanner_.ReadText();
+        const std::string date = scanner_.ReadText();
+        const std::string startTime = scanner_.ReadText();
         const Section& section = competition_.FindSection(number);
         if (date != section.date.text())
-            Fail("Ungültiges Abschnittsdatum gefunden!"_w1252);
+            Fail("Ungültiges Abschnittsdatum gefunden!");
         if (startTime != section.startTime)
-            Fail("Ungültige Abschnittszeit gefunden!"_w1252);
+            Fail("Ungültige Abschnittszeit gefunden!");
     }
 
     void ReadEvent()
     {
         scanner_.EatFixString("WETTKAMPF:");
-        const std::string number = scanner_.ReadField();
-        const std::string sectionNumber = scanner_.ReadField();
-        const EventDescription parts = SplitEventDescription(scanner_.ReadField());
+        const std::string number = scanner_.ReadText();
+        const std::string sectionNumber = scanner_.ReadText();
+        const EventDescription parts = SplitEventDescription(scanner_.ReadText());
         const Event& event = competition_.FindEvent(number);
         if (sectionNumber != event.sectionNumber)
-            Fail("Ungültige Abschnittsnummer gefunden!"_w1252);
+            Fail("Ungültige Abschnittsnummer gefunden!");
         if (parts.swimmerCount != event.swimmerCount)
-            Fail("Ungültige Wettkampfanzahl gefunden!"_w1252);
+            Fail("Ungültige Wettkampfanzahl gefunden!");
         if (parts.distance != event.distance)
-            Fail("Ungültige Wettkampfstrecke gefunden!"_w1252);
+            Fail("Ungültige Wettkampfstrecke gefunden!");
         if (parts.technique != event.technique)
-            Fail("Ungültige Wettkampftechnik gefunden!"_w1252);
+            Fail("Ungültige Wettkampftechnik gefunden!");
         if (parts.sex != event.sex)
-            Fail("Ungültiges Wettkampfgeschlecht gefunden!"_w1252);
+            Fail("Ungültiges Wettkampfgeschlecht gefunden!");
     }
 
     void ReadClub()
     {
         Club& club = competition_.club;
         scanner_.EatFixString("VEREIN:");
-        club.clubName = scanner_.ReadField();
+        club.clubName = scanner_.ReadText();
         scanner_.EatFixString("VNKENNZAHL:");
-        club.clubId = scanner_.ReadField();
+        club.clubId = scanner_.ReadText();
         scanner_.EatFixString("LSV:");
-        club.lsv = scanner_.ReadField();
+        club.lsv = scanner_.ReadText();
         scanner_.EatFixString("NATION:");
-        club.nation = scanner_.ReadField();
+        club.nation = scanner_.ReadText();
         scanner_.EatFixString("ANSPRECHPARTNER:");
         for (std::string* field : AddressFields(club.contact))
-            *field = scanner_.ReadField();
+            *field = scanner_.ReadText();
     }
 
     void ReadOfficial()
     {
         auto official = std::make_unique<Official>();
         scanner_.EatFixString("KARIMELDUNG:");
-        SplitName(scanner_.ReadField(), official->surname, official->firstName);
-        official->group = NumberValue(scanner_.ReadField());
+        SplitName(scanner_.ReadText(), official->surname, official->firstName);
+        official->group = NumberValue(scanner_.ReadText());
         if (scanner_.NextFieldStartsWith("EINSATZWUNSCH:")) {
             scanner_.EatFixString("EINSATZWUNSCH:");
-            official->wish = TrimRight(scanner_.ReadField());
+            official->wish = TrimRight(scanner_.ReadText());
         }
         scanner_.EatFixString("ABSCHNITTE:");
         do
-            official->sectionNumbers.push_back(scanner_.ReadField());
+            official->sectionNumbers.push_back(scanner_.ReadText());
         while (NumberValue(scanner_.PeekField()) > 0);
         // "ABSCHNITTE:;" is how an official without sections is written.
         if (official->sectionNumbers == std::vector<std::string>{""})
@@ -145,16 +144,16 @@ private:
     {
         auto swimmer = std::make_unique<Swimmer>();
         scanner_.EatFixString("PNMELDUNG:");
-        SplitName(scanner_.ReadField(), swimmer->surname, swimmer->firstName);
-        swimmer->registrationNumber = scanner_.ReadField();
-        const std::string sex = scanner_.ReadField();
+        SplitName(scanner_.ReadText(), swimmer->surname, swimmer->firstName);
+        swimmer->registrationNumber = scanner_.ReadText();
+        const std::string sex = scanner_.ReadText();
         if (sex == "M")
             swimmer->sex = Sex::Male;
         else if (sex == "W")
             swimmer->sex = Sex::Female;
         else
             Fail("Falsche Geschlechtsangabe");
-        swimmer->yearOfBirth = NumberValue(scanner_.ReadField());
+        swimmer->yearOfBirth = NumberValue(scanner_.ReadText());
         scanner_.ReadField();
         ReadEntries(*competition_.AddSwimmer(std::move(swimmer)));
     }
@@ -163,14 +162,14 @@ private:
     {
         auto team = std::make_unique<Team>();
         scanner_.EatFixString("STMELDUNG:");
-        team->teamNumber = TrimRight(scanner_.ReadField());
+        team->teamNumber = TrimRight(scanner_.ReadText());
         scanner_.ReadField();
         Team& added = *competition_.AddTeam(std::move(team));
         // The working file keeps the user's labels of a team right here.
         if (scanner_.NextFieldStartsWith("STAFFELNAME:")) {
             scanner_.EatFixString("STAFFELNAME:");
-            added.teamName = scanner_.ReadField();
-            added.classLabel = scanner_.ReadField();
+            added.teamName = scanner_.ReadText();
+            added.classLabel = scanner_.ReadText();
         }
         ReadEntries(added);
     }
@@ -179,8 +178,8 @@ private:
     {
         scanner_.EatFixString("STARTS:");
         while (NumberValue(scanner_.PeekField()) > 0) {
-            const std::string eventNumber = scanner_.ReadField();
-            const std::string entryTime = scanner_.ReadField();
+            const std::string eventNumber = scanner_.ReadText();
+            const std::string entryTime = scanner_.ReadText();
             participant.SetEntry(eventNumber, entryTime);
         }
     }
@@ -208,10 +207,10 @@ ReadCompleteness EntryListReader::Read(Competition& competition, MessageSink& me
     FileContent content = ReadWholeFile(filePath_);
     switch (content.status) {
         case ReadStatus::OpenFailed:
-            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252)));
+            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!")));
             return ReadCompleteness::Incomplete;
         case ReadStatus::ReadFailed:
-            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht gelesen werden!"_w1252)));
+            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht gelesen werden!")));
             return ReadCompleteness::Incomplete;
         case ReadStatus::Ok:
             break;

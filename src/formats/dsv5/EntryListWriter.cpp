@@ -1,7 +1,7 @@
 #include "dsv5/EntryListWriter.h"
 
 #include "AddressFields.h"
-#include "codec/Cp1252Literal.h"
+#include "codec/Cp1252.h"
 #include "model/Labels.h"
 #include "platform/FileIo.h"
 
@@ -119,18 +119,21 @@ std::string EntryListWriter::BuildText() const
     if (participantWritten)
         text += kLineEnd;
     text += "DATEIENDE";
-    return text;
+    // Built in UTF-8, the model's texts, and written in Windows-1252. What
+    // the format cannot carry (EntryListRefusal) reaches the writer neither
+    // from a format-5 file nor from a dialog; should it all the same, it is
+    // written as "?", so that the file stays readable.
+    return Utf8ToCp1252(text);
 }
 
 bool EntryListWriter::Write(MessageSink& messages, FileOps& ops) const
 {
     switch (SaveFileAtomically(filePath_, BuildText(), ops)) {
         case SaveStatus::CreateFailed:
-            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"_w1252)));
+            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!")));
             return false;
         case SaveStatus::WriteFailed:
-            messages.Show(
-                Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252)));
+            messages.Show(Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!")));
             return false;
         case SaveStatus::Ok:
             break;

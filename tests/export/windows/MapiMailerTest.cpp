@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include "codec/Cp1252Literal.h"
+#include "codec/Cp1252.h"
 #include "export/MapiMailer.h"
 
 using namespace natarix;
@@ -64,14 +64,14 @@ void Register(const std::string& program, const char* valueName, const std::stri
 MailMessage EntriesMessage()
 {
     return {
-        std::string("Meldungen für Frühjahrsschwimmen von SV Möwe 05"_w1252),
+        std::string("Meldungen für Frühjahrsschwimmen von SV Möwe 05"),
         "",
         "C:\\Meldungen\\060312-BadMusterau-Me-SVMoewe05.DSV",
         "060312-BadMusterau-Me-SVMoewe05.DSV",
         "C:\\Meldungen\\060312-BadMusterau-Meldungen-SVMoewe05.PDF",
         "060312-BadMusterau-Meldungen-SVMoewe05.PDF",
         "meldung@example.org",
-        std::string("Meldestelle Süd"_w1252),
+        std::string("Meldestelle Süd"),
     };
 }
 
@@ -125,7 +125,8 @@ TEST_F(MapiMailerTest, HandsRecipientSubjectAndBothFilesToTheRegisteredLibrary)
 {
     Register("Fake Mail", "DLLPath", FakeLibrary());
     EXPECT_EQ(MapiMailer().SendEntriesMail(EntriesMessage()), 0);
-    EXPECT_EQ(Received(), std::string(R"(session=0
+    // The library receives the texts in the ANSI code page (Windows-1252 here).
+    EXPECT_EQ(Received(), Utf8ToCp1252(R"(session=0
 uiParam=0
 flags=9
 reserved=0
@@ -157,7 +158,7 @@ file.position=4294967295
 file.path=C:\Meldungen\060312-BadMusterau-Meldungen-SVMoewe05.PDF
 file.name=060312-BadMusterau-Meldungen-SVMoewe05.PDF
 file.type=(none)
-)"_w1252));
+)"));
 }
 
 TEST_F(MapiMailerTest, PassesBackWhatMapiSendMailReturns)

@@ -5,7 +5,6 @@
 
 #include "FakeFileOps.h"
 #include "TestSupport.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/EntryListWriter.h"
 #include "platform/FileIo.h"
 
@@ -16,8 +15,8 @@ namespace fs = std::filesystem;
 
 using Step = test::FakeFileOps::Step;
 
-const std::string kNotCreated = std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!"_w1252);
-const std::string kNotWritten = std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"_w1252);
+const std::string kNotCreated = std::string("Die Vereinsmeldeliste konnte nicht angelegt werden!");
+const std::string kNotWritten = std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!");
 
 TEST(AtomicSave, AFailureLeavesThePreviousFileAsItWas)
 {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/DefinitionReader.h"
 
 namespace natarix {
@@ -22,8 +21,9 @@ std::string ShortExample()
     return test::Lines({
         "WETTKAMPFDEFINITIONSLISTE:",
         "FORMAT:5;",
-        "VERANSTALTUNG:Frühjahrsschwimmen;Musterstadt;;AUTOMATISCH;"_w1252,
-        "VERANSTALTUNGSORT:Hallenbad;Badstraße 1;12345;Musterstadt;Deutschland;;;;"_w1252,
+        "VERANSTALTUNG:Fr\xFChjahrsschwimmen;Musterstadt;;AUTOMATISCH;",  // Windows-1252, as files are
+        "VERANSTALTUNGSORT:Hallenbad;Badstra\xDF"
+        "e 1;12345;Musterstadt;Deutschland;;;;",
         "MELDEADRESSE:Meldestelle;Weg 2;12345;Musterstadt;Deutschland;;;;",
         "MELDESCHLUSS:01.03.2006;18:00;",
         "ABSCHNITT:1;12.03.2006;09:00;",
@@ -54,7 +54,7 @@ TEST(DefinitionReader, ReadsTheShortExample)
               "event[2][1][4][50][L][X] fee 0 0\n"
               "  class 0 [] 2006\n"
               "club[][][][]\n"
-              "contact:[][][][][][][][]\n"_w1252);
+              "contact:[][][][][][][][]\n");
 }
 
 TEST(DefinitionReader, StopsAtTheFirstDeviation)
@@ -68,7 +68,7 @@ TEST(DefinitionReader, StopsAtTheFirstDeviation)
     const Case cases[] = {
         {"FORMAT:5;", "FORMAT:5 ;", "Falsches Format", 2},
         {"FORMAT:5;", "FORMAT:4;", "Falsches Format", 2},
-        {"AUTOMATISCH;", "Automatisch;", "Ungültige Zeitnahme"_w1252, 3},
+        {"AUTOMATISCH;", "Automatisch;", "Ungültige Zeitnahme", 3},
         {"WERTUNG:2;", "WERTUNG:3;", "Wettkampf nicht vorhanden!", 11},
         {"DATEIENDE", "WKMELDEGELD:3;1,00;\r\nDATEIENDE", "Wettkampf nicht vorhanden!", 13},
         // The section is looked up for the event's first scoring line.
@@ -267,8 +267,8 @@ TEST(DefinitionReader, ReadsAFileAndReportsOneWarningForAMissingOne)
     for (const std::string& unreadable : {dir.Path("fehlt.dsv"), dir.Path("Ordner.dsv")}) {
         RecordingMessageSink failures;
         EXPECT_EQ(DefinitionReader(unreadable).Read(failures), nullptr) << unreadable;
-        EXPECT_EQ(failures.messages, (std::vector<Message>{Message::Warning(std::string(
-                                         "Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"_w1252))}))
+        EXPECT_EQ(failures.messages, (std::vector<Message>{Message::Warning(
+                                         std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"))}))
             << unreadable;
     }
 

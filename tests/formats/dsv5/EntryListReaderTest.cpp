@@ -4,7 +4,6 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "codec/Cp1252Literal.h"
 #include "dsv5/DefinitionReader.h"
 #include "dsv5/EntryListReader.h"
 #include "dsv5/EntryListWriter.h"
@@ -54,19 +53,17 @@ TEST(EntryListReader, KeepsWhatWasReadBeforeTheFirstDeviation)
         {"Kreismeisterschaften;", "kreismeisterschaften;", "Veranstaltungsbezeichnung abweichend!", 3, kIncomplete, "",
          0, 0, 0},
         {"Musterstadt;", "Musterstadt ;", "Veranstaltungsort abweichend!", 3, kIncomplete, "", 0, 0, 0},
-        {"11.03.2006;", "11.03.2006 ;", "Ungültiges Abschnittsdatum gefunden!"_w1252, 4, kIncomplete, "", 0, 0, 0},
-        {"12.03.2006;09:30;", "12.03.2006;9:30;", "Ungültige Abschnittszeit gefunden!"_w1252, 5, kIncomplete, "", 0, 0,
-         0},
+        {"11.03.2006;", "11.03.2006 ;", "Ungültiges Abschnittsdatum gefunden!", 4, kIncomplete, "", 0, 0, 0},
+        {"12.03.2006;09:30;", "12.03.2006;9:30;", "Ungültige Abschnittszeit gefunden!", 5, kIncomplete, "", 0, 0, 0},
         {"ABSCHNITT:2;", "ABSCHNITT:3;", "Abschnitt nicht vorhanden!", 5, kIncomplete, "", 0, 0, 0},
         {"ABSCHNITT:1;", "ABSCHNITT:01;", "", 0, kComplete, kClub, 1, 1, 1},
         {"WETTKAMPF:2;", "WETTKAMPF:3;", "Wettkampf nicht vorhanden!", 7, kIncomplete, "", 0, 0, 0},
         {"WETTKAMPF:1;1;", "WETTKAMPF:01;1;", "", 0, kComplete, kClub, 1, 1, 1},
-        {"WETTKAMPF:1;1;", "WETTKAMPF:1;01;", "Ungültige Abschnittsnummer gefunden!"_w1252, 6, kIncomplete, "", 0, 0,
-         0},
-        {"4x100 F X", "3x100 F X", "Ungültige Wettkampfanzahl gefunden!"_w1252, 8, kIncomplete, "", 0, 0, 0},
-        {"100 B W", "200 B W", "Ungültige Wettkampfstrecke gefunden!"_w1252, 6, kIncomplete, "", 0, 0, 0},
-        {"100 B W", "100 R W", "Ungültige Wettkampftechnik gefunden!"_w1252, 6, kIncomplete, "", 0, 0, 0},
-        {"100 B W", "100 B w", "Ungültiges Wettkampfgeschlecht gefunden!"_w1252, 6, kIncomplete, "", 0, 0, 0},
+        {"WETTKAMPF:1;1;", "WETTKAMPF:1;01;", "Ungültige Abschnittsnummer gefunden!", 6, kIncomplete, "", 0, 0, 0},
+        {"4x100 F X", "3x100 F X", "Ungültige Wettkampfanzahl gefunden!", 8, kIncomplete, "", 0, 0, 0},
+        {"100 B W", "200 B W", "Ungültige Wettkampfstrecke gefunden!", 6, kIncomplete, "", 0, 0, 0},
+        {"100 B W", "100 R W", "Ungültige Wettkampftechnik gefunden!", 6, kIncomplete, "", 0, 0, 0},
+        {"100 B W", "100 B w", "Ungültiges Wettkampfgeschlecht gefunden!", 6, kIncomplete, "", 0, 0, 0},
         {"VNKENNZAHL:", "VNKENZAHL:", "VNKENNZAHL: not found by EatFixString", 10, kIncomplete, kClub, 0, 0, 0},
         {"ABSCHNITTE:", "ABSCHNITT:", "ABSCHNITTE: not found by EatFixString", 15, kIncomplete, kClub, 0, 0, 0},
         {"PNMELDUNG:Muster,Anna;000000;W;",
@@ -165,7 +162,7 @@ TEST(EntryListReader, ReportsAFileThatCannotBeOpened)
         RecordingMessageSink sink;
         EXPECT_EQ(EntryListReader(path).Read(c, sink), ReadCompleteness::Incomplete);
         EXPECT_EQ(sink.messages, (std::vector<Message>{Message::Warning(
-                                     std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"_w1252))}));
+                                     std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"))}));
     }
     const std::string path = dir.Path("Bezirk.dsv.meld");
     test::WriteBytes(path, test::ExampleEntryList());
@@ -180,11 +177,11 @@ TEST(EntryListRoundTrip, WorkingFileReadsBackTheWholeModel)
 {
     auto original = DefinitionReader::Parse(test::ExampleDefinition());
     test::AddExampleClubSide(*original);
-    original->club.clubName = "SV Grün-Weiß Beispielstadt"_w1252;
+    original->club.clubName = "SV Grün-Weiß Beispielstadt";
     original->club.nation = "GER";
     original->club.contact.email = "petra@example.org";
     auto second = std::make_unique<Official>();
-    second->surname = "Schäfer"_w1252;
+    second->surname = "Schäfer";
     second->firstName = "Birgit";
     second->group = 4;
     original->AddOfficial(std::move(second));

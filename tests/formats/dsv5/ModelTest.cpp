@@ -184,9 +184,9 @@ TEST(Competition, ImpossibleEntriesSkipUnknownEventsAndFollowTheNumbers)
     const std::vector<ImpossibleEntry> found = ImpossibleEntries(competition);
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(ImpossibleEntriesWarning(found),
-              "Diese Meldungen sind nicht zul\xE4ssig:\n"
-              "Meier, Anna \x96 Wettkampf 2 (50 B W): Geschlecht\n"
-              "Meier, Anna \x96 Wettkampf 10 (50 B W): Geschlecht");
+              "Diese Meldungen sind nicht zulässig:\n"
+              "Meier, Anna – Wettkampf 2 (50 B W): Geschlecht\n"
+              "Meier, Anna – Wettkampf 10 (50 B W): Geschlecht");
 }
 
 TEST(Participant, SetEntryKeysByNumberValue)

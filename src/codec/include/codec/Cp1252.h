@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,18 +32,12 @@ constexpr int CodePointToCp1252(char32_t codePoint)
     return -1;
 }
 
+// Every byte has its character, so decoding never fails and is undone
+// exactly by Utf8ToCp1252.
 std::string Cp1252ToUtf8(std::string_view cp1252);
 
-// nullopt when the text is not valid UTF-8 or holds a character that
-// Windows-1252 cannot represent.
-std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
-
-// For texts that are only shown (paths in messages): what cannot be
-// represented becomes "?".
-std::string Utf8ToCp1252Lossy(std::string_view utf8);
-
-// Decodes one UTF-8 sequence at `index`, strictly (no overlong forms, no
-// surrogates); advances `index`. nullopt on a malformed sequence.
-std::optional<char32_t> DecodeUtf8(std::string_view utf8, std::size_t& index);
+// A character that Windows-1252 cannot hold, and each byte that starts no
+// UTF-8 character, becomes "?".
+std::string Utf8ToCp1252(std::string_view utf8);
 
 }  // namespace natarix

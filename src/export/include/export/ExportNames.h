@@ -9,13 +9,14 @@ namespace natarix {
 
 // A text made fit for a file name: spaces dropped, umlauts and "ß" spelled
 // out, "/" and "\" replaced by "_" so that no name can lead into another
-// folder. Everything else passes unchanged. Windows-1252 in and out.
+// folder. Everything else passes unchanged. UTF-8 in and out.
 std::string ToFileNamePart(std::string_view text);
 
-// "JJMMTT" from a date "TT.MM.JJJJ"; empty for a text of another length.
+// "JJMMTT" from a date "TT.MM.JJJJ"; empty for a text of another length
+// (in characters).
 std::string ExportDatePart(std::string_view date);
 
-// The names of the two export files, Windows-1252.
+// The names of the two export files, UTF-8.
 struct ExportFileNames {
     std::string dsvName;
     std::string pdfName;
@@ -23,8 +24,8 @@ struct ExportFileNames {
 
 ExportFileNames MakeExportFileNames(const Competition& competition);
 
-// A Windows-1252 file name as the file system wants it (UTF-8 on Linux).
-std::string FileNameToNative(const std::string& cp1252Name);
+// A file name as the file system wants it (TextToNative).
+std::string FileNameToNative(const std::string& name);
 
 // The folder and the name joined with exactly one separator.
 std::string JoinPath(const std::string& folder, const std::string& nativeName);

@@ -5,8 +5,9 @@
 
 namespace natarix {
 
-// What the export hands to the user's mail program. Texts are Windows-1252;
-// the two paths are in the file system's own encoding.
+// What the export hands to the user's mail program. Texts (the two file
+// names included) are UTF-8; the two paths are in the file system's own
+// encoding.
 struct MailMessage {
     std::string subject;
     std::string noteText;

@@ -10,7 +10,7 @@
 
 namespace natarix {
 
-// What the main form shows of the model, in Windows-1252, one text per column.
+// What the main form shows of the model, in UTF-8, one text per column.
 
 // The second header line: "am <date> in <place>" for one day, otherwise
 // "vom <earliest> bis <latest> in <place>".

@@ -6,22 +6,18 @@
 
 #include <QString>
 
+#include "formats/FieldText.h"
+
 namespace natarix {
 
-// The model's Windows-1252 texts as Qt shows them; every byte converts both
-// ways.
-QString ToQString(std::string_view cp1252);
+// The model's UTF-8 texts as Qt shows them.
+QString ToQString(std::string_view utf8);
 
-// nullopt when the text holds a character that Windows-1252 cannot represent.
+// nullopt when the text holds a lone surrogate, which UTF-8 cannot hold.
 std::optional<std::string> ToModelText(const QString& text);
 
-enum class FieldKind {
-    Text,
-    Surname,  // joined to the first name with "," in the club entry list
-};
-
-// Why the club entry list could not carry the text of a field back as it
-// stands: the message (Windows-1252) names the field and the first character
+// Why the competition's file could not carry the text of a field back as it
+// stands (CarryRefusal): the message names the field and the first character
 // at fault. nullopt when the text can be stored.
 std::optional<std::string> RefusalOf(const QString& text, std::string_view fieldName, FieldKind kind);
 

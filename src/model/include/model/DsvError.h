@@ -9,7 +9,7 @@
 
 namespace natarix {
 
-// Content failure while reading a DSV file: its message text (Windows-1252)
+// Content failure while reading a DSV file: its message text (UTF-8)
 // and, once the reader has passed it on, where the reading stopped. The
 // operation that started the reading shows it.
 class DsvError : public std::runtime_error {

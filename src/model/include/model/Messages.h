@@ -9,7 +9,7 @@
 
 namespace natarix {
 
-// How a message is to be shown. The text (Windows-1252) and the kind of box
+// How a message is to be shown. The text (UTF-8) and the kind of box
 // travel together so that every front end shows it the same way.
 enum class MessageKind {
     Warning,    // file-level failure: warning icon, the system's default caption

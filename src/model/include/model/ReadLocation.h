@@ -7,7 +7,7 @@ namespace natarix {
 
 // Where the reading of a file stopped, for the user to look it up.
 struct ReadLocation {
-    std::string fileName;  // without folder, Windows-1252; empty for bytes of no file
+    std::string fileName;  // without folder, UTF-8; empty for bytes of no file
     std::size_t line = 0;  // counted from 1
 
     bool operator==(const ReadLocation&) const = default;

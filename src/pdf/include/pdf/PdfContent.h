@@ -25,9 +25,8 @@ constexpr double BeforeText(int textX)
 void AppendDecimal(std::string& out, std::int64_t value);
 std::string Decimal(std::int64_t value);
 
-// Places one text at (x, y) as a text object of its own. Backslash and both
-// parentheses are escaped; every other byte goes into the file unchanged,
-// since the fonts use WinAnsiEncoding.
+// Places one UTF-8 text at (x, y) as a text object of its own, in WinAnsi
+// bytes (ToWinAnsi). Backslash and both parentheses are escaped.
 void AddText(std::string& content, std::string_view text, std::string_view fontName, int fontSize, int x, int y);
 // The same for a text whose box runs from x to `right`: a text too wide for
 // it is set smaller or cut (FitText).

@@ -22,7 +22,8 @@ inline constexpr int kSmallestFontSize = 6;
 // The ellipsis in WinAnsiEncoding, which ends a cut text.
 inline constexpr char kEllipsis = '\x85';
 
-// The advance of `text` in thousandths of the font size.
+// The advance of `text` (WinAnsi bytes, see ToWinAnsi) in thousandths of the
+// font size.
 std::int64_t TextAdvance(std::string_view text, const Font& font);
 
 struct FittedText {
@@ -30,10 +31,10 @@ struct FittedText {
     int size = 0;
 };
 
-// The text in the largest size up to `size` with which it is at most
-// `boxWidth` units wide, down to 6 (or `size`, if smaller). A text still too
-// wide at that size loses its end for an ellipsis; a box too narrow even for
-// the ellipsis gets no text.
+// The text (WinAnsi bytes) in the largest size up to `size` with which it
+// is at most `boxWidth` units wide, down to 6 (or `size`, if smaller). A text
+// still too wide at that size loses its end for an ellipsis; a box too
+// narrow even for the ellipsis gets no text.
 FittedText FitText(std::string_view text, const Font& font, int size, double boxWidth);
 
 }  // namespace natarix

@@ -38,7 +38,12 @@ FileOps& SystemFileOps();
 std::filesystem::path ToFsPath(const std::string& nativePath);
 std::string FromFsPath(const std::filesystem::path& path);
 
-// A path as a message text (Windows-1252) names it; only shown, never used.
+// A UTF-8 text (a file name made of the model's texts, a mail subject) in the
+// system's own narrow encoding: unchanged on Linux, the ANSI code page on
+// Windows, where a character the code page lacks becomes "?".
+std::string TextToNative(const std::string& text);
+
+// A path as a message text (UTF-8) names it; only shown, never used.
 std::string PathToMessageText(const std::string& nativePath);
 
 // The last part of a path as a message text.

@@ -17,6 +17,9 @@ public:
     void SkipComment();
     void EatFixString(std::string_view expected);
     std::string ReadField();
+    // The next field decoded from Windows-1252 into UTF-8, as the model keeps
+    // its texts; lossless, so that the writer gives back every byte.
+    std::string ReadText();
     std::string PeekField();
     bool NextFieldStartsWith(std::string_view keyword);
 

@@ -18,7 +18,8 @@ public:
     {
     }
 
-    // The complete file content for the competition as it is now.
+    // The complete file content for the competition as it is now, in
+    // Windows-1252.
     std::string BuildText() const;
 
     // Builds the text and saves it atomically; failures are shown through
