@@ -11,7 +11,7 @@ build="${NATARIX_BUILD_DIR:-$root/build}/fuzz"
 seconds="${1:-30}"
 
 (cd "$root" && cmake --preset fuzz -B "$build" >/dev/null)
-cmake --build "$build" --parallel 2 --target fuzz_scanner fuzz_definition fuzz_entrylist fuzz_roundtrip fuzz_pdf
+cmake --build "$build" --parallel 2 --target fuzz_scanner fuzz_definition fuzz_entrylist fuzz_roundtrip fuzz_pdf fuzz_dsv678
 
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:print_stacktrace=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
@@ -47,6 +47,7 @@ run fuzz_definition 8192 "$data"/*.dsv "$root"/examples/*.dsv
 run fuzz_entrylist 4096 "$data"/*.meld "$data"/*.DSV
 run fuzz_roundtrip 8192 "$data"/minimal.dsv "$root"/examples/*.dsv
 run fuzz_pdf 4096
+run fuzz_dsv678 8192
 
 if [ ${#failed[@]} -ne 0 ]; then
   echo "Findings in: ${failed[*]}"

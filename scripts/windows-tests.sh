@@ -35,7 +35,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   # copies at -O3.
   (cd "$root" && cmake --preset mingw -B "$build" >/dev/null)
 fi
-programs=(tests/codec/codec_tests tests/formats/dsv5/dsv5_tests tests/export/export_tests tests/export/windows/mapi_tests)
+programs=(tests/codec/codec_tests tests/formats/dsv5/dsv5_tests tests/formats/dsv678/dsv678_tests tests/export/export_tests tests/export/windows/mapi_tests)
 if ! cmake --build "$build" --parallel "$(nproc)" --target natarix-cli "${programs[@]##*/}"; then
   echo "Windows tests FAILED: the cross build"
   exit 1

@@ -1,0 +1,126 @@
+#include "Validation.h"
+
+#include <algorithm>
+#include <string>
+
+#include "TextTools.h"
+#include "dsv678/Values.h"
+
+namespace natarix::dsv678 {
+
+namespace {
+
+constexpr ListKind kListKinds[] = {ListKind::Wettkampfdefinitionsliste, ListKind::Vereinsmeldeliste,
+                                   ListKind::Wettkampfergebnisliste, ListKind::Vereinsergebnisliste};
+
+Diagnostic Failure(std::size_t line, std::string text)
+{
+    return {line, std::move(text), 0};
+}
+
+// The version of a FORMAT element that opens a definition list, or the failure.
+std::optional<Diagnostic> CheckFormat(const Element& format, int& version)
+{
+    if (format.name != "FORMAT")
+        return Failure(format.line, "Die Datei beginnt mit " + format.name +
+                                        ", nicht mit FORMAT; sie ist keine Liste der DSV-Formate 6 bis 8.");
+    if (format.fields.size() < 2)
+        return Failure(format.line, "FORMAT hat " + FieldCountText(format.fields.size()) + ", erwartet werden 2.");
+    const std::string_view listName = format.Field(0);
+    const ListKind* kind = nullptr;
+    for (const ListKind& candidate : kListKinds)
+        if (EqualsIgnoringCase(ListKindName(candidate), listName))
+            kind = &candidate;
+    if (kind == nullptr)
+        return Failure(format.line, Quoted(listName) + " ist keine Listart des DSV-Standards.");
+    if (*kind != ListKind::Wettkampfdefinitionsliste)
+        return Failure(
+            0, "Diese Datei ist eine " + std::string(ListKindName(*kind)) + ", keine Wettkampfdefinitionsliste.");
+    const auto number = ParseNumber(format.Field(1));
+    if (!number)
+        return Failure(format.line, "Die Formatnummer " + Quoted(format.Field(1)) + " ist keine Zahl.");
+    // Format 5 has a grammar of its own; its reader gets those files first.
+    if (*number < 6 || *number > 8)
+        return Failure(
+            0, "Diese Datei hat das Format " + std::to_string(*number) + "; gelesen werden die Formate 5 bis 8.");
+    version = static_cast<int>(*number);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string FieldCountText(std::size_t count)
+{
+    return count == 1 ? "1 Feld" : std::to_string(count) + " Felder";
+}
+
+void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result)
+{
+    if (elements.empty()) {
+        result.failure = Failure(0, "Die Datei ist leer; eine Wettkampfdefinitionsliste beginnt mit FORMAT.");
+        return;
+    }
+    Document document;
+    document.kind = ListKind::Wettkampfdefinitionsliste;
+    if (auto failure = CheckFormat(elements.front(), document.version)) {
+        result.failure = std::move(failure);
+        return;
+    }
+
+    std::size_t end = 1;
+    while (end < elements.size() && elements[end].name != "DATEIENDE")
+        ++end;
+    if (end == elements.size()) {
+        result.failure = Failure(0, "Die Datei endet ohne DATEIENDE; sie ist wohl unvollständig.");
+        return;
+    }
+    if (end + 1 < elements.size()) {
+        const Element& after = elements[end + 1];
+        result.failure = Failure(after.line, "Nach DATEIENDE folgt noch " + after.name + ".");
+        return;
+    }
+    if (auto failure =
+            CheckFields(elements[end], *FindDefinitionElement("DATEIENDE"), document.version, result.warnings)) {
+        result.failure = std::move(failure);
+        return;
+    }
+
+    for (std::size_t i = 1; i < end; ++i) {
+        Element& element = elements[i];
+        const ElementSpec* spec = FindDefinitionElement(element.name);
+        if (spec == nullptr) {
+            AddWarning(result.warnings, element.line,
+                       element.name.empty()
+                           ? std::string("Eine Zeile ohne Elementnamen wird übergangen.")
+                           : "Das Element " + element.name +
+                                 " gehört nicht zu einer Wettkampfdefinitionsliste und wird übergangen.");
+            continue;
+        }
+        if (spec->name == "FORMAT") {
+            result.failure = Failure(element.line, "FORMAT steht ein zweites Mal in der Datei.");
+            return;
+        }
+        if (spec->since > document.version)
+            AddWarning(result.warnings, element.line,
+                       "Das Element " + element.name + " gibt es erst ab Format " + std::to_string(spec->since) +
+                           "; es wird trotzdem gelesen.");
+        // An element of a later version is read with that version's fields.
+        if (auto failure = CheckFields(element, *spec, std::max(document.version, spec->since), result.warnings)) {
+            result.failure = std::move(failure);
+            return;
+        }
+        document.elements.push_back(std::move(element));
+    }
+
+    if (auto failure = CheckCardinalities(document.elements, result.warnings)) {
+        result.failure = std::move(failure);
+        return;
+    }
+    if (auto failure = CheckReferences(document.elements, result.warnings)) {
+        result.failure = std::move(failure);
+        return;
+    }
+    result.document = std::move(document);
+}
+
+}  // namespace natarix::dsv678

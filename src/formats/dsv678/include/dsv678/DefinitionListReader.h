@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string_view>
+
+#include "dsv678/Document.h"
+
+namespace natarix::dsv678 {
+
+// Reads the bytes of a format 6, 7 or 8 Wettkampfdefinitionsliste, or of a
+// .DSV8z archive holding one: the result has either a validated document or
+// a failure naming the line and what was wrong, in German; it never throws.
+ReadResult ReadDefinitionList(std::string_view bytes);
+
+// A .DSV8z is told by its content, the local file header of a ZIP
+// archive, not by its name; the front door sends such files here.
+bool LooksLikeZipArchive(std::string_view bytes);
+
+// Whether this build opens .DSV8z archives (NATARIX_WITH_ZIP).
+bool ReadsZipArchives();
+
+}  // namespace natarix::dsv678
