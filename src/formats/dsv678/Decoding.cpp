@@ -1,6 +1,7 @@
 #include "dsv678/Decoding.h"
 
 #include "codec/Cp1252.h"
+#include "codec/Utf8.h"
 
 namespace natarix::dsv678 {
 
