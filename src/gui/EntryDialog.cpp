@@ -9,32 +9,35 @@
 
 #include "DialogParts.h"
 #include "gui/EntryTimeField.h"
+#include "model/Labels.h"
 
 namespace natarix {
 
 namespace {
 
-std::string ParticipantLine(const Participant& participant)
-{
-    if (participant.isTeam != 0)
-        return "Staffel: " + static_cast<const Team&>(participant).teamNumber + ". Mannschaft";
-    return "Teilnehmer: " + participant.surname + ", " + participant.firstName;
-}
-
 std::string EventLine(const Event& event)
 {
-    const std::string relayPrefix = event.IsRelay() ? event.swimmerCount + "x" : std::string();
-    return "Wettkampf " + event.number + ": " + relayPrefix + event.distance + "m " + event.technique + " " + event.sex;
+    return "Wettkampf " + event.number + ": " + DistanceLabel(event, event.IsRelay()) + " " + event.sex;
 }
 
 }  // namespace
 
-EntryDialog::EntryDialog(Participant& participant, const Event& event, QWidget* parent)
+EntryDialog::EntryDialog(Swimmer& swimmer, const Event& event, QWidget* parent)
+    : EntryDialog("Teilnehmer: " + swimmer.surname + ", " + swimmer.firstName, swimmer, event, parent)
+{
+}
+
+EntryDialog::EntryDialog(Team& team, const Event& event, QWidget* parent)
+    : EntryDialog("Staffel: " + TeamLabel(team), team, event, parent)
+{
+}
+
+EntryDialog::EntryDialog(const std::string& participantLine, Entrant& participant, const Event& event, QWidget* parent)
     : QDialog(parent), participant_(participant), event_(event)
 {
     SetUpDialog(*this, "entryDialog", QStringLiteral("Meldung bearbeiten"));
 
-    QLabel* participantLine = MakeLabel(*this, "participantLabel", ToQString(ParticipantLine(participant)));
+    QLabel* participantLabel = MakeLabel(*this, "participantLabel", ToQString(participantLine));
     QLabel* eventLine = MakeLabel(*this, "eventLabel", ToQString(EventLine(event)));
     enter_ = new QCheckBox(QStringLiteral("Teilnehmer melden"), this);
     enter_->setObjectName(QStringLiteral("enterCheckBox"));
@@ -59,7 +62,7 @@ EntryDialog::EntryDialog(Participant& participant, const Event& event, QWidget* 
 
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
-    column->addWidget(participantLine);
+    column->addWidget(participantLabel);
     column->addWidget(eventLine);
     column->addWidget(enter_);
     column->addLayout(timeRow);

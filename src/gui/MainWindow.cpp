@@ -277,14 +277,16 @@ void MainWindow::RefreshMainForm()
     SetHeaderLine(*dateAndPlace_, DateAndPlaceLine(*competition));
 
     entries_->clear();
-    std::vector<ListRow> participantRows;
+    participantItems_.clear();
     for (const auto& swimmer : competition->swimmers())
-        participantRows.push_back(
-            MakeListRow(ParticipantRow(*swimmer), static_cast<const Participant*>(swimmer.get())));
-    for (const auto& team : competition->teams()) {
-        participantRows.push_back(MakeListRow(ParticipantRow(*team), static_cast<const Participant*>(team.get())));
+        participantItems_.emplace_back(swimmer.get());
+    for (const auto& team : competition->teams())
+        participantItems_.emplace_back(team.get());
+    std::vector<ListRow> participantRows;
+    for (const ParticipantItem& item : participantItems_) {
+        std::visit([&](const auto* p) { participantRows.push_back(MakeListRow(ParticipantRow(*p), &item)); }, item);
         // The team's label may be longer than the surname column.
-        participantRows.back().spanned = true;
+        participantRows.back().spanned = std::holds_alternative<Team*>(item);
     }
     FillList(*participants_, std::move(participantRows), RowOrder::ByFirstColumn);
     // The selection lists the first participant's entries and writes the
@@ -300,11 +302,12 @@ void MainWindow::RefreshMainForm()
     cycle_.SaveWorkingFile();
 }
 
-void MainWindow::ShowEntriesOf(Participant& participant)
+void MainWindow::ShowEntriesOf(ParticipantItem item)
 {
+    const ParticipantRef participant = std::visit([](const auto* p) -> ParticipantRef { return p; }, item);
     std::vector<ListRow> rows;
     for (const Event* event : EventsShownFor(*cycle_.competition(), participant)) {
-        rows.push_back(MakeListRow(EntryRow(participant, *event), event));
+        rows.push_back(MakeListRow(EntryRow(EntrantOf(participant), *event), event));
         rows.back().warning = ToQString(EntryBarNote(participant, *event));
     }
     // Never sorted by text, which would put 10 before 2.
@@ -399,17 +402,17 @@ void MainWindow::ParticipantSelectionChanged(const QItemSelection& selected)
     if (selected.isEmpty())
         return;
     const QTreeWidgetItem* item = participants_->topLevelItem(selected.indexes().first().row());
-    ShowEntriesOf(*RowObject<Participant>(*item));
+    ShowEntriesOf(*RowObject<const ParticipantItem>(*item));
 }
 
 void MainWindow::EditParticipant(QTreeWidgetItem* item)
 {
     if (!Editable())
         return;
-    Participant& participant = *RowObject<Participant>(*item);
-    const int result = participant.isTeam != 0
-                           ? TeamDialog(static_cast<Team&>(participant), this).exec()
-                           : SwimmerDialog(static_cast<Swimmer&>(participant), this, cycle_.competition()).exec();
+    const ParticipantItem participant = *RowObject<const ParticipantItem>(*item);
+    const int result = std::holds_alternative<Team*>(participant)
+                           ? TeamDialog(*std::get<Team*>(participant), this).exec()
+                           : SwimmerDialog(*std::get<Swimmer*>(participant), this, cycle_.competition()).exec();
     if (result == QDialog::Accepted)
         RefreshMainForm();
 }
@@ -429,8 +432,10 @@ void MainWindow::EditEntry(QTreeWidgetItem* item)
     const QTreeWidgetItem* participantItem = participants_->selectedItems().value(0);
     if (participantItem == nullptr)
         return;
-    Participant& participant = *RowObject<Participant>(*participantItem);
-    if (EntryDialog(participant, *RowObject<const Event>(*item), this).exec() == QDialog::Accepted)
+    const ParticipantItem participant = *RowObject<const ParticipantItem>(*participantItem);
+    const Event& event = *RowObject<const Event>(*item);
+    const int result = std::visit([&](auto* p) { return EntryDialog(*p, event, this).exec(); }, participant);
+    if (result == QDialog::Accepted)
         ShowEntriesOf(participant);
 }
 
@@ -450,16 +455,16 @@ void MainWindow::DeleteParticipant()
     const QTreeWidgetItem* item = participants_->currentItem();
     if (item == nullptr)
         return;
-    Participant* participant = RowObject<Participant>(*item);
-    const bool isTeam = participant->isTeam != 0;
+    const ParticipantItem participant = *RowObject<const ParticipantItem>(*item);
+    const bool isTeam = std::holds_alternative<Team*>(participant);
     const std::string question =
         isTeam ? std::string("Staffel wirklich löschen?") : std::string("Teilnehmer wirklich löschen?");
     if (!MessageBoxes::AskYesNo(question, std::string("Löschwarnung"), form_))
         return;
     if (isTeam)
-        cycle_.competition()->RemoveTeam(static_cast<const Team*>(participant));
+        cycle_.competition()->RemoveTeam(std::get<Team*>(participant));
     else
-        cycle_.competition()->RemoveSwimmer(static_cast<const Swimmer*>(participant));
+        cycle_.competition()->RemoveSwimmer(std::get<Swimmer*>(participant));
     RefreshMainForm();
 }
 

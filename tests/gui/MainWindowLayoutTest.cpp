@@ -60,7 +60,7 @@ struct ExampleWindow {
         swimmer->surname = std::string("Öztürk-Übelhör");
         swimmer->firstName = std::string("Änne");
         swimmer->yearOfBirth = 2011;
-        swimmer->sex = "w";
+        swimmer->sex = Sex::Female;
         swimmer->registrationNumber = "348211";
         swimmer->SetEntry("1", "01:08,40");
         swimmer->SetEntry("5", "00:36,15");
@@ -78,8 +78,9 @@ struct ExampleWindow {
         team->classLabel = "Jugend A";
         team->SetEntry("19", "04:58,00");
         competition.AddTeam(std::move(team));
+        using Sections = std::vector<std::string>;
         for (const auto& [surname, firstName, sections] :
-             {std::tuple{"Weißhaupt", "Jörg", "1;2;3"}, std::tuple{"Muster", "Petra", "3"}}) {
+             {std::tuple{"Weißhaupt", "Jörg", Sections{"1", "2", "3"}}, std::tuple{"Muster", "Petra", Sections{"3"}}}) {
             auto official = std::make_unique<Official>();
             official->surname = std::string(surname);
             official->firstName = std::string(firstName);

@@ -105,11 +105,11 @@ TEST_F(CycleTest, ReopeningAfterEditsGivesTheSameModel)
     ASSERT_NE(cycle.competition(), nullptr);
     Competition& c = *cycle.competition();
     c.club.clubName = "SV Neu";
-    c.club.contact[Address::Fax].clear();
+    c.club.contact.fax.clear();
     auto swimmer = std::make_unique<Swimmer>();  // no entries: the working file keeps it all the same
     swimmer->surname = "Weiß";
     swimmer->firstName = "Jana";
-    swimmer->sex = "w";
+    swimmer->sex = Sex::Female;
     swimmer->yearOfBirth = 1993;
     c.AddSwimmer(std::move(swimmer));
     auto team = std::make_unique<Team>();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 #include "model/Event.h"
 #include "model/Participant.h"
@@ -18,12 +19,15 @@ class EntryDialog : public QDialog {
     Q_OBJECT
 
 public:
-    EntryDialog(Participant& participant, const Event& event, QWidget* parent = nullptr);
+    EntryDialog(Swimmer& swimmer, const Event& event, QWidget* parent = nullptr);
+    EntryDialog(Team& team, const Event& event, QWidget* parent = nullptr);
 
     void accept() override;
 
 private:
-    Participant& participant_;
+    EntryDialog(const std::string& participantLine, Entrant& participant, const Event& event, QWidget* parent);
+
+    Entrant& participant_;
     const Event& event_;
     QCheckBox* enter_;
     EntryTimeField* entryTime_;
