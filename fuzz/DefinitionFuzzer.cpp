@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (event.scoringClasses.empty())
             continue;
         // A scoring line looked the section up, so it must still be there.
-        const std::int32_t year = DateYear(competition->FindSection(event.sectionNumber)->date);
+        const std::int32_t year = competition->FindSection(event.sectionNumber)->date.Year();
         for (const ScoringClass& scoringClass : event.scoringClasses)
             Check(scoringClass.competitionYear == year, "scoring class with another competition year", number);
     }

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string after = test::Dump(*competition);
     Check(after.substr(0, after.find("\nclub[")) == before.substr(0, before.find("\nclub[")),
           "the working file changed the competition");
-    const auto checkEntries = [](const Participant& participant) {
+    const auto checkEntries = [](const Entrant& participant) {
         for (const auto& [number, time] : participant.entries)
             Check(NumberValue(number) > 0 && !time.empty(), "an entry the reader should have stopped at", number);
     };

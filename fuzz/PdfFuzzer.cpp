@@ -25,7 +25,7 @@ std::string EventNumber(FuzzedDataProvider& input)
     return input.ConsumeBool() ? std::to_string(input.ConsumeIntegralInRange<int>(0, 40)) : AnyText(input, 6);
 }
 
-void AddEntries(FuzzedDataProvider& input, Participant& participant, std::size_t most)
+void AddEntries(FuzzedDataProvider& input, Entrant& participant, std::size_t most)
 {
     for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, most); n > 0; --n)
         participant.SetEntry(EventNumber(input), AnyText(input, 10));
@@ -54,15 +54,18 @@ std::unique_ptr<Competition> BuildModel(FuzzedDataProvider& input)
     c->club.clubName = AnyText(input);
     c->club.clubId = AnyText(input, 10);
     c->club.lsv = AnyText(input);
-    for (std::string& field : c->club.contact.fields)
-        field = AnyText(input, 20);
+    Address& contact = c->club.contact;
+    for (std::string* field : {&contact.name, &contact.street, &contact.postcode, &contact.town, &contact.country,
+                               &contact.phone, &contact.fax, &contact.email})
+        *field = AnyText(input, 20);
     for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, 80); n > 0; --n) {
         auto official = std::make_unique<Official>();
         official->surname = AnyText(input, 12);
         official->firstName = AnyText(input, 12);
         official->group = input.ConsumeIntegral<std::int32_t>();
         official->wish = AnyText(input, 12);
-        official->sectionNumbers = AnyText(input, 8);
+        for (std::size_t k = input.ConsumeIntegralInRange<std::size_t>(0, 3); k > 0; --k)
+            official->sectionNumbers.push_back(AnyText(input, 3));
         c->AddOfficial(std::move(official));
     }
     for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, 30); n > 0; --n) {
@@ -70,7 +73,7 @@ std::unique_ptr<Competition> BuildModel(FuzzedDataProvider& input)
         swimmer->surname = AnyText(input, 16);
         swimmer->firstName = AnyText(input, 16);
         swimmer->registrationNumber = AnyText(input, 8);
-        swimmer->sex = AnyText(input, 2);
+        swimmer->sex = input.ConsumeBool() ? Sex::Male : Sex::Female;
         swimmer->yearOfBirth = input.ConsumeIntegral<std::int32_t>();
         AddEntries(input, *swimmer, 45);
         c->AddSwimmer(std::move(swimmer));
@@ -157,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckDocument(pdf, 2 * pages + 7);
 
     bool missingEvent = false;
-    const auto look = [&](const Participant& participant) {
+    const auto look = [&](const Entrant& participant) {
         for (const auto& [number, time] : participant.entries)
             missingEvent = missingEvent || model->events().find(number) == model->events().end();
     };

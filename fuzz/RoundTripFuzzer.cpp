@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "FuzzSupport.h"
 #include "ModelDump.h"
@@ -25,7 +26,7 @@ using fuzz::Carryable;
 constexpr std::size_t kMaxMembers = 8;
 constexpr std::size_t kMaxEntries = 6;
 
-void AddEntries(FuzzedDataProvider& input, Participant& participant)
+void AddEntries(FuzzedDataProvider& input, Entrant& participant)
 {
     for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, kMaxEntries); n > 0; --n) {
         std::string time = Carryable(AnyText(input, 12), false);
@@ -39,8 +40,10 @@ void BuildClubSide(FuzzedDataProvider& input, Competition& c)
     c.club.clubId = Carryable(AnyText(input), false);
     c.club.lsv = Carryable(AnyText(input), false);
     c.club.nation = Carryable(AnyText(input), false);
-    for (std::string& field : c.club.contact.fields)
-        field = Carryable(AnyText(input), false);
+    Address& contact = c.club.contact;
+    for (std::string* field : {&contact.name, &contact.street, &contact.postcode, &contact.town, &contact.country,
+                               &contact.phone, &contact.fax, &contact.email})
+        *field = Carryable(AnyText(input), false);
 
     for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, kMaxMembers); n > 0; --n) {
         auto official = std::make_unique<Official>();
@@ -50,9 +53,13 @@ void BuildClubSide(FuzzedDataProvider& input, Competition& c)
         official->wish = Carryable(AnyText(input), true);
         // The first section number is taken as it stands, every further one
         // only while its value is above 0.
-        official->sectionNumbers = Carryable(AnyText(input, 6), false);
+        official->sectionNumbers.push_back(Carryable(AnyText(input, 6), false));
         for (std::size_t k = input.ConsumeIntegralInRange<std::size_t>(0, 3); k > 0; --k)
-            official->sectionNumbers += ";" + fuzz::PositiveNumberText(input);
+            official->sectionNumbers.push_back(fuzz::PositiveNumberText(input));
+        // One empty number alone is how the file writes no sections, which
+        // read back as the empty list.
+        if (official->sectionNumbers == std::vector<std::string>{""})
+            official->sectionNumbers.clear();
         c.AddOfficial(std::move(official));
     }
     for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, kMaxMembers); n > 0; --n) {
@@ -60,7 +67,7 @@ void BuildClubSide(FuzzedDataProvider& input, Competition& c)
         swimmer->surname = Carryable(AnyText(input), true, true);
         swimmer->firstName = Carryable(AnyText(input), true);
         swimmer->registrationNumber = Carryable(AnyText(input, 8), false);
-        swimmer->sex = input.ConsumeBool() ? "m" : "w";
+        swimmer->sex = input.ConsumeBool() ? Sex::Male : Sex::Female;
         swimmer->yearOfBirth = input.ConsumeIntegral<std::int32_t>();
         AddEntries(input, *swimmer);
         c.AddSwimmer(std::move(swimmer));

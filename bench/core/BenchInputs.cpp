@@ -140,15 +140,15 @@ std::unique_ptr<Competition> MakeCompetitionWithClub(const ClubShape& shape)
     club.clubId = "4711";
     club.lsv = "04: Landesschwimmverband Brandenburg";
     club.nation = "GER";
-    club.contact.fields = {"Erika M\xfcller",
-                           "Badstra\xdf"
-                           "e 1",
-                           "12345",
-                           "Musterstadt",
-                           "GER",
-                           "0123 45678",
-                           "",
-                           "meldung@sv-musterstadt.example.org"};
+    club.contact = {"Erika M\xfcller",
+                    "Badstra\xdf"
+                    "e 1",
+                    "12345",
+                    "Musterstadt",
+                    "GER",
+                    "0123 45678",
+                    "",
+                    "meldung@sv-musterstadt.example.org"};
 
     std::vector<std::string> womenEvents;
     std::vector<std::string> menEvents;
@@ -183,7 +183,7 @@ std::unique_ptr<Competition> MakeCompetitionWithClub(const ClubShape& shape)
         swimmer->firstName = kFirstNames[static_cast<std::size_t>(i) % kFirstNames.size()];
         swimmer->yearOfBirth = 2006 + i % 10;
         swimmer->registrationNumber = Format("%06d", 100000 + i);
-        swimmer->sex = i % 2 == 0 ? "w" : "m";
+        swimmer->sex = i % 2 == 0 ? Sex::Female : Sex::Male;
         const std::vector<std::string>& pool = i % 2 == 0 ? womenEvents : menEvents;
         for (int j = 0; j < shape.entriesPerSwimmer; ++j)
             swimmer->SetEntry(pool[static_cast<std::size_t>(i + j * 3) % pool.size()], entryTime(i + j));
@@ -204,7 +204,7 @@ std::unique_ptr<Competition> MakeCompetitionWithClub(const ClubShape& shape)
         official->surname = std::string(kSurnames[static_cast<std::size_t>(i + 3) % kSurnames.size()]);
         official->firstName = kFirstNames[static_cast<std::size_t>(i) % kFirstNames.size()];
         official->group = 1 + i % 3;
-        official->sectionNumbers = std::to_string(1 + i % sections) + ";" + std::to_string(1 + (i + 1) % sections);
+        official->sectionNumbers = {std::to_string(1 + i % sections), std::to_string(1 + (i + 1) % sections)};
         official->wish = i % 2 == 0 ? "Zeitnehmer" : "";
         competition->AddOfficial(std::move(official));
     }

@@ -94,7 +94,7 @@ void FillClub(Competition& competition, int participants)
         swimmer->surname += " " + std::to_string(index / std::size(surnames));
         swimmer->firstName = firstNames[index % std::size(firstNames)];
         swimmer->yearOfBirth = 2008 + index % 9;
-        swimmer->sex = index % 2 == 0 ? "w" : "m";
+        swimmer->sex = index % 2 == 0 ? Sex::Female : Sex::Male;
         swimmer->registrationNumber = std::to_string(100000 + index);
         std::vector<const Event*> open;
         for (const auto& [number, event] : competition.events())
@@ -119,7 +119,8 @@ void FillClub(Competition& competition, int participants)
         official->surname = surnames[(index * 7) % std::size(surnames)];
         official->firstName = firstNames[index % std::size(firstNames)];
         official->group = 1 + index % 3;
-        official->sectionNumbers = index % 2 == 0 ? "1;2;3" : "3";
+        official->sectionNumbers =
+            index % 2 == 0 ? std::vector<std::string>{"1", "2", "3"} : std::vector<std::string>{"3"};
         competition.AddOfficial(std::move(official));
     }
 }
@@ -183,7 +184,7 @@ public:
     void ShowEntriesOfFirstSwimmer()
     {
         // As a click on the participant does: list, then write.
-        window_.ShowEntriesOf(*window_.cycle().competition()->swimmers().front());
+        window_.ShowEntriesOf(window_.cycle().competition()->swimmers().front().get());
         window_.cycle().SaveWorkingFile();
         QCoreApplication::processEvents();
     }

@@ -1,6 +1,7 @@
 #include "cli/ModelJson.h"
 
 #include "JsonWriter.h"
+#include "model/Labels.h"
 
 namespace natarix {
 
@@ -9,12 +10,13 @@ namespace {
 void WriteAddress(JsonWriter& json, const Address& address)
 {
     json.BeginArray();
-    for (const std::string& field : address.fields)
-        json.String(field);
+    for (const std::string* field : {&address.name, &address.street, &address.postcode, &address.town, &address.country,
+                                     &address.phone, &address.fax, &address.email})
+        json.String(*field);
     json.EndArray();
 }
 
-void WriteEntries(JsonWriter& json, const Participant& participant)
+void WriteEntries(JsonWriter& json, const Entrant& participant)
 {
     json.Key("entries").BeginArray();
     for (const auto& [eventNumber, entryTime] : participant.entries)
@@ -22,11 +24,27 @@ void WriteEntries(JsonWriter& json, const Participant& participant)
     json.EndArray();
 }
 
+// The numbers the output has always given the kinds.
+std::int64_t KindNumber(ScoringClass::Kind kind)
+{
+    switch (kind) {
+        case ScoringClass::Kind::Everyone:
+            return 0;
+        case ScoringClass::Kind::YearRange:
+            return 1;
+        case ScoringClass::Kind::AgeBand:
+            return 2;
+        case ScoringClass::Kind::YouthClass:
+            return 3;
+    }
+    return 0;
+}
+
 void WriteScoringClass(JsonWriter& json, const ScoringClass& scoringClass)
 {
     json.BeginObject()
         .Key("kind")
-        .Integer(scoringClass.kind)
+        .Integer(KindNumber(scoringClass.kind))
         .Key("yearFrom")
         .Integer(scoringClass.yearFrom)
         .Key("yearTo")
@@ -51,15 +69,15 @@ void WriteCompetitionSide(JsonWriter& json, const Competition& c)
         .Key("place")
         .String(c.place)
         .Key("veranstaltungField3")
-        .String(c.veranstaltungField3)
+        .String(c.poolLength)
         .Key("timing")
         .String(c.timing)
         .Key("onlineInvitation")
         .String(c.onlineInvitation)
         .Key("entryDeadline")
         .BeginArray()
-        .String(c.entryDeadline[0])
-        .String(c.entryDeadline[1])
+        .String(c.entryDeadlineDate.text())
+        .String(c.entryDeadlineTime)
         .EndArray()
         .Key("remarks")
         .String(c.remarks)
@@ -74,9 +92,9 @@ void WriteCompetitionSide(JsonWriter& json, const Competition& c)
     json.Key("entryAddress");
     WriteAddress(json, c.entryAddress);
     json.Key("earliestSectionDate")
-        .String(c.EarliestSectionDate())
+        .String(FirstDayText(c.EarliestSectionDate()))
         .Key("latestSectionDate")
-        .String(c.LatestSectionDate());
+        .String(LastDayText(c.LatestSectionDate()));
 
     json.Key("sections").BeginArray();
     for (const auto& [key, section] : c.sections())
@@ -84,7 +102,7 @@ void WriteCompetitionSide(JsonWriter& json, const Competition& c)
             .Key("number")
             .String(section.number)
             .Key("date")
-            .String(section.date)
+            .String(section.date.text())
             .Key("startTime")
             .String(section.startTime)
             .Key("admission")
@@ -147,7 +165,7 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
             .Key("registrationNumber")
             .String(swimmer->registrationNumber)
             .Key("sex")
-            .String(swimmer->sex);
+            .String(swimmer->sex == Sex::Male ? "m" : "w");
         WriteEntries(json, *swimmer);
         json.EndObject();
     }
@@ -177,7 +195,7 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
             .Key("group")
             .Integer(official->group)
             .Key("sectionNumbers")
-            .String(official->sectionNumbers)
+            .String(SectionNumbersText(*official))
             .Key("wish")
             .String(official->wish)
             .EndObject();

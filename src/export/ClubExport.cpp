@@ -54,8 +54,8 @@ ExportOutcome ExportClubEntries(const Competition* competition, const std::strin
             names.dsvName,
             outcome.pdfPath,
             names.pdfName,
-            competition->entryAddress.email(),
-            competition->entryAddress.name(),
+            competition->entryAddress.email,
+            competition->entryAddress.name,
         };
         outcome.mailed = true;
         outcome.mailResult = mailer.SendEntriesMail(mail);

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <vector>
 
+#include "model/Labels.h"
 #include "platform/FileOps.h"
 
 namespace natarix {
@@ -58,7 +59,7 @@ std::string ExportDatePart(std::string_view date)
 ExportFileNames MakeExportFileNames(const Competition& competition)
 {
     const std::string prefix =
-        ExportDatePart(competition.LatestSectionDate()) + "-" + ToFileNamePart(competition.venue.town());
+        ExportDatePart(LastDayText(competition.LatestSectionDate())) + "-" + ToFileNamePart(competition.venue.town);
     const std::string club = ToFileNamePart(competition.club.clubName);
     return {prefix + "-Me-" + club + ".DSV", prefix + "-Meldungen-" + club + ".PDF"};
 }

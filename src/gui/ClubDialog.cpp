@@ -40,22 +40,22 @@ const std::array<std::string_view, 20> kLsvItems = {
     "99: Auswahlmannschaft",
 };
 
-// The contact fields in the order of the dialog, with their names in
+// The contact fields in the order of the dialog's edits, with their names in
 // messages.
 struct ContactField {
-    Address::Field field;
+    std::string Address::*field;
     const char* objectName;
     std::string_view name;
 };
-const std::array<ContactField, Address::kFieldCount> kContactFields = {{
-    {Address::Name, "contactNameEdit", "Ansprechpartner"},
-    {Address::Street, "streetEdit", "Straße"},
-    {Address::Postcode, "postcodeEdit", "PLZ"},
-    {Address::Town, "townEdit", "Ort"},
-    {Address::Phone, "phoneEdit", "Telefon"},
-    {Address::Fax, "faxEdit", "FAX"},
-    {Address::Email, "emailEdit", "E-Mail"},
-    {Address::Country, "countryEdit", "Land"},
+const std::array<ContactField, ClubDialog::kContactEdits> kContactFields = {{
+    {&Address::name, "contactNameEdit", "Ansprechpartner"},
+    {&Address::street, "streetEdit", "Straße"},
+    {&Address::postcode, "postcodeEdit", "PLZ"},
+    {&Address::town, "townEdit", "Ort"},
+    {&Address::phone, "phoneEdit", "Telefon"},
+    {&Address::fax, "faxEdit", "FAX"},
+    {&Address::email, "emailEdit", "E-Mail"},
+    {&Address::country, "countryEdit", "Land"},
 }};
 
 }  // namespace
@@ -66,12 +66,13 @@ ClubDialog::ClubDialog(Club& club, QWidget* parent) : QDialog(parent), club_(clu
 
     clubName_ = MakeTextField(*this, "clubNameEdit", 183);
     clubName_->setText(ToQString(club.clubName));
-    for (const ContactField& contact : kContactFields) {
-        QLineEdit* field = contact.field == Address::Postcode ? MakeDigitsField(*this, contact.objectName, 35)
-                           : contact.field == Address::Town   ? MakeTextField(*this, contact.objectName, 144)
-                                                              : MakeTextField(*this, contact.objectName, 183);
-        field->setText(ToQString(club.contact[contact.field]));
-        contact_[contact.field] = field;
+    for (std::size_t i = 0; i < kContactEdits; ++i) {
+        const ContactField& contact = kContactFields[i];
+        QLineEdit* field = i == PostcodeEdit ? MakeDigitsField(*this, contact.objectName, 35)
+                           : i == TownEdit   ? MakeTextField(*this, contact.objectName, 144)
+                                             : MakeTextField(*this, contact.objectName, 183);
+        field->setText(ToQString(club.contact.*contact.field));
+        contact_[i] = field;
     }
     lsv_ = new QComboBox(this);
     lsv_->setObjectName(QStringLiteral("lsvComboBox"));
@@ -98,27 +99,26 @@ ClubDialog::ClubDialog(Club& club, QWidget* parent) : QDialog(parent), club_(clu
         ++row;
     };
     addRow("clubNameLabel", QStringLiteral("Vereinsname"), clubName_);
-    addRow("contactNameLabel", QStringLiteral("Ansprechpartner"), contact_[Address::Name]);
-    addRow("streetLabel", QStringLiteral("Straße"), contact_[Address::Street]);
-    grid->addWidget(MakeLabel(*this, "postcodeTownLabel", QStringLiteral("PLZ, Ort"), contact_[Address::Postcode]), row,
-                    0);
+    addRow("contactNameLabel", QStringLiteral("Ansprechpartner"), contact_[NameEdit]);
+    addRow("streetLabel", QStringLiteral("Straße"), contact_[StreetEdit]);
+    grid->addWidget(MakeLabel(*this, "postcodeTownLabel", QStringLiteral("PLZ, Ort"), contact_[PostcodeEdit]), row, 0);
     auto* postcodeTown = new QHBoxLayout;
-    contact_[Address::Postcode]->setFixedWidth(contact_[Address::Postcode]->minimumWidth());
-    postcodeTown->addWidget(contact_[Address::Postcode]);
-    postcodeTown->addWidget(contact_[Address::Town], 1);
+    contact_[PostcodeEdit]->setFixedWidth(contact_[PostcodeEdit]->minimumWidth());
+    postcodeTown->addWidget(contact_[PostcodeEdit]);
+    postcodeTown->addWidget(contact_[TownEdit], 1);
     grid->addLayout(postcodeTown, row++, 1);
-    addRow("phoneLabel", QStringLiteral("Telefon"), contact_[Address::Phone]);
-    addRow("faxLabel", QStringLiteral("FAX"), contact_[Address::Fax]);
-    addRow("emailLabel", QStringLiteral("E-Mail"), contact_[Address::Email]);
-    addRow("countryLabel", QStringLiteral("Land"), contact_[Address::Country]);
+    addRow("phoneLabel", QStringLiteral("Telefon"), contact_[PhoneEdit]);
+    addRow("faxLabel", QStringLiteral("FAX"), contact_[FaxEdit]);
+    addRow("emailLabel", QStringLiteral("E-Mail"), contact_[EmailEdit]);
+    addRow("countryLabel", QStringLiteral("Land"), contact_[CountryEdit]);
     addRow("lsvLabel", QStringLiteral("LSV"), lsv_);
     addRow("clubIdLabel", QStringLiteral("Vereins-ID"), clubId_);
 
     LayOutFormBesideButtons(*this, grid, buttons, 11);
 
-    SetTabOrder({clubName_, contact_[Address::Name], contact_[Address::Street], contact_[Address::Postcode],
-                 contact_[Address::Town], contact_[Address::Phone], contact_[Address::Fax], contact_[Address::Email],
-                 contact_[Address::Country], lsv_, clubId_, buttons.ok, buttons.cancel});
+    SetTabOrder({clubName_, contact_[NameEdit], contact_[StreetEdit], contact_[PostcodeEdit], contact_[TownEdit],
+                 contact_[PhoneEdit], contact_[FaxEdit], contact_[EmailEdit], contact_[CountryEdit], lsv_, clubId_,
+                 buttons.ok, buttons.cancel});
 }
 
 void ClubDialog::accept()
@@ -127,11 +127,11 @@ void ClubDialog::accept()
     if (!clubName)
         return;
     Address contact;
-    for (const ContactField& field : kContactFields) {
-        auto text = ReadTextField(*this, *contact_[field.field], field.name);
+    for (std::size_t i = 0; i < kContactEdits; ++i) {
+        auto text = ReadTextField(*this, *contact_[i], kContactFields[i].name);
         if (!text)
             return;
-        contact[field.field] = std::move(*text);
+        contact.*kContactFields[i].field = std::move(*text);
     }
     const auto clubId = ReadTextField(*this, *clubId_, "Vereins-ID");
     if (!clubId)

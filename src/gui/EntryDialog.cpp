@@ -9,31 +9,36 @@
 
 #include "DialogParts.h"
 #include "gui/EntryTimeField.h"
+#include "model/Labels.h"
 
 namespace natarix {
 
 namespace {
 
-std::string ParticipantLine(const Participant& participant)
-{
-    if (participant.isTeam != 0)
-        return "Staffel: " + static_cast<const Team&>(participant).teamNumber + ". Mannschaft";
-    return "Teilnehmer: " + participant.surname + ", " + participant.firstName;
-}
-
 std::string EventLine(const Event& event)
 {
-    const std::string relayPrefix = event.IsRelay() ? event.swimmerCount + "x" : std::string();
-    return "Wettkampf " + event.number + ": " + relayPrefix + event.distance + "m " + event.technique + " " + event.sex;
+    return "Wettkampf " + event.number + ": " + DistanceLabel(event, event.IsRelay()) + " " + event.sex;
 }
 
 }  // namespace
 
-EntryDialog::EntryDialog(const Participant& participant, const Event& event, QWidget* parent) : QDialog(parent)
+EntryDialog::EntryDialog(const Swimmer& swimmer, const Event& event, QWidget* parent)
+    : EntryDialog("Teilnehmer: " + swimmer.surname + ", " + swimmer.firstName, swimmer, event, parent)
+{
+}
+
+EntryDialog::EntryDialog(const Team& team, const Event& event, QWidget* parent)
+    : EntryDialog("Staffel: " + TeamLabel(team), team, event, parent)
+{
+}
+
+EntryDialog::EntryDialog(const std::string& participantLine, const Entrant& participant, const Event& event,
+                         QWidget* parent)
+    : QDialog(parent)
 {
     SetUpDialog(*this, "entryDialog", QStringLiteral("Meldung bearbeiten"));
 
-    QLabel* participantLine = MakeLabel(*this, "participantLabel", ToQString(ParticipantLine(participant)));
+    QLabel* participantLabel = MakeLabel(*this, "participantLabel", ToQString(participantLine));
     QLabel* eventLine = MakeLabel(*this, "eventLabel", ToQString(EventLine(event)));
     enter_ = new QCheckBox(QStringLiteral("Teilnehmer melden"), this);
     enter_->setObjectName(QStringLiteral("enterCheckBox"));
@@ -58,7 +63,7 @@ EntryDialog::EntryDialog(const Participant& participant, const Event& event, QWi
 
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
-    column->addWidget(participantLine);
+    column->addWidget(participantLabel);
     column->addWidget(eventLine);
     column->addWidget(enter_);
     column->addLayout(timeRow);

@@ -278,14 +278,16 @@ void MainWindow::RefreshMainForm()
     SetHeaderLine(*dateAndPlace_, DateAndPlaceLine(*competition));
 
     entries_->clear();
-    std::vector<ListRow> participantRows;
+    participantItems_.clear();
     for (const auto& swimmer : competition->swimmers())
-        participantRows.push_back(
-            MakeListRow(ParticipantRow(*swimmer), static_cast<const Participant*>(swimmer.get())));
-    for (const auto& team : competition->teams()) {
-        participantRows.push_back(MakeListRow(ParticipantRow(*team), static_cast<const Participant*>(team.get())));
+        participantItems_.emplace_back(swimmer.get());
+    for (const auto& team : competition->teams())
+        participantItems_.emplace_back(team.get());
+    std::vector<ListRow> participantRows;
+    for (const ParticipantItem& item : participantItems_) {
+        std::visit([&](const auto* p) { participantRows.push_back(MakeListRow(ParticipantRow(*p), &item)); }, item);
         // The team's label may be longer than the surname column.
-        participantRows.back().spanned = true;
+        participantRows.back().spanned = std::holds_alternative<const Team*>(item);
     }
     FillList(*participants_, std::move(participantRows), RowOrder::ByFirstColumn);
     // The selection lists the first participant's entries and writes the
@@ -299,11 +301,11 @@ void MainWindow::RefreshMainForm()
     SelectFirstRow(*officials_);
 }
 
-void MainWindow::ShowEntriesOf(const Participant& participant)
+void MainWindow::ShowEntriesOf(ParticipantItem participant)
 {
     std::vector<ListRow> rows;
     for (const Event* event : EventsShownFor(*cycle_.competition(), participant)) {
-        rows.push_back(MakeListRow(EntryRow(participant, *event), event));
+        rows.push_back(MakeListRow(EntryRow(EntrantOf(participant), *event), event));
         rows.back().warning = ToQString(EntryBarNote(participant, *event));
     }
     // Never sorted by text, which would put 10 before 2.
@@ -398,7 +400,7 @@ void MainWindow::ParticipantSelectionChanged(const QItemSelection& selected)
     if (selected.isEmpty())
         return;
     const QTreeWidgetItem* item = participants_->topLevelItem(selected.indexes().first().row());
-    ShowEntriesOf(*RowObject<const Participant>(*item));
+    ShowEntriesOf(*RowObject<const ParticipantItem>(*item));
     cycle_.SaveWorkingFile();
 }
 
@@ -406,15 +408,14 @@ void MainWindow::EditParticipant(QTreeWidgetItem* item)
 {
     if (!Editable())
         return;
-    const Participant& participant = *RowObject<const Participant>(*item);
-    if (participant.isTeam != 0) {
-        const auto& team = static_cast<const Team&>(participant);
-        Team changed = team;
+    const ParticipantItem participant = *RowObject<const ParticipantItem>(*item);
+    if (const Team* const* team = std::get_if<const Team*>(&participant)) {
+        Team changed = **team;
         if (TeamDialog(changed, this).exec() != QDialog::Accepted)
             return;
-        cycle_.Change(team, std::move(changed));
+        cycle_.Change(**team, std::move(changed));
     } else {
-        const auto& swimmer = static_cast<const Swimmer&>(participant);
+        const Swimmer& swimmer = *std::get<const Swimmer*>(participant);
         Swimmer changed = swimmer;
         if (SwimmerDialog(changed, this, cycle_.competition()).exec() != QDialog::Accepted)
             return;
@@ -442,12 +443,13 @@ void MainWindow::EditEntry(QTreeWidgetItem* item)
     const QTreeWidgetItem* participantItem = participants_->selectedItems().value(0);
     if (participantItem == nullptr)
         return;
-    const Participant& participant = *RowObject<const Participant>(*participantItem);
+    const ParticipantItem participant = *RowObject<const ParticipantItem>(*participantItem);
     const Event& event = *RowObject<const Event>(*item);
-    EntryDialog dialog(participant, event, this);
-    if (dialog.exec() != QDialog::Accepted)
+    const auto dialog =
+        std::visit([&](const auto* p) { return std::make_unique<EntryDialog>(*p, event, this); }, participant);
+    if (dialog->exec() != QDialog::Accepted)
         return;
-    cycle_.SetEntry(participant, event.number, dialog.entryTime());
+    cycle_.SetEntry(participant, event.number, dialog->entryTime());
     ShowEntriesOf(participant);
 }
 
@@ -467,16 +469,16 @@ void MainWindow::DeleteParticipant()
     const QTreeWidgetItem* item = participants_->currentItem();
     if (item == nullptr)
         return;
-    const Participant* participant = RowObject<const Participant>(*item);
-    const bool isTeam = participant->isTeam != 0;
+    const ParticipantItem participant = *RowObject<const ParticipantItem>(*item);
+    const bool isTeam = std::holds_alternative<const Team*>(participant);
     const std::string question =
         isTeam ? std::string("Staffel wirklich löschen?") : std::string("Teilnehmer wirklich löschen?");
     if (!MessageBoxes::AskYesNo(question, std::string("Löschwarnung"), form_))
         return;
     if (isTeam)
-        cycle_.Remove(*static_cast<const Team*>(participant));
+        cycle_.Remove(*std::get<const Team*>(participant));
     else
-        cycle_.Remove(*static_cast<const Swimmer*>(participant));
+        cycle_.Remove(*std::get<const Swimmer*>(participant));
     RefreshMainForm();
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "DialogParts.h"
+#include "model/Labels.h"
 #include "model/ValueTexts.h"
 
 namespace natarix {
@@ -41,7 +42,7 @@ OfficialDialog::OfficialDialog(Official& official, const Competition& competitio
     sections_->setObjectName(QStringLiteral("sectionsList"));
     sections_->setSortingEnabled(true);
     sections_->setFixedSize(HorizontalUnits(*sections_, 81), VerticalUnits(*sections_, 37));
-    const std::string chosen = ";" + official.sectionNumbers + ";";
+    const std::string chosen = ";" + SectionNumbersText(official) + ";";
     for (const auto& [number, section] : competition.sections()) {
         auto* item = new QListWidgetItem(ToQString(number));
         item->setData(kNumberRole, QByteArray::fromStdString(number));
@@ -83,15 +84,13 @@ void OfficialDialog::accept()
     official_.firstName = name->firstName;
     official_.wish = TrimRight(*wish);
     official_.group = group_->currentIndex() + 1;  // 0 when no group is chosen
-    std::string sectionNumbers;
+    std::vector<std::string> sectionNumbers;
     for (int row = 0; row < sections_->count(); ++row) {
         const QListWidgetItem* item = sections_->item(row);
         if (item->checkState() == Qt::Checked)
-            sectionNumbers.append(item->data(kNumberRole).toByteArray().toStdString()).append(";");
+            sectionNumbers.push_back(item->data(kNumberRole).toByteArray().toStdString());
     }
-    if (!sectionNumbers.empty())
-        sectionNumbers.pop_back();
-    official_.sectionNumbers = sectionNumbers;
+    official_.sectionNumbers = std::move(sectionNumbers);
     QDialog::accept();
 }
 

@@ -37,7 +37,7 @@ SwimmerDialog::SwimmerDialog(Swimmer& swimmer, QWidget* parent, const Competitio
     male_->setObjectName(QStringLiteral("maleRadio"));
     female_ = new QRadioButton(QStringLiteral("weiblich"), this);
     female_->setObjectName(QStringLiteral("femaleRadio"));
-    (swimmer.sex == "m" ? male_ : female_)->setChecked(true);
+    (swimmer.sex == Sex::Male ? male_ : female_)->setChecked(true);
 
     yearOfBirth_ = new QDateEdit(this);
     yearOfBirth_->setObjectName(QStringLiteral("yearOfBirthEdit"));
@@ -89,7 +89,7 @@ void SwimmerDialog::accept()
     changed.surname = name->surname;
     changed.firstName = name->firstName;
     changed.registrationNumber = *registrationNumber;
-    changed.sex = male_->isChecked() ? "m" : "w";
+    changed.sex = male_->isChecked() ? Sex::Male : Sex::Female;
     if (!SettleEntriesBarredBy(changed))
         return;
     swimmer_ = changed;
@@ -102,7 +102,7 @@ bool SwimmerDialog::SettleEntriesBarredBy(Swimmer& changed)
         return true;
     // Entries that were impossible already were asked about before.
     std::vector<ImpossibleEntry> barred;
-    for (const ImpossibleEntry& entry : ImpossibleEntriesOf(*competition_, changed))
+    for (const ImpossibleEntry& entry : ImpossibleEntriesOf(*competition_, &changed))
         if (MayEnter(swimmer_, *entry.event))
             barred.push_back(entry);
     if (barred.empty())

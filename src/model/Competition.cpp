@@ -66,22 +66,22 @@ const Event* Competition::FindEvent(std::string_view number) const
     return const_cast<Competition*>(this)->FindEvent(number);
 }
 
-std::string Competition::EarliestSectionDate() const
+std::optional<Date> Competition::EarliestSectionDate() const
 {
-    std::string candidate = "31.12.9999";
+    std::optional<Date> earliest;
     for (const auto& [number, section] : sections_)
-        if (IsEarlierDate(section.date, candidate))
-            candidate = section.date;
-    return candidate;
+        if (!earliest || section.date.IsEarlierThan(*earliest))
+            earliest = section.date;
+    return earliest;
 }
 
-std::string Competition::LatestSectionDate() const
+std::optional<Date> Competition::LatestSectionDate() const
 {
-    std::string candidate = "01.01.0000";
+    std::optional<Date> latest;
     for (const auto& [number, section] : sections_)
-        if (IsEarlierDate(candidate, section.date))
-            candidate = section.date;
-    return candidate;
+        if (!latest || latest->IsEarlierThan(section.date))
+            latest = section.date;
+    return latest;
 }
 
 Swimmer* Competition::AddSwimmer(std::unique_ptr<Swimmer> swimmer)

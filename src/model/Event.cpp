@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Participant.h"
+#include "model/Labels.h"
 #include "model/ValueTexts.h"
 
 namespace natarix {
@@ -30,24 +30,23 @@ int YouthClassLowestAge(std::string_view letter)
 
 }  // namespace
 
-bool ScoringClass::Matches(const Participant& swimmer) const
+bool ScoringClass::Matches(const Swimmer& swimmer) const
 {
     const std::int64_t year = swimmer.yearOfBirth;
     const std::int64_t swimmerAge = std::int64_t{competitionYear} - year;
     switch (kind) {
-        case Everyone:
+        case Kind::Everyone:
             return true;
-        case YearRange:
+        case Kind::YearRange:
             return yearFrom <= year && year <= yearTo;
-        case AgeBand:
+        case Kind::AgeBand:
             return orOlder ? swimmerAge >= age : age <= swimmerAge && swimmerAge <= std::int64_t{age} + 4;
-        case YouthClass: {
+        case Kind::YouthClass: {
             const int lowest = YouthClassLowestAge(classLetter);
             return lowest != 0 && (swimmerAge == lowest || swimmerAge == lowest + 1);
         }
-        default:
-            return false;
     }
+    return false;
 }
 
 EventDescription SplitEventDescription(std::string_view description)
@@ -75,34 +74,46 @@ EventDescription SplitEventDescription(std::string_view description)
     return parts;
 }
 
-bool Event::Admits(const Participant& swimmer) const
+bool Event::Admits(const Swimmer& swimmer) const
 {
-    return swimmerCount == "1" && !WhyMayNotEnter(swimmer, *this).Any();
+    return !IsRelay() && !WhyMayNotEnter(swimmer, *this).Any();
+}
+
+bool Event::IsOpenTo(Sex swimmerSex) const
+{
+    return sex == "X" || EqualIgnoringAsciiCase(sex, SexLetter(swimmerSex));
 }
 
 std::string Event::Description() const
 {
-    std::string text = swimmerCount == "1" ? std::string() : swimmerCount + "x";
+    std::string text = IsRelay() ? swimmerCount + "x" : std::string();
     text.append(distance).append(" ").append(technique).append(" ").append(sex);
     return text;
 }
 
-EntryBar WhyMayNotEnter(const Participant& participant, const Event& event)
+EntryBar WhyMayNotEnter(const Swimmer& swimmer, const Event& event)
 {
     EntryBar bar;
-    const bool isTeam = participant.isTeam == 1;
     if (event.IsRelay()) {
-        bar.relay = !isTeam;
+        bar.relay = true;
         return bar;
     }
-    if (isTeam) {
-        bar.individual = true;
-        return bar;
-    }
-    bar.sex = event.sex != "X" && !EqualIgnoringAsciiCase(event.sex, participant.sex);
+    bar.sex = !event.IsOpenTo(swimmer.sex);
     bar.year = std::none_of(event.scoringClasses.begin(), event.scoringClasses.end(),
-                            [&](const ScoringClass& scoringClass) { return scoringClass.Matches(participant); });
+                            [&](const ScoringClass& scoringClass) { return scoringClass.Matches(swimmer); });
     return bar;
+}
+
+EntryBar WhyMayNotEnter(const Team&, const Event& event)
+{
+    EntryBar bar;
+    bar.individual = !event.IsRelay();
+    return bar;
+}
+
+EntryBar WhyMayNotEnter(ParticipantRef participant, const Event& event)
+{
+    return std::visit([&](const auto* p) { return WhyMayNotEnter(*p, event); }, participant);
 }
 
 std::string EntryBarText(const EntryBar& bar)
@@ -114,11 +125,6 @@ std::string EntryBarText(const EntryBar& bar)
     if (bar.sex && bar.year)
         return "Geschlecht, Jahrgang";
     return bar.sex ? "Geschlecht" : bar.year ? "Jahrgang" : std::string();
-}
-
-bool MayEnter(const Participant& participant, const Event& event)
-{
-    return !WhyMayNotEnter(participant, event).Any();
 }
 
 }  // namespace natarix

@@ -1,29 +1,34 @@
 #include "model/ImpossibleEntries.h"
 
+#include "model/Labels.h"
+
 namespace natarix {
 
 namespace {
 
-std::string ParticipantName(const Participant& participant)
+std::string ParticipantName(const Swimmer& swimmer)
 {
-    if (participant.isTeam == 1)
-        return static_cast<const Team&>(participant).teamNumber + ". Mannschaft";
-    return participant.surname + ", " + participant.firstName;
+    return swimmer.surname + ", " + swimmer.firstName;
+}
+
+std::string ParticipantName(const Team& team)
+{
+    return TeamLabel(team);
 }
 
 }  // namespace
 
-std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition, const Participant& participant)
+std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition, ParticipantRef participant)
 {
     std::vector<ImpossibleEntry> found;
-    for (const auto& [number, time] : participant.entries) {
+    for (const auto& [number, time] : EntrantOf(participant).entries) {
         // An entry for an event the competition lacks has no rule to break.
         const auto event = competition.events().find(number);
         if (event == competition.events().end())
             continue;
         const EntryBar bar = WhyMayNotEnter(participant, event->second);
         if (bar.Any())
-            found.push_back({&participant, &event->second, bar});
+            found.push_back({participant, &event->second, bar});
     }
     return found;
 }
@@ -31,14 +36,14 @@ std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition,
 std::vector<ImpossibleEntry> ImpossibleEntries(const Competition& competition)
 {
     std::vector<ImpossibleEntry> found;
-    const auto collect = [&](const Participant& participant) {
+    const auto collect = [&](ParticipantRef participant) {
         const std::vector<ImpossibleEntry> own = ImpossibleEntriesOf(competition, participant);
         found.insert(found.end(), own.begin(), own.end());
     };
     for (const auto& swimmer : competition.swimmers())
-        collect(*swimmer);
+        collect(swimmer.get());
     for (const auto& team : competition.teams())
-        collect(*team);
+        collect(team.get());
     return found;
 }
 
@@ -51,7 +56,8 @@ std::string ImpossibleEntriesWarning(const std::vector<ImpossibleEntry>& entries
 {
     std::string text("Diese Meldungen sind nicht zulässig:");
     for (const ImpossibleEntry& entry : entries)
-        text += "\n" + ParticipantName(*entry.participant) + " – " + ImpossibleEntryLine(entry);
+        text += "\n" + std::visit([](const auto* p) { return ParticipantName(*p); }, entry.participant) + " – " +
+                ImpossibleEntryLine(entry);
     return text;
 }
 

@@ -2,19 +2,24 @@
 
 namespace natarix {
 
-std::string Participant::EntryTime(std::string_view eventNumber) const
+std::string Entrant::EntryTime(std::string_view eventNumber) const
 {
     const auto entry = entries.find(eventNumber);
     return entry == entries.end() ? std::string() : entry->second;
 }
 
-void Participant::SetEntry(const std::string& eventNumber, const std::string& entryTime)
+void Entrant::SetEntry(const std::string& eventNumber, const std::string& entryTime)
 {
     // Erasing first lets the new number text ("7") replace an equal one ("07").
     if (const auto entry = entries.find(eventNumber); entry != entries.end())
         entries.erase(entry);
     if (!entryTime.empty())
         entries.emplace(eventNumber, entryTime);
+}
+
+const Entrant& EntrantOf(ParticipantRef participant)
+{
+    return std::visit([](const auto* p) -> const Entrant& { return *p; }, participant);
 }
 
 }  // namespace natarix

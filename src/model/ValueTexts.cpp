@@ -68,28 +68,4 @@ std::int32_t ParseAmount(std::string_view text)
     return Saturate(sign * (euros * 100 + cents));
 }
 
-std::string_view DatePart(std::string_view date, std::size_t from, std::size_t count)
-{
-    if (from - 1 >= date.size())
-        return {};
-    return date.substr(from - 1, count);
-}
-
-bool IsEarlierDate(std::string_view a, std::string_view b)
-{
-    // Year, then month, then day; each part compared as text.
-    constexpr std::pair<std::size_t, std::size_t> kParts[] = {{7, 4}, {4, 2}, {1, 2}};
-    for (const auto& [from, count] : kParts) {
-        const int order = DatePart(a, from, count).compare(DatePart(b, from, count));
-        if (order != 0)
-            return order < 0;
-    }
-    return false;
-}
-
-std::int32_t DateYear(std::string_view date)
-{
-    return NumberValue(DatePart(date, 7, 4));
-}
-
 }  // namespace natarix

@@ -26,7 +26,7 @@ EntryFees ComputeEntryFees(const Competition& model)
     fees.individual.fee = Charged(model.individualFee);
     fees.relay.fee = Charged(model.relayFee);
     std::map<std::int64_t, FeeRow> own;
-    const auto charge = [&](const Participant& participant, FeeRow& standard) {
+    const auto charge = [&](const Entrant& participant, FeeRow& standard) {
         for (const auto& entry : participant.entries) {
             const auto event = model.events().find(entry.first);
             if (event != model.events().end() && event->second.hasOwnFee &&

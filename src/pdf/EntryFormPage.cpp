@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "EntryFees.h"
+#include "model/Labels.h"
 #include "pdf/PdfContent.h"
 #include "pdf/PdfWriter.h"
 
@@ -118,17 +119,17 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
     text(748, 241, kBoldFont, 20, "Meldebogen", kPageRight);
     text(730, 262, kBoldFont, 12, "Schwimmen", kPageRight);
     regular(692, 70, "Wettkampfveranstaltung: " + model_.title, kPageRight);
-    regular(670, 70, "am / vom: " + model_.EarliestSectionDate(), BeforeText(185));
-    regular(670, 185, "bis: " + model_.LatestSectionDate(), BeforeText(270));
+    regular(670, 70, "am / vom: " + FirstDayText(model_.EarliestSectionDate()), BeforeText(185));
+    regular(670, 185, "bis: " + LastDayText(model_.LatestSectionDate()), BeforeText(270));
     regular(670, 270, "in: " + model_.place, kPageRight);
     regular(642, 70, "Meldender Verein: " + club.clubName, kPageRight);
     regular(619, 70, "Vereins-ID-Nr.: " + club.clubId, BeforeText(312));
     regular(619, 312, "LSV-Kennziffer: " + club.lsv, kPageRight);
-    regular(592, 70, "Ansprechpartner: " + contact[Address::Name], kPageRight);
-    regular(569, 70, "eMail: " + contact[Address::Email], BeforeText(356));
-    regular(569, 356, "Telefon: " + contact[Address::Phone], kPageRight);
-    regular(541, 70, std::string("Straße: ") + contact[Address::Street], BeforeText(291));
-    regular(541, 291, "PLZ/Ort: " + contact[Address::Postcode] + " " + contact[Address::Town], kPageRight);
+    regular(592, 70, "Ansprechpartner: " + contact.name, kPageRight);
+    regular(569, 70, "eMail: " + contact.email, BeforeText(356));
+    regular(569, 356, "Telefon: " + contact.phone, kPageRight);
+    regular(541, 70, std::string("Straße: ") + contact.street, BeforeText(291));
+    regular(541, 291, "PLZ/Ort: " + contact.postcode + " " + contact.town, kPageRight);
 
     text(518, 70, kBoldFont, 10, "In der Anlage übersenden wir:", kPageRight);
     text(502, 77, kBoldFont, 8, "Anzahl", BeforeLine(105));

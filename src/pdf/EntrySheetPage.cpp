@@ -6,6 +6,7 @@
 #include <iterator>
 #include <limits>
 
+#include "model/Labels.h"
 #include "pdf/PdfContent.h"
 #include "pdf/PdfWriter.h"
 
@@ -82,18 +83,24 @@ std::size_t PdfWriter::ParticipantCount() const
     return model_.swimmers().size() + model_.teams().size();
 }
 
-const Participant& PdfWriter::ParticipantAt(std::size_t index) const
+ParticipantRef PdfWriter::ParticipantAt(std::size_t index) const
 {
     const std::size_t swimmers = model_.swimmers().size();
-    return index < swimmers ? static_cast<const Participant&>(*model_.swimmers()[index])
-                            : *model_.teams()[index - swimmers];
+    if (index < swimmers)
+        return model_.swimmers()[index].get();
+    return model_.teams()[index - swimmers].get();
+}
+
+const EntryMap& PdfWriter::EntriesAt(std::size_t index) const
+{
+    return EntrantOf(ParticipantAt(index)).entries;
 }
 
 void PdfWriter::ResetCursor()
 {
     cursor_ = RowCursor{};
     if (ParticipantCount() > 0)
-        cursor_.entry = ParticipantAt(0).entries.begin();
+        cursor_.entry = EntriesAt(0).begin();
 }
 
 void PdfWriter::NextParticipant()
@@ -101,7 +108,7 @@ void PdfWriter::NextParticipant()
     ++cursor_.participant;
     cursor_.entryIndex = 0;
     if (cursor_.participant < ParticipantCount())
-        cursor_.entry = ParticipantAt(cursor_.participant).entries.begin();
+        cursor_.entry = EntriesAt(cursor_.participant).begin();
 }
 
 void PdfWriter::SeekRow(std::int64_t row)
@@ -111,8 +118,7 @@ void PdfWriter::SeekRow(std::int64_t row)
     // Whole participants are passed by their entry count, so that a seek costs
     // one step per participant, not one per row.
     while (cursor_.row < row && cursor_.participant < ParticipantCount()) {
-        const Participant& participant = ParticipantAt(cursor_.participant);
-        const auto left = static_cast<std::int64_t>(participant.entries.size() - cursor_.entryIndex);
+        const auto left = static_cast<std::int64_t>(EntriesAt(cursor_.participant).size() - cursor_.entryIndex);
         if (left > row - cursor_.row) {
             const std::int64_t step = row - cursor_.row;
             cursor_.entry = std::next(cursor_.entry, static_cast<std::ptrdiff_t>(step));
@@ -135,16 +141,15 @@ void PdfWriter::WriteEntrySheetPage(std::int64_t sheetNumber, std::int64_t sheet
     const std::int64_t earlierSheets =
         std::clamp<std::int64_t>(sheetNumber - 1, 0, std::numeric_limits<std::int64_t>::max() / ROWS_PER_SHEET);
     SeekRow(earlierSheets * ROWS_PER_SHEET);
-    const std::size_t swimmers = model_.swimmers().size();
     const std::size_t participants = ParticipantCount();
     for (int rowOnSheet = 1; rowOnSheet <= ROWS_PER_SHEET; ++rowOnSheet) {
-        while (cursor_.participant < participants && cursor_.entry == ParticipantAt(cursor_.participant).entries.end())
+        while (cursor_.participant < participants && cursor_.entry == EntriesAt(cursor_.participant).end())
             NextParticipant();
         if (cursor_.participant >= participants)
             break;
 
-        const Participant& participant = ParticipantAt(cursor_.participant);
-        const bool isTeam = cursor_.participant >= swimmers;
+        const ParticipantRef participant = ParticipantAt(cursor_.participant);
+        const bool isTeam = std::holds_alternative<const Team*>(participant);
         const auto y = static_cast<int>(603 - rowOnSheet * kRowHeight);
         // Each text ends before the grid line right of its column.
         const auto place = [&content, y](int x, int lineX, std::string_view text) {
@@ -156,12 +161,13 @@ void PdfWriter::WriteEntrySheetPage(std::int64_t sheetNumber, std::int64_t sheet
         if (cursor_.entryIndex == 0 || rowOnSheet == 1) {
             place(73, 100, Decimal(static_cast<std::int64_t>(cursor_.participant) + 1));
             if (isTeam) {
-                place(103, 270, static_cast<const Team&>(participant).teamNumber + ". Mannschaft");
+                place(103, 270, TeamLabel(*std::get<const Team*>(participant)));
             } else {
-                place(103, 270, participant.surname + ", " + participant.firstName);
-                place(275, 370, participant.registrationNumber);
-                place(372, 382, participant.sex == "m" ? "M" : "W");
-                place(385, 411, Decimal(participant.yearOfBirth));
+                const Swimmer& swimmer = *std::get<const Swimmer*>(participant);
+                place(103, 270, swimmer.surname + ", " + swimmer.firstName);
+                place(275, 370, swimmer.registrationNumber);
+                place(372, 382, SexLetter(swimmer.sex));
+                place(385, 411, Decimal(swimmer.yearOfBirth));
             }
         }
 
@@ -169,8 +175,8 @@ void PdfWriter::WriteEntrySheetPage(std::int64_t sheetNumber, std::int64_t sheet
         place(435, 469, eventNumber);
         std::string distance;
         if (const auto event = model_.events().find(eventNumber); event != model_.events().end()) {
-            const Event& found = event->second;
-            distance = (isTeam ? found.swimmerCount + "x" : std::string()) + found.distance + "m " + found.technique;
+            // A team's row gives the swimmer count even for an event that is no relay.
+            distance = DistanceLabel(event->second, isTeam);
         } else {
             missingEventNumbers_.insert(eventNumber);
         }

@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "model/Labels.h"
 #include "pdf/PdfContent.h"
 #include "pdf/PdfWriter.h"
 
@@ -37,7 +38,8 @@ void PdfWriter::WriteOfficialsPage(std::int64_t pageNumber, std::int64_t objectN
     for (std::int64_t i = first; i < last; ++i, y -= 20) {
         const Official& official = *officials[static_cast<std::size_t>(i)];
         const std::string group = Decimal(official.group);
-        row(y, kRegularFont, {official.surname, official.firstName, group, official.wish, official.sectionNumbers});
+        row(y, kRegularFont,
+            {official.surname, official.firstName, group, official.wish, SectionNumbersText(official)});
     }
     AppendStreamObject(objectNumber, content);
 }

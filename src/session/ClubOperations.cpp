@@ -1,6 +1,8 @@
 // The operations through which the window and the CLI change the club's side.
 #include <algorithm>
 #include <memory>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "session/WorkingFileCycle.h"
@@ -101,13 +103,18 @@ void WorkingFileCycle::Remove(const Official& member)
     });
 }
 
-void WorkingFileCycle::SetEntry(const Participant& participant, const std::string& eventNumber,
+void WorkingFileCycle::SetEntry(ParticipantRef participant, const std::string& eventNumber,
                                 const std::string& entryTime)
 {
     Edit([&](Competition& c) {
-        Participant* held = participant.isTeam != 0
-                                ? static_cast<Participant*>(Held(c.teams(), static_cast<const Team&>(participant)))
-                                : Held(c.swimmers(), static_cast<const Swimmer&>(participant));
+        Entrant* held = std::visit(
+            [&](const auto* member) -> Entrant* {
+                if constexpr (std::is_same_v<decltype(member), const Team*>)
+                    return Held(c.teams(), *member);
+                else
+                    return Held(c.swimmers(), *member);
+            },
+            participant);
         if (held != nullptr)
             held->SetEntry(eventNumber, entryTime);
         return held != nullptr;

@@ -24,9 +24,9 @@ protected:
     {
         competition_.title = "Frühjahrsschwimmen";
         competition_.place = "Bad Musterau";
-        competition_.venue[Address::Town] = "Bad Musterau";
-        competition_.entryAddress[Address::Name] = "Meldestelle";
-        competition_.entryAddress[Address::Email] = "meldung@example.org";
+        competition_.venue.town = "Bad Musterau";
+        competition_.entryAddress.name = "Meldestelle";
+        competition_.entryAddress.email = "meldung@example.org";
         competition_.AddSection({"1", "12.03.2006", "09:00", ""});
         Event event;
         event.number = "1";
@@ -40,7 +40,7 @@ protected:
         auto swimmer = std::make_unique<Swimmer>();
         swimmer->surname = "Muster";
         swimmer->firstName = "Anna";
-        swimmer->sex = "w";
+        swimmer->sex = Sex::Female;
         swimmer->SetEntry("1", "01:12,50");
         competition_.AddSwimmer(std::move(swimmer));
     }

@@ -40,7 +40,7 @@ protected:
     void SetUp() override
     {
         competition_.title = "Kreismeisterschaften";
-        competition_.venue[Address::Town] = "Musterstadt";
+        competition_.venue.town = "Musterstadt";
         competition_.AddSection({"1", "12.03.2006", "09:00", ""});
         for (int number = 1; number <= 60; ++number) {
             Event event;

@@ -40,7 +40,7 @@ Competition CompetitionWith(std::vector<std::string> dates, std::string_view tow
     int number = 1;
     for (auto& date : dates)
         competition.AddSection({std::to_string(number++), date, "09:00", ""});
-    competition.venue[Address::Town] = town;
+    competition.venue.town = town;
     competition.club.clubName = club;
     return competition;
 }

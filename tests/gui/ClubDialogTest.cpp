@@ -33,11 +33,11 @@ Club Sample()
     club.clubId = "4711";
     club.lsv = "04: Landesschwimmverband Brandenburg";
     club.nation = "GER";
-    club.contact[Address::Name] = "Petra Muster";
-    club.contact[Address::Street] = "Hauptstr. 1";
-    club.contact[Address::Postcode] = "12345";
-    club.contact[Address::Town] = "Beispielstadt";
-    club.contact[Address::Phone] = "01234 5678";
+    club.contact.name = "Petra Muster";
+    club.contact.street = "Hauptstr. 1";
+    club.contact.postcode = "12345";
+    club.contact.town = "Beispielstadt";
+    club.contact.phone = "01234 5678";
     return club;
 }
 
@@ -131,14 +131,14 @@ void ClubDialogTest::OkStoresEveryFieldAsTyped()
     });
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(ToQString(club.clubName), QString::fromUtf8(" SV Blau-Weiß, Kiel "));
-    QCOMPARE(club.contact[Address::Name], std::string("Petra Muster"));
-    QCOMPARE(ToQString(club.contact[Address::Street]), QString::fromUtf8("Hauptstraße 1 "));
-    QCOMPARE(club.contact[Address::Postcode], std::string("24103"));
-    QCOMPARE(club.contact[Address::Town], std::string("Kiel"));
-    QCOMPARE(club.contact[Address::Phone], std::string("0431 1"));
-    QCOMPARE(club.contact[Address::Fax], std::string("0431 2"));
-    QCOMPARE(club.contact[Address::Email], std::string("info@example.org"));
-    QCOMPARE(club.contact[Address::Country], std::string("Deutschland"));
+    QCOMPARE(club.contact.name, std::string("Petra Muster"));
+    QCOMPARE(ToQString(club.contact.street), QString::fromUtf8("Hauptstraße 1 "));
+    QCOMPARE(club.contact.postcode, std::string("24103"));
+    QCOMPARE(club.contact.town, std::string("Kiel"));
+    QCOMPARE(club.contact.phone, std::string("0431 1"));
+    QCOMPARE(club.contact.fax, std::string("0431 2"));
+    QCOMPARE(club.contact.email, std::string("info@example.org"));
+    QCOMPARE(club.contact.country, std::string("Deutschland"));
     QCOMPARE(club.lsv, std::string("14: Schleswig-Holsteinischer Schwimm-Verband"));
     QCOMPARE(club.clubId, std::string(" 1234 "));
     QCOMPARE(club.nation, std::string("GER"));  // no field of the dialog

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <memory>
 
 #include "GuiTestSupport.h"
 #include "gui/EntryDialog.h"
@@ -73,7 +74,9 @@ void EntryDialogTest::Lines()
     Swimmer swimmer = MakeSwimmer();
     Team relay;
     relay.teamNumber = "3";
-    EntryDialog dialog(team ? static_cast<Participant&>(relay) : swimmer, event);
+    const std::unique_ptr<EntryDialog> made =
+        team ? std::make_unique<EntryDialog>(relay, event) : std::make_unique<EntryDialog>(swimmer, event);
+    EntryDialog& dialog = *made;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Meldung bearbeiten"));
     QCOMPARE(Control<QLabel>(dialog, "participantLabel")->text(), participantLine);
     QCOMPARE(Control<QLabel>(dialog, "eventLabel")->text(), eventLine);

@@ -62,7 +62,7 @@ struct ExampleWindow {
         swimmer.surname = std::string("Öztürk-Übelhör");
         swimmer.firstName = std::string("Änne");
         swimmer.yearOfBirth = 2011;
-        swimmer.sex = "w";
+        swimmer.sex = Sex::Female;
         swimmer.registrationNumber = "348211";
         swimmer.SetEntry("1", "01:08,40");
         swimmer.SetEntry("5", "00:36,15");
@@ -80,8 +80,9 @@ struct ExampleWindow {
         team.classLabel = "Jugend A";
         team.SetEntry("19", "04:58,00");
         cycle.Add(team);
+        using Sections = std::vector<std::string>;
         for (const auto& [surname, firstName, sections] :
-             {std::tuple{"Weißhaupt", "Jörg", "1;2;3"}, std::tuple{"Muster", "Petra", "3"}}) {
+             {std::tuple{"Weißhaupt", "Jörg", Sections{"1", "2", "3"}}, std::tuple{"Muster", "Petra", Sections{"3"}}}) {
             Official official;
             official.surname = std::string(surname);
             official.firstName = std::string(firstName);

@@ -7,6 +7,7 @@
 #include "GuiTestSupport.h"
 #include "gui/ModelText.h"
 #include "gui/OfficialDialog.h"
+#include "model/Labels.h"
 
 using namespace natarix;
 using namespace natarix::test;
@@ -34,7 +35,7 @@ Official Sample()
     official.surname = "Muster";
     official.firstName = "Paul";
     official.group = 2;
-    official.sectionNumbers = "1;3";
+    official.sectionNumbers = {"1", "3"};
     official.wish = "Zeitnehmer";
     return official;
 }
@@ -108,7 +109,9 @@ void OfficialDialogTest::Sections()
     QFETCH(QString, storedAfter);
     const Competition competition = WithSections(sections);
     Official official = Sample();
-    official.sectionNumbers = stored.toStdString();
+    official.sectionNumbers.clear();
+    for (const QString& number : stored.split(';', Qt::SkipEmptyParts))
+        official.sectionNumbers.push_back(number.toStdString());
     OfficialDialog dialog(official, competition);
     auto* list = Control<QListWidget>(dialog, "sectionsList");
     QCOMPARE(Items(*list), shown);
@@ -118,7 +121,7 @@ void OfficialDialogTest::Sections()
         QTest::mouseClick(Control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(QString::fromStdString(official.sectionNumbers), storedAfter);
+    QCOMPARE(QString::fromStdString(SectionNumbersText(official)), storedAfter);
 }
 
 void OfficialDialogTest::Group_data()
@@ -179,7 +182,7 @@ void OfficialDialogTest::OkTrimsAndStores()
     QCOMPARE(official.firstName, std::string("Paul"));
     QCOMPARE(official.wish, std::string("Zeitnehmer, Bahn 3"));
     QCOMPARE(official.group, 1);
-    QCOMPARE(official.sectionNumbers, std::string());
+    QVERIFY(official.sectionNumbers.empty());
 }
 
 void OfficialDialogTest::CancelChangesNothing()

@@ -87,12 +87,12 @@ TEST(EntryFormPage, MatchesTheGoldenContentStream)
     club.clubName = "SV Nord";
     club.clubId = "4711";
     club.lsv = "04: Landesschwimmverband Brandenburg";
-    club.contact[Address::Name] = "Erika Muster";
-    club.contact[Address::Street] = "Hauptstraße 1";
-    club.contact[Address::Postcode] = "14467";
-    club.contact[Address::Town] = "Potsdam";
-    club.contact[Address::Phone] = "0331 123";
-    club.contact[Address::Email] = "erika@example.org";
+    club.contact.name = "Erika Muster";
+    club.contact.street = "Hauptstraße 1";
+    club.contact.postcode = "14467";
+    club.contact.town = "Potsdam";
+    club.contact.phone = "0331 123";
+    club.contact.email = "erika@example.org";
     AddSwimmer(*model, "A", 3);
     AddTeam(*model, "1", 2);
     AddOfficials(*model, 1);

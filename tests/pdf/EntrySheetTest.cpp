@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <random>
+#include <type_traits>
 
 #include "PdfTestSupport.h"
 #include "pdf/PdfWriter.h"
@@ -64,7 +65,8 @@ std::vector<Placement> ReferenceRows(const Competition& model, int p)
     int rowsOnSheet = 0;
     int skipped = 0;
     int running = 0;
-    const auto walk = [&](const Participant& participant, bool isTeam) {
+    const auto walk = [&](const auto& participant) {
+        constexpr bool isTeam = std::is_same_v<std::decay_t<decltype(participant)>, Team>;
         if (rowsOnSheet >= 20)
             return false;
         ++running;
@@ -79,12 +81,12 @@ std::vector<Placement> ReferenceRows(const Competition& model, int p)
             const int y = static_cast<int>(603 - rowsOnSheet * 22.3333);
             if (entry == participant.entries.begin() || rowsOnSheet == 1) {
                 rows.push_back(Row(y, 73, std::to_string(running)));
-                if (isTeam) {
-                    rows.push_back(Row(y, 103, static_cast<const Team&>(participant).teamNumber + ". Mannschaft"));
+                if constexpr (isTeam) {
+                    rows.push_back(Row(y, 103, participant.teamNumber + ". Mannschaft"));
                 } else {
                     rows.push_back(Row(y, 103, participant.surname + ", " + participant.firstName));
                     rows.push_back(Row(y, 275, participant.registrationNumber));
-                    rows.push_back(Row(y, 372, participant.sex == "m" ? "M" : "W"));
+                    rows.push_back(Row(y, 372, participant.sex == Sex::Male ? "M" : "W"));
                     rows.push_back(Row(y, 385, std::to_string(participant.yearOfBirth)));
                 }
             }
@@ -98,10 +100,10 @@ std::vector<Placement> ReferenceRows(const Competition& model, int p)
         return true;
     };
     for (const auto& swimmer : model.swimmers())
-        if (!walk(*swimmer, false))
+        if (!walk(*swimmer))
             return rows;
     for (const auto& team : model.teams())
-        if (!walk(*team, true))
+        if (!walk(*team))
             return rows;
     return rows;
 }
@@ -246,9 +248,9 @@ TEST(EntrySheetPage, RunningNumbersCountEveryParticipant)
             EXPECT_TRUE(placement.x == 73 || placement.x == 103 || placement.x >= 435) << placement.x;
 }
 
-TEST(EntrySheetPage, OnlyExactlyLowerCaseMIsMale)
+TEST(EntrySheetPage, ShowsTheSexLetter)
 {
-    const std::pair<const char*, const char*> cases[] = {{"m", "M"}, {"w", "W"}, {"M", "W"}, {"", "W"}, {"m ", "W"}};
+    const std::pair<Sex, const char*> cases[] = {{Sex::Male, "M"}, {Sex::Female, "W"}, {Sex::Male, "M"}};
     auto model = MakeCompetition();
     for (const auto& [sex, shown] : cases)
         AddSwimmer(*model, "S", 1).sex = sex;
@@ -294,7 +296,7 @@ TEST(EntrySheetPage, EntryOfAMissingEventKeepsItsRowAndIsReportedOnce)
 TEST(EntrySheetPage, SheetsMatchTheWalkFromTheTop)
 {
     std::mt19937 random(20270312);
-    const char* const sexes[] = {"m", "w", "M", ""};
+    const Sex sexes[] = {Sex::Male, Sex::Female, Sex::Female, Sex::Female};
     for (int round = 0; round < 60; ++round) {
         SCOPED_TRACE(round);
         auto model = MakeCompetition();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PdfTestSupport.h"
+#include "model/Labels.h"
 #include "pdf/PdfWriter.h"
 
 namespace natarix {
@@ -37,7 +38,7 @@ std::vector<Placement> OfficialRow(int y, const Official& official)
             {y, 120, "F2", 10, official.firstName},
             {y, 220, "F2", 10, std::to_string(official.group)},
             {y, 320, "F2", 10, official.wish},
-            {y, 420, "F2", 10, official.sectionNumbers}};
+            {y, 420, "F2", 10, SectionNumbersText(official)}};
 }
 
 TEST(OfficialsPage, TitleHeadingsAndOneRowPerOfficial)

@@ -298,7 +298,7 @@ std::unique_ptr<Competition> MakeCompetition()
 
 namespace {
 
-void AddEntries(Participant& participant, int entryCount, int firstEvent)
+void AddEntries(Entrant& participant, int entryCount, int firstEvent)
 {
     for (int i = 0; i < entryCount; ++i)
         participant.SetEntry(std::to_string(firstEvent + i), "01:" + std::to_string(10 + i % 50) + ",00");
@@ -312,7 +312,7 @@ Swimmer& AddSwimmer(Competition& model, const std::string& surname, int entryCou
     swimmer->surname = surname;
     swimmer->firstName = "Anna";
     swimmer->registrationNumber = "123456";
-    swimmer->sex = "w";
+    swimmer->sex = Sex::Female;
     swimmer->yearOfBirth = 2010;
     AddEntries(*swimmer, entryCount, firstEvent);
     return *model.AddSwimmer(std::move(swimmer));
@@ -334,7 +334,7 @@ void AddOfficials(Competition& model, int count)
         official->firstName = "Kim";
         official->group = i % 4;
         official->wish = "Zeitnehmer";
-        official->sectionNumbers = "1;2";
+        official->sectionNumbers = {"1", "2"};
         model.AddOfficial(std::move(official));
     }
 }

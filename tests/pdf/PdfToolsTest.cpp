@@ -54,7 +54,7 @@ std::unique_ptr<Competition> ClubWithSpecialTexts()
     model->club.clubName = "SV (Grün-Weiß) \\ Süd €";
     model->club.lsv = "04: Landesschwimmverband Brandenburg";
     model->individualFee = 450;
-    AddSwimmer(*model, "Krüger", 3).sex = "m";
+    AddSwimmer(*model, "Krüger", 3).sex = Sex::Male;
     AddTeam(*model, "1", 1);
     AddOfficials(*model, 1);
     return model;
@@ -70,9 +70,9 @@ std::unique_ptr<Competition> ClubWithLongNames()
     club.clubName = "Schwimm- und Wassersportgemeinschaft Kühlenbrück-Oberwiesenthal 1921 e. V.";
     club.clubId = "1234567890123456789012345678901234567890";
     club.lsv = "13: Landesschwimmverband Sachsen-Anhalt";
-    club.contact[Address::Name] = "Johanna-Sophie Zimmermann-Hoffmann-Schwarzenberger von und zu Wiesenthal";
-    club.contact[Address::Email] = "johanna-sophie.zimmermann-hoffmann@schwimmgemeinschaft.example.org";
-    club.contact[Address::Street] = "Oberwiesenthaler Landstraße 123a, Hinterhaus";
+    club.contact.name = "Johanna-Sophie Zimmermann-Hoffmann-Schwarzenberger von und zu Wiesenthal";
+    club.contact.email = "johanna-sophie.zimmermann-hoffmann@schwimmgemeinschaft.example.org";
+    club.contact.street = "Oberwiesenthaler Landstraße 123a, Hinterhaus";
     Swimmer& swimmer = AddSwimmer(*model, "Zimmermann-Hoffmann", 2);
     swimmer.firstName = "Johanna-Sophie";
     swimmer.registrationNumber = "123456789012345678";
@@ -81,7 +81,10 @@ std::unique_ptr<Competition> ClubWithLongNames()
     model->officials()[0]->surname = "Zimmermann-Hoffmann";
     model->officials()[0]->firstName = "Johanna-Sophie";
     model->officials()[0]->wish = "Schwimmrichter und Wenderichter";
-    model->officials()[1]->sectionNumbers = "1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20;21;22;23;24;25";
+    std::vector<std::string>& sections = model->officials()[1]->sectionNumbers;
+    sections.clear();
+    for (int number = 1; number <= 25; ++number)
+        sections.push_back(std::to_string(number));
     return model;
 }
 

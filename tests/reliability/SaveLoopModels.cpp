@@ -28,7 +28,7 @@ std::unique_ptr<Competition> SaveLoopModel(int which)
         auto swimmer = std::make_unique<Swimmer>();
         swimmer->surname = (which == 0 ? "Alt" : "Neu") + std::to_string(i);
         swimmer->firstName = "Anna";
-        swimmer->sex = "w";
+        swimmer->sex = Sex::Female;
         swimmer->yearOfBirth = 1990 + i % 20;
         for (int event = 1 + i % 3; event <= 40; event += 7)
             swimmer->SetEntry(std::to_string(event), which == 0 ? "01:11,11" : "02:22,22");

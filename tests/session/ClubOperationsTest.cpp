@@ -65,11 +65,11 @@ TEST(ClubOperations, EachSavesOnceAndNoneChangesAReadOnlyCompetition)
         {"remove swimmer", [](WorkingFileCycle& c) { c.Remove(FirstSwimmer(c)); }, true, true},
         {"remove team", [](WorkingFileCycle& c) { c.Remove(FirstTeam(c)); }, true, true},
         {"remove official", [](WorkingFileCycle& c) { c.Remove(FirstOfficial(c)); }, true, true},
-        {"enter swimmer", [](WorkingFileCycle& c) { c.SetEntry(FirstSwimmer(c), "1", "00:59,00"); }, true, true},
-        {"take team entry back", [](WorkingFileCycle& c) { c.SetEntry(FirstTeam(c), "2", ""); }, true, true},
+        {"enter swimmer", [](WorkingFileCycle& c) { c.SetEntry(&FirstSwimmer(c), "1", "00:59,00"); }, true, true},
+        {"take team entry back", [](WorkingFileCycle& c) { c.SetEntry(&FirstTeam(c), "2", ""); }, true, true},
         {"change a stranger", [&](WorkingFileCycle& c) { c.Change(stranger, Swimmer()); }, false, false},
         {"remove a stranger", [&](WorkingFileCycle& c) { c.Remove(stranger); }, false, false},
-        {"enter a stranger", [&](WorkingFileCycle& c) { c.SetEntry(stranger, "1", "00:59,00"); }, false, false},
+        {"enter a stranger", [&](WorkingFileCycle& c) { c.SetEntry(&stranger, "1", "00:59,00"); }, false, false},
     };
     for (const auto& c : cases) {
         for (const auto access : {WorkingFileCycle::Access::Edit, WorkingFileCycle::Access::View}) {

@@ -106,12 +106,12 @@ TEST_F(CycleTest, ReopeningAfterEditsGivesTheSameModel)
     const Competition& c = *cycle.competition();
     Club club = c.club;
     club.clubName = "SV Neu";
-    club.contact[Address::Fax].clear();
+    club.contact.fax.clear();
     cycle.SetClub(club);
     Swimmer swimmer;  // no entries: the working file keeps it all the same
     swimmer.surname = "Weiß";
     swimmer.firstName = "Jana";
-    swimmer.sex = "w";
+    swimmer.sex = Sex::Female;
     swimmer.yearOfBirth = 1993;
     cycle.Add(swimmer);
     Team team;

@@ -1,5 +1,6 @@
 #include "dsv5/DefinitionReader.h"
 
+#include "AddressFields.h"
 #include "FormatTexts.h"
 #include "Lookups.h"
 #include "dsv5/DsvScanner.h"
@@ -13,8 +14,8 @@ namespace {
 
 void ReadAddress(DsvScanner& scanner, Address& address)
 {
-    for (std::string& field : address.fields)
-        field = scanner.ReadText();
+    for (std::string* field : AddressFields(address))
+        *field = scanner.ReadText();
 }
 
 void ReadSection(DsvScanner& scanner, Competition& competition)
@@ -22,7 +23,7 @@ void ReadSection(DsvScanner& scanner, Competition& competition)
     scanner.EatFixString("ABSCHNITT:");
     Section section;
     section.number = scanner.ReadText();
-    section.date = scanner.ReadText();
+    section.date = Date(scanner.ReadText());
     section.startTime = scanner.ReadText();
     if (scanner.NextFieldStartsWith("EINLASS:"))
         section.admission = scanner.ReadText();
@@ -48,7 +49,7 @@ void ReadClass(DsvScanner& scanner, ScoringClass& scoringClass)
     if (scanner.NextFieldStartsWith("JG:")) {
         scanner.EatFixString("JG:");
         const std::string years = scanner.ReadText();
-        scoringClass.kind = ScoringClass::YearRange;
+        scoringClass.kind = ScoringClass::Kind::YearRange;
         const auto dash = years.find('-');
         if (dash != std::string::npos) {
             scoringClass.yearFrom = NumberValue(TrimRight(years.substr(0, dash)));
@@ -60,10 +61,10 @@ void ReadClass(DsvScanner& scanner, ScoringClass& scoringClass)
         scanner.EatFixString("AK:");
         const std::string value = TrimRight(scanner.ReadText());
         if (value == "J" || value == "A" || value == "B" || value == "C" || value == "D" || value == "E") {
-            scoringClass.kind = ScoringClass::YouthClass;
+            scoringClass.kind = ScoringClass::Kind::YouthClass;
             scoringClass.classLetter = value;
         } else {
-            scoringClass.kind = ScoringClass::AgeBand;
+            scoringClass.kind = ScoringClass::Kind::AgeBand;
             const auto plus = value.find('+');
             scoringClass.orOlder = plus != std::string::npos;
             scoringClass.age = NumberValue(scoringClass.orOlder ? TrimRight(value.substr(0, plus)) : value);
@@ -91,7 +92,7 @@ void ReadScoringLine(DsvScanner& scanner, Competition& competition, ScoredEvent&
     }
     if (previous.event == nullptr || eventNumber != previous.number) {
         Event& event = EventOf(competition, eventNumber);
-        previous = {eventNumber, &event, DateYear(SectionOf(competition, event.sectionNumber).date)};
+        previous = {eventNumber, &event, SectionOf(competition, event.sectionNumber).date.Year()};
     }
     scoringClass.competitionYear = previous.competitionYear;
     previous.event->AddScoringClass(std::move(scoringClass));
@@ -147,7 +148,7 @@ std::unique_ptr<Competition> DefinitionReader::ParseList(DsvScanner& scanner)
     scanner.EatFixString("VERANSTALTUNG:");
     competition->title = scanner.ReadText();
     competition->place = scanner.ReadText();
-    competition->veranstaltungField3 = scanner.ReadText();
+    competition->poolLength = scanner.ReadText();
     const std::string timing = scanner.ReadText();
     if (timing == "HANDZEIT")
         competition->timing = "h";
@@ -165,8 +166,8 @@ std::unique_ptr<Competition> DefinitionReader::ParseList(DsvScanner& scanner)
     scanner.EatFixString("MELDEADRESSE:");
     ReadAddress(scanner, competition->entryAddress);
     scanner.EatFixString("MELDESCHLUSS:");
-    competition->entryDeadline[0] = scanner.ReadText();
-    competition->entryDeadline[1] = scanner.ReadText();
+    competition->entryDeadlineDate = Date(scanner.ReadText());
+    competition->entryDeadlineTime = scanner.ReadText();
     if (scanner.NextFieldStartsWith("BESONDERES:")) {
         scanner.EatFixString("BESONDERES:");
         competition->remarks = scanner.ReadText();

@@ -1,5 +1,6 @@
 #include "dsv5/EntryListReader.h"
 
+#include "AddressFields.h"
 #include "FormatTexts.h"
 #include "Lookups.h"
 #include "dsv5/DsvScanner.h"
@@ -79,7 +80,7 @@ private:
         const std::string date = scanner_.ReadText();
         const std::string startTime = scanner_.ReadText();
         const Section& section = SectionOf(competition_, number);
-        if (date != section.date)
+        if (date != section.date.text())
             Fail("Ungültiges Abschnittsdatum gefunden!");
         if (startTime != section.startTime)
             Fail("Ungültige Abschnittszeit gefunden!");
@@ -116,8 +117,8 @@ private:
         scanner_.EatFixString("NATION:");
         club.nation = scanner_.ReadText();
         scanner_.EatFixString("ANSPRECHPARTNER:");
-        for (std::string& field : club.contact.fields)
-            field = scanner_.ReadText();
+        for (std::string* field : AddressFields(club.contact))
+            *field = scanner_.ReadText();
     }
 
     void ReadOfficial()
@@ -131,12 +132,12 @@ private:
             official->wish = TrimRight(scanner_.ReadText());
         }
         scanner_.EatFixString("ABSCHNITTE:");
-        std::string sections;
         do
-            sections.append(scanner_.ReadText()).append(";");
+            official->sectionNumbers.push_back(scanner_.ReadText());
         while (NumberValue(scanner_.PeekField()) > 0);
-        sections.pop_back();
-        official->sectionNumbers = std::move(sections);
+        // "ABSCHNITTE:;" is how an official without sections is written.
+        if (official->sectionNumbers == std::vector<std::string>{""})
+            official->sectionNumbers.clear();
         competition_.AddOfficial(std::move(official));
     }
 
@@ -148,9 +149,9 @@ private:
         swimmer->registrationNumber = scanner_.ReadText();
         const std::string sex = scanner_.ReadText();
         if (sex == "M")
-            swimmer->sex = "m";
+            swimmer->sex = Sex::Male;
         else if (sex == "W")
-            swimmer->sex = "w";
+            swimmer->sex = Sex::Female;
         else
             Fail("Falsche Geschlechtsangabe");
         swimmer->yearOfBirth = NumberValue(scanner_.ReadText());
@@ -174,7 +175,7 @@ private:
         ReadEntries(added);
     }
 
-    void ReadEntries(Participant& participant)
+    void ReadEntries(Entrant& participant)
     {
         scanner_.EatFixString("STARTS:");
         while (NumberValue(scanner_.PeekField()) > 0) {

@@ -1,6 +1,8 @@
 #include "dsv5/EntryListWriter.h"
 
+#include "AddressFields.h"
 #include "codec/Cp1252.h"
+#include "model/Labels.h"
 #include "platform/FileIo.h"
 
 namespace natarix {
@@ -9,7 +11,7 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-void AppendEntries(std::string& text, const Participant& participant)
+void AppendEntries(std::string& text, const Entrant& participant)
 {
     text += "STARTS:";
     if (participant.entries.empty())
@@ -33,7 +35,7 @@ std::string EntryListWriter::BuildText() const
         text.append("ABSCHNITT:")
             .append(section.number)
             .append(";")
-            .append(section.date)
+            .append(section.date.text())
             .append(";")
             .append(section.startTime)
             .append(";")
@@ -61,8 +63,8 @@ std::string EntryListWriter::BuildText() const
         .append(";")
         .append(kLineEnd);
     text += "ANSPRECHPARTNER:";
-    for (const std::string& field : club.contact.fields)
-        text.append(field).append(";");
+    for (const std::string* field : AddressFields(club.contact))
+        text.append(*field).append(";");
     text.append(kLineEnd).append(kLineEnd);
 
     for (const auto& official : c.officials()) {
@@ -76,7 +78,7 @@ std::string EntryListWriter::BuildText() const
             .append(kLineEnd);
         if (workingForm)
             text.append("EINSATZWUNSCH:").append(official->wish).append(";").append(kLineEnd);
-        text.append("ABSCHNITTE:").append(official->sectionNumbers).append(";").append(kLineEnd);
+        text.append("ABSCHNITTE:").append(SectionNumbersText(*official)).append(";").append(kLineEnd);
     }
     if (!c.officials().empty())
         text += kLineEnd;
@@ -92,7 +94,7 @@ std::string EntryListWriter::BuildText() const
             .append(";")
             .append(swimmer->registrationNumber)
             .append(";")
-            .append(swimmer->sex == "m" ? "M" : "W")
+            .append(SexLetter(swimmer->sex))
             .append(";")
             .append(std::to_string(swimmer->yearOfBirth))
             .append(";;")

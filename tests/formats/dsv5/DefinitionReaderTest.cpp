@@ -44,7 +44,7 @@ std::unique_ptr<Competition> Parse(const std::string& text)
 TEST(DefinitionReader, ReadsTheShortExample)
 {
     EXPECT_EQ(Dump(*Parse(ShortExample())),
-              "title[Frühjahrsschwimmen] place[Musterstadt] field3[] timing[a] online[] deadline[01.03.2006][18:00] "
+              "title[Frühjahrsschwimmen] place[Musterstadt] pool[] timing[a] online[] deadline[01.03.2006][18:00] "
               "remarks[] fees 0 350 0\n"
               "venue:[Hallenbad][Badstraße 1][12345][Musterstadt][Deutschland][][][]\n"
               "entryAddress:[Meldestelle][Weg 2][12345][Musterstadt][Deutschland][][][]\n"
@@ -151,18 +151,18 @@ TEST(DefinitionReader, ReadsOptionalAndRepeatedLines)
         "WKMELDEGELD:02;-1,50;",
         "DATEIENDE",
     }));
-    EXPECT_EQ(c->veranstaltungField3, "Feld3");
+    EXPECT_EQ(c->poolLength, "Feld3");
     EXPECT_EQ(c->timing, "h");
     EXPECT_EQ(c->onlineInvitation, "www.example.org");
     EXPECT_EQ(c->remarks, "Keine Nachmeldungen");
-    EXPECT_EQ(c->entryAddress.email(), "meldung@example.org");
+    EXPECT_EQ(c->entryAddress.email, "meldung@example.org");
     EXPECT_EQ(c->flatFee, 1500);
     EXPECT_EQ(c->individualFee, 450);
     EXPECT_EQ(c->relayFee, 800);
 
     std::string order;
     for (const auto& [number, section] : c->sections())
-        order += section.number + "@" + section.date + " ";
+        order += section.number + "@" + section.date.text() + " ";
     EXPECT_EQ(order, "1@11.03.2006 2@12.03.2006 10@13.03.2006 ");
     EXPECT_EQ(c->FindSection("2")->admission, "EINLASS:08:00");
     EXPECT_EQ(c->FindSection("1")->admission, "");
@@ -247,7 +247,7 @@ TEST(DefinitionReader, TakesTheCompetitionYearFromShortDatesToo)
     };
     for (const auto& [date, year] : cases) {
         const auto c = Parse(Replaced(ShortExample(), "12.03.2006", date));
-        EXPECT_EQ(c->FindSection("1")->date, date);
+        EXPECT_EQ(c->FindSection("1")->date.text(), date);
         EXPECT_EQ(c->FindEvent("1")->scoringClasses.at(0).competitionYear, year) << date;
     }
 }

@@ -118,9 +118,10 @@ TEST(EntryListReader, ReadsRecordShapes)
         EXPECT_TRUE(r.messages.empty()) << to;
         return r.competition->officials().empty() ? Official{} : *r.competition->officials()[0];
     };
-    EXPECT_EQ(official("ABSCHNITTE:1;2;", "ABSCHNITTE:;").sectionNumbers, "");
-    EXPECT_EQ(official("ABSCHNITTE:1;2;", "ABSCHNITTE:1;3;").sectionNumbers, "1;3");
-    EXPECT_EQ(official("ABSCHNITTE:1;2;", "ABSCHNITTE:10;0;").sectionNumbers, "10");
+    EXPECT_TRUE(official("ABSCHNITTE:1;2;", "ABSCHNITTE:;").sectionNumbers.empty());
+    EXPECT_EQ(official("ABSCHNITTE:1;2;", "ABSCHNITTE:;2;").sectionNumbers, (std::vector<std::string>{"", "2"}));
+    EXPECT_EQ(official("ABSCHNITTE:1;2;", "ABSCHNITTE:1;3;").sectionNumbers, (std::vector<std::string>{"1", "3"}));
+    EXPECT_EQ(official("ABSCHNITTE:1;2;", "ABSCHNITTE:10;0;").sectionNumbers, std::vector<std::string>{"10"});
     EXPECT_EQ(official("EINSATZWUNSCH:Zeitnehmer;", "EINSATZWUNSCH:Zeitnehmer \t;").wish, "Zeitnehmer");
     const Official noComma = official("Muster,Paul;", "Muster ;");
     EXPECT_EQ(noComma.surname, "Muster ");
@@ -179,23 +180,23 @@ TEST(EntryListRoundTrip, WorkingFileReadsBackTheWholeModel)
     test::AddExampleClubSide(*original);
     original->club.clubName = "SV Grün-Weiß Beispielstadt";
     original->club.nation = "GER";
-    original->club.contact[Address::Email] = "petra@example.org";
+    original->club.contact.email = "petra@example.org";
     auto second = std::make_unique<Official>();
     second->surname = "Schäfer";
     second->firstName = "Birgit";
     second->group = 4;
     original->AddOfficial(std::move(second));
-    const auto addSwimmer = [&](std::string surname, std::string sex, std::string registration) {
+    const auto addSwimmer = [&](std::string surname, Sex sex, std::string registration) {
         auto swimmer = std::make_unique<Swimmer>();
         swimmer->surname = std::move(surname);
         swimmer->firstName = "Vorname";
-        swimmer->sex = std::move(sex);
+        swimmer->sex = sex;
         swimmer->registrationNumber = std::move(registration);
         swimmer->yearOfBirth = 2001;
         return original->AddSwimmer(std::move(swimmer));
     };
-    addSwimmer("Ohne", "m", "000000");
-    addSwimmer("Zuletzt", "w", "123456")->SetEntry("2", "00:35,10");
+    addSwimmer("Ohne", Sex::Male, "000000");
+    addSwimmer("Zuletzt", Sex::Female, "123456")->SetEntry("2", "00:35,10");
     const auto addTeam = [&](std::string number, std::string name, std::string label) {
         auto team = std::make_unique<Team>();
         team->teamNumber = std::move(number);

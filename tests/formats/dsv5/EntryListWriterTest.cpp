@@ -110,36 +110,19 @@ TEST(EntryListWriter, WritesSexDescriptionsAndEmptyFieldsAsTheFormatSays)
     c->AddSection(test::MakeSection("1", "11.03.2006", "09:00"));
     c->AddEvent(test::MakeEvent("3", "1", "4", "100", "F", "X"));
     c->AddEvent(test::MakeEvent("2", "1", "1", "100", "B", "W"));
-    for (const char* sex : {"m", "w", "M", "", "x"}) {
+    for (const auto& [name, sex] : {std::pair{"m", Sex::Male}, std::pair{"w", Sex::Female}}) {
         auto swimmer = std::make_unique<Swimmer>();
-        swimmer->surname = sex;
+        swimmer->surname = name;
         swimmer->sex = sex;
         swimmer->SetEntry("2", "01:00,00");
         c->AddSwimmer(std::move(swimmer));
     }
     const std::string text = Text(*c, true);
-    EXPECT_EQ(text, test::Lines({"VEREINSMELDELISTE:",
-                                 "FORMAT:5;",
-                                 "VERANSTALTUNG:T;O;",
-                                 "ABSCHNITT:1;11.03.2006;09:00;",
-                                 "WETTKAMPF:2;1;100 B W;",
-                                 "WETTKAMPF:3;1;4x100 F X;",
-                                 "",
-                                 "VEREIN:;VNKENNZAHL:;LSV:;NATION:;",
-                                 "ANSPRECHPARTNER:;;;;;;;;",
-                                 "",
-                                 "PNMELDUNG:m,;000000;M;1980;;",
-                                 "STARTS:2;01:00,00;",
-                                 "PNMELDUNG:w,;000000;W;1980;;",
-                                 "STARTS:2;01:00,00;",
-                                 "PNMELDUNG:M,;000000;W;1980;;",
-                                 "STARTS:2;01:00,00;",
-                                 "PNMELDUNG:,;000000;W;1980;;",
-                                 "STARTS:2;01:00,00;",
-                                 "PNMELDUNG:x,;000000;W;1980;;",
-                                 "STARTS:2;01:00,00;",
-                                 "",
-                                 "DATEIENDE"}));
+    EXPECT_EQ(text, test::Lines({"VEREINSMELDELISTE:", "FORMAT:5;", "VERANSTALTUNG:T;O;",
+                                 "ABSCHNITT:1;11.03.2006;09:00;", "WETTKAMPF:2;1;100 B W;", "WETTKAMPF:3;1;4x100 F X;",
+                                 "", "VEREIN:;VNKENNZAHL:;LSV:;NATION:;", "ANSPRECHPARTNER:;;;;;;;;", "",
+                                 "PNMELDUNG:m,;000000;M;1980;;", "STARTS:2;01:00,00;", "PNMELDUNG:w,;000000;W;1980;;",
+                                 "STARTS:2;01:00,00;", "", "DATEIENDE"}));
     EXPECT_EQ(Text(*c, false), text);
 }
 

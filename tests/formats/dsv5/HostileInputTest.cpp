@@ -135,7 +135,7 @@ TEST(HostileDefinitionList, NulAndUndefinedBytesStayTextWhereTextBelongs)
     texts.venueName = Repeated(odd, 1000);
     const auto competition = ParseDefinition(texts.Text());
     EXPECT_EQ(competition->title, oddText);
-    EXPECT_EQ(competition->venue.name(), Repeated(oddText, 1000));
+    EXPECT_EQ(competition->venue.name, Repeated(oddText, 1000));
 
     // In place of a keyword such bytes are a deviation like any other.
     EXPECT_EQ(DefinitionError(test::Replaced(Definition().Text(), "FORMAT", std::string("\0ORMAT", 6))),
@@ -244,7 +244,7 @@ TEST(HostileWorkingFile, MegabyteFieldsNulAndUndefinedBytesAreKept)
     EXPECT_EQ(read.completeness, ReadCompleteness::Complete);
     EXPECT_EQ(read.competition->club.clubName.size(), 4 * kMegabyte);
     EXPECT_EQ(read.competition->club.clubId, oddText);
-    EXPECT_EQ(read.competition->club.contact[Address::Email], oddText);
+    EXPECT_EQ(read.competition->club.contact.email, oddText);
     ASSERT_EQ(read.competition->swimmers().size(), 1u);
     const Swimmer& swimmer = *read.competition->swimmers()[0];
     EXPECT_EQ(swimmer.surname.size(), 2 * kMegabyte);

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "TestSupport.h"
 #include "model/Competition.h"
 #include "model/ImpossibleEntries.h"
+#include "model/Labels.h"
 
 namespace natarix {
 namespace {
@@ -15,15 +17,15 @@ namespace {
 using test::MakeEvent;
 using test::MakeSection;
 
-Swimmer SwimmerBorn(std::int32_t year, std::string sex = "m")
+Swimmer SwimmerBorn(std::int32_t year, Sex sex = Sex::Male)
 {
     Swimmer swimmer;
     swimmer.yearOfBirth = year;
-    swimmer.sex = std::move(sex);
+    swimmer.sex = sex;
     return swimmer;
 }
 
-ScoringClass Class(std::int32_t kind, std::int32_t competitionYear)
+ScoringClass Class(ScoringClass::Kind kind, std::int32_t competitionYear)
 {
     ScoringClass k;
     k.kind = kind;
@@ -33,20 +35,20 @@ ScoringClass Class(std::int32_t kind, std::int32_t competitionYear)
 
 TEST(ScoringClass, MatchesByKind)
 {
-    ScoringClass band20 = Class(ScoringClass::AgeBand, 2006);
+    ScoringClass band20 = Class(ScoringClass::Kind::AgeBand, 2006);
     band20.age = 20;
     ScoringClass from20 = band20;
     from20.orOlder = true;
-    ScoringClass range = Class(ScoringClass::YearRange, 2006);
+    ScoringClass range = Class(ScoringClass::Kind::YearRange, 2006);
     range.yearFrom = 1990, range.yearTo = 1995;
     ScoringClass highToLow = range;
     highToLow.yearFrom = 1995, highToLow.yearTo = 1990;
     const auto youth = [](std::string letter) {
-        ScoringClass k = Class(ScoringClass::YouthClass, 2006);
+        ScoringClass k = Class(ScoringClass::Kind::YouthClass, 2006);
         k.classLetter = std::move(letter);
         return k;
     };
-    ScoringClass hugeBand = Class(ScoringClass::AgeBand, 0);
+    ScoringClass hugeBand = Class(ScoringClass::Kind::AgeBand, 0);
     hugeBand.age = std::numeric_limits<std::int32_t>::max();
 
     struct Case {
@@ -55,9 +57,9 @@ TEST(ScoringClass, MatchesByKind)
         std::vector<std::int32_t> matching, notMatching;
     };
     const Case cases[] = {
-        {"everyone", Class(ScoringClass::Everyone, 2006), {1900, 2006, -5}, {}},
-        {"unknown kind", Class(4, 2006), {}, {1900, 1990, 2006}},
-        {"negative kind", Class(-1, 2006), {}, {1990}},
+        {"everyone", Class(ScoringClass::Kind::Everyone, 2006), {1900, 2006, -5}, {}},
+        {"unknown kind", Class(static_cast<ScoringClass::Kind>(4), 2006), {}, {1900, 1990, 2006}},
+        {"negative kind", Class(static_cast<ScoringClass::Kind>(-1), 2006), {}, {1990}},
         {"JG 1990-1995", range, {1990, 1993, 1995}, {1989, 1996}},
         {"JG 1995-1990", highToLow, {}, {1989, 1990, 1992, 1995, 1996}},
         {"AK 20", band20, {1982, 1984, 1986}, {1981, 1987}},
@@ -88,12 +90,11 @@ TEST(Event, AdmitsIndividualsBySexAndClass)
             e.AddScoringClass(std::move(k));
         return e;
     };
-    const ScoringClass all = Class(ScoringClass::Everyone, 2006);
-    ScoringClass old = Class(ScoringClass::YearRange, 2006);
+    const ScoringClass all = Class(ScoringClass::Kind::Everyone, 2006);
+    ScoringClass old = Class(ScoringClass::Kind::YearRange, 2006);
     old.yearFrom = old.yearTo = 1950;
-    const Swimmer man = SwimmerBorn(1993, "m");
-    const Swimmer woman = SwimmerBorn(1993, "w");
-    const Swimmer upperMan = SwimmerBorn(1993, "M");
+    const Swimmer man = SwimmerBorn(1993, Sex::Male);
+    const Swimmer woman = SwimmerBorn(1993, Sex::Female);
 
     struct Case {
         const char* what;
@@ -108,7 +109,8 @@ TEST(Event, AdmitsIndividualsBySexAndClass)
         {"M refuses w", event("1", "M", {all}), woman, false},
         {"W admits w", event("1", "W", {all}), woman, true},
         {"w admits w", event("1", "w", {all}), woman, true},
-        {"m admits M", event("1", "m", {all}), upperMan, true},
+        {"m admits M", event("1", "m", {all}), man, true},
+        {"w refuses M", event("1", "w", {all}), man, false},
         {"lower-case x is a sex code", event("1", "x", {all}), man, false},
         {"relay 4", event("4", "X", {all}), man, false},
         {"count 01 is a relay", event("01", "X", {all}), man, false},
@@ -121,9 +123,7 @@ TEST(Event, AdmitsIndividualsBySexAndClass)
         EXPECT_EQ(MayEnter(c.swimmer, c.e), c.admitted) << c.what;
     }
 
-    Team team;
-    team.sex = "w";
-    team.yearOfBirth = 1950;
+    const Team team;
     EXPECT_TRUE(MayEnter(team, event("4", "M", {})));
     EXPECT_TRUE(MayEnter(team, event("01", "X", {old})));
     EXPECT_FALSE(MayEnter(team, event("1", "X", {all})));
@@ -134,28 +134,28 @@ TEST(Event, WhyMayNotEnterNamesEveryBar)
 {
     const auto event = [](std::string count, std::string sex, std::int32_t from, std::int32_t to) {
         Event e = MakeEvent("1", "1", std::move(count), "100", "F", std::move(sex));
-        ScoringClass k = Class(ScoringClass::YearRange, 2027);
+        ScoringClass k = Class(ScoringClass::Kind::YearRange, 2027);
         k.yearFrom = from;
         k.yearTo = to;
         e.AddScoringClass(k);
         return e;
     };
-    const Swimmer woman = SwimmerBorn(2012, "w");
+    const Swimmer woman = SwimmerBorn(2012, Sex::Female);
     const Team team;
     struct Case {
         const char* what;
-        const Participant& participant;
+        ParticipantRef participant;
         Event e;
         std::string reason;  // empty: may enter
     };
     const Case cases[] = {
-        {"fine", woman, event("1", "W", 2010, 2013), ""},
-        {"sex", woman, event("1", "M", 2010, 2013), "Geschlecht"},
-        {"year", woman, event("1", "X", 2000, 2005), "Jahrgang"},
-        {"both", woman, event("1", "M", 2000, 2005), "Geschlecht, Jahrgang"},
-        {"swimmer in a relay", woman, event("4", "W", 2010, 2013), "Staffel"},
-        {"team in a relay of the other sex", team, event("4", "W", 2000, 2005), ""},
-        {"team in an individual event", team, event("1", "X", 1900, 2100), "Einzelwettkampf"},
+        {"fine", &woman, event("1", "W", 2010, 2013), ""},
+        {"sex", &woman, event("1", "M", 2010, 2013), "Geschlecht"},
+        {"year", &woman, event("1", "X", 2000, 2005), "Jahrgang"},
+        {"both", &woman, event("1", "M", 2000, 2005), "Geschlecht, Jahrgang"},
+        {"swimmer in a relay", &woman, event("4", "W", 2010, 2013), "Staffel"},
+        {"team in a relay of the other sex", &team, event("4", "W", 2000, 2005), ""},
+        {"team in an individual event", &team, event("1", "X", 1900, 2100), "Einzelwettkampf"},
     };
     for (const Case& c : cases) {
         const EntryBar bar = WhyMayNotEnter(c.participant, c.e);
@@ -169,13 +169,13 @@ TEST(Competition, ImpossibleEntriesSkipUnknownEventsAndFollowTheNumbers)
     Competition competition;
     for (const char* number : {"2", "10", "25"}) {
         Event e = MakeEvent(number, "1", "1", "50", "B", number == std::string("25") ? "M" : "W");
-        e.AddScoringClass(Class(ScoringClass::Everyone, 2027));
+        e.AddScoringClass(Class(ScoringClass::Kind::Everyone, 2027));
         competition.AddEvent(std::move(e));
     }
     auto swimmer = std::make_unique<Swimmer>();
     swimmer->surname = "Meier";
     swimmer->firstName = "Anna";
-    swimmer->sex = "m";
+    swimmer->sex = Sex::Male;
     for (const char* number : {"25", "10", "99", "02"})
         swimmer->SetEntry(number, "00:40,00");
     competition.AddSwimmer(std::move(swimmer));
@@ -270,8 +270,8 @@ TEST(Competition, FindsSectionsAndEventsByNumberValue)
         order += number + " ";
     EXPECT_EQ(order, "ohne 1 2 10 ");
     EXPECT_EQ(c.FindSection("01")->number, "1");
-    EXPECT_EQ(c.FindSection("1")->date, "12.03.2006");
-    EXPECT_EQ(c.FindSection(" +1")->date, "12.03.2006");
+    EXPECT_EQ(c.FindSection("1")->date.text(), "12.03.2006");
+    EXPECT_EQ(c.FindSection(" +1")->date.text(), "12.03.2006");
     EXPECT_EQ(c.FindSection("0")->number, "ohne");
     EXPECT_EQ(c.FindSection("1a")->number, "1");
     EXPECT_EQ(c.FindSection("3"), nullptr);
@@ -288,19 +288,62 @@ TEST(Competition, FindsSectionsAndEventsByNumberValue)
 TEST(Competition, EarliestAndLatestSectionDate)
 {
     Competition c;
-    EXPECT_EQ(c.EarliestSectionDate(), "31.12.9999");
-    EXPECT_EQ(c.LatestSectionDate(), "01.01.0000");
+    EXPECT_FALSE(c.EarliestSectionDate());
+    EXPECT_FALSE(c.LatestSectionDate());
+    EXPECT_EQ(FirstDayText(c.EarliestSectionDate()), "31.12.9999");
+    EXPECT_EQ(LastDayText(c.LatestSectionDate()), "01.01.0000");
     c.AddSection(MakeSection("1", "12.03.2006", "09:00"));
-    EXPECT_EQ(c.EarliestSectionDate(), "12.03.2006");
-    EXPECT_EQ(c.LatestSectionDate(), "12.03.2006");
+    EXPECT_EQ(c.EarliestSectionDate()->text(), "12.03.2006");
+    EXPECT_EQ(c.LatestSectionDate()->text(), "12.03.2006");
     c.AddSection(MakeSection("2", "11.03.2006", "09:00"));
     c.AddSection(MakeSection("3", "12.03.2006 nachmittags", "15:00"));  // the same date: no replacement
-    EXPECT_EQ(c.EarliestSectionDate(), "11.03.2006");
-    EXPECT_EQ(c.LatestSectionDate(), "12.03.2006");
+    EXPECT_EQ(c.EarliestSectionDate()->text(), "11.03.2006");
+    EXPECT_EQ(c.LatestSectionDate()->text(), "12.03.2006");
     c.AddSection(MakeSection("4", "31.12.2005", "09:00"));
     c.AddSection(MakeSection("5", "", "09:00"));
-    EXPECT_EQ(c.EarliestSectionDate(), "");
-    EXPECT_EQ(c.LatestSectionDate(), "12.03.2006");
+    EXPECT_EQ(c.EarliestSectionDate()->text(), "");
+    EXPECT_EQ(c.LatestSectionDate()->text(), "12.03.2006");
+}
+
+TEST(Labels, FirstAndLastDayNeverPassTheirBounds)
+{
+    struct Case {
+        std::optional<Date> date;
+        const char* first;
+        const char* last;
+    };
+    const Case cases[] = {
+        {std::nullopt, "31.12.9999", "01.01.0000"},
+        {Date("12.03.2006"), "12.03.2006", "12.03.2006"},
+        {Date(""), "", "01.01.0000"},
+        // A year that sorts after every digit: the bound stands in for it.
+        {Date("01.01.A"), "31.12.9999", "01.01.A"},
+        {Date("31.12.9999"), "31.12.9999", "31.12.9999"},
+        {Date("01.01.0000"), "01.01.0000", "01.01.0000"},
+    };
+    for (const Case& c : cases) {
+        const std::string shown = c.date ? c.date->text() : "(none)";
+        EXPECT_EQ(FirstDayText(c.date), c.first) << shown;
+        EXPECT_EQ(LastDayText(c.date), c.last) << shown;
+    }
+}
+
+TEST(Labels, TextsShownInSeveralPlaces)
+{
+    EXPECT_EQ(SexLetter(Sex::Male), "M");
+    EXPECT_EQ(SexLetter(Sex::Female), "W");
+    Team team;
+    team.teamNumber = "02";
+    EXPECT_EQ(TeamLabel(team), "02. Mannschaft");
+    const Event relay = MakeEvent("1", "1", "4", "100", "F", "X");
+    EXPECT_EQ(DistanceLabel(relay, true), "4x100m F");
+    EXPECT_EQ(DistanceLabel(relay, false), "100m F");
+    Official official;
+    EXPECT_EQ(SectionNumbersText(official), "");
+    official.sectionNumbers = {"01", "3"};
+    EXPECT_EQ(SectionNumbersText(official), "01;3");
+    official.sectionNumbers = {""};
+    EXPECT_EQ(SectionNumbersText(official), "");
 }
 
 }  // namespace

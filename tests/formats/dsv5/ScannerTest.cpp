@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "dsv5/DsvScanner.h"
+#include "model/Date.h"
 #include "model/ValueTexts.h"
 
 namespace natarix {
@@ -160,7 +161,7 @@ TEST(ValueTexts, ParseAmountGivesSaturatedCents)
         EXPECT_EQ(ParseAmount(text), cents) << text;
 }
 
-TEST(ValueTexts, IsEarlierDateComparesYearMonthDayAsText)
+TEST(Date, ComparesYearMonthDayAsText)
 {
     struct Case {
         std::string a;
@@ -182,7 +183,7 @@ TEST(ValueTexts, IsEarlierDateComparesYearMonthDayAsText)
         {"x", "y", true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(IsEarlierDate(c.a, c.b), c.expected) << c.a << " < " << c.b;
+        EXPECT_EQ(Date(c.a).IsEarlierThan(Date(c.b)), c.expected) << c.a << " < " << c.b;
 }
 
 TEST(ValueTexts, NumberValueReadsLikeADecimalIntegerAndClamps)

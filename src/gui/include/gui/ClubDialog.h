@@ -21,10 +21,23 @@ public:
 
     void accept() override;
 
+    // The contact's edits in the order of the dialog.
+    enum ContactEdit : std::size_t {
+        NameEdit,
+        StreetEdit,
+        PostcodeEdit,
+        TownEdit,
+        PhoneEdit,
+        FaxEdit,
+        EmailEdit,
+        CountryEdit,
+        kContactEdits
+    };
+
 private:
     Club& club_;
     QLineEdit* clubName_;
-    std::array<QLineEdit*, Address::kFieldCount> contact_;
+    std::array<QLineEdit*, kContactEdits> contact_;
     QComboBox* lsv_;
     QLineEdit* clubId_;
 };

@@ -19,7 +19,8 @@ class EntryDialog : public QDialog {
     Q_OBJECT
 
 public:
-    EntryDialog(const Participant& participant, const Event& event, QWidget* parent = nullptr);
+    EntryDialog(const Swimmer& swimmer, const Event& event, QWidget* parent = nullptr);
+    EntryDialog(const Team& team, const Event& event, QWidget* parent = nullptr);
 
     void accept() override;
 
@@ -27,6 +28,8 @@ public:
     const std::string& entryTime() const { return entryTime_; }
 
 private:
+    EntryDialog(const std::string& participantLine, const Entrant& participant, const Event& event, QWidget* parent);
+
     QCheckBox* enter_;
     EntryTimeField* timeField_;
     std::string entryTime_;

@@ -18,24 +18,25 @@ std::string DateAndPlaceLine(const Competition& competition);
 
 // "Nachname", "Vorname", "Jg.", "Geschl.", "Reg." for a swimmer; a team fills
 // the first column only: "<number>. Mannschaft[, <name>][, <class label>]".
-std::array<std::string, 5> ParticipantRow(const Participant& participant);
+std::array<std::string, 5> ParticipantRow(const Swimmer& swimmer);
+std::array<std::string, 5> ParticipantRow(const Team& team);
 
 // Relays like 4x100m F, individual events like 200m B.
 std::string DistanceText(const Event& event);
 
 // "WK", "Strecke", "Geschl.", "Zeit" (empty while the participant is not
 // entered).
-std::array<std::string, 4> EntryRow(const Participant& participant, const Event& event);
+std::array<std::string, 4> EntryRow(const Entrant& participant, const Event& event);
 
 // "Nachname", "Vorname", "Gr.", "Abschnitte".
 std::array<std::string, 4> OfficialRow(const Official& official);
 
 // The events the participant may be entered in or is entered in, in the order
 // of their numbers' values (2 before 10).
-std::vector<const Event*> EventsShownFor(const Competition& competition, const Participant& participant);
+std::vector<const Event*> EventsShownFor(const Competition& competition, ParticipantRef participant);
 
 // What an entry row says about an impossible entry: "Nicht zulässig:
 // Geschlecht"; empty for an entry the participant may make.
-std::string EntryBarNote(const Participant& participant, const Event& event);
+std::string EntryBarNote(ParticipantRef participant, const Event& event);
 
 }  // namespace natarix

@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "export/Mailer.h"
 #include "gui/ExportStatusLine.h"
@@ -59,8 +61,11 @@ public:
     // first participant, whose entries are then listed.
     void RefreshMainForm();
 
+    // A swimmer or team as a row of the participants list.
+    using ParticipantItem = ParticipantRef;
+
     // Lists the events the participant may be entered in, with its times.
-    void ShowEntriesOf(const Participant& participant);
+    void ShowEntriesOf(ParticipantItem participant);
 
     void SetOpenFileChooser(OpenFileChooser chooser) { chooseFile_ = std::move(chooser); }
     // How the folder of the last export is opened; the desktop's file manager by default.
@@ -97,6 +102,8 @@ private:
     void DeleteOfficial();
 
     MessageBoxSink messages_;
+    // What the rows of the participants list show; rebuilt with the list.
+    std::vector<ParticipantItem> participantItems_;
     WorkingFileCycle cycle_;
     Mailer& mailer_;
     OpenFileChooser chooseFile_;

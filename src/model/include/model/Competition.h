@@ -1,15 +1,16 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/Address.h"
 #include "model/Club.h"
+#include "model/Date.h"
 #include "model/Event.h"
 #include "model/Participant.h"
 #include "model/ValueTexts.h"
@@ -19,7 +20,7 @@ namespace natarix {
 // One "ABSCHNITT:" line.
 struct Section {
     std::string number;
-    std::string date;
+    Date date;
     std::string startTime;
     std::string admission;  // the whole "EINLASS:..." field, or empty
 };
@@ -34,10 +35,11 @@ class Competition {
 public:
     std::string title;
     std::string place;
-    std::string veranstaltungField3;
+    std::string poolLength;
     std::string timing;  // "h" or "a"
     std::string onlineInvitation;
-    std::array<std::string, 2> entryDeadline;
+    Date entryDeadlineDate;
+    std::string entryDeadlineTime;
     std::string remarks;
     std::int32_t flatFee = 0;
     std::int32_t individualFee = 0;
@@ -55,8 +57,9 @@ public:
     const Section* FindSection(std::string_view number) const;
     Event* FindEvent(std::string_view number);
     const Event* FindEvent(std::string_view number) const;
-    std::string EarliestSectionDate() const;
-    std::string LatestSectionDate() const;
+    // Nothing for a competition without sections.
+    std::optional<Date> EarliestSectionDate() const;
+    std::optional<Date> LatestSectionDate() const;
 
     const std::vector<std::unique_ptr<Swimmer>>& swimmers() const { return swimmers_; }
     const std::vector<std::unique_ptr<Team>>& teams() const { return teams_; }

@@ -5,15 +5,15 @@
 #include <string_view>
 #include <vector>
 
-namespace natarix {
+#include "model/Participant.h"
 
-struct Participant;
+namespace natarix {
 
 // One "WERTUNG:" line: who falls into a scoring class of an event.
 struct ScoringClass {
-    enum Kind : std::int32_t { Everyone = 0, YearRange = 1, AgeBand = 2, YouthClass = 3 };
+    enum class Kind { Everyone, YearRange, AgeBand, YouthClass };
 
-    std::int32_t kind = Everyone;
+    Kind kind = Kind::Everyone;
     std::int32_t yearFrom = 0;
     std::int32_t yearTo = 0;
     std::int32_t age = 0;
@@ -22,7 +22,7 @@ struct ScoringClass {
     std::string mandatoryTime;
     std::int32_t competitionYear = 0;
 
-    bool Matches(const Participant& swimmer) const;
+    bool Matches(const Swimmer& swimmer) const;
 };
 
 // The parts of an event description such as "4x100 F X" or "100 B W".
@@ -42,17 +42,19 @@ struct Event {
     std::string number;
     std::string sectionNumber;
     std::string distance;
-    std::string swimmerCount;
+    std::string swimmerCount;  // "1" for an individual event; as the list spells it
     std::string technique;
-    std::string sex;
+    std::string sex;  // as the list spells it: "M", "W", "X" for both, or anything
     bool hasOwnFee = false;
     std::int32_t ownFee = 0;
     std::vector<ScoringClass> scoringClasses;
 
     void AddScoringClass(ScoringClass scoringClass) { scoringClasses.push_back(std::move(scoringClass)); }
     // Whether the swimmer may start in this event as an individual.
-    bool Admits(const Participant& swimmer) const;
+    bool Admits(const Swimmer& swimmer) const;
     bool IsRelay() const { return swimmerCount != "1"; }
+    // "X" takes both; a letter in either case takes its sex; anything else nobody.
+    bool IsOpenTo(Sex swimmerSex) const;
     // The description as the club entry list writes it: count and "x" only for relays.
     std::string Description() const;
 };
@@ -70,13 +72,19 @@ struct EntryBar {
 
 // The one eligibility rule: the entries list, the swimmer dialog and the
 // export all ask it.
-EntryBar WhyMayNotEnter(const Participant& participant, const Event& event);
+EntryBar WhyMayNotEnter(const Swimmer& swimmer, const Event& event);
+EntryBar WhyMayNotEnter(const Team& team, const Event& event);
+EntryBar WhyMayNotEnter(ParticipantRef participant, const Event& event);
 
 // "Geschlecht", "Jahrgang", "Geschlecht, Jahrgang", "Staffel" or
 // "Einzelwettkampf"; empty when nothing bars the entry.
 std::string EntryBarText(const EntryBar& bar);
 
 // Whether a swimmer or team may be entered in the event at all.
-bool MayEnter(const Participant& participant, const Event& event);
+template <typename P>
+bool MayEnter(const P& participant, const Event& event)
+{
+    return !WhyMayNotEnter(participant, event).Any();
+}
 
 }  // namespace natarix

@@ -10,13 +10,13 @@ namespace natarix {
 // An entry whose event exists but that the participant may not enter, for
 // instance after a change of sex or year of birth.
 struct ImpossibleEntry {
-    const Participant* participant;
+    ParticipantRef participant;
     const Event* event;
     EntryBar bar;
 };
 
 // The participant's impossible entries, by event number value.
-std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition, const Participant& participant);
+std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition, ParticipantRef participant);
 
 // Those of every swimmer, then of every team, in the order they were added.
 std::vector<ImpossibleEntry> ImpossibleEntries(const Competition& competition);

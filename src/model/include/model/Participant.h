@@ -4,24 +4,21 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 #include "model/ValueTexts.h"
 
 namespace natarix {
 
+enum class Sex { Male, Female };
+
 // Event number text -> entry time text, ordered and matched by number value.
 using EntryMap = std::map<NumberKey, std::string, NumberKeyLess>;
 
-// Common record of swimmers and relay teams; `isTeam` tells them apart where
-// both are handed around together.
-struct Participant {
-    std::string surname;
-    std::string firstName;
-    std::int32_t yearOfBirth = 1980;
-    std::string registrationNumber = "000000";
-    std::string sex = "m";
+// What swimmers and relay teams have in common: the events they are entered in.
+struct Entrant {
     EntryMap entries;
-    std::int32_t isTeam = 0;
 
     // The entry time for an event number, or the empty text.
     std::string EntryTime(std::string_view eventNumber) const;
@@ -29,31 +26,40 @@ struct Participant {
     void SetEntry(const std::string& eventNumber, const std::string& entryTime);
 
 protected:
-    explicit Participant(std::int32_t team) : isTeam(team) {}
+    Entrant() = default;
     // Plain records without virtual functions: a swimmer or team is never
     // destroyed through a pointer to this base.
-    ~Participant() = default;
-    Participant(const Participant&) = default;
-    Participant& operator=(const Participant&) = default;
+    ~Entrant() = default;
+    Entrant(const Entrant&) = default;
+    Entrant& operator=(const Entrant&) = default;
 };
 
-struct Swimmer : Participant {
-    Swimmer() : Participant(0) {}
+struct Swimmer : Entrant {
+    std::string surname;
+    std::string firstName;
+    std::int32_t yearOfBirth = 1980;
+    std::string registrationNumber = "000000";
+    Sex sex = Sex::Male;
 };
 
-struct Team : Participant {
-    Team() : Participant(1) {}
-
+struct Team : Entrant {
     std::string teamNumber = "1";
     std::string teamName;    // the user's own label
     std::string classLabel;  // the user's own label
 };
 
+// A swimmer or a team, where code takes either: the entries list, the
+// eligibility rule, the export's check.
+using ParticipantRef = std::variant<const Swimmer*, const Team*>;
+
+const Entrant& EntrantOf(ParticipantRef participant);
+
 struct Official {
     std::string surname;
     std::string firstName;
     std::int32_t group = 1;
-    std::string sectionNumbers;  // joined by ";" without a trailing one
+    // As the list or the dialog spelled them ("01" stays "01"), in file order.
+    std::vector<std::string> sectionNumbers;
     std::string wish;
 };
 

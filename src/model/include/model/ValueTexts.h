@@ -56,15 +56,4 @@ std::string TrimRight(std::string_view text);
 // to the 32-bit range.
 std::int32_t ParseAmount(std::string_view text);
 
-// Date texts TT.MM.JJJJ compared part by part (year, month, day), each part as
-// text. A part taken by position is whatever stands there, possibly nothing.
-bool IsEarlierDate(std::string_view a, std::string_view b);
-
-// Characters `from` (counted from 1) to `from + count - 1` of a date text, as
-// far as they exist.
-std::string_view DatePart(std::string_view date, std::size_t from, std::size_t count);
-
-// The year (characters 7 to 10) of a date text as a number.
-std::int32_t DateYear(std::string_view date);
-
 }  // namespace natarix

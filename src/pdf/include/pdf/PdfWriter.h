@@ -69,7 +69,8 @@ private:
     };
 
     std::size_t ParticipantCount() const;
-    const Participant& ParticipantAt(std::size_t index) const;
+    ParticipantRef ParticipantAt(std::size_t index) const;
+    const EntryMap& EntriesAt(std::size_t index) const;
     void ResetCursor();
     void NextParticipant();
     // Moves the cursor to entry row `row` (counted from 0 over the whole

@@ -69,7 +69,7 @@ public:
     void Remove(const Team& member);
     void Remove(const Official& member);
     // Enters the participant into the event; an empty time takes the entry back.
-    void SetEntry(const Participant& participant, const std::string& eventNumber, const std::string& entryTime);
+    void SetEntry(ParticipantRef participant, const std::string& eventNumber, const std::string& entryTime);
 
     const Competition* competition() const { return competition_.get(); }
     const std::string& definitionPath() const { return definitionPath_; }

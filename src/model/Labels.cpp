@@ -1,0 +1,41 @@
+#include "model/Labels.h"
+
+namespace natarix {
+
+std::string_view SexLetter(Sex sex)
+{
+    return sex == Sex::Male ? "M" : "W";
+}
+
+std::string TeamLabel(const Team& team)
+{
+    return team.teamNumber + ". Mannschaft";
+}
+
+std::string DistanceLabel(const Event& event, bool withSwimmerCount)
+{
+    const std::string countPrefix = withSwimmerCount ? event.swimmerCount + "x" : std::string();
+    return countPrefix + event.distance + "m " + event.technique;
+}
+
+std::string SectionNumbersText(const Official& official)
+{
+    std::string text;
+    for (std::size_t i = 0; i < official.sectionNumbers.size(); ++i)
+        text.append(i == 0 ? "" : ";").append(official.sectionNumbers[i]);
+    return text;
+}
+
+std::string FirstDayText(const std::optional<Date>& earliest)
+{
+    const Date bound("31.12.9999");
+    return earliest && earliest->IsEarlierThan(bound) ? earliest->text() : bound.text();
+}
+
+std::string LastDayText(const std::optional<Date>& latest)
+{
+    const Date bound("01.01.0000");
+    return latest && bound.IsEarlierThan(*latest) ? latest->text() : bound.text();
+}
+
+}  // namespace natarix

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/Date.h"
+#include "model/Event.h"
+#include "model/Participant.h"
+
+namespace natarix {
+
+// The texts that the lists, dialogs, forms and files all show of the model,
+// each built in one place.
+
+// "M" or "W".
+std::string_view SexLetter(Sex sex);
+
+// "2. Mannschaft"
+std::string TeamLabel(const Team& team);
+
+// "4x100m F", or "100m F" without the swimmer count.
+std::string DistanceLabel(const Event& event, bool withSwimmerCount);
+
+// The sections joined by ";", as in "1;3".
+std::string SectionNumbersText(const Official& official);
+
+// The first and last day as the forms, file names and lists print them: a
+// competition without sections, or with dates beyond these, shows
+// "31.12.9999" as its first and "01.01.0000" as its last day.
+std::string FirstDayText(const std::optional<Date>& earliest);
+std::string LastDayText(const std::optional<Date>& latest);
+
+}  // namespace natarix
