@@ -27,6 +27,15 @@ bool Replace(const std::vector<std::unique_ptr<T>>& set, const T& member, T chan
     return held != nullptr;
 }
 
+template <typename T, typename RemoveFromCompetition>
+bool RemoveHeld(const std::vector<std::unique_ptr<T>>& set, const T& member, RemoveFromCompetition remove)
+{
+    if (Held(set, member) == nullptr)
+        return false;
+    remove(&member);
+    return true;
+}
+
 }  // namespace
 
 void WorkingFileCycle::Edit(const std::function<bool(Competition&)>& change)
@@ -76,30 +85,19 @@ void WorkingFileCycle::Change(const Official& member, Official changed)
 void WorkingFileCycle::Remove(const Swimmer& member)
 {
     Edit([&](Competition& c) {
-        if (Held(c.swimmers(), member) == nullptr)
-            return false;
-        c.RemoveSwimmer(&member);
-        return true;
+        return RemoveHeld(c.swimmers(), member, [&](const Swimmer* m) { c.RemoveSwimmer(m); });
     });
 }
 
 void WorkingFileCycle::Remove(const Team& member)
 {
-    Edit([&](Competition& c) {
-        if (Held(c.teams(), member) == nullptr)
-            return false;
-        c.RemoveTeam(&member);
-        return true;
-    });
+    Edit([&](Competition& c) { return RemoveHeld(c.teams(), member, [&](const Team* m) { c.RemoveTeam(m); }); });
 }
 
 void WorkingFileCycle::Remove(const Official& member)
 {
     Edit([&](Competition& c) {
-        if (Held(c.officials(), member) == nullptr)
-            return false;
-        c.RemoveOfficial(&member);
-        return true;
+        return RemoveHeld(c.officials(), member, [&](const Official* m) { c.RemoveOfficial(m); });
     });
 }
 
