@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(competition != nullptr, "no competition and no error");
     Check(!competition->sections().empty() && !competition->events().empty(), "a competition without lines");
     Check(competition->timing == "h" || competition->timing == "a", "timing neither h nor a", competition->timing);
-    for (const auto& [number, event] : competition->events()) {
+    for (const auto& [key, event] : competition->events()) {
+        const std::string& number = key.number;
         Check(competition->FindEvent(number) == &event, "an event is not found under its own number", number);
         if (event.scoringClasses.empty())
             continue;

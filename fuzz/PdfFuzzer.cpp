@@ -162,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool missingEvent = false;
     const auto look = [&](const Entrant& participant) {
         for (const auto& [number, time] : participant.entries)
-            missingEvent = missingEvent || model->events().find(number) == model->events().end();
+            missingEvent = missingEvent || model->FindEvent(number) == nullptr;
     };
     for (const auto& swimmer : model->swimmers())
         look(*swimmer);

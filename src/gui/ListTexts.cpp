@@ -47,8 +47,8 @@ std::vector<const Event*> EventsShownFor(const Competition& competition, Partici
     // The event map is ordered by number value already. An entry that a change
     // has made impossible stays in sight, so that it is not exported unseen.
     std::vector<const Event*> events;
-    for (const auto& [number, event] : competition.events())
-        if (MayEnter(participant, event) || EntrantOf(participant).entries.count(number) != 0)
+    for (const auto& [key, event] : competition.events())
+        if (MayEnter(participant, event) || EntrantOf(participant).entries.count(key.number) != 0)
             events.push_back(&event);
     return events;
 }

@@ -44,7 +44,7 @@ void Competition::AddSection(Section section)
 
 void Competition::AddEvent(Event event)
 {
-    NumberKey key(event.number);
+    EventKey key{NumberKey(event.number), event.round};
     events_.try_emplace(events_.end(), std::move(key), std::move(event));
 }
 
@@ -57,13 +57,29 @@ const Section* Competition::FindSection(std::string_view number) const
 
 Event* Competition::FindEvent(std::string_view number)
 {
-    const auto found = events_.find(NumberKey(std::string(number)));
-    return found == events_.end() ? nullptr : &found->second;
+    // The rounds of one number stand together, from the lowest round on.
+    const NumberKey key{std::string(number)};
+    for (auto it = events_.lower_bound(EventKey{key, Round::None});
+         it != events_.end() && it->first.number.value() == key.value(); ++it)
+        if (TakesEntries(it->first.round))
+            return &it->second;
+    return nullptr;
 }
 
 const Event* Competition::FindEvent(std::string_view number) const
 {
     return const_cast<Competition*>(this)->FindEvent(number);
+}
+
+Event* Competition::FindEvent(std::string_view number, Round round)
+{
+    const auto found = events_.find(EventKey{NumberKey(std::string(number)), round});
+    return found == events_.end() ? nullptr : &found->second;
+}
+
+const Event* Competition::FindEvent(std::string_view number, Round round) const
+{
+    return const_cast<Competition*>(this)->FindEvent(number, round);
 }
 
 std::optional<Date> Competition::EarliestSectionDate() const

@@ -23,12 +23,12 @@ std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition,
     std::vector<ImpossibleEntry> found;
     for (const auto& [number, time] : EntrantOf(participant).entries) {
         // An entry for an event the competition lacks has no rule to break.
-        const auto event = competition.events().find(number);
-        if (event == competition.events().end())
+        const Event* event = competition.FindEvent(number);
+        if (event == nullptr)
             continue;
-        const EntryBar bar = WhyMayNotEnter(participant, event->second);
+        const EntryBar bar = WhyMayNotEnter(participant, *event);
         if (bar.Any())
-            found.push_back({participant, &event->second, bar});
+            found.push_back({participant, event, bar});
     }
     return found;
 }

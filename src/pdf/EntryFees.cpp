@@ -28,10 +28,9 @@ EntryFees ComputeEntryFees(const Competition& model)
     std::map<std::int64_t, FeeRow> own;
     const auto charge = [&](const Entrant& participant, FeeRow& standard) {
         for (const auto& entry : participant.entries) {
-            const auto event = model.events().find(entry.first);
-            if (event != model.events().end() && event->second.hasOwnFee &&
-                Charged(event->second.ownFee) != *standard.fee) {
-                FeeRow& row = own[Charged(event->second.ownFee)];
+            const Event* event = model.FindEvent(entry.first);
+            if (event != nullptr && event->hasOwnFee && Charged(event->ownFee) != *standard.fee) {
+                FeeRow& row = own[Charged(event->ownFee)];
                 ++row.count;
                 row.events.insert(entry.first);
             } else {

@@ -174,9 +174,9 @@ void PdfWriter::WriteEntrySheetPage(std::int64_t sheetNumber, std::int64_t sheet
         const auto& [eventNumber, entryTime] = *cursor_.entry;
         place(435, 469, eventNumber);
         std::string distance;
-        if (const auto event = model_.events().find(eventNumber); event != model_.events().end()) {
+        if (const Event* event = model_.FindEvent(eventNumber)) {
             // A team's row gives the swimmer count even for an event that is no relay.
-            distance = DistanceLabel(event->second, isTeam);
+            distance = DistanceLabel(*event, isTeam);
         } else {
             missingEventNumbers_.insert(eventNumber);
         }

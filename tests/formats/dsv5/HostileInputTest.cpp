@@ -106,7 +106,7 @@ TEST(HostileDefinitionList, MegabyteLinesAndFieldsAreReadOrRefusedWithAMessage)
 
     Definition longEvent;
     longEvent.events = "WETTKAMPF:1;1;" + std::string(4 * kMegabyte, 'x') + ";\r\n";
-    EXPECT_EQ(ParseDefinition(longEvent.Text())->events().at("1").swimmerCount, "");
+    EXPECT_EQ(ParseDefinition(longEvent.Text())->events().at({"1"}).swimmerCount, "");
 }
 
 TEST(HostileDefinitionList, AMillionEventsAndScoringLines)
@@ -154,7 +154,7 @@ TEST(HostileDefinitionList, NumbersWithHundredsOfDigitsSaturate)
     numbers.fees = "EINZELMELDEGELD:" + huge + "," + huge + ";\r\nSTAFFELMELDEGELD:-" + huge +
                    ";\r\nWKMELDEGELD:" + huge + ";" + huge + ";\r\n";
     const auto competition = ParseDefinition(numbers.Text());
-    const Event& event = competition->events().at(huge);
+    const Event& event = competition->events().at({huge});
     ASSERT_EQ(event.scoringClasses.size(), 2u);
     EXPECT_EQ(event.scoringClasses[0].yearFrom, kMax);
     EXPECT_EQ(event.scoringClasses[0].yearTo, kMax);
@@ -189,8 +189,8 @@ TEST(HostileDefinitionList, MegabyteNumberTextsCostNoMoreThanTheirLength)
     numbers.events = "WETTKAMPF:1;1;100 F X;\r\nWETTKAMPF:" + longTwo + ";1;100 F X;\r\nWETTKAMPF:3;1;100 F X;\r\n";
     numbers.scoring = Repeated("WERTUNG:1;\r\nWERTUNG:3;\r\n", 200'000 / kScale);
     const auto competition = ParseDefinition(numbers.Text());
-    EXPECT_EQ(competition->events().at("2").number, longTwo);
-    EXPECT_EQ(competition->events().at("3").scoringClasses.size(), 200'000u / kScale);
+    EXPECT_EQ(competition->events().at({"2"}).number, longTwo);
+    EXPECT_EQ(competition->events().at({"3"}).scoringClasses.size(), 200'000u / kScale);
 }
 
 // Working files of the example competition.

@@ -12,6 +12,7 @@
 #include "model/Club.h"
 #include "model/Date.h"
 #include "model/Event.h"
+#include "model/EventMap.h"
 #include "model/Fee.h"
 #include "model/MeetParties.h"
 #include "model/Participant.h"
@@ -32,7 +33,6 @@ struct Section {
 };
 
 using SectionMap = std::map<NumberKey, Section, NumberKeyLess>;
-using EventMap = std::map<NumberKey, Event, NumberKeyLess>;
 
 // The root of the model: the competition read from a definition list and the
 // club side recorded against it. The three sets hand out their members in the
@@ -42,7 +42,7 @@ public:
     std::string title;
     std::string place;
     std::string poolLength;
-    std::string timing;  // "h" or "a"
+    std::string timing;  // format 5: "h" or "a"; formats 6 to 8: the Zeitmessung as written
     std::string onlineInvitation;
     Date entryDeadlineDate;
     std::string entryDeadlineTime;
@@ -70,13 +70,18 @@ public:
 
     const SectionMap& sections() const { return sections_; }
     const EventMap& events() const { return events_; }
-    // A number whose value an earlier key already has is dropped.
+    // A number whose value an earlier key already has is dropped; for an
+    // event, one whose value and round an earlier one has.
     void AddSection(Section section);
     void AddEvent(Event event);
-    // The member of that number's value, or nullptr.
+    // The member of that number's value, or nullptr. An event found by its
+    // number alone is its round that takes entries: entries and the working
+    // file name events by number only.
     const Section* FindSection(std::string_view number) const;
     Event* FindEvent(std::string_view number);
     const Event* FindEvent(std::string_view number) const;
+    Event* FindEvent(std::string_view number, Round round);
+    const Event* FindEvent(std::string_view number, Round round) const;
     // Nothing for a competition without sections.
     std::optional<Date> EarliestSectionDate() const;
     std::optional<Date> LatestSectionDate() const;
