@@ -57,7 +57,10 @@ Rückgabewert / exit status:
   0  geladen und alles Verlangte geschrieben / loaded, everything asked for written
   1  keine Wettkampfdefinitionsliste geladen / no definition list could be loaded
   2  falscher Aufruf / usage error
-  3  eine Datei konnte nicht geschrieben werden / a file could not be written
+  3  eine Datei konnte nicht geschrieben werden, oder "save" und "export" für
+     eine Liste der Formate 6 bis 8, für die noch nichts geschrieben wird /
+     a file could not be written, or "save" and "export" of a format 6 to 8
+     list, for which nothing is written yet
   6  "save" und "export": die Arbeitsdatei ist in einem anderen Programm zum
      Bearbeiten geöffnet, nichts wurde geschrieben / the working file is open in
      another program for editing, nothing was written
@@ -227,6 +230,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitNotLoaded;
     if (cycle.lockedElsewhere())
         return kExitLocked;
+    // Asked to write, but the meet's format has no writer yet: the session has said so.
+    if (spec.access == WorkingFileCycle::Access::Edit && cycle.readOnly())
+        return kExitWriteFailed;
     CommandContext context{
         cycle,
         out,

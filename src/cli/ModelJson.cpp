@@ -1,5 +1,8 @@
 #include "cli/ModelJson.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "JsonWriter.h"
 #include "model/Labels.h"
 
@@ -44,10 +47,27 @@ std::int64_t KindNumber(ScoringClass::Kind kind)
     return 0;
 }
 
-void WriteScoringClass(JsonWriter& json, const ScoringClass& scoringClass)
+void WriteScoringClass(JsonWriter& json, const ScoringClass& scoringClass, bool modern)
 {
-    json.BeginObject()
-        .Key("kind")
+    json.BeginObject();
+    if (modern)
+        json.Key("id")
+            .String(scoringClass.id)
+            .Key("round")
+            .String(RoundLetter(scoringClass.round))
+            .Key("type")
+            .String(scoringClass.type)
+            .Key("min")
+            .String(scoringClass.minimum)
+            .Key("max")
+            .String(scoringClass.maximum)
+            .Key("sex")
+            .String(scoringClass.sex)
+            .Key("name")
+            .String(scoringClass.name)
+            .Key("ageTo")
+            .Integer(scoringClass.ageTo);
+    json.Key("kind")
         .Integer(KindNumber(scoringClass.kind))
         .Key("yearFrom")
         .Integer(scoringClass.yearFrom)
@@ -66,9 +86,119 @@ void WriteScoringClass(JsonWriter& json, const ScoringClass& scoringClass)
         .EndObject();
 }
 
+void WriteMandatoryTimes(JsonWriter& json, const Event& event)
+{
+    json.Key("mandatoryTimes").BeginArray();
+    for (const MandatoryTime& time : event.mandatoryTimes)
+        json.BeginObject()
+            .Key("round")
+            .String(RoundLetter(time.round))
+            .Key("type")
+            .String(time.type)
+            .Key("min")
+            .String(time.minimum)
+            .Key("max")
+            .String(time.maximum)
+            .Key("time")
+            .String(time.time)
+            .Key("sex")
+            .String(time.sex)
+            .EndObject();
+    json.EndArray();
+}
+
+void WriteEvent(JsonWriter& json, const Event& event, bool modern)
+{
+    json.BeginObject().Key("number").String(event.number);
+    if (modern)
+        json.Key("round").String(RoundLetter(event.round));
+    json.Key("sectionNumber")
+        .String(event.sectionNumber)
+        .Key("swimmerCount")
+        .String(event.swimmerCount)
+        .Key("distance")
+        .String(event.distance)
+        .Key("technique")
+        .String(event.technique);
+    if (modern)
+        json.Key("exercise").String(event.exercise);
+    json.Key("sex").String(event.sex).Key("hasOwnFee").Bool(event.hasOwnFee).Key("ownFee").Integer(event.ownFee);
+    if (modern) {
+        json.Key("bestList")
+            .String(event.bestList)
+            .Key("qualifyingEventNumber")
+            .String(event.qualifyingEventNumber)
+            .Key("qualifyingRound")
+            .String(RoundLetter(event.qualifyingRound));
+        WriteMandatoryTimes(json, event);
+    }
+    json.Key("scoringClasses").BeginArray();
+    for (const ScoringClass& scoringClass : event.scoringClasses)
+        WriteScoringClass(json, scoringClass, modern);
+    json.EndArray().EndObject();
+}
+
+// Format 5 in number order, as the model holds them; the newer formats in
+// the running order of the list.
+std::vector<const Event*> EventsInListOrder(const Competition& c)
+{
+    std::vector<const Event*> events;
+    for (const auto& [key, event] : c.events())
+        events.push_back(&event);
+    std::stable_sort(events.begin(), events.end(),
+                     [](const Event* a, const Event* b) { return a->listPosition < b->listPosition; });
+    return events;
+}
+
+// What formats 6 to 8 tell beyond format 5.
+void WriteModernMeetSide(JsonWriter& json, const Competition& c)
+{
+    json.Key("generator").String(c.generator).Key("organizer").String(c.organizer).Key("host");
+    if (c.host) {
+        json.BeginObject().Key("name").String(c.host->name).Key("contact");
+        WriteAddress(json, c.host->contact);
+        json.EndObject();
+    } else {
+        json.BeginObject().EndObject();
+    }
+    json.Key("bank").BeginObject();
+    if (c.bank)
+        json.Key("bankName")
+            .String(c.bank->bankName)
+            .Key("iban")
+            .String(c.bank->iban)
+            .Key("bic")
+            .String(c.bank->bic)
+            .Key("holder")
+            .String(c.bank->holder);
+    json.EndObject().Key("directDebitOnly").Bool(c.directDebitOnly).Key("qualifyingWindow").BeginObject();
+    if (c.qualifyingWindow)
+        json.Key("from")
+            .String(c.qualifyingWindow->from.text())
+            .Key("until")
+            .String(c.qualifyingWindow->until.text())
+            .Key("course")
+            .String(c.qualifyingWindow->course);
+    json.EndObject();
+    json.Key("fees").BeginArray();
+    for (const Fee& fee : c.fees)
+        json.BeginObject()
+            .Key("type")
+            .String(fee.typeText)
+            .Key("amount")
+            .Integer(fee.cents)
+            .Key("eventNumber")
+            .String(fee.eventNumber)
+            .EndObject();
+    json.EndArray();
+}
+
 void WriteCompetitionSide(JsonWriter& json, const Competition& c)
 {
-    json.Key("title")
+    const bool modern = c.formatVersion != 5;
+    json.Key("format")
+        .Integer(c.formatVersion)
+        .Key("title")
         .String(c.title)
         .Key("place")
         .String(c.place)
@@ -99,9 +229,11 @@ void WriteCompetitionSide(JsonWriter& json, const Competition& c)
         .String(FirstDayText(c.EarliestSectionDate()))
         .Key("latestSectionDate")
         .String(LastDayText(c.LatestSectionDate()));
+    if (modern)
+        WriteModernMeetSide(json, c);
 
     json.Key("sections").BeginArray();
-    for (const auto& [key, section] : c.sections())
+    for (const auto& [key, section] : c.sections()) {
         json.BeginObject()
             .Key("number")
             .String(section.number)
@@ -110,34 +242,16 @@ void WriteCompetitionSide(JsonWriter& json, const Competition& c)
             .Key("startTime")
             .String(section.startTime)
             .Key("admission")
-            .String(section.admission)
-            .EndObject();
+            .String(section.admission);
+        if (modern)
+            json.Key("judgesMeeting").String(section.judgesMeeting).Key("relative").Bool(section.relative);
+        json.EndObject();
+    }
     json.EndArray();
 
     json.Key("events").BeginArray();
-    for (const auto& [key, event] : c.events()) {
-        json.BeginObject()
-            .Key("number")
-            .String(event.number)
-            .Key("sectionNumber")
-            .String(event.sectionNumber)
-            .Key("swimmerCount")
-            .String(event.swimmerCount)
-            .Key("distance")
-            .String(event.distance)
-            .Key("technique")
-            .String(event.technique)
-            .Key("sex")
-            .String(event.sex)
-            .Key("hasOwnFee")
-            .Bool(event.hasOwnFee)
-            .Key("ownFee")
-            .Integer(event.ownFee);
-        json.Key("scoringClasses").BeginArray();
-        for (const ScoringClass& scoringClass : event.scoringClasses)
-            WriteScoringClass(json, scoringClass);
-        json.EndArray().EndObject();
-    }
+    for (const Event* event : EventsInListOrder(c))
+        WriteEvent(json, *event, modern);
     json.EndArray();
 }
 

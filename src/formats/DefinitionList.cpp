@@ -1,15 +1,24 @@
 #include "formats/DefinitionList.h"
 
 #include "dsv5/DefinitionReader.h"
+#include "dsv678/DefinitionListReader.h"
+#include "dsv678/MeetReader.h"
+#include "platform/FileIo.h"
 
 namespace natarix {
 
 ReadResult<std::unique_ptr<Competition>> ReadDefinitionList(const std::string& path)
 {
-    // Format 5 is the only one read. Its reader checks the "FORMAT:" line
-    // itself and reports any other number as a wrong format, so every list
-    // goes to it; a second format is told apart here, by that line.
-    return DefinitionReader(path).Read();
+    FileContent content = ReadWholeFile(path);
+    if (content.status != ReadStatus::Ok)
+        return ReadResult<std::unique_ptr<Competition>>::Failed(DefinitionFileFailure(content.status));
+    // Told apart by the content, not by the name: organisers name their
+    // files as they please. Everything that is not clearly of formats 6 to 8
+    // goes to the format-5 reader, which has always had the last word on
+    // what else a file may be.
+    if (dsv678::LooksLikeZipArchive(content.bytes) || dsv678::OpensWithModernFormatLine(content.bytes))
+        return dsv678::ReadMeet(content.bytes, FileNameForMessage(path));
+    return DefinitionReader::Parse(std::move(content.bytes), FileNameForMessage(path));
 }
 
 }  // namespace natarix

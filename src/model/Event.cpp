@@ -114,6 +114,12 @@ EntryBar WhyMayNotEnter(const Swimmer& swimmer, const Event& event)
         return bar;
     }
     bar.sex = !event.IsOpenTo(swimmer.sex);
+    // An event of formats 6 to 8 without any WERTUNG is open to every age:
+    // the DSV standard ties eligibility to no class there, and organisers
+    // leave the classes out of open events. In format 5 it admits nobody,
+    // as it always has.
+    if (event.round != Round::None && event.scoringClasses.empty())
+        return bar;
     bar.year = std::none_of(event.scoringClasses.begin(), event.scoringClasses.end(),
                             [&](const ScoringClass& scoringClass) { return scoringClass.Matches(swimmer); });
     return bar;

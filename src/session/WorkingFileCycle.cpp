@@ -49,6 +49,24 @@ std::string FreeCopyName(const std::string& original)
     return candidate;
 }
 
+// The warnings of one reading in one message, a line each, so that the
+// window shows them in one box.
+Message ReadWarningsMessage(const std::vector<Message>& warnings)
+{
+    std::string lines;
+    for (const Message& warning : warnings)
+        lines.append(lines.empty() ? "" : "\n").append(warning.ShownText());
+    return Message::Captioned(std::move(lines), "Hinweise zur Wettkampfdefinitionsliste");
+}
+
+Message ViewOnlyFormatMessage(const std::string& path, int formatVersion)
+{
+    return Message::Warning(std::string("Die Wettkampfdefinitionsliste „") + PathToMessageText(path) +
+                            "“ hat das Format " + std::to_string(formatVersion) +
+                            ". Meldungen dafür kann das Programm noch nicht speichern; sie ist deshalb nur zum "
+                            "Ansehen geöffnet, und es wird nichts geschrieben.");
+}
+
 }  // namespace
 
 WorkingFileCycle::WorkingFileCycle(MessageSink& messages, std::string startDirectory, FileOps& ops,
@@ -70,8 +88,16 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
         return;
     }
     competition_ = std::move(read.value());
+    if (!read.warnings().empty())
+        messages_.Show(ReadWarningsMessage(read.warnings()));
     access_ = access;
-    if (access == Access::Edit) {
+    if (access == Access::Edit && competition_->formatVersion != 5) {
+        // Until there is a writer of the newer entry lists, nothing the user
+        // types could be kept: the meet is only shown.
+        access_ = Access::View;
+        messages_.Show(ViewOnlyFormatMessage(path, competition_->formatVersion));
+    }
+    if (access_ == Access::Edit) {
         // A lock file that cannot be made at all (a read-only folder) leaves
         // the session as it was before there were locks: its saves report
         // their own failures.

@@ -109,19 +109,18 @@ void ReadOptionalFee(DsvScanner& scanner, std::string_view keyword, std::int32_t
 
 }  // namespace
 
+Message DefinitionFileFailure(ReadStatus status)
+{
+    return Message::Warning(std::string(status == ReadStatus::OpenFailed
+                                            ? "Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!"
+                                            : "Die Wettkampfdefinitionsdatei konnte nicht gelesen werden!"));
+}
+
 DefinitionRead DefinitionReader::Read() const
 {
     FileContent content = ReadWholeFile(path_);
-    switch (content.status) {
-        case ReadStatus::OpenFailed:
-            return DefinitionRead::Failed(
-                Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht geöffnet werden!")));
-        case ReadStatus::ReadFailed:
-            return DefinitionRead::Failed(
-                Message::Warning(std::string("Die Wettkampfdefinitionsdatei konnte nicht gelesen werden!")));
-        case ReadStatus::Ok:
-            break;
-    }
+    if (content.status != ReadStatus::Ok)
+        return DefinitionRead::Failed(DefinitionFileFailure(content.status));
     return Parse(std::move(content.bytes), FileNameForMessage(path_));
 }
 

@@ -1,5 +1,8 @@
 #include "dsv678/DefinitionListReader.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "TextTools.h"
 #include "Validation.h"
 #include "dsv678/Decoding.h"
@@ -37,6 +40,24 @@ bool ReadsZipArchives()
 bool LooksLikeZipArchive(std::string_view bytes)
 {
     return bytes.starts_with(std::string_view("PK\x03\x04", 4));
+}
+
+bool OpensWithModernFormatLine(std::string_view bytes)
+{
+    // Line by line up to the first element, so that a long format-5 file
+    // costs its first line only.
+    std::vector<Diagnostic> ignored;
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        const std::vector<Element> elements =
+            SplitElements(DecodeFileText(bytes.substr(start, end - start)).utf8, ignored);
+        if (!elements.empty()) {
+            const Element& first = elements.front();
+            return first.name == "FORMAT" && first.fields.size() >= 2 && first.Field(1) != "5";
+        }
+        start = end + 1;
+    }
+    return false;
 }
 
 ReadResult ReadDefinitionList(std::string_view bytes)

@@ -38,7 +38,11 @@ struct Message {
     }
 
     // The text as the user sees it: the location, if any, on a second line.
-    std::string ShownText() const { return location ? text + "\n" + LocationLine(*location) : text; }
+    std::string ShownText() const
+    {
+        const std::string where = location ? LocationLine(*location) : std::string();
+        return where.empty() ? text : text + "\n" + where;
+    }
 
     bool operator==(const Message&) const = default;
 };

@@ -33,9 +33,12 @@ public:
     };
 
     // Discards the current competition, reads the definition list and, when
-    // one exists, its working file. Writes nothing. For editing, the lock is
-    // taken before the working file is read; when another program holds it,
-    // the user is told who and since when.
+    // one exists, its working file. Writes nothing. The warnings of reading
+    // the definition list reach the sink as one message, a line each. For
+    // editing, the lock is taken before the working file is read; when
+    // another program holds it, the user is told who and since when. A meet
+    // of formats 6 to 8 opens read only, and the user is told so when
+    // editing was asked: its entries could not be kept yet.
     void LoadDefinition(const std::string& path, Access access = Access::Edit);
 
     // The first "*.dsv" file (any case) of the start directory, in byte order

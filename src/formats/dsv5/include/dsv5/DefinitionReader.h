@@ -5,12 +5,17 @@
 
 #include "model/Competition.h"
 #include "model/ReadResult.h"
+#include "platform/FileIo.h"
 
 namespace natarix {
 
 class DsvScanner;
 
 using DefinitionRead = ReadResult<std::unique_ptr<Competition>>;
+
+// What the user learns when the file of a definition list, of any format,
+// cannot be opened or read (`status` is not Ok).
+Message DefinitionFileFailure(ReadStatus status);
 
 // Reads a competition definition list ("WETTKAMPFDEFINITIONSLISTE:", format 5)
 // all or nothing: the first deviation from the expected lines ends the reading.

@@ -15,6 +15,12 @@ ReadResult ReadDefinitionList(std::string_view bytes);
 // archive, not by its name; the front door sends such files here.
 bool LooksLikeZipArchive(std::string_view bytes);
 
+// Whether the text opens (after comments and blank lines) with a FORMAT
+// line of formats 6 to 8, "FORMAT:<Listart>;<Version>;", of any list kind
+// and any version but 5: a format-5 list opens with its own keyword, and
+// the format-5 reader tells its users what is wrong with anything else.
+bool OpensWithModernFormatLine(std::string_view bytes);
+
 // Whether this build opens .DSV8z archives (NATARIX_WITH_ZIP).
 bool ReadsZipArchives();
 

@@ -1,0 +1,86 @@
+#include "Mapping.h"
+
+namespace natarix::dsv678 {
+
+namespace {
+
+// The grammar has checked the Wettkampfart against its value list.
+Round RoundOf(std::string_view letter)
+{
+    return RoundFromLetter(letter).value_or(Round::None);
+}
+
+// The event a WERTUNG or PFLICHTZEIT line names. Where the file gives the
+// number in another round only (the grammar has warned), the line belongs
+// to the round that takes entries, else to the number's first round: a
+// class is not dropped for a slip in its Art.
+Event* EventNamed(Competition& meet, std::string_view number, Round round)
+{
+    if (Event* event = meet.FindEvent(number, round))
+        return event;
+    if (Event* event = meet.FindEvent(number))
+        return event;
+    for (const Round other :
+         {Round::Heats, Round::SemiFinal, Round::Final, Round::Decider, Round::SwimOff, Round::ReSwim})
+        if (Event* event = meet.FindEvent(number, other))
+            return event;
+    return nullptr;
+}
+
+}  // namespace
+
+void MapEvents(const Document& document, Competition& meet)
+{
+    std::size_t position = 0;
+    for (const Element* element : document.All("WETTKAMPF")) {
+        Event event;
+        event.number = std::string(element->Field(0));
+        event.round = RoundOf(element->Field(1));
+        event.sectionNumber = std::string(element->Field(2));
+        // Empty in real files for individual events.
+        event.swimmerCount = element->Field(3).empty() ? std::string("1") : std::string(element->Field(3));
+        event.distance = std::string(element->Field(4));
+        event.technique = std::string(element->Field(5));
+        event.exercise = std::string(element->Field(6));
+        event.sex = std::string(element->Field(7));
+        event.bestList = std::string(element->Field(8));
+        event.qualifyingEventNumber = std::string(element->Field(9));
+        event.qualifyingRound = RoundOf(element->Field(10));
+        event.listPosition = position++;
+        meet.AddEvent(std::move(event));
+    }
+}
+
+void MapClassesAndTimes(const Document& document, Competition& meet)
+{
+    for (const Element& element : document.elements) {
+        const bool isClass = element.name == "WERTUNG";
+        if (!isClass && element.name != "PFLICHTZEIT")
+            continue;
+        const Round round = RoundOf(element.Field(1));
+        Event* event = EventNamed(meet, element.Field(0), round);
+        if (event == nullptr)
+            continue;  // the grammar refuses a line of no event
+        if (!isClass) {
+            event->mandatoryTimes.push_back({round, std::string(element.Field(2)), std::string(element.Field(3)),
+                                             std::string(element.Field(4)), std::string(element.Field(5)),
+                                             std::string(element.Field(6))});
+            continue;
+        }
+        ScoringClass scoringClass;
+        scoringClass.id = std::string(element.Field(2));
+        scoringClass.round = round;
+        scoringClass.type = std::string(element.Field(3));
+        scoringClass.minimum = std::string(element.Field(4));
+        scoringClass.maximum = std::string(element.Field(5));
+        scoringClass.sex = std::string(element.Field(6));
+        scoringClass.name = std::string(element.Field(7));
+        SetClassLimits(scoringClass);
+        // As in format 5: ages count in the year of the event's section.
+        if (const Section* section = meet.FindSection(event->sectionNumber))
+            scoringClass.competitionYear = section->date.Year();
+        event->AddScoringClass(std::move(scoringClass));
+    }
+}
+
+}  // namespace natarix::dsv678

@@ -1,0 +1,29 @@
+#include "dsv678/MeetReader.h"
+
+#include "Mapping.h"
+#include "dsv678/DefinitionListReader.h"
+
+namespace natarix::dsv678 {
+
+natarix::ReadResult<std::unique_ptr<Competition>> ReadMeet(std::string_view bytes, const std::string& fileName)
+{
+    using Result = natarix::ReadResult<std::unique_ptr<Competition>>;
+    const ReadResult read = ReadDefinitionList(bytes);
+    std::vector<Message> warnings;
+    warnings.reserve(read.warnings.size());
+    for (const Diagnostic& warning : read.warnings)
+        warnings.push_back(Message::Plain(warning.ShownText()));
+    if (read.failure)
+        return Result::Failed(Message::ReadFailure(read.failure->text, {fileName, read.failure->line}),
+                              std::move(warnings));
+
+    auto meet = std::make_unique<Competition>();
+    MapMeetElements(*read.document, *meet);
+    MapSections(*read.document, *meet);
+    MapEvents(*read.document, *meet);
+    MapClassesAndTimes(*read.document, *meet);
+    MapFees(*read.document, *meet);
+    return Result(std::move(meet), std::move(warnings));
+}
+
+}  // namespace natarix::dsv678
