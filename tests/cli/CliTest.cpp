@@ -15,6 +15,7 @@
 
 #include "CliRun.h"
 #include "TestFiles.h"
+#include "TestTexts.h"
 #include "dsv5/DefinitionReader.h"
 #include "dsv5/EntryListWriter.h"
 
@@ -367,6 +368,114 @@ TEST_F(CliTest, ExportWithMailHandsBothFilesToTheMailProgram)
     EXPECT_EQ(run.out, (folder.Path(kExportDsv)) + "\n" + (folder.Path(kExportPdf)) + "\n");
     EXPECT_NE(run.err.find("kein E-Mail-Programm"), std::string::npos);
     EXPECT_NE(run.err.find(folder.Path(kExportPdf)), std::string::npos);
+}
+
+// Formats 6 to 8: the meet as the list gives it, in its running order.
+
+constexpr const char* kCorpus = NATARIX_DSV_CORPUS;
+
+bool CorpusPresent()
+{
+    return std::string_view(kCorpus) != "" && fs::is_directory(kCorpus);
+}
+
+// The output must match the golden file; on a difference the output is left
+// beside the tests as <golden>.actual, to look at and take over.
+void ExpectGolden(const Outcome& run, const std::string& golden)
+{
+    const bool same = Tokens(run.out) == Tokens(Data(golden));
+    EXPECT_TRUE(same) << golden << " differs; see " << DataPath(golden) << ".actual";
+    if (!same)
+        std::ofstream(DataPath(golden) + ".actual", std::ios::binary) << run.out;
+}
+
+TEST_F(CliTest, ShowPrintsAModernMeetWithTwoRoundsOfOneNumber)
+{
+    Copy({"two-rounds.dsv7"});
+    const auto before = Snapshot(folder.path());
+    const Outcome run = Run({"show", "two-rounds.dsv7"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    ExpectGolden(run, "two-rounds.dsv7.json");
+    EXPECT_EQ(Snapshot(folder.path()), before);
+}
+
+TEST_F(CliTest, ShowPrintsRealModernMeetsAsTheirGoldenFiles)
+{
+    if (!CorpusPresent())
+        GTEST_SKIP() << "the real DSV files are not beside the repository (shared/corpus/dsv-real; "
+                        "NATARIX_DSV_CORPUS_DIR names another folder)";
+    struct Case {
+        const char* file;  // the golden is named after it
+        const char* err;
+    };
+    const Case cases[] = {
+        // Masters classes by AK, relays by total age (cps-schwimm).
+        {"schroeer-dsv__dachau-2025-02-23-Dachau-Wk.dsv7", ""},
+        // HALBAUTOMATISCH, relative sections, heats and finals of their own numbers.
+        {"schroeer-dsv__b-freital-2026-07-04-Windbergfest-Wk.dsv7", ""},
+        // The DSV standard's own example: PFLICHTZEIT and every fee type.
+        {"dsvparser__definition.dsv7", "Zeile 25: WERTUNG nennt Wettkampf 5 als F, die Datei legt ihn als E fest.\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const Outcome run = Run({"show", std::string(kCorpus) + "/" + c.file});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, c.err);
+        ExpectGolden(run, std::string(c.file) + ".json");
+    }
+}
+
+TEST_F(CliTest, ShowsEveryDefinitionListOfTheCorpusAndRefusesTheOtherListsByKind)
+{
+    if (!CorpusPresent())
+        GTEST_SKIP() << "the real DSV files are not beside the repository";
+    int shown = 0;
+    for (const std::string& name : natarix::test::FileNames(kCorpus)) {
+        if (name == "SOURCES.md")
+            continue;
+        SCOPED_TRACE(name);
+        const Outcome run = Run({"show", std::string(kCorpus) + "/" + name});
+        if (run.status == 0) {
+            ++shown;
+            EXPECT_EQ(Tokens(run.out).substr(0, 2), "{\n");
+            continue;
+        }
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.starts_with("Diese Datei ist eine ")) << run.err;
+        EXPECT_NE(run.err.find("keine Wettkampfdefinitionsliste.\nDatei " + name + "\n"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(shown, 18);
+}
+
+TEST_F(CliTest, ModernMeetPrintsItsWarningsOnceAndSaveAndExportWriteNothing)
+{
+    const std::string list = natarix::test::Replaced(Data("two-rounds.dsv7"), ";50;HALB", ";51;HALB");
+    natarix::test::WriteBytes(folder.Path("Meeting.dsv7"), list);
+    const std::string warning =
+        "Zeile 4: Unbekannter Wert „51“ für Bahnlänge in VERANSTALTUNG; er bleibt, wie er geschrieben ist.\n";
+    const TempDir target;
+    const auto before = Snapshot(folder.path());
+
+    Outcome run = Run({"show", "Meeting.dsv7"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, warning);
+    EXPECT_NE(Tokens(run.out).find("\"veranstaltungField3\":\"51\""), std::string::npos);
+
+    const std::string viewOnly = "Die Wettkampfdefinitionsliste „" + folder.Path("Meeting.dsv7") +
+                                 "“ hat das Format 7. Meldungen dafür kann das Programm noch nicht speichern; sie "
+                                 "ist deshalb nur zum Ansehen geöffnet, und es wird nichts geschrieben.\n";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"save", folder.Path("Meeting.dsv7")},
+          std::vector<std::string>{"export", "--dir", target.path(), folder.Path("Meeting.dsv7")}}) {
+        SCOPED_TRACE(args.front());
+        run = Run(args);
+        EXPECT_EQ(run.status, 3);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, warning + viewOnly);
+    }
+    EXPECT_EQ(Snapshot(folder.path()), before) << "no working file, no lock file";
+    EXPECT_TRUE(fs::is_empty(target.path()));
 }
 
 }  // namespace
