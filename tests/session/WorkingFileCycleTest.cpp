@@ -97,6 +97,34 @@ TEST_F(CycleTest, FirstSaveCreatesTheWorkingFileWithAnEmptyClubSide)
     EXPECT_TRUE(sink.messages.empty());
 }
 
+TEST_F(CycleTest, ModernMeetShowsItsWarningsInOneMessageAndOpensReadOnly)
+{
+    // Two warnings of the reader: an unknown pool length and an unknown element.
+    const std::string list = test::Replaced(test::Replaced(Data("two-rounds.dsv7"), ";50;HALB", ";51;HALB"),
+                                            "DATEIENDE", "NEU:1;\r\nDATEIENDE");
+    const std::string definition = Put("Meeting.dsv7", list);
+    cycle.LoadDefinition(definition, WorkingFileCycle::Access::View);
+    ASSERT_NE(cycle.competition(), nullptr);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0],
+              Message::Captioned("Zeile 4: Unbekannter Wert „51“ für Bahnlänge in VERANSTALTUNG; er bleibt, wie er "
+                                 "geschrieben ist.\nZeile 26: Das Element NEU gehört nicht zu einer "
+                                 "Wettkampfdefinitionsliste und wird übergangen.",
+                                 "Hinweise zur Wettkampfdefinitionsliste"));
+
+    // Asked for editing, it stays read only and says why; nothing is written.
+    sink.messages.clear();
+    cycle.LoadDefinition(definition);
+    EXPECT_TRUE(cycle.readOnly());
+    EXPECT_FALSE(cycle.lockedElsewhere());
+    ASSERT_EQ(sink.messages.size(), 2u);
+    EXPECT_NE(sink.messages[1].text.find("hat das Format 7."), std::string::npos) << sink.messages[1].text;
+    EXPECT_FALSE(cycle.SaveWorkingFile());
+    cycle.Add(Swimmer());
+    EXPECT_TRUE(cycle.competition()->swimmers().empty());
+    EXPECT_EQ(FileNames(folder.path()), std::vector<std::string>{"Meeting.dsv7"});
+}
+
 TEST_F(CycleTest, ReopeningAfterEditsGivesTheSameModel)
 {
     const std::string definition = Put("m.dsv", Data("minimal.dsv"));
