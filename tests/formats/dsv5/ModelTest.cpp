@@ -358,6 +358,16 @@ TEST(Labels, TextsShownInSeveralPlaces)
     const Event relay = MakeEvent("1", "1", "4", "100", "F", "X");
     EXPECT_EQ(DistanceLabel(relay, true), "4x100m F");
     EXPECT_EQ(DistanceLabel(relay, false), "100m F");
+    const auto modern = [](std::string exercise, Round round) {
+        Event e = MakeEvent("1", "1", "1", "50", "S", "W");
+        e.exercise = std::move(exercise), e.round = round;
+        return ExerciseAndRound(e);
+    };
+    EXPECT_EQ(modern("", Round::None), "");
+    EXPECT_EQ(modern("GL", Round::Decider), "");
+    EXPECT_EQ(modern("KB", Round::Decider), "KB");
+    EXPECT_EQ(modern("GL", Round::Heats), "Vorlauf");
+    EXPECT_EQ(modern("BE", Round::Final), "BE Finale");
     Official official;
     EXPECT_EQ(SectionNumbersText(official), "");
     official.sectionNumbers = {"01", "3"};
