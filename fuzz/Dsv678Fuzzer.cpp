@@ -1,6 +1,7 @@
 // Reads the input as a format 6-8 definition list (or a .DSV8z): it either
 // fails with a message or gives a document whose elements all have the
-// field count of the table and whose references hold together.
+// field count of the table and whose references hold together, and which
+// the mapping turns into a meet without losing an event or a class.
 
 #include <algorithm>
 #include <cstdint>
@@ -10,13 +11,15 @@
 #include "FuzzSupport.h"
 #include "dsv678/DefinitionListReader.h"
 #include "dsv678/ElementTable.h"
+#include "dsv678/MeetReader.h"
 #include "dsv678/Values.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace natarix::dsv678;
     using natarix::fuzz::Check;
-    const ReadResult result = ReadDefinitionList(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const ReadResult result = ReadDefinitionList(bytes);
     Check(result.document.has_value() != result.failure.has_value(), "not exactly one of document and failure");
     for (const Diagnostic& warning : result.warnings)
         Check(!warning.text.empty(), "a warning without text");
@@ -45,5 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (element.name == "WETTKAMPF")
             Check(sections.contains(ParseNumber(element.Field(2)).value_or(0)), "an event of an undefined section");
     }
+
+    const auto meet = ReadMeet(bytes, "Fuzz.dsv7");
+    Check(meet.ok(), "a document that the mapping refuses");
+    Check(meet.value()->events().size() == document.All("WETTKAMPF").size(), "an event lost in the mapping");
+    std::size_t classes = 0;
+    for (const auto& [key, event] : meet.value()->events())
+        classes += event.scoringClasses.size();
+    Check(classes == document.All("WERTUNG").size(), "a class lost in the mapping");
     return 0;
 }
