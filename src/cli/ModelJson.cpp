@@ -62,42 +62,42 @@ void WriteScoringClass(JsonWriter& json, const ScoringClass& scoringClass)
         .EndObject();
 }
 
-void WriteCompetitionSide(JsonWriter& json, const Competition& c)
+void WriteMeet(JsonWriter& json, const MeetDefinition& m)
 {
     json.Key("title")
-        .String(c.title)
+        .String(m.title)
         .Key("place")
-        .String(c.place)
+        .String(m.place)
         .Key("veranstaltungField3")
-        .String(c.poolLength)
+        .String(m.poolLength)
         .Key("timing")
-        .String(c.timing)
+        .String(m.timing)
         .Key("onlineInvitation")
-        .String(c.onlineInvitation)
+        .String(m.onlineInvitation)
         .Key("entryDeadline")
         .BeginArray()
-        .String(c.entryDeadlineDate.text())
-        .String(c.entryDeadlineTime)
+        .String(m.entryDeadlineDate.text())
+        .String(m.entryDeadlineTime)
         .EndArray()
         .Key("remarks")
-        .String(c.remarks)
+        .String(m.remarks)
         .Key("flatFee")
-        .Integer(c.flatFee)
+        .Integer(m.flatFee)
         .Key("individualFee")
-        .Integer(c.individualFee)
+        .Integer(m.individualFee)
         .Key("relayFee")
-        .Integer(c.relayFee);
+        .Integer(m.relayFee);
     json.Key("venue");
-    WriteAddress(json, c.venue);
+    WriteAddress(json, m.venue);
     json.Key("entryAddress");
-    WriteAddress(json, c.entryAddress);
+    WriteAddress(json, m.entryAddress);
     json.Key("earliestSectionDate")
-        .String(FirstDayText(c.EarliestSectionDate()))
+        .String(FirstDayText(m.EarliestSectionDate()))
         .Key("latestSectionDate")
-        .String(LastDayText(c.LatestSectionDate()));
+        .String(LastDayText(m.LatestSectionDate()));
 
     json.Key("sections").BeginArray();
-    for (const auto& [key, section] : c.sections())
+    for (const auto& [key, section] : m.sections())
         json.BeginObject()
             .Key("number")
             .String(section.number)
@@ -111,7 +111,7 @@ void WriteCompetitionSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 
     json.Key("events").BeginArray();
-    for (const auto& [key, event] : c.events()) {
+    for (const auto& [key, event] : m.events()) {
         json.BeginObject()
             .Key("number")
             .String(event.number)
@@ -137,24 +137,24 @@ void WriteCompetitionSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 }
 
-void WriteClubSide(JsonWriter& json, const Competition& c)
+void WriteClubEntries(JsonWriter& json, const ClubEntries& e)
 {
     json.Key("club")
         .BeginObject()
         .Key("clubName")
-        .String(c.club.clubName)
+        .String(e.club.clubName)
         .Key("clubId")
-        .String(c.club.clubId)
+        .String(e.club.clubId)
         .Key("lsv")
-        .String(c.club.lsv)
+        .String(e.club.lsv)
         .Key("nation")
-        .String(c.club.nation)
+        .String(e.club.nation)
         .Key("contact");
-    WriteAddress(json, c.club.contact);
+    WriteAddress(json, e.club.contact);
     json.EndObject();
 
     json.Key("swimmers").BeginArray();
-    for (const auto& swimmer : c.swimmers()) {
+    for (const auto& swimmer : e.swimmers()) {
         json.BeginObject()
             .Key("surname")
             .String(swimmer->surname)
@@ -172,7 +172,7 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 
     json.Key("teams").BeginArray();
-    for (const auto& team : c.teams()) {
+    for (const auto& team : e.teams()) {
         json.BeginObject()
             .Key("teamNumber")
             .String(team->teamNumber)
@@ -186,7 +186,7 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 
     json.Key("officials").BeginArray();
-    for (const auto& official : c.officials())
+    for (const auto& official : e.officials())
         json.BeginObject()
             .Key("surname")
             .String(official->surname)
@@ -204,12 +204,12 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
 
 }  // namespace
 
-std::string CompetitionToJson(const Competition& competition)
+std::string ModelToJson(const MeetDefinition& meet, const ClubEntries& entries)
 {
     JsonWriter json;
     json.BeginObject();
-    WriteCompetitionSide(json, competition);
-    WriteClubSide(json, competition);
+    WriteMeet(json, meet);
+    WriteClubEntries(json, entries);
     json.EndObject();
     return json.text();
 }

@@ -49,12 +49,12 @@ void CompareOfficials(const Official& actual, const Official& expected)
     QCOMPARE(actual.wish, expected.wish);
 }
 
-Competition WithSections(const QStringList& numbers)
+MeetDefinition WithSections(const QStringList& numbers)
 {
-    Competition competition;
+    MeetDefinition meet;
     for (const QString& number : numbers)
-        competition.AddSection(Section{number.toStdString(), "11.03.2027", "09:00", ""});
-    return competition;
+        meet.AddSection(Section{number.toStdString(), "11.03.2027", "09:00", ""});
+    return meet;
 }
 
 // The items of the list from top to bottom, a checked one marked with "+".
@@ -107,12 +107,12 @@ void OfficialDialogTest::Sections()
     QFETCH(QStringList, shown);
     QFETCH(QStringList, toggled);
     QFETCH(QString, storedAfter);
-    const Competition competition = WithSections(sections);
+    const MeetDefinition meet = WithSections(sections);
     Official official = Sample();
     official.sectionNumbers.clear();
     for (const QString& number : stored.split(';', Qt::SkipEmptyParts))
         official.sectionNumbers.push_back(number.toStdString());
-    OfficialDialog dialog(official, competition);
+    OfficialDialog dialog(official, meet);
     auto* list = Control<QListWidget>(dialog, "sectionsList");
     QCOMPARE(Items(*list), shown);
     const int result = ExecDriven(dialog, [&] {
@@ -150,10 +150,10 @@ void OfficialDialogTest::Group()
     QFETCH(QString, shown);
     QFETCH(QString, typed);
     QFETCH(int, storedAfter);
-    const Competition competition = WithSections({"1"});
+    const MeetDefinition meet = WithSections({"1"});
     Official official = Sample();
     official.group = stored;
-    OfficialDialog dialog(official, competition);
+    OfficialDialog dialog(official, meet);
     auto* group = Control<QComboBox>(dialog, "groupComboBox");
     QCOMPARE(group->currentText(), shown);
     const int result = ExecDriven(dialog, [&] {
@@ -167,9 +167,9 @@ void OfficialDialogTest::Group()
 
 void OfficialDialogTest::OkTrimsAndStores()
 {
-    const Competition competition = WithSections({"1", "2", "3"});
+    const MeetDefinition meet = WithSections({"1", "2", "3"});
     Official official;
-    OfficialDialog dialog(official, competition);
+    OfficialDialog dialog(official, meet);
     QCOMPARE(Control<QComboBox>(dialog, "groupComboBox")->currentText(), QStringLiteral("1"));  // the model's default
     const int result = ExecDriven(dialog, [&] {
         TypeText(Control<QLineEdit>(dialog, "surnameEdit"), QString::fromUtf8(" Größer  "));
@@ -187,9 +187,9 @@ void OfficialDialogTest::OkTrimsAndStores()
 
 void OfficialDialogTest::CancelChangesNothing()
 {
-    const Competition competition = WithSections({"1", "2", "3"});
+    const MeetDefinition meet = WithSections({"1", "2", "3"});
     Official official = Sample();
-    OfficialDialog dialog(official, competition);
+    OfficialDialog dialog(official, meet);
     const int result = ExecDriven(dialog, [&] {
         Retype(Control<QLineEdit>(dialog, "surnameEdit"), QStringLiteral("Schulz"));
         QTest::keyClicks(Control<QComboBox>(dialog, "groupComboBox"), QStringLiteral("4"));
@@ -202,9 +202,9 @@ void OfficialDialogTest::CancelChangesNothing()
 
 void OfficialDialogTest::NamesAreRequired()
 {
-    const Competition competition = WithSections({"1", "2", "3"});
+    const MeetDefinition meet = WithSections({"1", "2", "3"});
     Official official = Sample();
-    OfficialDialog dialog(official, competition);
+    OfficialDialog dialog(official, meet);
     const int result = ExecDriven(dialog, [&] {
         Retype(Control<QLineEdit>(dialog, "firstNameEdit"), QStringLiteral("   "));
         const auto box = AnswerNextMessageBox();
@@ -246,9 +246,9 @@ void OfficialDialogTest::RefusesWhatTheEntryListCannotCarry()
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    const Competition competition = WithSections({"1", "2", "3"});
+    const MeetDefinition meet = WithSections({"1", "2", "3"});
     Official official = Sample();
-    OfficialDialog dialog(official, competition);
+    OfficialDialog dialog(official, meet);
     auto* edit = Control<QLineEdit>(dialog, field.toLatin1().constData());
     const int result = ExecDriven(dialog, [&] {
         Retype(edit, text);

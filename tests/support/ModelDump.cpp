@@ -18,51 +18,64 @@ std::string Describe(const ScoringClass& k)
     return out.str();
 }
 
-std::string Dump(const Competition& c)
+namespace {
+
+void DumpAddress(std::ostringstream& out, const char* name, const Address& a)
+{
+    out << name << ':';
+    for (const std::string* field : {&a.name, &a.street, &a.postcode, &a.town, &a.country, &a.phone, &a.fax, &a.email})
+        out << '[' << *field << ']';
+    out << '\n';
+}
+
+void DumpEntries(std::ostringstream& out, const Entrant& p)
+{
+    for (const auto& [number, time] : p.entries)
+        out << " [" << number << '=' << time << ']';
+    out << '\n';
+}
+
+}  // namespace
+
+std::string Dump(const MeetDefinition& m)
 {
     std::ostringstream out;
-    const auto address = [&](const char* name, const Address& a) {
-        out << name << ':';
-        for (const std::string* field :
-             {&a.name, &a.street, &a.postcode, &a.town, &a.country, &a.phone, &a.fax, &a.email})
-            out << '[' << *field << ']';
-        out << '\n';
-    };
-    const auto entries = [&](const Entrant& p) {
-        for (const auto& [number, time] : p.entries)
-            out << " [" << number << '=' << time << ']';
-        out << '\n';
-    };
-    out << "title[" << c.title << "] place[" << c.place << "] pool[" << c.poolLength << "] timing[" << c.timing
-        << "] online[" << c.onlineInvitation << "] deadline[" << c.entryDeadlineDate.text() << "]["
-        << c.entryDeadlineTime << "] remarks[" << c.remarks << "] fees " << c.flatFee << ' ' << c.individualFee << ' '
-        << c.relayFee << '\n';
-    address("venue", c.venue);
-    address("entryAddress", c.entryAddress);
-    for (const auto& [key, s] : c.sections())
+    out << "title[" << m.title << "] place[" << m.place << "] pool[" << m.poolLength << "] timing[" << m.timing
+        << "] online[" << m.onlineInvitation << "] deadline[" << m.entryDeadlineDate.text() << "]["
+        << m.entryDeadlineTime << "] remarks[" << m.remarks << "] fees " << m.flatFee << ' ' << m.individualFee << ' '
+        << m.relayFee << '\n';
+    DumpAddress(out, "venue", m.venue);
+    DumpAddress(out, "entryAddress", m.entryAddress);
+    for (const auto& [key, s] : m.sections())
         out << "section[" << s.number << "][" << s.date.text() << "][" << s.startTime << "][" << s.admission << "]\n";
-    for (const auto& [key, e] : c.events()) {
+    for (const auto& [key, e] : m.events()) {
         out << "event[" << e.number << "][" << e.sectionNumber << "][" << e.swimmerCount << "][" << e.distance << "]["
             << e.technique << "][" << e.sex << "] fee " << e.hasOwnFee << ' ' << e.ownFee << '\n';
         for (const ScoringClass& k : e.scoringClasses)
             out << "  class " << Describe(k) << '\n';
     }
-    out << "club[" << c.club.clubName << "][" << c.club.clubId << "][" << c.club.lsv << "][" << c.club.nation << "]\n";
-    address("contact", c.club.contact);
-    for (const auto& o : c.officials()) {
+    return out.str();
+}
+
+std::string Dump(const ClubEntries& e)
+{
+    std::ostringstream out;
+    out << "club[" << e.club.clubName << "][" << e.club.clubId << "][" << e.club.lsv << "][" << e.club.nation << "]\n";
+    DumpAddress(out, "contact", e.club.contact);
+    for (const auto& o : e.officials()) {
         out << "official[" << o->surname << "][" << o->firstName << "] " << o->group << " sections";
         for (const std::string& number : o->sectionNumbers)
             out << '[' << number << ']';
         out << " [" << o->wish << "]\n";
     }
-    for (const auto& s : c.swimmers()) {
+    for (const auto& s : e.swimmers()) {
         out << "swimmer[" << s->surname << "][" << s->firstName << "] " << s->yearOfBirth << " ["
             << s->registrationNumber << "][" << (s->sex == Sex::Male ? 'M' : 'W') << ']';
-        entries(*s);
+        DumpEntries(out, *s);
     }
-    for (const auto& t : c.teams()) {
+    for (const auto& t : e.teams()) {
         out << "team[" << t->teamNumber << "][" << t->teamName << "][" << t->classLabel << ']';
-        entries(*t);
+        DumpEntries(out, *t);
     }
     return out.str();
 }
