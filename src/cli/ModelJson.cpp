@@ -62,42 +62,42 @@ void WriteScoringClass(JsonWriter& json, const ScoringClass& scoringClass)
         .EndObject();
 }
 
-void WriteMeet(JsonWriter& json, const MeetDefinition& m)
+void WriteMeet(JsonWriter& json, const MeetDefinition& meet)
 {
     json.Key("title")
-        .String(m.title)
+        .String(meet.title)
         .Key("place")
-        .String(m.place)
+        .String(meet.place)
         .Key("veranstaltungField3")
-        .String(m.poolLength)
+        .String(meet.poolLength)
         .Key("timing")
-        .String(m.timing)
+        .String(meet.timing)
         .Key("onlineInvitation")
-        .String(m.onlineInvitation)
+        .String(meet.onlineInvitation)
         .Key("entryDeadline")
         .BeginArray()
-        .String(m.entryDeadlineDate.text())
-        .String(m.entryDeadlineTime)
+        .String(meet.entryDeadlineDate.text())
+        .String(meet.entryDeadlineTime)
         .EndArray()
         .Key("remarks")
-        .String(m.remarks)
+        .String(meet.remarks)
         .Key("flatFee")
-        .Integer(m.flatFee)
+        .Integer(meet.flatFee)
         .Key("individualFee")
-        .Integer(m.individualFee)
+        .Integer(meet.individualFee)
         .Key("relayFee")
-        .Integer(m.relayFee);
+        .Integer(meet.relayFee);
     json.Key("venue");
-    WriteAddress(json, m.venue);
+    WriteAddress(json, meet.venue);
     json.Key("entryAddress");
-    WriteAddress(json, m.entryAddress);
+    WriteAddress(json, meet.entryAddress);
     json.Key("earliestSectionDate")
-        .String(FirstDayText(m.EarliestSectionDate()))
+        .String(FirstDayText(meet.EarliestSectionDate()))
         .Key("latestSectionDate")
-        .String(LastDayText(m.LatestSectionDate()));
+        .String(LastDayText(meet.LatestSectionDate()));
 
     json.Key("sections").BeginArray();
-    for (const auto& [key, section] : m.sections())
+    for (const auto& [key, section] : meet.sections())
         json.BeginObject()
             .Key("number")
             .String(section.number)
@@ -111,7 +111,7 @@ void WriteMeet(JsonWriter& json, const MeetDefinition& m)
     json.EndArray();
 
     json.Key("events").BeginArray();
-    for (const auto& [key, event] : m.events()) {
+    for (const auto& [key, event] : meet.events()) {
         json.BeginObject()
             .Key("number")
             .String(event.number)
@@ -137,24 +137,24 @@ void WriteMeet(JsonWriter& json, const MeetDefinition& m)
     json.EndArray();
 }
 
-void WriteClubEntries(JsonWriter& json, const ClubEntries& e)
+void WriteClubEntries(JsonWriter& json, const ClubEntries& entries)
 {
     json.Key("club")
         .BeginObject()
         .Key("clubName")
-        .String(e.club.clubName)
+        .String(entries.club.clubName)
         .Key("clubId")
-        .String(e.club.clubId)
+        .String(entries.club.clubId)
         .Key("lsv")
-        .String(e.club.lsv)
+        .String(entries.club.lsv)
         .Key("nation")
-        .String(e.club.nation)
+        .String(entries.club.nation)
         .Key("contact");
-    WriteAddress(json, e.club.contact);
+    WriteAddress(json, entries.club.contact);
     json.EndObject();
 
     json.Key("swimmers").BeginArray();
-    for (const auto& swimmer : e.swimmers()) {
+    for (const auto& swimmer : entries.swimmers()) {
         json.BeginObject()
             .Key("surname")
             .String(swimmer->surname)
@@ -172,7 +172,7 @@ void WriteClubEntries(JsonWriter& json, const ClubEntries& e)
     json.EndArray();
 
     json.Key("teams").BeginArray();
-    for (const auto& team : e.teams()) {
+    for (const auto& team : entries.teams()) {
         json.BeginObject()
             .Key("teamNumber")
             .String(team->teamNumber)
@@ -186,7 +186,7 @@ void WriteClubEntries(JsonWriter& json, const ClubEntries& e)
     json.EndArray();
 
     json.Key("officials").BeginArray();
-    for (const auto& official : e.officials())
+    for (const auto& official : entries.officials())
         json.BeginObject()
             .Key("surname")
             .String(official->surname)

@@ -37,18 +37,18 @@ void DumpEntries(std::ostringstream& out, const Entrant& p)
 
 }  // namespace
 
-std::string Dump(const MeetDefinition& m)
+std::string Dump(const MeetDefinition& meet)
 {
     std::ostringstream out;
-    out << "title[" << m.title << "] place[" << m.place << "] pool[" << m.poolLength << "] timing[" << m.timing
-        << "] online[" << m.onlineInvitation << "] deadline[" << m.entryDeadlineDate.text() << "]["
-        << m.entryDeadlineTime << "] remarks[" << m.remarks << "] fees " << m.flatFee << ' ' << m.individualFee << ' '
-        << m.relayFee << '\n';
-    DumpAddress(out, "venue", m.venue);
-    DumpAddress(out, "entryAddress", m.entryAddress);
-    for (const auto& [key, s] : m.sections())
+    out << "title[" << meet.title << "] place[" << meet.place << "] pool[" << meet.poolLength << "] timing["
+        << meet.timing << "] online[" << meet.onlineInvitation << "] deadline[" << meet.entryDeadlineDate.text() << "]["
+        << meet.entryDeadlineTime << "] remarks[" << meet.remarks << "] fees " << meet.flatFee << ' '
+        << meet.individualFee << ' ' << meet.relayFee << '\n';
+    DumpAddress(out, "venue", meet.venue);
+    DumpAddress(out, "entryAddress", meet.entryAddress);
+    for (const auto& [key, s] : meet.sections())
         out << "section[" << s.number << "][" << s.date.text() << "][" << s.startTime << "][" << s.admission << "]\n";
-    for (const auto& [key, e] : m.events()) {
+    for (const auto& [key, e] : meet.events()) {
         out << "event[" << e.number << "][" << e.sectionNumber << "][" << e.swimmerCount << "][" << e.distance << "]["
             << e.technique << "][" << e.sex << "] fee " << e.hasOwnFee << ' ' << e.ownFee << '\n';
         for (const ScoringClass& k : e.scoringClasses)
@@ -57,23 +57,24 @@ std::string Dump(const MeetDefinition& m)
     return out.str();
 }
 
-std::string Dump(const ClubEntries& e)
+std::string Dump(const ClubEntries& entries)
 {
     std::ostringstream out;
-    out << "club[" << e.club.clubName << "][" << e.club.clubId << "][" << e.club.lsv << "][" << e.club.nation << "]\n";
-    DumpAddress(out, "contact", e.club.contact);
-    for (const auto& o : e.officials()) {
+    out << "club[" << entries.club.clubName << "][" << entries.club.clubId << "][" << entries.club.lsv << "]["
+        << entries.club.nation << "]\n";
+    DumpAddress(out, "contact", entries.club.contact);
+    for (const auto& o : entries.officials()) {
         out << "official[" << o->surname << "][" << o->firstName << "] " << o->group << " sections";
         for (const std::string& number : o->sectionNumbers)
             out << '[' << number << ']';
         out << " [" << o->wish << "]\n";
     }
-    for (const auto& s : e.swimmers()) {
+    for (const auto& s : entries.swimmers()) {
         out << "swimmer[" << s->surname << "][" << s->firstName << "] " << s->yearOfBirth << " ["
             << s->registrationNumber << "][" << (s->sex == Sex::Male ? 'M' : 'W') << ']';
         DumpEntries(out, *s);
     }
-    for (const auto& t : e.teams()) {
+    for (const auto& t : entries.teams()) {
         out << "team[" << t->teamNumber << "][" << t->teamName << "][" << t->classLabel << ']';
         DumpEntries(out, *t);
     }
