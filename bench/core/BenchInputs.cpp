@@ -132,10 +132,17 @@ const std::string& ClubDefinitionList()
     return bytes;
 }
 
-std::unique_ptr<Competition> MakeCompetitionWithClub(const ClubShape& shape)
+const MeetDefinition& ClubMeet()
 {
-    auto competition = DefinitionReader::Parse(ClubDefinitionList()).value();
-    Club& club = competition->club;
+    static const auto meet = DefinitionReader::Parse(ClubDefinitionList()).value();
+    return *meet;
+}
+
+ClubEntries MakeClubEntries(const ClubShape& shape)
+{
+    const MeetDefinition& meet = ClubMeet();
+    ClubEntries entries;
+    Club& club = entries.club;
     club.clubName = "SV Musterstadt 1921 e. V.";
     club.clubId = "4711";
     club.lsv = "04: Landesschwimmverband Brandenburg";
@@ -153,7 +160,7 @@ std::unique_ptr<Competition> MakeCompetitionWithClub(const ClubShape& shape)
     std::vector<std::string> womenEvents;
     std::vector<std::string> menEvents;
     std::vector<std::string> relayEvents;
-    for (const auto& [number, event] : competition->events()) {
+    for (const auto& [number, event] : meet.events()) {
         if (event.IsRelay())
             relayEvents.push_back(event.number);
         if (!event.IsRelay() && event.sex != "M")
@@ -187,7 +194,7 @@ std::unique_ptr<Competition> MakeCompetitionWithClub(const ClubShape& shape)
         const std::vector<std::string>& pool = i % 2 == 0 ? womenEvents : menEvents;
         for (int j = 0; j < shape.entriesPerSwimmer; ++j)
             swimmer->SetEntry(pool[static_cast<std::size_t>(i + j * 3) % pool.size()], entryTime(i + j));
-        competition->AddSwimmer(std::move(swimmer));
+        entries.AddSwimmer(std::move(swimmer));
     }
     for (int i = 0; i < shape.teams; ++i) {
         auto team = std::make_unique<Team>();
@@ -196,9 +203,9 @@ std::unique_ptr<Competition> MakeCompetitionWithClub(const ClubShape& shape)
         team->classLabel = "offen";
         for (int j = 0; j < shape.entriesPerTeam; ++j)
             team->SetEntry(relayEvents[static_cast<std::size_t>(i + j) % relayEvents.size()], entryTime(i + j));
-        competition->AddTeam(std::move(team));
+        entries.AddTeam(std::move(team));
     }
-    const auto sections = static_cast<int>(competition->sections().size());
+    const auto sections = static_cast<int>(meet.sections().size());
     for (int i = 0; i < shape.officials; ++i) {
         auto official = std::make_unique<Official>();
         official->surname = std::string(kSurnames[static_cast<std::size_t>(i + 3) % kSurnames.size()]);
@@ -206,9 +213,9 @@ std::unique_ptr<Competition> MakeCompetitionWithClub(const ClubShape& shape)
         official->group = 1 + i % 3;
         official->sectionNumbers = {std::to_string(1 + i % sections), std::to_string(1 + (i + 1) % sections)};
         official->wish = i % 2 == 0 ? "Zeitnehmer" : "";
-        competition->AddOfficial(std::move(official));
+        entries.AddOfficial(std::move(official));
     }
-    return competition;
+    return entries;
 }
 
 }  // namespace natarix::bench

@@ -4,7 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 
 namespace natarix::bench {
 
@@ -39,7 +40,9 @@ ClubShape ClubOfEntries(int entries, int officials);
 
 // The bytes of the definition list the clubs are recorded against (about 10 KB).
 const std::string& ClubDefinitionList();
-// That competition, freshly read, with the club side of `shape` added.
-std::unique_ptr<Competition> MakeCompetitionWithClub(const ClubShape& shape);
+// That meet, read once.
+const MeetDefinition& ClubMeet();
+// The club side of `shape`, recorded against ClubMeet().
+ClubEntries MakeClubEntries(const ClubShape& shape);
 
 }  // namespace natarix::bench

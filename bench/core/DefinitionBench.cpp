@@ -39,7 +39,7 @@ const std::string& DefinitionFile(const Size& size)
     return found->second;
 }
 
-std::unique_ptr<Competition> ReadDefinition(const std::string& path)
+std::unique_ptr<MeetDefinition> ReadDefinition(const std::string& path)
 {
     DefinitionRead read = DefinitionReader(path).Read();
     if (!read.ok())

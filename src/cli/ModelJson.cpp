@@ -66,42 +66,42 @@ void WriteScoringClass(JsonWriter& json, const ScoringClass& scoringClass)
         .EndObject();
 }
 
-void WriteCompetitionSide(JsonWriter& json, const Competition& c)
+void WriteMeet(JsonWriter& json, const MeetDefinition& meet)
 {
     json.Key("title")
-        .String(c.title)
+        .String(meet.title)
         .Key("place")
-        .String(c.place)
+        .String(meet.place)
         .Key("veranstaltungField3")
-        .String(c.poolLength)
+        .String(meet.poolLength)
         .Key("timing")
-        .String(c.timing)
+        .String(meet.timing)
         .Key("onlineInvitation")
-        .String(c.onlineInvitation)
+        .String(meet.onlineInvitation)
         .Key("entryDeadline")
         .BeginArray()
-        .String(c.entryDeadlineDate.text())
-        .String(c.entryDeadlineTime)
+        .String(meet.entryDeadlineDate.text())
+        .String(meet.entryDeadlineTime)
         .EndArray()
         .Key("remarks")
-        .String(c.remarks)
+        .String(meet.remarks)
         .Key("flatFee")
-        .Integer(c.flatFee)
+        .Integer(meet.flatFee)
         .Key("individualFee")
-        .Integer(c.individualFee)
+        .Integer(meet.individualFee)
         .Key("relayFee")
-        .Integer(c.relayFee);
+        .Integer(meet.relayFee);
     json.Key("venue");
-    WriteAddress(json, c.venue);
+    WriteAddress(json, meet.venue);
     json.Key("entryAddress");
-    WriteAddress(json, c.entryAddress);
+    WriteAddress(json, meet.entryAddress);
     json.Key("earliestSectionDate")
-        .String(FirstDayText(c.EarliestSectionDate()))
+        .String(FirstDayText(meet.EarliestSectionDate()))
         .Key("latestSectionDate")
-        .String(LastDayText(c.LatestSectionDate()));
+        .String(LastDayText(meet.LatestSectionDate()));
 
     json.Key("sections").BeginArray();
-    for (const auto& [key, section] : c.sections())
+    for (const auto& [key, section] : meet.sections())
         json.BeginObject()
             .Key("number")
             .String(section.number)
@@ -115,7 +115,7 @@ void WriteCompetitionSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 
     json.Key("events").BeginArray();
-    for (const auto& [key, event] : c.events()) {
+    for (const auto& [key, event] : meet.events()) {
         json.BeginObject()
             .Key("number")
             .String(event.number)
@@ -141,24 +141,24 @@ void WriteCompetitionSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 }
 
-void WriteClubSide(JsonWriter& json, const Competition& c)
+void WriteClubEntries(JsonWriter& json, const ClubEntries& entries)
 {
     json.Key("club")
         .BeginObject()
         .Key("clubName")
-        .String(c.club.clubName)
+        .String(entries.club.clubName)
         .Key("clubId")
-        .String(c.club.clubId)
+        .String(entries.club.clubId)
         .Key("lsv")
-        .String(c.club.lsv)
+        .String(entries.club.lsv)
         .Key("nation")
-        .String(c.club.nation)
+        .String(entries.club.nation)
         .Key("contact");
-    WriteAddress(json, c.club.contact);
+    WriteAddress(json, entries.club.contact);
     json.EndObject();
 
     json.Key("swimmers").BeginArray();
-    for (const auto& swimmer : c.swimmers()) {
+    for (const auto& swimmer : entries.swimmers()) {
         json.BeginObject()
             .Key("surname")
             .String(swimmer->surname)
@@ -176,7 +176,7 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 
     json.Key("teams").BeginArray();
-    for (const auto& team : c.teams()) {
+    for (const auto& team : entries.teams()) {
         json.BeginObject()
             .Key("teamNumber")
             .String(team->teamNumber)
@@ -190,7 +190,7 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 
     json.Key("officials").BeginArray();
-    for (const auto& official : c.officials())
+    for (const auto& official : entries.officials())
         json.BeginObject()
             .Key("surname")
             .String(official->surname)
@@ -208,12 +208,12 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
 
 }  // namespace
 
-std::string CompetitionToJson(const Competition& competition)
+std::string ModelToJson(const MeetDefinition& meet, const ClubEntries& entries)
 {
     JsonWriter json;
     json.BeginObject();
-    WriteCompetitionSide(json, competition);
-    WriteClubSide(json, competition);
+    WriteMeet(json, meet);
+    WriteClubEntries(json, entries);
     json.EndObject();
     return json.text();
 }

@@ -4,7 +4,7 @@
 
 namespace natarix {
 
-ReadResult<std::unique_ptr<Competition>> ReadDefinitionList(const std::string& path)
+ReadResult<std::unique_ptr<MeetDefinition>> ReadDefinitionList(const std::string& path)
 {
     // Format 5 is the only one read. Its reader checks the "FORMAT:" line
     // itself and reports any other number as a wrong format, so every list

@@ -18,13 +18,13 @@ std::string ParticipantName(const Team& team)
 
 }  // namespace
 
-std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition, ParticipantRef participant)
+std::vector<ImpossibleEntry> ImpossibleEntriesOf(const MeetDefinition& meet, ParticipantRef participant)
 {
     std::vector<ImpossibleEntry> found;
     for (const auto& [number, time] : EntrantOf(participant).entries) {
         // An entry for an event the competition lacks has no rule to break.
-        const auto event = competition.events().find(number);
-        if (event == competition.events().end())
+        const auto event = meet.events().find(number);
+        if (event == meet.events().end())
             continue;
         const EntryBar bar = WhyMayNotEnter(participant, event->second);
         if (bar.Any())
@@ -33,16 +33,16 @@ std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition,
     return found;
 }
 
-std::vector<ImpossibleEntry> ImpossibleEntries(const Competition& competition)
+std::vector<ImpossibleEntry> ImpossibleEntries(const MeetDefinition& meet, const ClubEntries& entries)
 {
     std::vector<ImpossibleEntry> found;
     const auto collect = [&](ParticipantRef participant) {
-        const std::vector<ImpossibleEntry> own = ImpossibleEntriesOf(competition, participant);
+        const std::vector<ImpossibleEntry> own = ImpossibleEntriesOf(meet, participant);
         found.insert(found.end(), own.begin(), own.end());
     };
-    for (const auto& swimmer : competition.swimmers())
+    for (const auto& swimmer : entries.swimmers())
         collect(swimmer.get());
-    for (const auto& team : competition.teams())
+    for (const auto& team : entries.teams())
         collect(team.get());
     return found;
 }

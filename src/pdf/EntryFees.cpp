@@ -20,16 +20,16 @@ void Complete(FeeRow& row)
 
 }  // namespace
 
-EntryFees ComputeEntryFees(const Competition& model)
+EntryFees ComputeEntryFees(const MeetDefinition& meet, const ClubEntries& entries)
 {
     EntryFees fees;
-    fees.individual.fee = Charged(model.individualFee);
-    fees.relay.fee = Charged(model.relayFee);
+    fees.individual.fee = Charged(meet.individualFee);
+    fees.relay.fee = Charged(meet.relayFee);
     std::map<std::int64_t, FeeRow> own;
     const auto charge = [&](const Entrant& participant, FeeRow& standard) {
         for (const auto& entry : participant.entries) {
-            const auto event = model.events().find(entry.first);
-            if (event != model.events().end() && event->second.hasOwnFee &&
+            const auto event = meet.events().find(entry.first);
+            if (event != meet.events().end() && event->second.hasOwnFee &&
                 Charged(event->second.ownFee) != *standard.fee) {
                 FeeRow& row = own[Charged(event->second.ownFee)];
                 ++row.count;
@@ -39,9 +39,9 @@ EntryFees ComputeEntryFees(const Competition& model)
             }
         }
     };
-    for (const auto& swimmer : model.swimmers())
+    for (const auto& swimmer : entries.swimmers())
         charge(*swimmer, fees.individual);
-    for (const auto& team : model.teams())
+    for (const auto& team : entries.teams())
         charge(*team, fees.relay);
 
     Complete(fees.individual);
@@ -53,7 +53,7 @@ EntryFees ComputeEntryFees(const Competition& model)
         fees.total = SaturatingSum(fees.total, row.sum);
         fees.ownFees.push_back(std::move(row));
     }
-    fees.total = SaturatingSum(fees.total, Charged(model.flatFee));
+    fees.total = SaturatingSum(fees.total, Charged(meet.flatFee));
     return fees;
 }
 

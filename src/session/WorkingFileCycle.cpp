@@ -60,7 +60,7 @@ WorkingFileCycle::WorkingFileCycle(MessageSink& messages, std::string startDirec
 void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
 {
     DiscardCompetition();
-    ReadResult<std::unique_ptr<Competition>> read = ReadDefinitionList(path);
+    ReadResult<std::unique_ptr<MeetDefinition>> read = ReadDefinitionList(path);
     // A list that could not even be opened is still the one asked for; a
     // malformed one leaves the path as it was.
     if (read.ok() || !IsContentFailure(read.failure()))
@@ -69,7 +69,7 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
         messages_.Show(read.failure());
         return;
     }
-    competition_ = std::move(read.value());
+    meet_ = std::move(read.value());
     access_ = access;
     if (access == Access::Edit) {
         // A lock file that cannot be made at all (a read-only folder) leaves
@@ -83,7 +83,7 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
         }
     }
     if (PathExists(workingFilePath())) {
-        const EntryListRead entries = EntryListReader(workingFilePath()).Read(*competition_);
+        const EntryListRead entries = EntryListReader(workingFilePath()).Read(*meet_, entries_);
         if (!entries.ok())
             messages_.Show(entries.failure());
         unreadOriginalPending_ = !entries.ok() || entries.value() == ReadCompleteness::Incomplete;
@@ -103,7 +103,7 @@ std::string WorkingFileCycle::FindStartupDefinition() const
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
         const std::string path = FromFsPath(ToFsPath(startDirectory_) / ToFsPath(name));
-        const ReadResult<std::unique_ptr<Competition>> read = ReadDefinitionList(path);
+        const ReadResult<std::unique_ptr<MeetDefinition>> read = ReadDefinitionList(path);
         if (read.ok())
             return path;
         // A malformed list is passed over without a word; one that cannot be
@@ -151,17 +151,18 @@ void WorkingFileCycle::KeepUnreadOriginal()
 
 bool WorkingFileCycle::SaveWorkingFile()
 {
-    if (!competition_ || readOnly())
+    if (!meet_ || readOnly())
         return false;
     KeepUnreadOriginal();
     if (unreadOriginalPending_)
         return false;
-    return EntryListWriter(workingFilePath(), *competition_, false).Write(messages_, ops_);
+    return EntryListWriter(workingFilePath(), *meet_, entries_, false).Write(messages_, ops_);
 }
 
 void WorkingFileCycle::DiscardCompetition()
 {
-    competition_.reset();
+    meet_.reset();
+    entries_ = ClubEntries();
     lock_.Release();
     access_ = Access::Edit;
     lockedElsewhere_ = false;

@@ -3,14 +3,14 @@
 #include <memory>
 #include <string>
 
-#include "model/Competition.h"
+#include "model/MeetDefinition.h"
 #include "model/ReadResult.h"
 
 namespace natarix {
 
 class DsvScanner;
 
-using DefinitionRead = ReadResult<std::unique_ptr<Competition>>;
+using DefinitionRead = ReadResult<std::unique_ptr<MeetDefinition>>;
 
 // Reads a competition definition list ("WETTKAMPFDEFINITIONSLISTE:", format 5)
 // all or nothing: the first deviation from the expected lines ends the reading.
@@ -18,7 +18,7 @@ class DefinitionReader {
 public:
     explicit DefinitionReader(std::string path) : path_(std::move(path)) {}
 
-    // The new competition, or the failure: a warning when the file cannot be
+    // The new meet definition, or the failure: a warning when the file cannot be
     // opened or read, a plain message naming file and line for its content.
     DefinitionRead Read() const;
 
@@ -27,7 +27,7 @@ public:
     static DefinitionRead Parse(std::string bytes, std::string fileName = {});
 
 private:
-    static std::unique_ptr<Competition> ParseList(DsvScanner& scanner);
+    static std::unique_ptr<MeetDefinition> ParseList(DsvScanner& scanner);
 
     std::string path_;
 };
