@@ -176,13 +176,14 @@ std::string Format7ListOfEvents(int events)
         const std::string number = std::to_string(event);
         const std::string head = "WERTUNG: " + number + (isHeat(event) ? ";V;" : ";E;");
         const char* sex = event % 2 == 1 ? "W" : "M";
-        text += head + number + "000;JG;0;9999;" + sex + ";Offene Wertung;\r\n";
+        // WertungsIDs ascend through the file, the event's number first.
+        text += head + number + "00;JG;0;9999;" + sex + ";Offene Wertung;\r\n";
         for (int year = 2010; year <= 2017; ++year)
-            text += head + number + std::to_string(year - 2000) + ";JG;" + std::to_string(year) + ";" +
+            text += head + number + Format("%02d", year - 2009) + ";JG;" + std::to_string(year) + ";" +
                     std::to_string(year) + ";" + sex + ";Jahrgang " + std::to_string(year) + ";\r\n";
         if (isHeat(event))
             text +=
-                "WERTUNG: " + std::to_string(100000 + event) + ";F;" + number + "999;JG;0;9999;" + sex + ";Finale;\r\n";
+                "WERTUNG: " + std::to_string(100000 + event) + ";F;" + number + "99;JG;0;9999;" + sex + ";Finale;\r\n";
     }
     for (int event = 10; event <= events; event += 10)
         text += "PFLICHTZEIT: " + std::to_string(event) + ";E;JG;2010;2013;00:06:30,00;;\r\n";
