@@ -24,7 +24,8 @@ void WriteEntries(JsonWriter& json, const Entrant& participant)
     json.EndArray();
 }
 
-// The numbers the output has always given the kinds.
+// The numbers the output has always given the kinds; the age classes of
+// formats 6 to 8 show as the nearest of them, a relay's total age as 4.
 std::int64_t KindNumber(ScoringClass::Kind kind)
 {
     switch (kind) {
@@ -33,9 +34,12 @@ std::int64_t KindNumber(ScoringClass::Kind kind)
         case ScoringClass::Kind::YearRange:
             return 1;
         case ScoringClass::Kind::AgeBand:
+        case ScoringClass::Kind::AgeRange:
             return 2;
         case ScoringClass::Kind::YouthClass:
             return 3;
+        case ScoringClass::Kind::RelayTotalAge:
+            return 4;
     }
     return 0;
 }

@@ -32,9 +32,20 @@ int YouthClassLowestAge(std::string_view letter)
 
 bool ScoringClass::Matches(const Swimmer& swimmer) const
 {
+    // A class with a sex of its own takes only that sex; "X" and none take both.
+    if (!sex.empty() && sex != "X" && sex != "x" && !EqualIgnoringAsciiCase(sex, SexLetter(swimmer.sex)))
+        return false;
     const std::int64_t year = swimmer.yearOfBirth;
+    // The age that counts is the one reached in the year of the event's
+    // section (its year minus the year of birth), not the age on the day:
+    // the DSV classes go by year of birth, so that a swimmer stays in one
+    // class for the whole season and the organiser needs no birthdays.
     const std::int64_t swimmerAge = std::int64_t{competitionYear} - year;
     switch (kind) {
+        case Kind::AgeRange:
+            return age <= swimmerAge && swimmerAge <= ageTo;
+        case Kind::RelayTotalAge:
+            return false;
         case Kind::Everyone:
             return true;
         case Kind::YearRange:
@@ -94,6 +105,10 @@ std::string Event::Description() const
 EntryBar WhyMayNotEnter(const Swimmer& swimmer, const Event& event)
 {
     EntryBar bar;
+    if (!TakesEntries(event.round)) {
+        bar.round = true;
+        return bar;
+    }
     if (event.IsRelay()) {
         bar.relay = true;
         return bar;
@@ -107,7 +122,8 @@ EntryBar WhyMayNotEnter(const Swimmer& swimmer, const Event& event)
 EntryBar WhyMayNotEnter(const Team&, const Event& event)
 {
     EntryBar bar;
-    bar.individual = !event.IsRelay();
+    bar.round = !TakesEntries(event.round);
+    bar.individual = !bar.round && !event.IsRelay();
     return bar;
 }
 
@@ -118,6 +134,8 @@ EntryBar WhyMayNotEnter(ParticipantRef participant, const Event& event)
 
 std::string EntryBarText(const EntryBar& bar)
 {
+    if (bar.round)
+        return "Runde";
     if (bar.relay)
         return "Staffel";
     if (bar.individual)

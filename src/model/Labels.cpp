@@ -18,6 +18,14 @@ std::string DistanceLabel(const Event& event, bool withSwimmerCount)
     return countPrefix + event.distance + "m " + event.technique;
 }
 
+std::string ExerciseAndRound(const Event& event)
+{
+    std::string text = event.exercise == "GL" ? std::string() : event.exercise;
+    if (event.round != Round::None && event.round != Round::Decider)
+        text.append(text.empty() ? "" : " ").append(RoundName(event.round));
+    return text;
+}
+
 std::string SectionNumbersText(const Official& official)
 {
     std::string text;

@@ -50,6 +50,11 @@ TEST(ScoringClass, MatchesByKind)
     };
     ScoringClass hugeBand = Class(ScoringClass::Kind::AgeBand, 0);
     hugeBand.age = std::numeric_limits<std::int32_t>::max();
+    const auto ages = [](ScoringClass::Kind kind, std::int32_t from, std::int32_t to, std::string sex = {}) {
+        ScoringClass k = Class(kind, 2026);
+        k.age = from, k.ageTo = to, k.sex = std::move(sex);
+        return k;
+    };
 
     struct Case {
         const char* what;
@@ -58,7 +63,7 @@ TEST(ScoringClass, MatchesByKind)
     };
     const Case cases[] = {
         {"everyone", Class(ScoringClass::Kind::Everyone, 2006), {1900, 2006, -5}, {}},
-        {"unknown kind", Class(static_cast<ScoringClass::Kind>(4), 2006), {}, {1900, 1990, 2006}},
+        {"unknown kind", Class(static_cast<ScoringClass::Kind>(99), 2006), {}, {1900, 1990, 2006}},
         {"negative kind", Class(static_cast<ScoringClass::Kind>(-1), 2006), {}, {1990}},
         {"JG 1990-1995", range, {1990, 1993, 1995}, {1989, 1996}},
         {"JG 1995-1990", highToLow, {}, {1989, 1990, 1992, 1995, 1996}},
@@ -73,6 +78,12 @@ TEST(ScoringClass, MatchesByKind)
         {"AK F", youth("F"), {}, {1990, 1996, 2000}},
         {"AK b", youth("b"), {}, {1991, 1992}},
         {"AK max, no overflow", hugeBand, {std::numeric_limits<std::int32_t>::min()}, {0, 2006}},
+        {"ages 20-34", ages(ScoringClass::Kind::AgeRange, 20, 34), {2006, 1992}, {2007, 1991}},
+        {"ages 10-11 of a class for men", ages(ScoringClass::Kind::AgeRange, 10, 11, "M"), {2015, 2016}, {2014}},
+        {"a class for women", ages(ScoringClass::Kind::AgeRange, 0, 200, "W"), {}, {2000}},
+        {"a class for everyone, x", ages(ScoringClass::Kind::AgeRange, 0, 200, "x"), {2000}, {}},
+        {"a class for the diverse", ages(ScoringClass::Kind::AgeRange, 0, 200, "D"), {}, {2000}},
+        {"relay total age", ages(ScoringClass::Kind::RelayTotalAge, 80, 99), {}, {1946, 2000}},
     };
     for (const Case& c : cases) {
         for (const std::int32_t year : c.matching)
@@ -140,6 +151,10 @@ TEST(Event, WhyMayNotEnterNamesEveryBar)
         e.AddScoringClass(k);
         return e;
     };
+    const auto inRound = [](Event e, Round round) {
+        e.round = round;
+        return e;
+    };
     const Swimmer woman = SwimmerBorn(2012, Sex::Female);
     const Team team;
     struct Case {
@@ -156,6 +171,11 @@ TEST(Event, WhyMayNotEnterNamesEveryBar)
         {"swimmer in a relay", &woman, event("4", "W", 2010, 2013), "Staffel"},
         {"team in a relay of the other sex", &team, event("4", "W", 2000, 2005), ""},
         {"team in an individual event", &team, event("1", "X", 1900, 2100), "Einzelwettkampf"},
+        {"heats", &woman, inRound(event("1", "W", 2010, 2013), Round::Heats), ""},
+        {"decider", &team, inRound(event("4", "W", 2010, 2013), Round::Decider), ""},
+        {"final", &woman, inRound(event("1", "W", 2010, 2013), Round::Final), "Runde"},
+        {"semi-final of a relay", &team, inRound(event("4", "X", 2000, 2005), Round::SemiFinal), "Runde"},
+        {"swim-off, other sex", &woman, inRound(event("1", "M", 2010, 2013), Round::SwimOff), "Runde"},
     };
     for (const Case& c : cases) {
         const EntryBar bar = WhyMayNotEnter(c.participant, c.e);
@@ -338,6 +358,16 @@ TEST(Labels, TextsShownInSeveralPlaces)
     const Event relay = MakeEvent("1", "1", "4", "100", "F", "X");
     EXPECT_EQ(DistanceLabel(relay, true), "4x100m F");
     EXPECT_EQ(DistanceLabel(relay, false), "100m F");
+    const auto modern = [](std::string exercise, Round round) {
+        Event e = MakeEvent("1", "1", "1", "50", "S", "W");
+        e.exercise = std::move(exercise), e.round = round;
+        return ExerciseAndRound(e);
+    };
+    EXPECT_EQ(modern("", Round::None), "");
+    EXPECT_EQ(modern("GL", Round::Decider), "");
+    EXPECT_EQ(modern("KB", Round::Decider), "KB");
+    EXPECT_EQ(modern("GL", Round::Heats), "Vorlauf");
+    EXPECT_EQ(modern("BE", Round::Final), "BE Finale");
     Official official;
     EXPECT_EQ(SectionNumbersText(official), "");
     official.sectionNumbers = {"01", "3"};

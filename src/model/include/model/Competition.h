@@ -12,6 +12,8 @@
 #include "model/Club.h"
 #include "model/Date.h"
 #include "model/Event.h"
+#include "model/Fee.h"
+#include "model/MeetParties.h"
 #include "model/Participant.h"
 #include "model/ValueTexts.h"
 
@@ -22,7 +24,11 @@ struct Section {
     std::string number;
     Date date;
     std::string startTime;
-    std::string admission;  // the whole "EINLASS:..." field, or empty
+    std::string admission;  // the whole "EINLASS:..." field, or empty; formats 6 to 8: the time
+    // Formats 6 to 8: the judges' meeting, and whether the three times count
+    // in hours and minutes after the previous section.
+    std::string judgesMeeting{};
+    bool relative = false;
 };
 
 using SectionMap = std::map<NumberKey, Section, NumberKeyLess>;
@@ -46,6 +52,20 @@ public:
     std::int32_t relayFee = 0;
     Address venue;
     Address entryAddress;
+
+    // The format of the definition list: 5, 6, 7 or 8. It decides which
+    // entry list the club sends and what a flat fee means.
+    int formatVersion = 5;
+    // Formats 6 to 8 only; empty or unset for format 5.
+    std::string generator;  // the producing software and its version, for diagnostics
+    std::string organizer;
+    std::optional<Host> host;
+    std::optional<BankAccount> bank;
+    bool directDebitOnly = false;
+    std::optional<QualifyingWindow> qualifyingWindow;
+    // Every MELDEGELD line in list order. The three fees above and an
+    // event's own fee carry the same amounts for the forms.
+    std::vector<Fee> fees;
     Club club;
 
     const SectionMap& sections() const { return sections_; }

@@ -6,23 +6,48 @@
 #include <vector>
 
 #include "model/Participant.h"
+#include "model/Round.h"
 
 namespace natarix {
 
 // One "WERTUNG:" line: who falls into a scoring class of an event.
 struct ScoringClass {
-    enum class Kind { Everyone, YearRange, AgeBand, YouthClass };
+    // AgeRange and RelayTotalAge come from formats 6 to 8 only.
+    enum class Kind { Everyone, YearRange, AgeBand, YouthClass, AgeRange, RelayTotalAge };
 
     Kind kind = Kind::Everyone;
     std::int32_t yearFrom = 0;
     std::int32_t yearTo = 0;
-    std::int32_t age = 0;
+    std::int32_t age = 0;    // AgeBand; AgeRange and RelayTotalAge: the least age
+    std::int32_t ageTo = 0;  // AgeRange and RelayTotalAge: the greatest age
     bool orOlder = false;
     std::string classLetter;
     std::string mandatoryTime;
     std::int32_t competitionYear = 0;
 
+    // Formats 6 to 8: the WertungsID, the round it scores, the Wertungsklasse
+    // Typ ("JG" or "AK") with the two JGAK texts as the list spells them, the
+    // class's own sex ("M", "W", "X", "D"; empty: the event's) and its name.
+    std::string id;
+    Round round = Round::None;
+    std::string type;
+    std::string minimum;
+    std::string maximum;
+    std::string sex;
+    std::string name;
+
     bool Matches(const Swimmer& swimmer) const;
+};
+
+// One "PFLICHTZEIT:" line (formats 6 to 8): the time a swimmer of the class
+// must have swum to be entered; not tied to a scoring class.
+struct MandatoryTime {
+    Round round = Round::None;
+    std::string type;  // "JG" or "AK"
+    std::string minimum;
+    std::string maximum;
+    std::string time;  // "HH:MM:SS,hh" as the list spells it
+    std::string sex;   // "M", "W", "D"; empty: everyone
 };
 
 // The parts of an event description such as "4x100 F X" or "100 B W".
@@ -49,6 +74,18 @@ struct Event {
     std::int32_t ownFee = 0;
     std::vector<ScoringClass> scoringClasses;
 
+    // Formats 6 to 8. The round is part of the event's identity: the same
+    // number may come as heats and as final.
+    Round round = Round::None;
+    std::string exercise;  // Ausübung: "GL", "BE", "AR", "ST", "WE", "GB", "X", "KB", "KR"
+    std::string bestList;  // Zuordnung Bestenliste, kept as written
+    std::string qualifyingEventNumber;
+    Round qualifyingRound = Round::None;
+    std::vector<MandatoryTime> mandatoryTimes;
+    // The place of the event's line among the events of the list: modern
+    // lists give them in running order, not in number order.
+    std::size_t listPosition = 0;
+
     void AddScoringClass(ScoringClass scoringClass) { scoringClasses.push_back(std::move(scoringClass)); }
     // Whether the swimmer may start in this event as an individual.
     bool Admits(const Swimmer& swimmer) const;
@@ -65,8 +102,9 @@ struct EntryBar {
     bool year = false;        // no scoring class takes the year of birth
     bool relay = false;       // a swimmer in a relay
     bool individual = false;  // a team in an individual event
+    bool round = false;       // a later round: clubs enter its first round
 
-    bool Any() const { return sex || year || relay || individual; }
+    bool Any() const { return sex || year || relay || individual || round; }
     bool operator==(const EntryBar&) const = default;
 };
 
@@ -76,8 +114,8 @@ EntryBar WhyMayNotEnter(const Swimmer& swimmer, const Event& event);
 EntryBar WhyMayNotEnter(const Team& team, const Event& event);
 EntryBar WhyMayNotEnter(ParticipantRef participant, const Event& event);
 
-// "Geschlecht", "Jahrgang", "Geschlecht, Jahrgang", "Staffel" or
-// "Einzelwettkampf"; empty when nothing bars the entry.
+// "Geschlecht", "Jahrgang", "Geschlecht, Jahrgang", "Staffel",
+// "Einzelwettkampf" or "Runde"; empty when nothing bars the entry.
 std::string EntryBarText(const EntryBar& bar);
 
 // Whether a swimmer or team may be entered in the event at all.

@@ -22,6 +22,12 @@ std::string TeamLabel(const Team& team);
 // "4x100m F", or "100m F" without the swimmer count.
 std::string DistanceLabel(const Event& event, bool withSwimmerCount);
 
+// What formats 6 to 8 add to an event's description, where it matters:
+// the exercise unless it is the whole stroke ("GL") and the round unless it
+// is the one decider, as in "KB", "Vorlauf" or "BE Finale"; empty for a
+// format-5 event.
+std::string ExerciseAndRound(const Event& event);
+
 // The sections joined by ";", as in "1;3".
 std::string SectionNumbersText(const Official& official);
 
