@@ -32,7 +32,8 @@ ReadResult ReadText(std::string_view bytes)
         result.warnings.push_back(
             {0, "Die Datei ist nicht in UTF-8 geschrieben; sie wird als Windows-1252 gelesen.", 0});
     }
-    ValidateDefinitionList(SplitElements(text, result.warnings), result);
+    const bool holdsNul = text.find('\0') != std::string_view::npos;
+    ValidateDefinitionList(SplitElements(text, result.warnings), result, holdsNul);
     return result;
 }
 

@@ -65,13 +65,13 @@ std::string FieldCountText(std::size_t count)
     return count == 1 ? "1 Feld" : std::to_string(count) + " Felder";
 }
 
-void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result)
+void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, bool holdsNul)
 {
     if (elements.empty()) {
         result.failure = Failure(0, "Die Datei ist leer; eine Wettkampfdefinitionsliste beginnt mit FORMAT.");
         return;
     }
-    if (auto failure = CheckForNulBytes(elements)) {
+    if (auto failure = holdsNul ? CheckForNulBytes(elements) : std::nullopt) {
         result.failure = std::move(failure);
         return;
     }

@@ -11,8 +11,9 @@ namespace natarix::dsv678 {
 
 // Checks split elements against the table of the Wettkampfdefinitionsliste:
 // FORMAT first, DATEIENDE last, field counts, value lists, cardinalities and
-// references. Sets the result's document, or its failure.
-void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result);
+// references. Sets the result's document, or its failure. `holdsNul`: the
+// text had a NUL byte, whose line is then looked for.
+void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, bool holdsNul);
 
 // One known element: its field count brought to that of `version` and its
 // values checked, enumerations in their canonical spelling. A failure when
