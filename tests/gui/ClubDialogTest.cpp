@@ -3,12 +3,14 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "DialogSamples.h"
 #include "GuiTestSupport.h"
 #include "gui/ClubDialog.h"
 #include "gui/ModelText.h"
 
 using namespace natarix;
 using namespace natarix::test;
+using club::Sample;
 
 class ClubDialogTest : public QObject {
     Q_OBJECT
@@ -19,29 +21,7 @@ private slots:
     void LsvSelection();
     void OkStoresEveryFieldAsTyped();
     void EmptyClubIsAccepted();
-    void CancelChangesNothing();
-    void RefusesWhatTheEntryListCannotCarry_data();
-    void RefusesWhatTheEntryListCannotCarry();
 };
-
-namespace {
-
-Club Sample()
-{
-    Club club;
-    club.clubName = "SV Beispielstadt";
-    club.clubId = "4711";
-    club.lsv = "04: Landesschwimmverband Brandenburg";
-    club.nation = "GER";
-    club.contact.name = "Petra Muster";
-    club.contact.street = "Hauptstr. 1";
-    club.contact.postcode = "12345";
-    club.contact.town = "Beispielstadt";
-    club.contact.phone = "01234 5678";
-    return club;
-}
-
-}  // namespace
 
 void ClubDialogTest::OffersTheTwentyAssociations()
 {
@@ -153,67 +133,6 @@ void ClubDialogTest::EmptyClubIsAccepted()
     Club expected;
     expected.lsv = "00: Ausland";
     QCOMPARE(club, expected);
-}
-
-void ClubDialogTest::CancelChangesNothing()
-{
-    Club club = Sample();
-    ClubDialog dialog(club);
-    const int result = ExecDriven(dialog, [&] {
-        Retype(Control<QLineEdit>(dialog, "clubNameEdit"), QStringLiteral("SC Anders"));
-        Retype(Control<QLineEdit>(dialog, "townEdit"), QStringLiteral("Anderswo"));
-        QTest::keyClicks(Control<QComboBox>(dialog, "lsvComboBox"), QStringLiteral("99"));
-        QTest::keyClick(Control<QLineEdit>(dialog, "townEdit"), Qt::Key_Escape);
-    });
-    QCOMPARE(result, int(QDialog::Rejected));
-    QCOMPARE(club, Sample());
-}
-
-void ClubDialogTest::RefusesWhatTheEntryListCannotCarry_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("semicolon in the street")
-        << "streetEdit"
-        << "Hauptstr. 1; Hof" << QString::fromUtf8("Im Feld \"Straße\" ist das Zeichen \";\" nicht erlaubt.");
-    QTest::newRow("comment opener in the town")
-        << "townEdit"
-        << "Kiel (*Nord*)" << QString::fromUtf8("Im Feld \"Ort\" ist die Zeichenfolge \"(*\" nicht erlaubt.");
-    QTest::newRow("not in Windows-1252 in the club name")
-        << "clubNameEdit" << QString::fromUtf8("SV Łódź")
-        << QString::fromUtf8("Im Feld \"Vereinsname\" ist das Zeichen U+0141 nicht erlaubt.");
-    QTest::newRow("semicolon in the e-mail")
-        << "emailEdit"
-        << "a@b.de;c@d.de" << QString::fromUtf8("Im Feld \"E-Mail\" ist das Zeichen \";\" nicht erlaubt.");
-    QTest::newRow("semicolon in the club id")
-        << "clubIdEdit"
-        << "12;34" << QString::fromUtf8("Im Feld \"Vereins-ID\" ist das Zeichen \";\" nicht erlaubt.");
-}
-
-void ClubDialogTest::RefusesWhatTheEntryListCannotCarry()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    Club club = Sample();
-    ClubDialog dialog(club);
-    auto* edit = Control<QLineEdit>(dialog, field.toLatin1().constData());
-    const int result = ExecDriven(dialog, [&] {
-        Retype(edit, text);
-        const auto box = AnswerNextMessageBox();
-        QTest::keyClick(edit, Qt::Key_Return);
-        QVERIFY(box->shown);
-        QCOMPARE(box->text, message);
-        QCOMPARE(box->title, QStringLiteral("Fehler"));
-        QCOMPARE(box->owner, QStringLiteral("clubDialog"));
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(edit->text(), text);
-        QCOMPARE(dialog.focusWidget(), edit);
-        QTest::keyClick(edit, Qt::Key_Escape);
-    });
-    QCOMPARE(result, int(QDialog::Rejected));
-    QCOMPARE(club, Sample());
 }
 
 QTEST_MAIN(ClubDialogTest)

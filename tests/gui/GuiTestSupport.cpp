@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -68,6 +69,14 @@ void Retype(QLineEdit* field, const QString& text)
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Backspace);
     TypeText(field, text);
+}
+
+void Toggle(QListWidget& list, const QString& text)
+{
+    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.front()).center());
+    QTest::keyClick(&list, Qt::Key_Space);
 }
 
 }  // namespace natarix::test

@@ -11,6 +11,7 @@
 
 class QDialog;
 class QLineEdit;
+class QListWidget;
 
 namespace natarix::test {
 
@@ -40,6 +41,10 @@ void TypeText(QWidget* widget, const QString& text);
 
 // Clears the field as a user does (select all, Backspace) and types the text.
 void Retype(QLineEdit* field, const QString& text);
+
+// Makes the item of that text current with a click on it and toggles it with
+// the space bar.
+void Toggle(QListWidget& list, const QString& text);
 
 // The dialog's control of that object name; a missing one ends the test run.
 template <typename T>

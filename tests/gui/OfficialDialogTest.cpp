@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "DialogSamples.h"
 #include "GuiTestSupport.h"
 #include "gui/ModelText.h"
 #include "gui/OfficialDialog.h"
@@ -11,6 +12,7 @@
 
 using namespace natarix;
 using namespace natarix::test;
+using official::Sample;
 
 class OfficialDialogTest : public QObject {
     Q_OBJECT
@@ -21,33 +23,9 @@ private slots:
     void Group_data();
     void Group();
     void OkTrimsAndStores();
-    void CancelChangesNothing();
-    void NamesAreRequired();
-    void RefusesWhatTheEntryListCannotCarry_data();
-    void RefusesWhatTheEntryListCannotCarry();
 };
 
 namespace {
-
-Official Sample()
-{
-    Official official;
-    official.surname = "Muster";
-    official.firstName = "Paul";
-    official.group = 2;
-    official.sectionNumbers = {"1", "3"};
-    official.wish = "Zeitnehmer";
-    return official;
-}
-
-void CompareOfficials(const Official& actual, const Official& expected)
-{
-    QCOMPARE(actual.surname, expected.surname);
-    QCOMPARE(actual.firstName, expected.firstName);
-    QCOMPARE(actual.group, expected.group);
-    QCOMPARE(actual.sectionNumbers, expected.sectionNumbers);
-    QCOMPARE(actual.wish, expected.wish);
-}
 
 Competition WithSections(const QStringList& numbers)
 {
@@ -64,16 +42,6 @@ QStringList Items(const QListWidget& list)
     for (int row = 0; row < list.count(); ++row)
         items << (list.item(row)->checkState() == Qt::Checked ? "+" : "") + list.item(row)->text();
     return items;
-}
-
-// Makes the item current with a click on its text and toggles it with the
-// space bar.
-void Toggle(QListWidget& list, const QString& text)
-{
-    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
-    QCOMPARE(found.size(), 1);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.front()).center());
-    QTest::keyClick(&list, Qt::Key_Space);
 }
 
 }  // namespace
@@ -183,87 +151,6 @@ void OfficialDialogTest::OkTrimsAndStores()
     QCOMPARE(official.wish, std::string("Zeitnehmer, Bahn 3"));
     QCOMPARE(official.group, 1);
     QVERIFY(official.sectionNumbers.empty());
-}
-
-void OfficialDialogTest::CancelChangesNothing()
-{
-    const Competition competition = WithSections({"1", "2", "3"});
-    Official official = Sample();
-    OfficialDialog dialog(official, competition);
-    const int result = ExecDriven(dialog, [&] {
-        Retype(Control<QLineEdit>(dialog, "surnameEdit"), QStringLiteral("Schulz"));
-        QTest::keyClicks(Control<QComboBox>(dialog, "groupComboBox"), QStringLiteral("4"));
-        Toggle(*Control<QListWidget>(dialog, "sectionsList"), QStringLiteral("2"));
-        QTest::mouseClick(Control<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
-    });
-    QCOMPARE(result, int(QDialog::Rejected));
-    CompareOfficials(official, Sample());
-}
-
-void OfficialDialogTest::NamesAreRequired()
-{
-    const Competition competition = WithSections({"1", "2", "3"});
-    Official official = Sample();
-    OfficialDialog dialog(official, competition);
-    const int result = ExecDriven(dialog, [&] {
-        Retype(Control<QLineEdit>(dialog, "firstNameEdit"), QStringLiteral("   "));
-        const auto box = AnswerNextMessageBox();
-        QTest::keyClick(Control<QLineEdit>(dialog, "firstNameEdit"), Qt::Key_Return);
-        QVERIFY(box->shown);
-        QCOMPARE(box->text, QString::fromUtf8("Nachname und Vorname müssen angegeben werden!"));
-        QCOMPARE(box->title, QStringLiteral("Fehler"));
-        QCOMPARE(int(box->icon), int(QMessageBox::NoIcon));
-        QCOMPARE(box->owner, QStringLiteral("officialDialog"));
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(Control<QLineEdit>(dialog, "firstNameEdit")->text(), QStringLiteral("   "));
-        QTest::keyClick(Control<QLineEdit>(dialog, "firstNameEdit"), Qt::Key_Escape);
-    });
-    QCOMPARE(result, int(QDialog::Rejected));
-    CompareOfficials(official, Sample());
-}
-
-void OfficialDialogTest::RefusesWhatTheEntryListCannotCarry_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("comma in the surname")
-        << "surnameEdit"
-        << "Muster,Paul" << QString::fromUtf8("Im Feld \"Nachname\" ist das Zeichen \",\" nicht erlaubt.");
-    QTest::newRow("semicolon in the first name")
-        << "firstNameEdit"
-        << "Paul;" << QString::fromUtf8("Im Feld \"Vorname\" ist das Zeichen \";\" nicht erlaubt.");
-    QTest::newRow("semicolon in the wish")
-        << "wishEdit"
-        << "Start; Ziel" << QString::fromUtf8("Im Feld \"Einsatzwunsch\" ist das Zeichen \";\" nicht erlaubt.");
-    QTest::newRow("comment opener in the wish")
-        << "wishEdit"
-        << "(*egal" << QString::fromUtf8("Im Feld \"Einsatzwunsch\" ist die Zeichenfolge \"(*\" nicht erlaubt.");
-}
-
-void OfficialDialogTest::RefusesWhatTheEntryListCannotCarry()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    const Competition competition = WithSections({"1", "2", "3"});
-    Official official = Sample();
-    OfficialDialog dialog(official, competition);
-    auto* edit = Control<QLineEdit>(dialog, field.toLatin1().constData());
-    const int result = ExecDriven(dialog, [&] {
-        Retype(edit, text);
-        const auto box = AnswerNextMessageBox();
-        QTest::keyClick(edit, Qt::Key_Return);
-        QVERIFY(box->shown);
-        QCOMPARE(box->text, message);
-        QCOMPARE(box->title, QStringLiteral("Fehler"));
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(edit->text(), text);
-        QCOMPARE(dialog.focusWidget(), edit);
-        QTest::keyClick(edit, Qt::Key_Escape);
-    });
-    QCOMPARE(result, int(QDialog::Rejected));
-    CompareOfficials(official, Sample());
 }
 
 QTEST_MAIN(OfficialDialogTest)

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "DialogSamples.h"
 #include "GuiTestSupport.h"
 #include "gui/ModelText.h"
 #include "gui/SwimmerDialog.h"
@@ -11,6 +12,7 @@
 
 using namespace natarix;
 using namespace natarix::test;
+using swimmer::Sample;
 
 class SwimmerDialogTest : public QObject {
     Q_OBJECT
@@ -18,12 +20,6 @@ class SwimmerDialogTest : public QObject {
 private slots:
     void NewSwimmerShowsTheDefaults();
     void OkStoresTheFields();
-    void CancelChangesNothing_data();
-    void CancelChangesNothing();
-    void NamesAreRequired_data();
-    void NamesAreRequired();
-    void RefusesWhatTheEntryListCannotCarry_data();
-    void RefusesWhatTheEntryListCannotCarry();
     void YearOfBirth_data();
     void YearOfBirth();
     void Sex_data();
@@ -31,30 +27,6 @@ private slots:
     void AsksAboutEntriesTheChangeBars_data();
     void AsksAboutEntriesTheChangeBars();
 };
-
-namespace {
-
-Swimmer Sample()
-{
-    Swimmer swimmer;
-    swimmer.surname = "Meier";
-    swimmer.firstName = "Anna";
-    swimmer.yearOfBirth = 1993;
-    swimmer.registrationNumber = "123456";
-    swimmer.sex = Sex::Female;
-    return swimmer;
-}
-
-void CompareSwimmers(const Swimmer& actual, const Swimmer& expected)
-{
-    QCOMPARE(actual.surname, expected.surname);
-    QCOMPARE(actual.firstName, expected.firstName);
-    QCOMPARE(actual.yearOfBirth, expected.yearOfBirth);
-    QCOMPARE(actual.registrationNumber, expected.registrationNumber);
-    QCOMPARE(actual.sex, expected.sex);
-}
-
-}  // namespace
 
 void SwimmerDialogTest::NewSwimmerShowsTheDefaults()
 {
@@ -90,122 +62,6 @@ void SwimmerDialogTest::OkStoresTheFields()
     QVERIFY(swimmer.sex == Sex::Female);
     QCOMPARE(swimmer.yearOfBirth, 1982);
     QCOMPARE(swimmer.registrationNumber, std::string("123456"));
-}
-
-void SwimmerDialogTest::CancelChangesNothing_data()
-{
-    QTest::addColumn<bool>("escape");
-    QTest::newRow("Abbrechen") << false;
-    QTest::newRow("Escape") << true;
-}
-
-void SwimmerDialogTest::CancelChangesNothing()
-{
-    QFETCH(bool, escape);
-    Swimmer swimmer = Sample();
-    SwimmerDialog dialog(swimmer);
-    const int result = ExecDriven(dialog, [&] {
-        Retype(Control<QLineEdit>(dialog, "surnameEdit"), QStringLiteral("Schulz"));
-        QTest::mouseClick(Control<QRadioButton>(dialog, "maleRadio"), Qt::LeftButton);
-        QTest::keyClick(Control<QDateEdit>(dialog, "yearOfBirthEdit"), Qt::Key_Up);
-        if (escape)
-            QTest::keyClick(Control<QLineEdit>(dialog, "surnameEdit"), Qt::Key_Escape);
-        else
-            QTest::mouseClick(Control<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
-    });
-    QCOMPARE(result, int(QDialog::Rejected));
-    CompareSwimmers(swimmer, Sample());
-}
-
-void SwimmerDialogTest::NamesAreRequired_data()
-{
-    QTest::addColumn<QString>("surname");
-    QTest::addColumn<QString>("firstName");
-    QTest::newRow("surname of three blanks") << QStringLiteral("   ") << QStringLiteral("Anna");
-    QTest::newRow("no first name") << QStringLiteral("Meier") << QString();
-    QTest::newRow("neither") << QString() << QString();
-}
-
-void SwimmerDialogTest::NamesAreRequired()
-{
-    QFETCH(QString, surname);
-    QFETCH(QString, firstName);
-    Swimmer swimmer = Sample();
-    SwimmerDialog dialog(swimmer);
-    const int result = ExecDriven(dialog, [&] {
-        Retype(Control<QLineEdit>(dialog, "surnameEdit"), surname);
-        Retype(Control<QLineEdit>(dialog, "firstNameEdit"), firstName);
-        const auto box = AnswerNextMessageBox();
-        QTest::mouseClick(Control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
-        QVERIFY(box->shown);
-        QCOMPARE(box->text, QString::fromUtf8("Nachname und Vorname müssen angegeben werden!"));
-        QCOMPARE(box->title, QStringLiteral("Fehler"));
-        QCOMPARE(int(box->icon), int(QMessageBox::NoIcon));
-        QCOMPARE(box->buttons, QStringList{QStringLiteral("OK")});
-        QCOMPARE(box->owner, QStringLiteral("swimmerDialog"));
-        // The dialog stays open with the user's input.
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(Control<QLineEdit>(dialog, "surnameEdit")->text(), surname);
-        QCOMPARE(Control<QLineEdit>(dialog, "firstNameEdit")->text(), firstName);
-        QTest::keyClick(Control<QLineEdit>(dialog, "surnameEdit"), Qt::Key_Escape);
-    });
-    QCOMPARE(result, int(QDialog::Rejected));
-    CompareSwimmers(swimmer, Sample());
-}
-
-void SwimmerDialogTest::RefusesWhatTheEntryListCannotCarry_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");  // empty: stored
-
-    QTest::newRow("semicolon in the surname")
-        << "surnameEdit"
-        << "Meier;Schulz" << QString::fromUtf8("Im Feld \"Nachname\" ist das Zeichen \";\" nicht erlaubt.");
-    QTest::newRow("comma in the surname")
-        << "surnameEdit"
-        << "Meier, Anna" << QString::fromUtf8("Im Feld \"Nachname\" ist das Zeichen \",\" nicht erlaubt.");
-    QTest::newRow("comment opener in the first name")
-        << "firstNameEdit"
-        << "(*Anna" << QString::fromUtf8("Im Feld \"Vorname\" ist die Zeichenfolge \"(*\" nicht erlaubt.");
-    QTest::newRow("not in Windows-1252") << "surnameEdit" << QString::fromUtf8("Łęcki")
-                                         << QString::fromUtf8(
-                                                "Im Feld \"Nachname\" ist das Zeichen U+0141 nicht erlaubt.");
-    QTest::newRow("comma in the first name is stored") << "firstNameEdit"
-                                                       << "Anna, Maria" << QString();
-}
-
-void SwimmerDialogTest::RefusesWhatTheEntryListCannotCarry()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    Swimmer swimmer = Sample();
-    SwimmerDialog dialog(swimmer);
-    auto* edit = Control<QLineEdit>(dialog, field.toLatin1().constData());
-    const int result = ExecDriven(dialog, [&] {
-        Retype(edit, text);
-        const auto box = AnswerNextMessageBox();
-        QTest::keyClick(edit, Qt::Key_Return);
-        if (message.isEmpty()) {
-            QVERIFY(!box->shown);
-            return;
-        }
-        QVERIFY(box->shown);
-        QCOMPARE(box->text, message);
-        QCOMPARE(box->title, QStringLiteral("Fehler"));
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(edit->text(), text);
-        QCOMPARE(dialog.focusWidget(), edit);
-        QTest::keyClick(edit, Qt::Key_Escape);
-    });
-    if (message.isEmpty()) {
-        QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(ToQString(field == QStringLiteral("surnameEdit") ? swimmer.surname : swimmer.firstName), text);
-    } else {
-        QCOMPARE(result, int(QDialog::Rejected));
-        CompareSwimmers(swimmer, Sample());
-    }
 }
 
 void SwimmerDialogTest::YearOfBirth_data()

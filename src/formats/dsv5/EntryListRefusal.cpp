@@ -45,6 +45,10 @@ std::optional<std::string> EntryListRefusal(std::string_view text, std::string_v
         const char32_t c = NextCharacter(text, i);
         if (CodePointToCp1252(c) < 0)
             return Refusal(fieldName, "das Zeichen " + CodePointName(c));
+        // The entry list is read line by line by the organisers' programs: a
+        // line break inside a field would cut its line in two.
+        if (c == U'\r' || c == U'\n')
+            return Refusal(fieldName, "ein Zeilenumbruch");
         if (c == U';' || (c == U',' && endsAtComma))
             return Refusal(fieldName, std::string("das Zeichen \"") + static_cast<char>(c) + "\"");
         if (c == U'(' && i < text.size() && text[i] == '*')

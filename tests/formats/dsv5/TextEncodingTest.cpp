@@ -57,6 +57,8 @@ TEST(EntryListRefusal, NamesTheFirstFault)
         {"comment closer alone", "a*)b", false, std::nullopt},
         {"opener split by a blank", "( *", false, std::nullopt},
         {"semicolon", "A;B", false, "Im Feld \"Feld\" ist das Zeichen \";\" nicht erlaubt."},
+        {"line feed", "Kiel\nNord", false, "Im Feld \"Feld\" ist ein Zeilenumbruch nicht erlaubt."},
+        {"carriage return", "Kiel\r", false, "Im Feld \"Feld\" ist ein Zeilenumbruch nicht erlaubt."},
         {"comma in a surname", "Meier,Anna", true, "Im Feld \"Feld\" ist das Zeichen \",\" nicht erlaubt."},
         {"comment opener", "x (*y*)", false, "Im Feld \"Feld\" ist die Zeichenfolge \"(*\" nicht erlaubt."},
         {"not in Windows-1252", "Łukasz", false, "Im Feld \"Feld\" ist das Zeichen U+0141 nicht erlaubt."},

@@ -8,9 +8,9 @@ namespace natarix {
 
 // Why the club entry list could not carry the UTF-8 text of a field back as
 // it stands: the message names the field and the first fault, a character
-// Windows-1252 lacks, a ";" (it ends a field), a "," where the field ends at
-// one (the surname, joined to the first name with it) or the comment opener
-// "(*". nullopt when the text can be written and read back.
+// Windows-1252 lacks, a line break (it ends a line), a ";" (it ends a
+// field), a "," where the field ends at one (the surname, joined to the first
+// name with it) or the comment opener "(*". nullopt when the text can be written and read back.
 //
 // A surrogate in UTF-8's three-byte form (how the window hands over a lone
 // one) is named by its number; any other byte that starts no character as
