@@ -15,6 +15,12 @@ namespace natarix::bench {
 // comments, fees and own fees. Windows-1252 bytes, CR LF line ends.
 std::string MakeDefinitionList(std::size_t targetBytes);
 
+// The same for format 7 ("FORMAT:Wettkampfdefinitionsliste;7;"), shaped like
+// the organisers' files: two sections a day, events with a comment each and
+// some with a final, a scoring class per year of birth, mandatory times and
+// fees per event. UTF-8, CR LF line ends.
+std::string MakeFormat7DefinitionList(std::size_t targetBytes);
+
 // The club side that real clubs record: swimmers of both sexes with their
 // entries, relay teams with theirs, and officials.
 struct ClubShape {
