@@ -18,17 +18,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               read.failure().text);
         return 0;
     }
-    const std::unique_ptr<Competition> competition = std::move(read).value();
-    Check(competition != nullptr, "no competition and no error");
-    Check(!competition->sections().empty() && !competition->events().empty(), "a competition without lines");
-    Check(competition->timing == "h" || competition->timing == "a", "timing neither h nor a", competition->timing);
-    for (const auto& [key, event] : competition->events()) {
+    const std::unique_ptr<MeetDefinition> meet = std::move(read).value();
+    Check(meet != nullptr, "no meet and no error");
+    Check(!meet->sections().empty() && !meet->events().empty(), "a meet without lines");
+    Check(meet->timing == "h" || meet->timing == "a", "timing neither h nor a", meet->timing);
+    for (const auto& [key, event] : meet->events()) {
         const std::string& number = key.number;
-        Check(competition->FindEvent(number) == &event, "an event is not found under its own number", number);
+        Check(meet->FindEvent(number) == &event, "an event is not found under its own number", number);
         if (event.scoringClasses.empty())
             continue;
         // A scoring line looked the section up, so it must still be there.
-        const std::int32_t year = competition->FindSection(event.sectionNumber)->date.Year();
+        const std::int32_t year = meet->FindSection(event.sectionNumber)->date.Year();
         for (const ScoringClass& scoringClass : event.scoringClasses)
             Check(scoringClass.competitionYear == year, "scoring class with another competition year", number);
     }

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 
 namespace natarix::fuzz {
 

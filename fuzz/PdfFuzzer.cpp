@@ -31,9 +31,9 @@ void AddEntries(FuzzedDataProvider& input, Entrant& participant, std::size_t mos
         participant.SetEntry(EventNumber(input), AnyText(input, 10));
 }
 
-std::unique_ptr<Competition> BuildModel(FuzzedDataProvider& input)
+std::unique_ptr<MeetDefinition> BuildMeet(FuzzedDataProvider& input)
 {
-    auto c = std::make_unique<Competition>();
+    auto c = std::make_unique<MeetDefinition>();
     c->title = AnyText(input);
     c->place = AnyText(input);
     c->flatFee = input.ConsumeIntegral<std::int32_t>();
@@ -51,10 +51,16 @@ std::unique_ptr<Competition> BuildModel(FuzzedDataProvider& input)
         event.sex = AnyText(input, 2);
         c->AddEvent(std::move(event));
     }
-    c->club.clubName = AnyText(input);
-    c->club.clubId = AnyText(input, 10);
-    c->club.lsv = AnyText(input);
-    Address& contact = c->club.contact;
+    return c;
+}
+
+ClubEntries BuildClub(FuzzedDataProvider& input)
+{
+    ClubEntries c;
+    c.club.clubName = AnyText(input);
+    c.club.clubId = AnyText(input, 10);
+    c.club.lsv = AnyText(input);
+    Address& contact = c.club.contact;
     for (std::string* field : {&contact.name, &contact.street, &contact.postcode, &contact.town, &contact.country,
                                &contact.phone, &contact.fax, &contact.email})
         *field = AnyText(input, 20);
@@ -66,7 +72,7 @@ std::unique_ptr<Competition> BuildModel(FuzzedDataProvider& input)
         official->wish = AnyText(input, 12);
         for (std::size_t k = input.ConsumeIntegralInRange<std::size_t>(0, 3); k > 0; --k)
             official->sectionNumbers.push_back(AnyText(input, 3));
-        c->AddOfficial(std::move(official));
+        c.AddOfficial(std::move(official));
     }
     for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, 30); n > 0; --n) {
         auto swimmer = std::make_unique<Swimmer>();
@@ -76,13 +82,13 @@ std::unique_ptr<Competition> BuildModel(FuzzedDataProvider& input)
         swimmer->sex = input.ConsumeBool() ? Sex::Male : Sex::Female;
         swimmer->yearOfBirth = input.ConsumeIntegral<std::int32_t>();
         AddEntries(input, *swimmer, 45);
-        c->AddSwimmer(std::move(swimmer));
+        c.AddSwimmer(std::move(swimmer));
     }
     for (std::size_t n = input.ConsumeIntegralInRange<std::size_t>(0, 10); n > 0; --n) {
         auto team = std::make_unique<Team>();
         team->teamNumber = AnyText(input, 4);
         AddEntries(input, *team, 25);
-        c->AddTeam(std::move(team));
+        c.AddTeam(std::move(team));
     }
     return c;
 }
@@ -152,21 +158,23 @@ void CheckDocument(std::string_view pdf, std::int64_t expectedObjects)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    const auto model = BuildModel(input);
+    // The meet first, then the club: the order in which the input is consumed.
+    const auto meet = BuildMeet(input);
+    const ClubEntries entries = BuildClub(input);
     RecordingMessageSink messages;
-    const std::string pdf = BuildClubEntriesPdf(*model, messages);
+    const std::string pdf = BuildClubEntriesPdf(*meet, entries, messages);
 
-    const std::int64_t pages = SheetCount(*model) + OfficialsPageCount(*model);
+    const std::int64_t pages = SheetCount(entries) + OfficialsPageCount(entries);
     CheckDocument(pdf, 2 * pages + 7);
 
     bool missingEvent = false;
     const auto look = [&](const Entrant& participant) {
         for (const auto& [number, time] : participant.entries)
-            missingEvent = missingEvent || model->FindEvent(number) == nullptr;
+            missingEvent = missingEvent || meet->FindEvent(number) == nullptr;
     };
-    for (const auto& swimmer : model->swimmers())
+    for (const auto& swimmer : entries.swimmers())
         look(*swimmer);
-    for (const auto& team : model->teams())
+    for (const auto& team : entries.teams())
         look(*team);
     Check(messages.messages.size() == (missingEvent ? 1u : 0u), "entries of missing events not reported exactly once");
     return 0;

@@ -1,7 +1,7 @@
 // The working file carries the whole model: a definition list (the input up
 // to its first "DATEIENDE") and a club side built from the rest of the input,
-// written as the working file and read back into a freshly read competition,
-// give the same model. The club's texts are shaped to what the format can
+// written as the working file and read back into a fresh club side against
+// the same meet, give the same club side. The club's texts are shaped to what the format can
 // carry; a definition list whose own texts the format cannot carry (its empty
 // club side does not read back completely) is passed over.
 
@@ -34,7 +34,7 @@ void AddEntries(FuzzedDataProvider& input, Entrant& participant)
     }
 }
 
-void BuildClubSide(FuzzedDataProvider& input, Competition& c)
+void BuildClubSide(FuzzedDataProvider& input, ClubEntries& c)
 {
     c.club.clubName = Carryable(AnyText(input), false);
     c.club.clubId = Carryable(AnyText(input), false);
@@ -82,12 +82,13 @@ void BuildClubSide(FuzzedDataProvider& input, Competition& c)
     }
 }
 
-// The working file of `model` read into a fresh competition from `definition`;
+// The working file of `entries` read into a fresh club side against `meet`;
 // `problem` tells why it did not read completely, or is empty.
-std::unique_ptr<Competition> ReadBack(const std::string& definition, const Competition& model, std::string& problem)
+ClubEntries ReadBack(const MeetDefinition& meet, const ClubEntries& entries, std::string& problem)
 {
-    auto fresh = DefinitionReader::Parse(definition).value();
-    const EntryListRead read = EntryListReader::Parse(EntryListWriter("", model, false).BuildText(), *fresh);
+    ClubEntries fresh;
+    const EntryListRead read =
+        EntryListReader::Parse(EntryListWriter("", meet, entries, false).BuildText(), meet, fresh);
     problem = !read.ok()                                   ? read.failure().text
               : read.value() != ReadCompleteness::Complete ? std::string("records left unread")
                                                            : std::string();
@@ -109,17 +110,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DefinitionRead read = DefinitionReader::Parse(definition);
     if (!read.ok())
         return 0;
-    const std::unique_ptr<Competition> model = std::move(read).value();
+    const std::unique_ptr<const MeetDefinition> meet = std::move(read).value();
     std::string problem;
-    ReadBack(definition, *model, problem);
+    ReadBack(*meet, ClubEntries(), problem);
     if (!problem.empty())
         return 0;
 
     FuzzedDataProvider input(reinterpret_cast<const std::uint8_t*>(club.data()), club.size());
-    BuildClubSide(input, *model);
-    const auto back = ReadBack(definition, *model, problem);
-    const std::string expected = test::Dump(*model);
-    const std::string actual = test::Dump(*back);
+    ClubEntries entries;
+    BuildClubSide(input, entries);
+    const ClubEntries back = ReadBack(*meet, entries, problem);
+    const std::string expected = test::Dump(entries);
+    const std::string actual = test::Dump(back);
     fuzz::Check(problem.empty(), "the working file did not read back", problem);
     fuzz::Check(actual == expected, "the working file read back another model", expected + "\n----\n" + actual);
     return 0;

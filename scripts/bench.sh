@@ -105,6 +105,11 @@ for label in ("10KB", "1MB", "10MB"):
     what = (f"{size(count(name, 'bytes'))}: {number(count(name, 'sections'))} sections, "
             f"{number(count(name, 'events'))} events, {number(count(name, 'classes'))} scoring classes")
     row("read definition list", what, name, 20 if label == "10MB" else None)
+for label in ("10KB", "1MB", "10MB"):
+    name = f"definition7_read/{label}"
+    what = (f"{size(count(name, 'bytes'))}: {number(count(name, 'sections'))} sections, "
+            f"{number(count(name, 'events'))} events, {number(count(name, 'classes'))} scoring classes")
+    row("read definition list, format 7", what, name, 10 if label == "10MB" else None)
 for swimmers in (10, 100, 1000):
     name = f"working_write/{swimmers}"
     what = f"{swimmers:,} swimmers, {number(count(name, 'entries'))} entries, {size(count(name, 'bytes'))}"

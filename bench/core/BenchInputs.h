@@ -4,7 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 
 namespace natarix::bench {
 
@@ -13,6 +14,12 @@ namespace natarix::bench {
 // real meet has (year ranges, age bands, youth classes, mandatory times),
 // comments, fees and own fees. Windows-1252 bytes, CR LF line ends.
 std::string MakeDefinitionList(std::size_t targetBytes);
+
+// The same for format 7 ("FORMAT:Wettkampfdefinitionsliste;7;"), shaped like
+// the organisers' files: two sections a day, events with a comment each and
+// some with a final, a scoring class per year of birth, mandatory times and
+// fees per event. UTF-8, CR LF line ends.
+std::string MakeFormat7DefinitionList(std::size_t targetBytes);
 
 // The club side that real clubs record: swimmers of both sexes with their
 // entries, relay teams with theirs, and officials.
@@ -39,7 +46,9 @@ ClubShape ClubOfEntries(int entries, int officials);
 
 // The bytes of the definition list the clubs are recorded against (about 10 KB).
 const std::string& ClubDefinitionList();
-// That competition, freshly read, with the club side of `shape` added.
-std::unique_ptr<Competition> MakeCompetitionWithClub(const ClubShape& shape);
+// That meet, read once.
+const MeetDefinition& ClubMeet();
+// The club side of `shape`, recorded against ClubMeet().
+ClubEntries MakeClubEntries(const ClubShape& shape);
 
 }  // namespace natarix::bench

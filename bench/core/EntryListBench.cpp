@@ -9,7 +9,6 @@
 #include "BenchFiles.h"
 #include "BenchInputs.h"
 #include "BenchPairs.h"
-#include "dsv5/DefinitionReader.h"
 #include "dsv5/EntryListReader.h"
 #include "dsv5/EntryListWriter.h"
 
@@ -19,13 +18,13 @@ namespace {
 
 constexpr int kClubSizes[] = {10, 100, 1000};
 
-const Competition& ClubCompetition(int swimmers)
+const ClubEntries& ClubOfSize(int swimmers)
 {
-    static std::map<int, std::unique_ptr<Competition>> models;
-    auto& model = models[swimmers];
-    if (model == nullptr)
-        model = MakeCompetitionWithClub(ClubOfSwimmers(swimmers));
-    return *model;
+    static std::map<int, std::unique_ptr<ClubEntries>> clubs;
+    auto& club = clubs[swimmers];
+    if (club == nullptr)
+        club = std::make_unique<ClubEntries>(MakeClubEntries(ClubOfSwimmers(swimmers)));
+    return *club;
 }
 
 std::string WorkingPath(int swimmers, std::string_view use)
@@ -33,28 +32,27 @@ std::string WorkingPath(int swimmers, std::string_view use)
     return Scratch().File("club-" + std::to_string(swimmers) + "-" + std::string(use) + ".dsv.meld");
 }
 
-void SaveWorkingFile(const Competition& competition, const std::string& path)
+void SaveWorkingFile(const ClubEntries& entries, const std::string& path)
 {
     RecordingMessageSink messages;
-    if (!EntryListWriter(path, competition, false).Write(messages))
+    if (!EntryListWriter(path, ClubMeet(), entries, false).Write(messages))
         throw std::runtime_error("the working file could not be written: " + path);
 }
 
-std::unique_ptr<Competition> ReadWorkingFile(const std::string& path)
+ClubEntries ReadWorkingFile(const std::string& path)
 {
-    auto competition = DefinitionReader::Parse(ClubDefinitionList()).value();
-    const EntryListRead read = EntryListReader(path).Read(*competition);
+    ClubEntries entries;
+    const EntryListRead read = EntryListReader(path).Read(ClubMeet(), entries);
     if (!read.ok() || read.value() != ReadCompleteness::Complete)
         throw std::runtime_error("the working file was not read completely: " + path);
-    return competition;
+    return entries;
 }
 
-void SetClubCounters(benchmark::State& state, const Competition& competition, std::size_t bytes)
+void SetClubCounters(benchmark::State& state, const ClubEntries& entries, std::size_t bytes)
 {
     state.counters["bytes"] = static_cast<double>(bytes);
-    state.counters["swimmers"] = static_cast<double>(competition.swimmers().size());
-    state.counters["entries"] =
-        static_cast<double>(competition.CountIndividualEntries() + competition.CountRelayEntries());
+    state.counters["swimmers"] = static_cast<double>(entries.swimmers().size());
+    state.counters["entries"] = static_cast<double>(entries.CountIndividualEntries() + entries.CountRelayEntries());
 }
 
 }  // namespace
@@ -64,44 +62,44 @@ void RegisterEntryListBenchmarks()
     for (const int swimmers : kClubSizes) {
         const std::string size = std::to_string(swimmers);
         RegisterCase("working_write/" + size, [swimmers](benchmark::State& state) {
-            const Competition& competition = ClubCompetition(swimmers);
-            const std::string bytes = EntryListWriter({}, competition, false).BuildText();
+            const ClubEntries& entries = ClubOfSize(swimmers);
+            const std::string bytes = EntryListWriter({}, ClubMeet(), entries, false).BuildText();
             const std::string path = WorkingPath(swimmers, "write");
             const std::string floorPath = WorkingPath(swimmers, "floor");
             MeasureAgainstFloor(
-                state, [&] { SaveWorkingFile(competition, path); }, [&] { SaveDurablyAtOnce(floorPath, bytes); });
-            SetClubCounters(state, competition, bytes.size());
+                state, [&] { SaveWorkingFile(entries, path); }, [&] { SaveDurablyAtOnce(floorPath, bytes); });
+            SetClubCounters(state, entries, bytes.size());
         });
         // The CPU part of a save, which the disk's flush hides.
         RegisterCase("working_text/" + size, [swimmers](benchmark::State& state) {
-            const Competition& competition = ClubCompetition(swimmers);
-            const EntryListWriter writer({}, competition, false);
+            const ClubEntries& entries = ClubOfSize(swimmers);
+            const EntryListWriter writer({}, ClubMeet(), entries, false);
             const std::string bytes = writer.BuildText();
             MeasureAgainstFloor(
                 state, [&writer] { return writer.BuildText(); }, [&bytes] { return std::string(bytes); });
-            SetClubCounters(state, competition, bytes.size());
+            SetClubCounters(state, entries, bytes.size());
         });
         RegisterCase("working_read/" + size, [swimmers](benchmark::State& state) {
-            const Competition& original = ClubCompetition(swimmers);
+            const ClubEntries& original = ClubOfSize(swimmers);
             const std::string path = WorkingPath(swimmers, "read");
             SaveWorkingFile(original, path);
             // Everything written must come back.
-            if (EntryListWriter({}, *ReadWorkingFile(path), false).BuildText() !=
-                EntryListWriter({}, original, false).BuildText()) {
+            if (EntryListWriter({}, ClubMeet(), ReadWorkingFile(path), false).BuildText() !=
+                EntryListWriter({}, ClubMeet(), original, false).BuildText()) {
                 state.SkipWithError("the working file read back differs from what was written");
                 return;
             }
-            // Reading starts from the freshly read definition list, as opening
-            // does; making it is not measured, nor discarding the result.
-            std::unique_ptr<Competition> fresh;
+            // Reading fills an empty club side against the meet read before,
+            // as opening does; emptying it is not measured, nor discarding
+            // the result.
+            ClubEntries fresh;
             MeasureAgainstFloor(
                 state,
                 [&] {
-                    EntryListReader(path).Read(*fresh);
+                    EntryListReader(path).Read(ClubMeet(), fresh);
                     return std::move(fresh);
                 },
-                [&path] { return ReadAndFindSemicolons(path); },
-                [&fresh] { fresh = DefinitionReader::Parse(ClubDefinitionList()).value(); });
+                [&path] { return ReadAndFindSemicolons(path); }, [&fresh] { fresh = ClubEntries(); });
             SetClubCounters(state, original, std::filesystem::file_size(path));
         });
     }
@@ -114,12 +112,11 @@ std::vector<PeakMemoryCase> EntryListPeakMemoryCases()
     return {
         {"working_write/" + size, [] {},
          [largest] {
-             auto competition = std::shared_ptr<Competition>(MakeCompetitionWithClub(ClubOfSwimmers(largest)));
+             auto entries = std::make_shared<ClubEntries>(MakeClubEntries(ClubOfSwimmers(largest)));
              return std::function<void()>(
-                 [competition, largest] { SaveWorkingFile(*competition, WorkingPath(largest, "peak-write")); });
+                 [entries, largest] { SaveWorkingFile(*entries, WorkingPath(largest, "peak-write")); });
          }},
-        {"working_read/" + size,
-         [largest] { SaveWorkingFile(ClubCompetition(largest), WorkingPath(largest, "peak-read")); },
+        {"working_read/" + size, [largest] { SaveWorkingFile(ClubOfSize(largest), WorkingPath(largest, "peak-read")); },
          [largest] {
              return std::function<void()>([largest] { ReadWorkingFile(WorkingPath(largest, "peak-read")); });
          }},

@@ -19,10 +19,10 @@ namespace {
 
 constexpr int kSwimmers = 1000;
 
-const Competition& ExportCompetition()
+const ClubEntries& ExportClub()
 {
-    static const auto model = MakeCompetitionWithClub(ClubOfSwimmers(kSwimmers));
-    return *model;
+    static const ClubEntries club = MakeClubEntries(ClubOfSwimmers(kSwimmers));
+    return club;
 }
 
 std::string ExportFolder(std::string_view use)
@@ -32,10 +32,10 @@ std::string ExportFolder(std::string_view use)
     return folder;
 }
 
-ExportOutcome Export(const Competition& competition, const std::string& folder)
+ExportOutcome Export(const ClubEntries& club, const std::string& folder)
 {
     RecordingMessageSink messages;
-    ExportOutcome outcome = ExportClubEntries(&competition, folder, false, messages);
+    ExportOutcome outcome = ExportClubEntries(&ClubMeet(), club, folder, false, messages);
     if (!outcome.dsvWritten || !outcome.pdfWritten || !messages.messages.empty())
         throw std::runtime_error("the export failed in " + folder);
     return outcome;
@@ -46,22 +46,21 @@ ExportOutcome Export(const Competition& competition, const std::string& folder)
 void RegisterExportBenchmarks()
 {
     RegisterCase("export/" + std::to_string(kSwimmers), [](benchmark::State& state) {
-        const Competition& competition = ExportCompetition();
-        const std::string dsv = EntryListWriter({}, competition, true).BuildText();
+        const ClubEntries& club = ExportClub();
+        const std::string dsv = EntryListWriter({}, ClubMeet(), club, true).BuildText();
         RecordingMessageSink messages;
-        const std::string pdf = BuildClubEntriesPdf(competition, messages);
+        const std::string pdf = BuildClubEntriesPdf(ClubMeet(), club, messages);
         const std::string folder = ExportFolder("run");
         const std::string floorFolder = ExportFolder("floor");
         // The floor saves the same two files' bytes, each at once.
         MeasureAgainstFloor(
-            state, [&] { Export(competition, folder); },
+            state, [&] { Export(club, folder); },
             [&] {
                 SaveDurablyAtOnce(floorFolder + "/entries.DSV", dsv);
                 SaveDurablyAtOnce(floorFolder + "/entries.PDF", pdf);
             });
         state.counters["bytes"] = static_cast<double>(dsv.size() + pdf.size());
-        state.counters["entries"] =
-            static_cast<double>(competition.CountIndividualEntries() + competition.CountRelayEntries());
+        state.counters["entries"] = static_cast<double>(club.CountIndividualEntries() + club.CountRelayEntries());
     });
 }
 
@@ -69,8 +68,8 @@ std::vector<PeakMemoryCase> ExportPeakMemoryCases()
 {
     return {{"export/" + std::to_string(kSwimmers), [] { ExportFolder("peak"); },
              [] {
-                 auto competition = std::shared_ptr<Competition>(MakeCompetitionWithClub(ClubOfSwimmers(kSwimmers)));
-                 return std::function<void()>([competition] { Export(*competition, ExportFolder("peak")); });
+                 auto club = std::make_shared<ClubEntries>(MakeClubEntries(ClubOfSwimmers(kSwimmers)));
+                 return std::function<void()>([club] { Export(*club, ExportFolder("peak")); });
              }}};
 }
 

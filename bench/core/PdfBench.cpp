@@ -21,13 +21,13 @@ namespace {
 constexpr int kEntryCounts[] = {100, 1000, 5000, 10000};
 constexpr int kOfficialCounts[] = {10, 100};
 
-const Competition& PdfCompetition(int entries, int officials)
+const ClubEntries& PdfClub(int entries, int officials)
 {
-    static std::map<std::pair<int, int>, std::unique_ptr<Competition>> models;
-    auto& model = models[{entries, officials}];
-    if (model == nullptr)
-        model = MakeCompetitionWithClub(ClubOfEntries(entries, officials));
-    return *model;
+    static std::map<std::pair<int, int>, std::unique_ptr<ClubEntries>> clubs;
+    auto& club = clubs[{entries, officials}];
+    if (club == nullptr)
+        club = std::make_unique<ClubEntries>(MakeClubEntries(ClubOfEntries(entries, officials)));
+    return *club;
 }
 
 std::string CaseName(std::string_view work, int entries, int officials)
@@ -35,20 +35,20 @@ std::string CaseName(std::string_view work, int entries, int officials)
     return std::string(work) + "/" + std::to_string(entries) + "/" + std::to_string(officials);
 }
 
-std::string BuildPdf(const Competition& competition)
+std::string BuildPdf(const ClubEntries& club)
 {
     RecordingMessageSink messages;
-    std::string bytes = BuildClubEntriesPdf(competition, messages);
+    std::string bytes = BuildClubEntriesPdf(ClubMeet(), club, messages);
     if (!messages.messages.empty())
         throw std::runtime_error("the PDF reported: " + messages.messages.front().text);
     return bytes;
 }
 
 // The bytes as the save builds them, without copying them out of the writer.
-std::size_t BuildPdfInPlace(const Competition& competition)
+std::size_t BuildPdfInPlace(const ClubEntries& club)
 {
     RecordingMessageSink messages;
-    PdfWriter writer({}, competition);
+    PdfWriter writer({}, ClubMeet(), club);
     return writer.BuildDocument(messages).size();
 }
 
@@ -58,10 +58,10 @@ std::string PdfPath(int entries, int officials, std::string_view use)
                           ".pdf");
 }
 
-void SavePdf(const Competition& competition, const std::string& path)
+void SavePdf(const ClubEntries& club, const std::string& path)
 {
     RecordingMessageSink messages;
-    if (!WriteClubEntriesPdf(competition, path, messages))
+    if (!WriteClubEntriesPdf(ClubMeet(), club, path, messages))
         throw std::runtime_error("the PDF could not be written: " + path);
 }
 
@@ -72,23 +72,22 @@ void RegisterPdfBenchmarks()
     for (const int officials : kOfficialCounts) {
         for (const int entries : kEntryCounts) {
             RegisterCase(CaseName("pdf", entries, officials), [entries, officials](benchmark::State& state) {
-                const Competition& competition = PdfCompetition(entries, officials);
-                const std::string bytes = BuildPdf(competition);
+                const ClubEntries& club = PdfClub(entries, officials);
+                const std::string bytes = BuildPdf(club);
                 const std::string path = PdfPath(entries, officials, "save");
                 const std::string floorPath = PdfPath(entries, officials, "floor");
                 MeasureAgainstFloor(
-                    state, [&] { SavePdf(competition, path); }, [&] { SaveDurablyAtOnce(floorPath, bytes); });
+                    state, [&] { SavePdf(club, path); }, [&] { SaveDurablyAtOnce(floorPath, bytes); });
                 state.counters["bytes"] = static_cast<double>(bytes.size());
                 state.counters["entries"] = entries;
-                state.counters["pages"] =
-                    static_cast<double>(1 + OfficialsPageCount(competition) + SheetCount(competition));
+                state.counters["pages"] = static_cast<double>(1 + OfficialsPageCount(club) + SheetCount(club));
             });
             // The CPU part of the save, which the disk's flush hides.
             RegisterCase(CaseName("pdf_bytes", entries, officials), [entries, officials](benchmark::State& state) {
-                const Competition& competition = PdfCompetition(entries, officials);
-                const std::string bytes = BuildPdf(competition);
+                const ClubEntries& club = PdfClub(entries, officials);
+                const std::string bytes = BuildPdf(club);
                 MeasureAgainstFloor(
-                    state, [&] { return BuildPdfInPlace(competition); }, [&] { return std::string(bytes); });
+                    state, [&] { return BuildPdfInPlace(club); }, [&] { return std::string(bytes); });
                 state.counters["entries"] = entries;
             });
         }
@@ -96,16 +95,16 @@ void RegisterPdfBenchmarks()
         constexpr int kHalf = 5000;
         constexpr int kWhole = 10000;
         RegisterCase("pdf_doubling/" + std::to_string(officials), [officials](benchmark::State& state) {
-            const Competition& half = PdfCompetition(kHalf, officials);
-            const Competition& whole = PdfCompetition(kWhole, officials);
+            const ClubEntries& half = PdfClub(kHalf, officials);
+            const ClubEntries& whole = PdfClub(kWhole, officials);
             const std::string halfPath = PdfPath(kHalf, officials, "doubling");
             const std::string wholePath = PdfPath(kWhole, officials, "doubling");
             MeasureAgainstFloor(
                 state, [&] { SavePdf(whole, wholePath); }, [&] { SavePdf(half, halfPath); });
         });
         RegisterCase("pdf_bytes_doubling/" + std::to_string(officials), [officials](benchmark::State& state) {
-            const Competition& half = PdfCompetition(kHalf, officials);
-            const Competition& whole = PdfCompetition(kWhole, officials);
+            const ClubEntries& half = PdfClub(kHalf, officials);
+            const ClubEntries& whole = PdfClub(kWhole, officials);
             MeasureAgainstFloor(
                 state, [&] { return BuildPdfInPlace(whole); }, [&] { return BuildPdfInPlace(half); });
         });
@@ -118,9 +117,8 @@ std::vector<PeakMemoryCase> PdfPeakMemoryCases()
     const int officials = kOfficialCounts[std::size(kOfficialCounts) - 1];
     return {{CaseName("pdf", entries, officials), [] {},
              [entries, officials] {
-                 auto competition =
-                     std::shared_ptr<Competition>(MakeCompetitionWithClub(ClubOfEntries(entries, officials)));
-                 return std::function<void()>([competition] { SavePdf(*competition, Scratch().File("peak.pdf")); });
+                 auto club = std::make_shared<ClubEntries>(MakeClubEntries(ClubOfEntries(entries, officials)));
+                 return std::function<void()>([club] { SavePdf(*club, Scratch().File("peak.pdf")); });
              }}};
 }
 

@@ -22,7 +22,7 @@ protected:
         // The form and the lists paint themselves; any paint inside the
         // window counts, but only once the start-up load has filled it.
         if (!reported_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->window() == &window_ && window_.cycle().competition() != nullptr) {
+            static_cast<QWidget*>(watched)->window() == &window_ && window_.cycle().meet() != nullptr) {
             reported_ = true;
             // After the whole pass, children included, has been painted.
             QMetaObject::invokeMethod(this, &FirstPaint::Report, Qt::QueuedConnection);

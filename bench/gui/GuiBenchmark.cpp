@@ -77,14 +77,15 @@ std::string DefinitionList()
 // A club of that many participants, one in twenty a relay team: swimmers of
 // nine years with about five entries each, teams with two, and a dozen
 // officials.
-void FillClub(Competition& competition, int participants)
+ClubEntries MakeClub(const MeetDefinition& meet, int participants)
 {
     const std::string_view surnames[] = {"Müller", "Schäfer",  "Özdemir", "Becker", "Weiß",       "Krüger", "Hoffmann",
                                          "Jäger",  "Schröder", "Neumann", "Ahrens", "Zimmermann", "Böhm",   "Lange",
                                          "Fuchs",  "Wagner",   "Übel",    "Koch",   "Richter",    "Schulz"};
     const std::string_view firstNames[] = {"Anna",  "Jörg",   "Lea",  "Lukas",  "Zoë",  "Ben",  "Mia",
                                            "Jonas", "Emilia", "Paul", "Sophie", "Léon", "Lina", "Felix"};
-    competition.club.clubName = "SV Kühlenbrück 1921";
+    ClubEntries entries;
+    entries.club.clubName = "SV Kühlenbrück 1921";
     const int teams = participants / 20;
     for (int index = 0; index < participants - teams; ++index) {
         auto swimmer = std::make_unique<Swimmer>();
@@ -97,14 +98,14 @@ void FillClub(Competition& competition, int participants)
         swimmer->sex = index % 2 == 0 ? Sex::Female : Sex::Male;
         swimmer->registrationNumber = std::to_string(100000 + index);
         std::vector<const Event*> open;
-        for (const auto& [number, event] : competition.events())
+        for (const auto& [number, event] : meet.events())
             if (MayEnter(*swimmer, event))
                 open.push_back(&event);
         for (std::size_t entry = 0; entry < 5 && entry < open.size(); ++entry) {
             const Event& event = *open[(entry * open.size() / 5 + static_cast<std::size_t>(index)) % open.size()];
             swimmer->SetEntry(event.number, "01:" + std::to_string(10 + index % 50) + ",00");
         }
-        competition.AddSwimmer(std::move(swimmer));
+        entries.AddSwimmer(std::move(swimmer));
     }
     for (int index = 0; index < teams; ++index) {
         auto team = std::make_unique<Team>();
@@ -112,7 +113,7 @@ void FillClub(Competition& competition, int participants)
         team->teamName = index % 2 == 0 ? "Jugend" : "";
         team->SetEntry(std::to_string(8 * (1 + index % 6)), "02:30,00");
         team->SetEntry(std::to_string(8 * (1 + (index + 1) % 6)), "02:20,00");
-        competition.AddTeam(std::move(team));
+        entries.AddTeam(std::move(team));
     }
     for (int index = 0; index < 12; ++index) {
         auto official = std::make_unique<Official>();
@@ -121,8 +122,9 @@ void FillClub(Competition& competition, int participants)
         official->group = 1 + index % 3;
         official->sectionNumbers =
             index % 2 == 0 ? std::vector<std::string>{"1", "2", "3"} : std::vector<std::string>{"3"};
-        competition.AddOfficial(std::move(official));
+        entries.AddOfficial(std::move(official));
     }
+    return entries;
 }
 
 QString ScratchFolderTemplate()
@@ -156,15 +158,15 @@ public:
         DefinitionRead read = DefinitionReader::Parse(bytes);
         if (!read.ok())
             throw std::runtime_error("the definition list was not read");
-        FillClub(*read.value(), participants);
-        const std::string meld = EntryListWriter("", *read.value(), false).BuildText();
+        const ClubEntries club = MakeClub(*read.value(), participants);
+        const std::string meld = EntryListWriter("", *read.value(), club, false).BuildText();
         QFile working(definition + QStringLiteral(".meld"));
         if (!working.open(QIODevice::WriteOnly) ||
             working.write(meld.data(), static_cast<qint64>(meld.size())) != static_cast<qint64>(meld.size()))
             throw std::runtime_error("cannot write the working file");
         working.close();
         window_.LoadDefinition(NativePath(definition));
-        if (window_.cycle().competition() == nullptr)
+        if (window_.cycle().meet() == nullptr)
             throw std::runtime_error("the definition list was not read");
         Settle();
     }
@@ -184,7 +186,7 @@ public:
     void ShowEntriesOfFirstSwimmer()
     {
         // As a click on the participant does: list, then write.
-        window_.ShowEntriesOf(window_.cycle().competition()->swimmers().front().get());
+        window_.ShowEntriesOf(window_.cycle().entries().swimmers().front().get());
         window_.cycle().SaveWorkingFile();
         QCoreApplication::processEvents();
     }

@@ -102,7 +102,7 @@ struct CommandSpec {
 
 int Show(CommandContext& context)
 {
-    context.out << CompetitionToJson(*context.cycle.competition());
+    context.out << ModelToJson(*context.cycle.meet(), context.cycle.entries());
     return kExitOk;
 }
 
@@ -113,8 +113,8 @@ int Save(CommandContext& context)
 
 int Pdf(CommandContext& context)
 {
-    return WriteClubEntriesPdf(*context.cycle.competition(), context.arguments.front(), context.messages,
-                               context.cycle.fileOps())
+    return WriteClubEntriesPdf(*context.cycle.meet(), context.cycle.entries(), context.arguments.front(),
+                               context.messages, context.cycle.fileOps())
                ? kExitOk
                : kExitWriteFailed;
 }
@@ -131,9 +131,10 @@ int Export(CommandContext& context)
     }
     const bool sendByMail = context.options.count("--mail") != 0;
     // Written all the same: a script cannot answer a question.
-    if (const auto impossible = ImpossibleEntries(*context.cycle.competition()); !impossible.empty())
+    if (const auto impossible = ImpossibleEntries(*context.cycle.meet(), context.cycle.entries()); !impossible.empty())
         context.messages.Show(Message::Warning(ImpossibleEntriesWarning(impossible)));
-    const ExportOutcome outcome = ExportClubEntries(context.cycle.competition(), folder, sendByMail, context.messages);
+    const ExportOutcome outcome =
+        ExportClubEntries(context.cycle.meet(), context.cycle.entries(), folder, sendByMail, context.messages);
     if (outcome.dsvWritten)
         context.out << outcome.dsvPath << '\n';
     if (outcome.pdfWritten)
@@ -226,7 +227,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitNotLoaded;
     }
     cycle.LoadDefinition(definition, spec.access);
-    if (cycle.competition() == nullptr)
+    if (cycle.meet() == nullptr)
         return kExitNotLoaded;
     if (cycle.lockedElsewhere())
         return kExitLocked;

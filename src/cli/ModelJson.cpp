@@ -140,10 +140,10 @@ void WriteEvent(JsonWriter& json, const Event& event, bool modern)
 
 // Format 5 in number order, as the model holds them; the newer formats in
 // the running order of the list.
-std::vector<const Event*> EventsInListOrder(const Competition& c)
+std::vector<const Event*> EventsInListOrder(const MeetDefinition& meet)
 {
     std::vector<const Event*> events;
-    for (const auto& [key, event] : c.events())
+    for (const auto& [key, event] : meet.events())
         events.push_back(&event);
     std::stable_sort(events.begin(), events.end(),
                      [](const Event* a, const Event* b) { return a->listPosition < b->listPosition; });
@@ -151,37 +151,37 @@ std::vector<const Event*> EventsInListOrder(const Competition& c)
 }
 
 // What formats 6 to 8 tell beyond format 5.
-void WriteModernMeetSide(JsonWriter& json, const Competition& c)
+void WriteModernMeetSide(JsonWriter& json, const MeetDefinition& meet)
 {
-    json.Key("generator").String(c.generator).Key("organizer").String(c.organizer).Key("host");
-    if (c.host) {
-        json.BeginObject().Key("name").String(c.host->name).Key("contact");
-        WriteAddress(json, c.host->contact);
+    json.Key("generator").String(meet.generator).Key("organizer").String(meet.organizer).Key("host");
+    if (meet.host) {
+        json.BeginObject().Key("name").String(meet.host->name).Key("contact");
+        WriteAddress(json, meet.host->contact);
         json.EndObject();
     } else {
         json.BeginObject().EndObject();
     }
     json.Key("bank").BeginObject();
-    if (c.bank)
+    if (meet.bank)
         json.Key("bankName")
-            .String(c.bank->bankName)
+            .String(meet.bank->bankName)
             .Key("iban")
-            .String(c.bank->iban)
+            .String(meet.bank->iban)
             .Key("bic")
-            .String(c.bank->bic)
+            .String(meet.bank->bic)
             .Key("holder")
-            .String(c.bank->holder);
-    json.EndObject().Key("directDebitOnly").Bool(c.directDebitOnly).Key("qualifyingWindow").BeginObject();
-    if (c.qualifyingWindow)
+            .String(meet.bank->holder);
+    json.EndObject().Key("directDebitOnly").Bool(meet.directDebitOnly).Key("qualifyingWindow").BeginObject();
+    if (meet.qualifyingWindow)
         json.Key("from")
-            .String(c.qualifyingWindow->from.text())
+            .String(meet.qualifyingWindow->from.text())
             .Key("until")
-            .String(c.qualifyingWindow->until.text())
+            .String(meet.qualifyingWindow->until.text())
             .Key("course")
-            .String(c.qualifyingWindow->course);
+            .String(meet.qualifyingWindow->course);
     json.EndObject();
     json.Key("fees").BeginArray();
-    for (const Fee& fee : c.fees)
+    for (const Fee& fee : meet.fees)
         json.BeginObject()
             .Key("type")
             .String(fee.typeText)
@@ -193,47 +193,47 @@ void WriteModernMeetSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 }
 
-void WriteCompetitionSide(JsonWriter& json, const Competition& c)
+void WriteMeet(JsonWriter& json, const MeetDefinition& meet)
 {
-    const bool modern = c.formatVersion != 5;
+    const bool modern = meet.formatVersion != 5;
     json.Key("format")
-        .Integer(c.formatVersion)
+        .Integer(meet.formatVersion)
         .Key("title")
-        .String(c.title)
+        .String(meet.title)
         .Key("place")
-        .String(c.place)
+        .String(meet.place)
         .Key("veranstaltungField3")
-        .String(c.poolLength)
+        .String(meet.poolLength)
         .Key("timing")
-        .String(c.timing)
+        .String(meet.timing)
         .Key("onlineInvitation")
-        .String(c.onlineInvitation)
+        .String(meet.onlineInvitation)
         .Key("entryDeadline")
         .BeginArray()
-        .String(c.entryDeadlineDate.text())
-        .String(c.entryDeadlineTime)
+        .String(meet.entryDeadlineDate.text())
+        .String(meet.entryDeadlineTime)
         .EndArray()
         .Key("remarks")
-        .String(c.remarks)
+        .String(meet.remarks)
         .Key("flatFee")
-        .Integer(c.flatFee)
+        .Integer(meet.flatFee)
         .Key("individualFee")
-        .Integer(c.individualFee)
+        .Integer(meet.individualFee)
         .Key("relayFee")
-        .Integer(c.relayFee);
+        .Integer(meet.relayFee);
     json.Key("venue");
-    WriteAddress(json, c.venue);
+    WriteAddress(json, meet.venue);
     json.Key("entryAddress");
-    WriteAddress(json, c.entryAddress);
+    WriteAddress(json, meet.entryAddress);
     json.Key("earliestSectionDate")
-        .String(FirstDayText(c.EarliestSectionDate()))
+        .String(FirstDayText(meet.EarliestSectionDate()))
         .Key("latestSectionDate")
-        .String(LastDayText(c.LatestSectionDate()));
+        .String(LastDayText(meet.LatestSectionDate()));
     if (modern)
-        WriteModernMeetSide(json, c);
+        WriteModernMeetSide(json, meet);
 
     json.Key("sections").BeginArray();
-    for (const auto& [key, section] : c.sections()) {
+    for (const auto& [key, section] : meet.sections()) {
         json.BeginObject()
             .Key("number")
             .String(section.number)
@@ -250,29 +250,29 @@ void WriteCompetitionSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 
     json.Key("events").BeginArray();
-    for (const Event* event : EventsInListOrder(c))
+    for (const Event* event : EventsInListOrder(meet))
         WriteEvent(json, *event, modern);
     json.EndArray();
 }
 
-void WriteClubSide(JsonWriter& json, const Competition& c)
+void WriteClubEntries(JsonWriter& json, const ClubEntries& entries)
 {
     json.Key("club")
         .BeginObject()
         .Key("clubName")
-        .String(c.club.clubName)
+        .String(entries.club.clubName)
         .Key("clubId")
-        .String(c.club.clubId)
+        .String(entries.club.clubId)
         .Key("lsv")
-        .String(c.club.lsv)
+        .String(entries.club.lsv)
         .Key("nation")
-        .String(c.club.nation)
+        .String(entries.club.nation)
         .Key("contact");
-    WriteAddress(json, c.club.contact);
+    WriteAddress(json, entries.club.contact);
     json.EndObject();
 
     json.Key("swimmers").BeginArray();
-    for (const auto& swimmer : c.swimmers()) {
+    for (const auto& swimmer : entries.swimmers()) {
         json.BeginObject()
             .Key("surname")
             .String(swimmer->surname)
@@ -290,7 +290,7 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 
     json.Key("teams").BeginArray();
-    for (const auto& team : c.teams()) {
+    for (const auto& team : entries.teams()) {
         json.BeginObject()
             .Key("teamNumber")
             .String(team->teamNumber)
@@ -304,7 +304,7 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
     json.EndArray();
 
     json.Key("officials").BeginArray();
-    for (const auto& official : c.officials())
+    for (const auto& official : entries.officials())
         json.BeginObject()
             .Key("surname")
             .String(official->surname)
@@ -322,12 +322,12 @@ void WriteClubSide(JsonWriter& json, const Competition& c)
 
 }  // namespace
 
-std::string CompetitionToJson(const Competition& competition)
+std::string ModelToJson(const MeetDefinition& meet, const ClubEntries& entries)
 {
     JsonWriter json;
     json.BeginObject();
-    WriteCompetitionSide(json, competition);
-    WriteClubSide(json, competition);
+    WriteMeet(json, meet);
+    WriteClubEntries(json, entries);
     json.EndObject();
     return json.text();
 }

@@ -22,13 +22,14 @@ void ReportNoMailProgram(const ExportOutcome& outcome, MessageSink& messages)
 
 }  // namespace
 
-ExportOutcome ExportClubEntries(const Competition* competition, const std::string& startDirectory, bool sendByMail,
-                                MessageSink& messages, Mailer& mailer, FileOps& ops)
+ExportOutcome ExportClubEntries(const MeetDefinition* meet, const ClubEntries& entries,
+                                const std::string& startDirectory, bool sendByMail, MessageSink& messages,
+                                Mailer& mailer, FileOps& ops)
 {
     ExportOutcome outcome;
-    if (competition == nullptr)
+    if (meet == nullptr)
         return outcome;
-    const Club& club = competition->club;
+    const Club& club = entries.club;
     if (club.clubName.empty()) {
         outcome.status = ExportOutcome::Status::NoClubName;
         messages.Show(Message::Captioned(
@@ -38,24 +39,24 @@ ExportOutcome ExportClubEntries(const Competition* competition, const std::strin
         return outcome;
     }
     outcome.status = ExportOutcome::Status::Done;
-    const ExportFileNames names = MakeExportFileNames(*competition);
+    const ExportFileNames names = MakeExportFileNames(*meet, club);
 
     outcome.dsvPath = JoinPath(startDirectory, FileNameToNative(names.dsvName));
-    outcome.dsvWritten = EntryListWriter(outcome.dsvPath, *competition, true).Write(messages, ops);
+    outcome.dsvWritten = EntryListWriter(outcome.dsvPath, *meet, entries, true).Write(messages, ops);
 
     outcome.pdfPath = JoinPath(startDirectory, FileNameToNative(names.pdfName));
-    outcome.pdfWritten = WriteClubEntriesPdf(*competition, outcome.pdfPath, messages, ops);
+    outcome.pdfWritten = WriteClubEntriesPdf(*meet, entries, outcome.pdfPath, messages, ops);
 
     if (sendByMail) {
         const MailMessage mail{
-            std::string("Meldungen für ") + competition->title + " von " + club.clubName,
+            std::string("Meldungen für ") + meet->title + " von " + club.clubName,
             std::string(),
             outcome.dsvPath,
             names.dsvName,
             outcome.pdfPath,
             names.pdfName,
-            competition->entryAddress.email,
-            competition->entryAddress.name,
+            meet->entryAddress.email,
+            meet->entryAddress.name,
         };
         outcome.mailed = true;
         outcome.mailResult = mailer.SendEntriesMail(mail);

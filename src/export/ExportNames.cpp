@@ -56,12 +56,12 @@ std::string ExportDatePart(std::string_view date)
     return std::string(part(8)).append(part(3)).append(part(0));
 }
 
-ExportFileNames MakeExportFileNames(const Competition& competition)
+ExportFileNames MakeExportFileNames(const MeetDefinition& meet, const Club& club)
 {
     const std::string prefix =
-        ExportDatePart(LastDayText(competition.LatestSectionDate())) + "-" + ToFileNamePart(competition.venue.town);
-    const std::string club = ToFileNamePart(competition.club.clubName);
-    return {prefix + "-Me-" + club + ".DSV", prefix + "-Meldungen-" + club + ".PDF"};
+        ExportDatePart(LastDayText(meet.LatestSectionDate())) + "-" + ToFileNamePart(meet.venue.town);
+    const std::string clubName = ToFileNamePart(club.clubName);
+    return {prefix + "-Me-" + clubName + ".DSV", prefix + "-Meldungen-" + clubName + ".PDF"};
 }
 
 std::string FileNameToNative(const std::string& name)

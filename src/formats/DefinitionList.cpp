@@ -7,11 +7,11 @@
 
 namespace natarix {
 
-ReadResult<std::unique_ptr<Competition>> ReadDefinitionList(const std::string& path)
+ReadResult<std::unique_ptr<MeetDefinition>> ReadDefinitionList(const std::string& path)
 {
     FileContent content = ReadWholeFile(path);
     if (content.status != ReadStatus::Ok)
-        return ReadResult<std::unique_ptr<Competition>>::Failed(DefinitionFileFailure(content.status));
+        return ReadResult<std::unique_ptr<MeetDefinition>>::Failed(DefinitionFileFailure(content.status));
     // Told apart by the content, not by the name: organisers name their
     // files as they please. Everything that is not clearly of formats 6 to 8
     // goes to the format-5 reader, which has always had the last word on

@@ -4,12 +4,12 @@
 
 namespace natarix {
 
-std::string DateAndPlaceLine(const Competition& competition)
+std::string DateAndPlaceLine(const MeetDefinition& meet)
 {
-    const std::string earliest = FirstDayText(competition.EarliestSectionDate());
-    const std::string latest = LastDayText(competition.LatestSectionDate());
+    const std::string earliest = FirstDayText(meet.EarliestSectionDate());
+    const std::string latest = LastDayText(meet.LatestSectionDate());
     const std::string dates = earliest == latest ? "am " + earliest : "vom " + earliest + " bis " + latest;
-    return dates + " in " + competition.place;
+    return dates + " in " + meet.place;
 }
 
 std::array<std::string, 5> ParticipantRow(const Swimmer& swimmer)
@@ -42,12 +42,12 @@ std::array<std::string, 4> OfficialRow(const Official& official)
     return {official.surname, official.firstName, std::to_string(official.group), SectionNumbersText(official)};
 }
 
-std::vector<const Event*> EventsShownFor(const Competition& competition, ParticipantRef participant)
+std::vector<const Event*> EventsShownFor(const MeetDefinition& meet, ParticipantRef participant)
 {
     // The event map is ordered by number value already. An entry that a change
     // has made impossible stays in sight, so that it is not exported unseen.
     std::vector<const Event*> events;
-    for (const auto& [key, event] : competition.events())
+    for (const auto& [key, event] : meet.events())
         if (MayEnter(participant, event) || EntrantOf(participant).entries.count(key.number) != 0)
             events.push_back(&event);
     return events;

@@ -271,17 +271,18 @@ void MainWindow::SetHeaderLine(QLabel& label, const std::string& text)
 
 void MainWindow::RefreshMainForm()
 {
-    const Competition* competition = cycle_.competition();
-    if (competition == nullptr)
+    const MeetDefinition* meet = cycle_.meet();
+    if (meet == nullptr)
         return;
-    SetHeaderLine(*title_, competition->title);
-    SetHeaderLine(*dateAndPlace_, DateAndPlaceLine(*competition));
+    SetHeaderLine(*title_, meet->title);
+    SetHeaderLine(*dateAndPlace_, DateAndPlaceLine(*meet));
+    const ClubEntries& clubEntries = cycle_.entries();
 
     entries_->clear();
     participantItems_.clear();
-    for (const auto& swimmer : competition->swimmers())
+    for (const auto& swimmer : clubEntries.swimmers())
         participantItems_.emplace_back(swimmer.get());
-    for (const auto& team : competition->teams())
+    for (const auto& team : clubEntries.teams())
         participantItems_.emplace_back(team.get());
     std::vector<ListRow> participantRows;
     for (const ParticipantItem& item : participantItems_) {
@@ -295,7 +296,7 @@ void MainWindow::RefreshMainForm()
     SelectFirstRow(*participants_);
 
     std::vector<ListRow> officialRows;
-    for (const auto& official : competition->officials())
+    for (const auto& official : clubEntries.officials())
         officialRows.push_back(MakeListRow(OfficialRow(*official), official.get()));
     FillList(*officials_, std::move(officialRows), RowOrder::ByFirstColumn);
     SelectFirstRow(*officials_);
@@ -304,7 +305,7 @@ void MainWindow::RefreshMainForm()
 void MainWindow::ShowEntriesOf(ParticipantItem participant)
 {
     std::vector<ListRow> rows;
-    for (const Event* event : EventsShownFor(*cycle_.competition(), participant)) {
+    for (const Event* event : EventsShownFor(*cycle_.meet(), participant)) {
         rows.push_back(MakeListRow(EntryRow(EntrantOf(participant), *event), event));
         rows.back().warning = ToQString(EntryBarNote(participant, *event));
     }
@@ -352,7 +353,7 @@ void MainWindow::NewTeam()
 void MainWindow::NewOfficial()
 {
     Official official;
-    if (OfficialDialog(official, *cycle_.competition(), this).exec() != QDialog::Accepted)
+    if (OfficialDialog(official, *cycle_.meet(), this).exec() != QDialog::Accepted)
         return;
     cycle_.Add(std::move(official));
     RefreshMainForm();
@@ -360,7 +361,7 @@ void MainWindow::NewOfficial()
 
 void MainWindow::EditClubData()
 {
-    Club club = cycle_.competition()->club;
+    Club club = cycle_.entries().club;
     ClubDialog(club, this).exec();
     // Set, and so written, whether the dialog ended with OK or not; the lists stay.
     cycle_.SetClub(std::move(club));
@@ -369,13 +370,13 @@ void MainWindow::EditClubData()
 void MainWindow::Export(bool sendByMail)
 {
     const std::vector<ImpossibleEntry> impossible =
-        cycle_.competition() != nullptr ? ImpossibleEntries(*cycle_.competition()) : std::vector<ImpossibleEntry>();
+        cycle_.meet() != nullptr ? ImpossibleEntries(*cycle_.meet(), cycle_.entries()) : std::vector<ImpossibleEntry>();
     if (!impossible.empty() &&
         !MessageBoxes::AskYesNo(ImpossibleEntriesWarning(impossible) + std::string("\n\nTrotzdem exportieren?"),
                                 std::string("Unzulässige Meldungen"), form_))
         return;
-    const ExportOutcome outcome = ExportClubEntries(cycle_.competition(), cycle_.startDirectory(), sendByMail,
-                                                    messages_, mailer_, cycle_.fileOps());
+    const ExportOutcome outcome = ExportClubEntries(cycle_.meet(), cycle_.entries(), cycle_.startDirectory(),
+                                                    sendByMail, messages_, mailer_, cycle_.fileOps());
     if (outcome.dsvWritten && outcome.pdfWritten)
         ShowExportStatus(outcome.dsvPath, outcome.pdfPath);
     else
@@ -417,7 +418,7 @@ void MainWindow::EditParticipant(QTreeWidgetItem* item)
     } else {
         const Swimmer& swimmer = *std::get<const Swimmer*>(participant);
         Swimmer changed = swimmer;
-        if (SwimmerDialog(changed, this, cycle_.competition()).exec() != QDialog::Accepted)
+        if (SwimmerDialog(changed, this, cycle_.meet()).exec() != QDialog::Accepted)
             return;
         cycle_.Change(swimmer, std::move(changed));
     }
@@ -430,7 +431,7 @@ void MainWindow::EditOfficial(QTreeWidgetItem* item)
         return;
     const Official& official = *RowObject<const Official>(*item);
     Official changed = official;
-    if (OfficialDialog(changed, *cycle_.competition(), this).exec() != QDialog::Accepted)
+    if (OfficialDialog(changed, *cycle_.meet(), this).exec() != QDialog::Accepted)
         return;
     cycle_.Change(official, std::move(changed));
     RefreshMainForm();

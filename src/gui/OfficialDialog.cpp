@@ -19,7 +19,7 @@ namespace {
 constexpr int kNumberRole = Qt::UserRole;
 }  // namespace
 
-OfficialDialog::OfficialDialog(Official& official, const Competition& competition, QWidget* parent)
+OfficialDialog::OfficialDialog(Official& official, const MeetDefinition& meet, QWidget* parent)
     : QDialog(parent), official_(official)
 {
     SetUpDialog(*this, "officialDialog", QStringLiteral("Kampfrichter bearbeiten"));
@@ -43,7 +43,7 @@ OfficialDialog::OfficialDialog(Official& official, const Competition& competitio
     sections_->setSortingEnabled(true);
     sections_->setFixedSize(HorizontalUnits(*sections_, 81), VerticalUnits(*sections_, 37));
     const std::string chosen = ";" + SectionNumbersText(official) + ";";
-    for (const auto& [number, section] : competition.sections()) {
+    for (const auto& [number, section] : meet.sections()) {
         auto* item = new QListWidgetItem(ToQString(number));
         item->setData(kNumberRole, QByteArray::fromStdString(number));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);

@@ -20,10 +20,10 @@ constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2100;
 }  // namespace
 
-SwimmerDialog::SwimmerDialog(Swimmer& swimmer, QWidget* parent, const Competition* competition)
+SwimmerDialog::SwimmerDialog(Swimmer& swimmer, QWidget* parent, const MeetDefinition* meet)
     : QDialog(parent),
       swimmer_(swimmer),
-      competition_(competition),
+      meet_(meet),
       shownYear_(std::clamp<int>(swimmer.yearOfBirth, kFirstYear, kLastYear))
 {
     SetUpDialog(*this, "swimmerDialog", QStringLiteral("Teilnehmer bearbeiten"));
@@ -98,11 +98,11 @@ void SwimmerDialog::accept()
 
 bool SwimmerDialog::SettleEntriesBarredBy(Swimmer& changed)
 {
-    if (competition_ == nullptr)
+    if (meet_ == nullptr)
         return true;
     // Entries that were impossible already were asked about before.
     std::vector<ImpossibleEntry> barred;
-    for (const ImpossibleEntry& entry : ImpossibleEntriesOf(*competition_, &changed))
+    for (const ImpossibleEntry& entry : ImpossibleEntriesOf(*meet_, &changed))
         if (MayEnter(swimmer_, *entry.event))
             barred.push_back(entry);
     if (barred.empty())

@@ -18,12 +18,12 @@ std::string ParticipantName(const Team& team)
 
 }  // namespace
 
-std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition, ParticipantRef participant)
+std::vector<ImpossibleEntry> ImpossibleEntriesOf(const MeetDefinition& meet, ParticipantRef participant)
 {
     std::vector<ImpossibleEntry> found;
     for (const auto& [number, time] : EntrantOf(participant).entries) {
         // An entry for an event the competition lacks has no rule to break.
-        const Event* event = competition.FindEvent(number);
+        const Event* event = meet.FindEvent(number);
         if (event == nullptr)
             continue;
         const EntryBar bar = WhyMayNotEnter(participant, *event);
@@ -33,16 +33,16 @@ std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition,
     return found;
 }
 
-std::vector<ImpossibleEntry> ImpossibleEntries(const Competition& competition)
+std::vector<ImpossibleEntry> ImpossibleEntries(const MeetDefinition& meet, const ClubEntries& entries)
 {
     std::vector<ImpossibleEntry> found;
     const auto collect = [&](ParticipantRef participant) {
-        const std::vector<ImpossibleEntry> own = ImpossibleEntriesOf(competition, participant);
+        const std::vector<ImpossibleEntry> own = ImpossibleEntriesOf(meet, participant);
         found.insert(found.end(), own.begin(), own.end());
     };
-    for (const auto& swimmer : competition.swimmers())
+    for (const auto& swimmer : entries.swimmers())
         collect(swimmer.get());
-    for (const auto& team : competition.teams())
+    for (const auto& team : entries.teams())
         collect(team.get());
     return found;
 }

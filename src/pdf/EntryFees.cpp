@@ -20,15 +20,15 @@ void Complete(FeeRow& row)
 
 }  // namespace
 
-EntryFees ComputeEntryFees(const Competition& model)
+EntryFees ComputeEntryFees(const MeetDefinition& meet, const ClubEntries& entries)
 {
     EntryFees fees;
-    fees.individual.fee = Charged(model.individualFee);
-    fees.relay.fee = Charged(model.relayFee);
+    fees.individual.fee = Charged(meet.individualFee);
+    fees.relay.fee = Charged(meet.relayFee);
     std::map<std::int64_t, FeeRow> own;
     const auto charge = [&](const Entrant& participant, FeeRow& standard) {
         for (const auto& entry : participant.entries) {
-            const Event* event = model.FindEvent(entry.first);
+            const Event* event = meet.FindEvent(entry.first);
             if (event != nullptr && event->hasOwnFee && Charged(event->ownFee) != *standard.fee) {
                 FeeRow& row = own[Charged(event->ownFee)];
                 ++row.count;
@@ -38,9 +38,9 @@ EntryFees ComputeEntryFees(const Competition& model)
             }
         }
     };
-    for (const auto& swimmer : model.swimmers())
+    for (const auto& swimmer : entries.swimmers())
         charge(*swimmer, fees.individual);
-    for (const auto& team : model.teams())
+    for (const auto& team : entries.teams())
         charge(*team, fees.relay);
 
     Complete(fees.individual);
@@ -52,7 +52,7 @@ EntryFees ComputeEntryFees(const Competition& model)
         fees.total = SaturatingSum(fees.total, row.sum);
         fees.ownFees.push_back(std::move(row));
     }
-    fees.total = SaturatingSum(fees.total, Charged(model.flatFee));
+    fees.total = SaturatingSum(fees.total, Charged(meet.flatFee));
     return fees;
 }
 

@@ -5,7 +5,8 @@
 #include <set>
 #include <vector>
 
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 
 namespace natarix {
 
@@ -31,7 +32,7 @@ struct EntryFees {
     std::vector<FeeRow> ownFees;  // one per amount, ascending
     std::int64_t total = 0;       // including the flat fee
 };
-EntryFees ComputeEntryFees(const Competition& model);
+EntryFees ComputeEntryFees(const MeetDefinition& meet, const ClubEntries& entries);
 
 // At most `rows` own-fee rows: the last one joins all that do not fit.
 void JoinOwnFeeRows(EntryFees& fees, std::size_t rows);

@@ -78,12 +78,12 @@ std::int64_t SaturatingSum(std::int64_t a, std::int64_t b)
 
 void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
 {
-    const Club& club = model_.club;
+    const Club& club = entries_.club;
     const Address& contact = club.contact;
-    const std::int64_t individualCount = model_.CountIndividualEntries();
-    const std::int64_t relayCount = model_.CountRelayEntries();
-    const std::int64_t sheetCount = SheetCount(model_);
-    EntryFees fees = ComputeEntryFees(model_);
+    const std::int64_t individualCount = entries_.CountIndividualEntries();
+    const std::int64_t relayCount = entries_.CountRelayEntries();
+    const std::int64_t sheetCount = SheetCount(entries_);
+    EntryFees fees = ComputeEntryFees(meet_, entries_);
     JoinOwnFeeRows(fees, kOwnFeeRows);
     const int ownRows = static_cast<int>(fees.ownFees.size());
     // Everything from the row below the relay row down moves by this.
@@ -118,10 +118,10 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
     text(781, 169, kBoldFont, 16, "Deutscher Schwimm-Verband e.V.", kPageRight);
     text(748, 241, kBoldFont, 20, "Meldebogen", kPageRight);
     text(730, 262, kBoldFont, 12, "Schwimmen", kPageRight);
-    regular(692, 70, "Wettkampfveranstaltung: " + model_.title, kPageRight);
-    regular(670, 70, "am / vom: " + FirstDayText(model_.EarliestSectionDate()), BeforeText(185));
-    regular(670, 185, "bis: " + LastDayText(model_.LatestSectionDate()), BeforeText(270));
-    regular(670, 270, "in: " + model_.place, kPageRight);
+    regular(692, 70, "Wettkampfveranstaltung: " + meet_.title, kPageRight);
+    regular(670, 70, "am / vom: " + FirstDayText(meet_.EarliestSectionDate()), BeforeText(185));
+    regular(670, 185, "bis: " + LastDayText(meet_.LatestSectionDate()), BeforeText(270));
+    regular(670, 270, "in: " + meet_.place, kPageRight);
     regular(642, 70, "Meldender Verein: " + club.clubName, kPageRight);
     regular(619, 70, "Vereins-ID-Nr.: " + club.clubId, BeforeText(312));
     regular(619, 312, "LSV-Kennziffer: " + club.lsv, kPageRight);
@@ -155,9 +155,9 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
     regular(392 - shift, 111, "Meldungen für .......... Mannschaften", BeforeLine(394));
     euroSigns(392 - shift);
     regular(372 - shift, 190, "Kampfrichtergebühr / Teilnehmergrundbetrag", BeforeLine(394));
-    if (model_.flatFee > 0) {
-        regular(372 - shift, 396, FormatAmount(model_.flatFee), BeforeText(452));
-        regular(372 - shift, 463, FormatAmount(model_.flatFee), BeforeText(520));
+    if (meet_.flatFee > 0) {
+        regular(372 - shift, 396, FormatAmount(meet_.flatFee), BeforeText(452));
+        regular(372 - shift, 463, FormatAmount(meet_.flatFee), BeforeText(520));
     }
     euroSigns(372 - shift);
     text(351 - shift, 301, kBoldFont, 10, "Meldegeld gesamt:", BeforeLine(394));
@@ -173,7 +173,7 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
     text(280 - shift, 70, kBoldFont, 10,
          "Als Kampfrichter werden von uns für diese Veranstaltung gemeldet:", kPageRight);
     regular(258 - shift, 70, "1.", BeforeText(120));
-    if (!model_.officials().empty())
+    if (!entries_.officials().empty())
         regular(258 - shift, 120, "siehe gesonderte Aufstellung", BeforeText(398));
     regular(258 - shift, 398, "KR-Gruppe:", kPageRight);
     regular(237 - shift, 70, "2.", BeforeText(398));

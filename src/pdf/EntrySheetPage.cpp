@@ -17,7 +17,8 @@ namespace {
 // Row boundaries and baselines fall on multiples of this, truncated.
 constexpr double kRowHeight = 22.3333;
 
-void AddSheetFrame(std::string& content, std::int64_t sheetNumber, std::int64_t sheetCount, const Competition& model)
+void AddSheetFrame(std::string& content, std::int64_t sheetNumber, std::int64_t sheetCount, const MeetDefinition& meet,
+                   const Club& club)
 {
     const auto bold = [&content](int y, int x, int size, std::string_view text, double right = kPageRight) {
         AddText(content, text, kBoldFont, size, x, y, right);
@@ -29,10 +30,10 @@ void AddSheetFrame(std::string& content, std::int64_t sheetNumber, std::int64_t 
     bold(748, 251, 20, "Meldeliste");
     bold(730, 262, 12, "Schwimmen");
     bold(718, 380, 11, "(Anlage zum Meldebogen)");
-    regular(700, 71, 10, "Zur Veranstaltung: " + model.title);
-    regular(679, 71, 10, "werden vom Verein: " + model.club.clubName);
-    regular(658, 71, 10, "Vereins-ID-Nr.: " + model.club.clubId, BeforeText(313));
-    regular(658, 313, 10, "LSV-Kennziffer: " + model.club.lsv);
+    regular(700, 71, 10, "Zur Veranstaltung: " + meet.title);
+    regular(679, 71, 10, "werden vom Verein: " + club.clubName);
+    regular(658, 71, 10, "Vereins-ID-Nr.: " + club.clubId, BeforeText(313));
+    regular(658, 313, 10, "LSV-Kennziffer: " + club.lsv);
     regular(637, 71, 10, "die folgenden Meldungen abgegeben:");
     bold(627, 73, 8, "[Jeden Schwimmer/jede Mannschaft unter einer lfd. Nr. mit allen Wettkämpfen aufführen!]");
     bold(608, 79, 9, "Lfd.", BeforeLine(100));
@@ -80,15 +81,15 @@ void DrawSheetGrid(std::string& content)
 
 std::size_t PdfWriter::ParticipantCount() const
 {
-    return model_.swimmers().size() + model_.teams().size();
+    return entries_.swimmers().size() + entries_.teams().size();
 }
 
 ParticipantRef PdfWriter::ParticipantAt(std::size_t index) const
 {
-    const std::size_t swimmers = model_.swimmers().size();
+    const std::size_t swimmers = entries_.swimmers().size();
     if (index < swimmers)
-        return model_.swimmers()[index].get();
-    return model_.teams()[index - swimmers].get();
+        return entries_.swimmers()[index].get();
+    return entries_.teams()[index - swimmers].get();
 }
 
 const EntryMap& PdfWriter::EntriesAt(std::size_t index) const
@@ -134,7 +135,7 @@ void PdfWriter::SeekRow(std::int64_t row)
 void PdfWriter::WriteEntrySheetPage(std::int64_t sheetNumber, std::int64_t sheetCount, std::int64_t objectNumber)
 {
     std::string content;
-    AddSheetFrame(content, sheetNumber, sheetCount, model_);
+    AddSheetFrame(content, sheetNumber, sheetCount, meet_, entries_.club);
     DrawSheetGrid(content);
 
     // Sheet p holds the rows (p - 1) * 20 to p * 20 - 1 of the whole walk.
@@ -174,7 +175,7 @@ void PdfWriter::WriteEntrySheetPage(std::int64_t sheetNumber, std::int64_t sheet
         const auto& [eventNumber, entryTime] = *cursor_.entry;
         place(435, 469, eventNumber);
         std::string distance;
-        if (const Event* event = model_.FindEvent(eventNumber)) {
+        if (const Event* event = meet_.FindEvent(eventNumber)) {
             // A team's row gives the swimmer count even for an event that is no relay.
             distance = DistanceLabel(*event, isTeam);
         } else {

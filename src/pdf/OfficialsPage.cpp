@@ -30,7 +30,7 @@ void PdfWriter::WriteOfficialsPage(std::int64_t pageNumber, std::int64_t objectN
     AddText(content, "Kampfrichteraufstellung", kBoldFont, 16, 169, 781, kPageRight);
     row(750, kBoldFont, {"Nachname", "Vorname", "Gruppe", "Einsatzwunsch", "Abschnitte"});
 
-    const auto& officials = model_.officials();
+    const auto& officials = entries_.officials();
     const auto count = static_cast<std::int64_t>(officials.size());
     const std::int64_t first = std::min(count, std::clamp<std::int64_t>(pageNumber - 1, 0, count) * OFFICIALS_PER_PAGE);
     const std::int64_t last = std::min(first + OFFICIALS_PER_PAGE, count);

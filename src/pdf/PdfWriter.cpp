@@ -33,17 +33,18 @@ std::string MissingEventsText(const std::set<NumberKey, NumberKeyLess>& numbers)
 
 }  // namespace
 
-std::int64_t SheetCount(const Competition& model)
+std::int64_t SheetCount(const ClubEntries& entries)
 {
-    return CeilingDivide(model.CountIndividualEntries() + model.CountRelayEntries(), ROWS_PER_SHEET);
+    return CeilingDivide(entries.CountIndividualEntries() + entries.CountRelayEntries(), ROWS_PER_SHEET);
 }
 
-std::int64_t OfficialsPageCount(const Competition& model)
+std::int64_t OfficialsPageCount(const ClubEntries& entries)
 {
-    return CeilingDivide(static_cast<std::int64_t>(model.officials().size()), OFFICIALS_PER_PAGE);
+    return CeilingDivide(static_cast<std::int64_t>(entries.officials().size()), OFFICIALS_PER_PAGE);
 }
 
-PdfWriter::PdfWriter(std::string fileName, const Competition& model) : fileName_(std::move(fileName)), model_(model)
+PdfWriter::PdfWriter(std::string fileName, const MeetDefinition& meet, const ClubEntries& entries)
+    : fileName_(std::move(fileName)), meet_(meet), entries_(entries)
 {
     ResetCursor();
 }
@@ -75,8 +76,8 @@ void PdfWriter::AppendStreamObject(std::int64_t objectNumber, std::string_view c
 
 const std::string& PdfWriter::BuildDocument(MessageSink& messages)
 {
-    const std::int64_t sheetCount = SheetCount(model_);
-    const std::int64_t officialsPages = OfficialsPageCount(model_);
+    const std::int64_t sheetCount = SheetCount(entries_);
+    const std::int64_t officialsPages = OfficialsPageCount(entries_);
     const std::int64_t m = sheetCount + officialsPages;
 
     // A second build starts from scratch, so the xref never lists stale offsets.
@@ -193,14 +194,15 @@ bool PdfWriter::WriteDocument(MessageSink& messages, FileOps& ops)
     return false;
 }
 
-bool WriteClubEntriesPdf(const Competition& model, const std::string& path, MessageSink& messages, FileOps& ops)
+bool WriteClubEntriesPdf(const MeetDefinition& meet, const ClubEntries& entries, const std::string& path,
+                         MessageSink& messages, FileOps& ops)
 {
-    return PdfWriter(path, model).WriteDocument(messages, ops);
+    return PdfWriter(path, meet, entries).WriteDocument(messages, ops);
 }
 
-std::string BuildClubEntriesPdf(const Competition& model, MessageSink& messages)
+std::string BuildClubEntriesPdf(const MeetDefinition& meet, const ClubEntries& entries, MessageSink& messages)
 {
-    PdfWriter writer({}, model);
+    PdfWriter writer({}, meet, entries);
     return writer.BuildDocument(messages);
 }
 

@@ -27,8 +27,8 @@ bool Replace(const std::vector<std::unique_ptr<T>>& set, const T& member, T chan
     return held != nullptr;
 }
 
-template <typename T, typename RemoveFromCompetition>
-bool RemoveHeld(const std::vector<std::unique_ptr<T>>& set, const T& member, RemoveFromCompetition remove)
+template <typename T, typename RemoveFromEntries>
+bool RemoveHeld(const std::vector<std::unique_ptr<T>>& set, const T& member, RemoveFromEntries remove)
 {
     if (Held(set, member) == nullptr)
         return false;
@@ -38,79 +38,79 @@ bool RemoveHeld(const std::vector<std::unique_ptr<T>>& set, const T& member, Rem
 
 }  // namespace
 
-void WorkingFileCycle::Edit(const std::function<bool(Competition&)>& change)
+void WorkingFileCycle::Edit(const std::function<bool(ClubEntries&)>& change)
 {
-    if (competition_ != nullptr && !readOnly() && change(*competition_))
+    if (meet_ != nullptr && !readOnly() && change(entries_))
         SaveWorkingFile();
 }
 
 void WorkingFileCycle::SetClub(Club club)
 {
-    Edit([&](Competition& c) {
-        c.club = std::move(club);
+    Edit([&](ClubEntries& e) {
+        e.club = std::move(club);
         return true;
     });
 }
 
 void WorkingFileCycle::Add(Swimmer swimmer)
 {
-    Edit([&](Competition& c) { return c.AddSwimmer(std::make_unique<Swimmer>(std::move(swimmer))) != nullptr; });
+    Edit([&](ClubEntries& e) { return e.AddSwimmer(std::make_unique<Swimmer>(std::move(swimmer))) != nullptr; });
 }
 
 void WorkingFileCycle::Add(Team team)
 {
-    Edit([&](Competition& c) { return c.AddTeam(std::make_unique<Team>(std::move(team))) != nullptr; });
+    Edit([&](ClubEntries& e) { return e.AddTeam(std::make_unique<Team>(std::move(team))) != nullptr; });
 }
 
 void WorkingFileCycle::Add(Official official)
 {
-    Edit([&](Competition& c) { return c.AddOfficial(std::make_unique<Official>(std::move(official))) != nullptr; });
+    Edit([&](ClubEntries& e) { return e.AddOfficial(std::make_unique<Official>(std::move(official))) != nullptr; });
 }
 
 void WorkingFileCycle::Change(const Swimmer& member, Swimmer changed)
 {
-    Edit([&](Competition& c) { return Replace(c.swimmers(), member, std::move(changed)); });
+    Edit([&](ClubEntries& e) { return Replace(e.swimmers(), member, std::move(changed)); });
 }
 
 void WorkingFileCycle::Change(const Team& member, Team changed)
 {
-    Edit([&](Competition& c) { return Replace(c.teams(), member, std::move(changed)); });
+    Edit([&](ClubEntries& e) { return Replace(e.teams(), member, std::move(changed)); });
 }
 
 void WorkingFileCycle::Change(const Official& member, Official changed)
 {
-    Edit([&](Competition& c) { return Replace(c.officials(), member, std::move(changed)); });
+    Edit([&](ClubEntries& e) { return Replace(e.officials(), member, std::move(changed)); });
 }
 
 void WorkingFileCycle::Remove(const Swimmer& member)
 {
-    Edit([&](Competition& c) {
-        return RemoveHeld(c.swimmers(), member, [&](const Swimmer* m) { c.RemoveSwimmer(m); });
+    Edit([&](ClubEntries& e) {
+        return RemoveHeld(e.swimmers(), member, [&](const Swimmer* m) { e.RemoveSwimmer(m); });
     });
 }
 
 void WorkingFileCycle::Remove(const Team& member)
 {
-    Edit([&](Competition& c) { return RemoveHeld(c.teams(), member, [&](const Team* m) { c.RemoveTeam(m); }); });
+    Edit([&](ClubEntries& e) { return RemoveHeld(e.teams(), member, [&](const Team* m) { e.RemoveTeam(m); }); });
 }
 
 void WorkingFileCycle::Remove(const Official& member)
 {
-    Edit([&](Competition& c) {
-        return RemoveHeld(c.officials(), member, [&](const Official* m) { c.RemoveOfficial(m); });
+    Edit([&](ClubEntries& e) {
+        return RemoveHeld(e.officials(), member, [&](const Official* m) { e.RemoveOfficial(m); });
     });
 }
 
 void WorkingFileCycle::SetEntry(ParticipantRef participant, const std::string& eventNumber,
                                 const std::string& entryTime)
 {
-    Edit([&](Competition& c) {
+    Edit([&](ClubEntries& e) {
         Entrant* held = std::visit(
             [&](const auto* member) -> Entrant* {
                 if constexpr (std::is_same_v<decltype(member), const Team*>)
-                    return Held(c.teams(), *member);
+                    return Held(e.teams(), *member);
                 else
-                    return Held(c.swimmers(), *member);
+                    return Held(e.swimmers(), *member);
             },
             participant);
         if (held != nullptr)

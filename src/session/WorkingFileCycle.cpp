@@ -78,7 +78,7 @@ WorkingFileCycle::WorkingFileCycle(MessageSink& messages, std::string startDirec
 void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
 {
     DiscardCompetition();
-    ReadResult<std::unique_ptr<Competition>> read = ReadDefinitionList(path);
+    ReadResult<std::unique_ptr<MeetDefinition>> read = ReadDefinitionList(path);
     // A list that could not even be opened is still the one asked for; a
     // malformed one leaves the path as it was.
     if (read.ok() || !IsContentFailure(read.failure()))
@@ -87,15 +87,15 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
         messages_.Show(read.failure());
         return;
     }
-    competition_ = std::move(read.value());
+    meet_ = std::move(read.value());
     if (!read.warnings().empty())
         messages_.Show(ReadWarningsMessage(read.warnings()));
     access_ = access;
-    if (access == Access::Edit && competition_->formatVersion != 5) {
+    if (access == Access::Edit && meet_->formatVersion != 5) {
         // Until there is a writer of the newer entry lists, nothing the user
         // types could be kept: the meet is only shown.
         access_ = Access::View;
-        messages_.Show(ViewOnlyFormatMessage(path, competition_->formatVersion));
+        messages_.Show(ViewOnlyFormatMessage(path, meet_->formatVersion));
     }
     if (access_ == Access::Edit) {
         // A lock file that cannot be made at all (a read-only folder) leaves
@@ -109,7 +109,7 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
         }
     }
     if (PathExists(workingFilePath())) {
-        const EntryListRead entries = EntryListReader(workingFilePath()).Read(*competition_);
+        const EntryListRead entries = EntryListReader(workingFilePath()).Read(*meet_, entries_);
         if (!entries.ok())
             messages_.Show(entries.failure());
         unreadOriginalPending_ = !entries.ok() || entries.value() == ReadCompleteness::Incomplete;
@@ -129,7 +129,7 @@ std::string WorkingFileCycle::FindStartupDefinition() const
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
         const std::string path = FromFsPath(ToFsPath(startDirectory_) / ToFsPath(name));
-        const ReadResult<std::unique_ptr<Competition>> read = ReadDefinitionList(path);
+        const ReadResult<std::unique_ptr<MeetDefinition>> read = ReadDefinitionList(path);
         if (read.ok())
             return path;
         // A malformed list is passed over without a word; one that cannot be
@@ -177,17 +177,18 @@ void WorkingFileCycle::KeepUnreadOriginal()
 
 bool WorkingFileCycle::SaveWorkingFile()
 {
-    if (!competition_ || readOnly())
+    if (!meet_ || readOnly())
         return false;
     KeepUnreadOriginal();
     if (unreadOriginalPending_)
         return false;
-    return EntryListWriter(workingFilePath(), *competition_, false).Write(messages_, ops_);
+    return EntryListWriter(workingFilePath(), *meet_, entries_, false).Write(messages_, ops_);
 }
 
 void WorkingFileCycle::DiscardCompetition()
 {
-    competition_.reset();
+    meet_.reset();
+    entries_ = ClubEntries();
     lock_.Release();
     access_ = Access::Edit;
     lockedElsewhere_ = false;

@@ -133,7 +133,8 @@ TEST_F(CliTest, SaveCreatesTheMissingWorkingFileAndRewritesAnExistingOneAsItWas)
     EXPECT_EQ(run.err, "");
     const std::string meld = folder.Path("minimal.dsv.meld");
     EXPECT_EQ(ReadBytes(meld),
-              natarix::EntryListWriter(meld, *natarix::DefinitionReader::Parse(Data("minimal.dsv")).value(), false)
+              natarix::EntryListWriter(meld, *natarix::DefinitionReader::Parse(Data("minimal.dsv")).value(),
+                                       natarix::ClubEntries(), false)
                   .BuildText());
 
     fs::copy_file(DataPath("minimal.dsv.meld"), meld, fs::copy_options::overwrite_existing);

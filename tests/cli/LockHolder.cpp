@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     natarix::RecordingMessageSink messages;
     natarix::WorkingFileCycle cycle(messages, ".", natarix::SystemFileOps(), "lock-holder");
     cycle.LoadDefinition(argv[1]);
-    if (cycle.competition() == nullptr || cycle.readOnly())
+    if (cycle.meet() == nullptr || cycle.readOnly())
         return 1;
     std::cout << "locked" << std::endl;
     for (;;)

@@ -22,12 +22,12 @@ class ClubExportTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        competition_.title = "Frühjahrsschwimmen";
-        competition_.place = "Bad Musterau";
-        competition_.venue.town = "Bad Musterau";
-        competition_.entryAddress.name = "Meldestelle";
-        competition_.entryAddress.email = "meldung@example.org";
-        competition_.AddSection({"1", "12.03.2006", "09:00", ""});
+        meet_.title = "Frühjahrsschwimmen";
+        meet_.place = "Bad Musterau";
+        meet_.venue.town = "Bad Musterau";
+        meet_.entryAddress.name = "Meldestelle";
+        meet_.entryAddress.email = "meldung@example.org";
+        meet_.AddSection({"1", "12.03.2006", "09:00", ""});
         Event event;
         event.number = "1";
         event.sectionNumber = "1";
@@ -35,14 +35,14 @@ protected:
         event.distance = "100";
         event.technique = "F";
         event.sex = "W";
-        competition_.AddEvent(event);
-        competition_.club.clubName = "SV Möwe 05";
+        meet_.AddEvent(event);
+        entries_.club.clubName = "SV Möwe 05";
         auto swimmer = std::make_unique<Swimmer>();
         swimmer->surname = "Muster";
         swimmer->firstName = "Anna";
         swimmer->sex = Sex::Female;
         swimmer->SetEntry("1", "01:12,50");
-        competition_.AddSwimmer(std::move(swimmer));
+        entries_.AddSwimmer(std::move(swimmer));
     }
 
     std::vector<std::string> FolderListing() const
@@ -64,27 +64,28 @@ protected:
 
     test::TempDir scratch_;
     fs::path folder_{scratch_.path()};
-    Competition competition_;
+    MeetDefinition meet_;
+    ClubEntries entries_;
     RecordingMessageSink messages_;
 };
 
 TEST_F(ClubExportTest, WritesBothFilesUnderTheirNamesWithoutMail)
 {
     RecordingMailer mailer(0);
-    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), false, messages_, mailer);
+    const ExportOutcome outcome = ExportClubEntries(&meet_, entries_, folder_.string(), false, messages_, mailer);
     EXPECT_EQ(outcome.status, ExportOutcome::Status::Done);
     EXPECT_TRUE(messages_.messages.empty());
     EXPECT_TRUE(mailer.sent.empty());
     EXPECT_EQ(FolderListing(), (std::vector<std::string>{"060312-BadMusterau-Me-SVMoewe05.DSV",
                                                          "060312-BadMusterau-Meldungen-SVMoewe05.PDF"}));
-    EXPECT_EQ(Content(outcome.dsvPath), EntryListWriter("", competition_, true).BuildText());
+    EXPECT_EQ(Content(outcome.dsvPath), EntryListWriter("", meet_, entries_, true).BuildText());
     EXPECT_EQ(Content(outcome.pdfPath).substr(0, 8), "%PDF-1.1");
 }
 
 TEST_F(ClubExportTest, MailComesAfterBothFilesWithTheEightTexts)
 {
     RecordingMailer mailer(0);
-    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), true, messages_, mailer);
+    const ExportOutcome outcome = ExportClubEntries(&meet_, entries_, folder_.string(), true, messages_, mailer);
     ASSERT_EQ(mailer.sent.size(), 1u);
     EXPECT_TRUE(mailer.bothFilesExisted);
     const MailMessage& mail = mailer.sent.front();
@@ -103,7 +104,7 @@ TEST_F(ClubExportTest, MailComesAfterBothFilesWithTheEightTexts)
 TEST_F(ClubExportTest, UnreachableMailProgramIsReportedWithTheFiles)
 {
     RecordingMailer mailer(Mailer::kNoMailProgram);
-    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), true, messages_, mailer);
+    const ExportOutcome outcome = ExportClubEntries(&meet_, entries_, folder_.string(), true, messages_, mailer);
     ASSERT_EQ(messages_.messages.size(), 1u);
     const Message& message = messages_.messages.front();
     EXPECT_EQ(message.kind, MessageKind::Warning);
@@ -114,9 +115,9 @@ TEST_F(ClubExportTest, UnreachableMailProgramIsReportedWithTheFiles)
 
 TEST_F(ClubExportTest, EmptyClubNameIsRefusedAndNothingIsWritten)
 {
-    competition_.club.clubName.clear();
+    entries_.club.clubName.clear();
     RecordingMailer mailer(0);
-    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), true, messages_, mailer);
+    const ExportOutcome outcome = ExportClubEntries(&meet_, entries_, folder_.string(), true, messages_, mailer);
     EXPECT_EQ(outcome.status, ExportOutcome::Status::NoClubName);
     ASSERT_EQ(messages_.messages.size(), 1u);
     EXPECT_EQ(
@@ -132,7 +133,7 @@ TEST_F(ClubExportTest, EmptyClubNameIsRefusedAndNothingIsWritten)
 TEST_F(ClubExportTest, NoCompetitionDoesNothing)
 {
     RecordingMailer mailer(0);
-    EXPECT_EQ(ExportClubEntries(nullptr, folder_.string(), true, messages_, mailer).status,
+    EXPECT_EQ(ExportClubEntries(nullptr, entries_, folder_.string(), true, messages_, mailer).status,
               ExportOutcome::Status::NoCompetition);
     EXPECT_TRUE(messages_.messages.empty());
     EXPECT_TRUE(mailer.sent.empty());
@@ -143,7 +144,7 @@ TEST_F(ClubExportTest, AFileThatCannotBeWrittenDoesNotStopTheOther)
     // A folder where the DSV file should go.
     fs::create_directory(folder_ / "060312-BadMusterau-Me-SVMoewe05.DSV");
     RecordingMailer mailer(0);
-    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), true, messages_, mailer);
+    const ExportOutcome outcome = ExportClubEntries(&meet_, entries_, folder_.string(), true, messages_, mailer);
     EXPECT_FALSE(outcome.dsvWritten);
     EXPECT_TRUE(outcome.pdfWritten);
     ASSERT_EQ(messages_.messages.size(), 1u);
@@ -154,9 +155,9 @@ TEST_F(ClubExportTest, AFileThatCannotBeWrittenDoesNotStopTheOther)
 TEST_F(ClubExportTest, ExportingTwiceReplacesBothFiles)
 {
     RecordingMailer mailer(0);
-    ExportClubEntries(&competition_, folder_.string(), false, messages_, mailer);
-    competition_.swimmers().front()->SetEntry("1", "01:00,00");
-    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), false, messages_, mailer);
+    ExportClubEntries(&meet_, entries_, folder_.string(), false, messages_, mailer);
+    entries_.swimmers().front()->SetEntry("1", "01:00,00");
+    const ExportOutcome outcome = ExportClubEntries(&meet_, entries_, folder_.string(), false, messages_, mailer);
     EXPECT_EQ(FolderListing().size(), 2u);
     EXPECT_NE(Content(outcome.dsvPath).find("1;01:00,00;"), std::string::npos);
 }

@@ -39,9 +39,9 @@ class ExportFaults : public testing::Test {
 protected:
     void SetUp() override
     {
-        competition_.title = "Kreismeisterschaften";
-        competition_.venue.town = "Musterstadt";
-        competition_.AddSection({"1", "12.03.2006", "09:00", ""});
+        meet_.title = "Kreismeisterschaften";
+        meet_.venue.town = "Musterstadt";
+        meet_.AddSection({"1", "12.03.2006", "09:00", ""});
         for (int number = 1; number <= 60; ++number) {
             Event event;
             event.number = std::to_string(number);
@@ -50,20 +50,21 @@ protected:
             event.distance = "100";
             event.technique = "F";
             event.sex = "X";
-            competition_.AddEvent(std::move(event));
+            meet_.AddEvent(std::move(event));
         }
-        competition_.club.clubName = "SV Beispielstadt";
+        entries_.club.clubName = "SV Beispielstadt";
         auto swimmer = std::make_unique<Swimmer>();
         swimmer->surname = "Muster";
         swimmer->firstName = "Anna";
         for (int event = 1; event <= 60; ++event)
             swimmer->SetEntry(std::to_string(event), "01:12,50");
-        competition_.AddSwimmer(std::move(swimmer));
+        entries_.AddSwimmer(std::move(swimmer));
     }
 
     test::TempDir scratch_;
     fs::path folder_{scratch_.path()};
-    Competition competition_;
+    MeetDefinition meet_;
+    ClubEntries entries_;
     // The export without mail never hands anything over.
     void TearDown() override { EXPECT_TRUE(mailer_.sent.empty()); }
 
@@ -85,9 +86,9 @@ TEST_F(ExportFaults, AFullDiskOrAFailingReplaceKeepsBothPreviousFiles)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        competition_.swimmers()[0]->SetEntry("1", "01:12,50");
+        entries_.swimmers()[0]->SetEntry("1", "01:12,50");
         RecordingMessageSink first;
-        const ExportOutcome previous = ExportClubEntries(&competition_, folder_.string(), false, first, mailer_);
+        const ExportOutcome previous = ExportClubEntries(&meet_, entries_, folder_.string(), false, first, mailer_);
         ASSERT_TRUE(previous.dsvWritten && previous.pdfWritten);
         const std::string previousDsv = ReadFile(previous.dsvPath);
         const std::string previousPdf = ReadFile(previous.pdfPath);
@@ -95,13 +96,14 @@ TEST_F(ExportFaults, AFullDiskOrAFailingReplaceKeepsBothPreviousFiles)
         ASSERT_GT(previousDsv.size(), 100u);
         ASSERT_LT(previousDsv.size() + 1000, 8000u);
 
-        competition_.swimmers()[0]->SetEntry("1", "00:59,99");
+        entries_.swimmers()[0]->SetEntry("1", "00:59,99");
         test::FakeFileOps ops;
         ops.freeBytes = c.free;
         if (c.replaceFails)
             ops.failing = test::FakeFileOps::Step::Replace;
         RecordingMessageSink messages;
-        const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), false, messages, mailer_, ops);
+        const ExportOutcome outcome =
+            ExportClubEntries(&meet_, entries_, folder_.string(), false, messages, mailer_, ops);
         EXPECT_EQ(messages.messages, c.messages);
         EXPECT_FALSE(outcome.pdfWritten);
         EXPECT_EQ(ReadFile(previous.pdfPath), previousPdf);
@@ -119,7 +121,7 @@ TEST_F(ExportFaults, AFolderWhereThePdfShouldGoStaysUntouched)
     fs::create_directory(pdf);
     std::ofstream(pdf / "inhalt.txt", std::ios::binary) << "bleibt";
     RecordingMessageSink messages;
-    const ExportOutcome outcome = ExportClubEntries(&competition_, folder_.string(), false, messages, mailer_);
+    const ExportOutcome outcome = ExportClubEntries(&meet_, entries_, folder_.string(), false, messages, mailer_);
     EXPECT_TRUE(outcome.dsvWritten);
     EXPECT_FALSE(outcome.pdfWritten);
     EXPECT_EQ(outcome.pdfPath, pdf.string());

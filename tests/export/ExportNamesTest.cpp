@@ -34,39 +34,39 @@ INSTANTIATE_TEST_SUITE_P(Texts, ToFileNamePartTest,
                                          // No name may lead into another folder.
                                          NamePartCase{"../SV/Nord\\Süd", ".._SV_Nord_Sued"}));
 
-Competition CompetitionWith(std::vector<std::string> dates, std::string_view town, std::string_view club)
+// The names for a meet of sections on `dates` in `town` and the club `clubName`.
+ExportFileNames NamesFor(std::vector<std::string> dates, std::string_view town, std::string_view clubName)
 {
-    Competition competition;
+    MeetDefinition meet;
     int number = 1;
     for (auto& date : dates)
-        competition.AddSection({std::to_string(number++), date, "09:00", ""});
-    competition.venue.town = town;
-    competition.club.clubName = club;
-    return competition;
+        meet.AddSection({std::to_string(number++), date, "09:00", ""});
+    meet.venue.town = town;
+    Club club;
+    club.clubName = clubName;
+    return MakeExportFileNames(meet, club);
 }
 
 TEST(ExportFileNames, TakeTheLastSectionDateTheTownAndTheClub)
 {
-    const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006", "11.03.2006"}, "Bad Musterau", "SV Möwe 05"));
+    const auto names = NamesFor({"12.03.2006", "11.03.2006"}, "Bad Musterau", "SV Möwe 05");
     EXPECT_EQ(names.dsvName, "060312-BadMusterau-Me-SVMoewe05.DSV");
     EXPECT_EQ(names.pdfName, "060312-BadMusterau-Meldungen-SVMoewe05.PDF");
 }
 
 TEST(ExportFileNames, EdgeCases)
 {
-    EXPECT_EQ(MakeExportFileNames(CompetitionWith({}, "Bad Musterau", "SV")).dsvName, "000101-BadMusterau-Me-SV.DSV");
-    EXPECT_EQ(MakeExportFileNames(CompetitionWith({"12.03.2006"}, "", "SV Möwe 05")).dsvName,
-              "060312--Me-SVMoewe05.DSV");
-    EXPECT_EQ(MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Bad Musterau", "   ")).dsvName,
-              "060312-BadMusterau-Me-.DSV");
+    EXPECT_EQ(NamesFor({}, "Bad Musterau", "SV").dsvName, "000101-BadMusterau-Me-SV.DSV");
+    EXPECT_EQ(NamesFor({"12.03.2006"}, "", "SV Möwe 05").dsvName, "060312--Me-SVMoewe05.DSV");
+    EXPECT_EQ(NamesFor({"12.03.2006"}, "Bad Musterau", "   ").dsvName, "060312-BadMusterau-Me-.DSV");
     // A date of another length gives no date part.
-    EXPECT_EQ(MakeExportFileNames(CompetitionWith({"1.3.2006"}, "X", "Y")).pdfName, "-X-Meldungen-Y.PDF");
+    EXPECT_EQ(NamesFor({"1.3.2006"}, "X", "Y").pdfName, "-X-Meldungen-Y.PDF");
 }
 
 #ifdef _WIN32
 TEST(ExportFileNames, StayInTheAnsiCodePageOnWindows)
 {
-    const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Orléans", "Café"));
+    const auto names = NamesFor({"12.03.2006"}, "Orléans", "Café");
     EXPECT_EQ(FileNameToNative(names.dsvName),
               "060312-Orl\xE9"
               "ans-Me-Caf\xE9.DSV");
@@ -75,7 +75,7 @@ TEST(ExportFileNames, StayInTheAnsiCodePageOnWindows)
 #else
 TEST(ExportFileNames, BecomeUtf8OnThisFileSystem)
 {
-    const auto names = MakeExportFileNames(CompetitionWith({"12.03.2006"}, "Orléans", "Café"));
+    const auto names = NamesFor({"12.03.2006"}, "Orléans", "Café");
     EXPECT_EQ(FileNameToNative(names.dsvName),
               "060312-Orl\xC3\xA9"
               "ans-Me-Caf\xC3\xA9.DSV");

@@ -62,7 +62,7 @@ TEST(ReadFailure, EveryKindIsOneMessageWithItsPlace)
         if (c.working && !c.working->empty())
             test::WriteBytes(path + ".meld", *c.working);
 
-        ReadResult<std::unique_ptr<Competition>> read = ReadDefinitionList(path);
+        ReadResult<std::unique_ptr<MeetDefinition>> read = ReadDefinitionList(path);
         if (!c.working) {
             ASSERT_FALSE(read.ok());
             EXPECT_EQ(read.failure(), c.failure);
@@ -71,7 +71,8 @@ TEST(ReadFailure, EveryKindIsOneMessageWithItsPlace)
         }
         ASSERT_TRUE(read.ok());
         EXPECT_TRUE(read.warnings().empty());
-        const EntryListRead entries = EntryListReader(path + ".meld").Read(*read.value());
+        ClubEntries club;
+        const EntryListRead entries = EntryListReader(path + ".meld").Read(*read.value(), club);
         ASSERT_FALSE(entries.ok());
         EXPECT_EQ(entries.failure(), c.failure);
         EXPECT_TRUE(entries.warnings().empty());

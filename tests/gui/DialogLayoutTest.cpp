@@ -40,7 +40,7 @@ struct Fixture {
     Team team;
     Official official;
     Club club;
-    Competition competition;
+    MeetDefinition meet;
     Event event;
     std::unique_ptr<QDialog> dialog;
 
@@ -60,7 +60,7 @@ struct Fixture {
         official.sectionNumbers = {"1", "3"};
         official.wish = "Zeitnehmer";
         for (const char* number : {"1", "2", "3"})
-            competition.AddSection(Section{number, "11.03.2027", "09:00", ""});
+            meet.AddSection(Section{number, "11.03.2027", "09:00", ""});
         club.clubName = "SV Blau-Weiss Beispielstadt";
         club.clubId = "4711";
         club.lsv = "18";
@@ -81,7 +81,7 @@ struct Fixture {
         else if (name == "team")
             dialog = std::make_unique<TeamDialog>(team);
         else if (name == "official")
-            dialog = std::make_unique<OfficialDialog>(official, competition);
+            dialog = std::make_unique<OfficialDialog>(official, meet);
         else if (name == "club")
             dialog = std::make_unique<ClubDialog>(club);
         else

@@ -19,7 +19,7 @@
 #include "gui/OfficialDialog.h"
 #include "gui/SwimmerDialog.h"
 #include "gui/TeamDialog.h"
-#include "model/Competition.h"
+#include "model/MeetDefinition.h"
 
 using namespace natarix;
 using namespace natarix::test;
@@ -61,15 +61,15 @@ std::unique_ptr<QDialog> OpenClubDialog(Club& club)
     return std::make_unique<ClubDialog>(club);
 }
 
-const Competition& ThreeSections()
+const MeetDefinition& ThreeSections()
 {
-    static const Competition competition = [] {
-        Competition c;
+    static const MeetDefinition meet = [] {
+        MeetDefinition m;
         for (const char* number : {"1", "2", "3"})
-            c.AddSection(Section{number, "11.03.2027", "09:00", ""});
-        return c;
+            m.AddSection(Section{number, "11.03.2027", "09:00", ""});
+        return m;
     }();
-    return competition;
+    return meet;
 }
 
 std::unique_ptr<QDialog> OpenOfficialDialog(Official& official)

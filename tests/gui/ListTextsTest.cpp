@@ -63,12 +63,12 @@ void ListTextsTest::DateAndPlace()
 {
     QFETCH(QStringList, dates);
     QFETCH(QString, line);
-    Competition competition;
-    competition.place = Model(QString::fromUtf8("Kühlenbrück"));
+    MeetDefinition meet;
+    meet.place = Model(QString::fromUtf8("Kühlenbrück"));
     int number = 1;
     for (const QString& date : dates)
-        competition.AddSection(Section{std::to_string(number++), date.toStdString(), "09:00", ""});
-    QCOMPARE(Shown(DateAndPlaceLine(competition)), line);
+        meet.AddSection(Section{std::to_string(number++), date.toStdString(), "09:00", ""});
+    QCOMPARE(Shown(DateAndPlaceLine(meet)), line);
 }
 
 void ListTextsTest::ParticipantRows_data()

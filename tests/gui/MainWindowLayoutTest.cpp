@@ -54,7 +54,7 @@ struct ExampleWindow {
         window = std::make_unique<MainWindow>(folder.Native());
         window->LoadDefinition(folder.Native("Bezirksmeisterschaften-2027.dsv"));
         WorkingFileCycle& cycle = window->cycle();
-        Club club = cycle.competition()->club;
+        Club club = cycle.entries().club;
         club.clubName = "SV Beispielstadt";
         cycle.SetClub(club);
 

@@ -217,7 +217,7 @@ void MainWindowTest::StartUpWithoutListsStaysEmpty()
     Harness harness(folder);
     harness.window.OpenStartupDefinition();
     QCOMPARE(Texts(harness.boxes.messages), QStringList());
-    QVERIFY(harness.window.cycle().competition() == nullptr);
+    QVERIFY(harness.window.cycle().meet() == nullptr);
     QCOMPARE(harness.Title().text(), QString());
     QCOMPARE(harness.Participants().topLevelItemCount(), 0);
     CheckCompetitionCommands(harness, false);
@@ -745,7 +745,7 @@ void MainWindowTest::FailedLoadClearsTheForm()
     QCOMPARE(harness.boxes.messages.size(), std::size_t(1));
     QCOMPARE(ToQString(harness.boxes.messages[0].text), message);
     QCOMPARE(int(harness.boxes.messages[0].kind), kind);
-    QVERIFY(harness.window.cycle().competition() == nullptr);
+    QVERIFY(harness.window.cycle().meet() == nullptr);
     QCOMPARE(harness.Title().text(), QString());
     QCOMPARE(harness.DateAndPlace().text(), QString());
     for (QTreeWidget* list : {&harness.Participants(), &harness.Entries(), &harness.Officials()})
@@ -817,11 +817,11 @@ void MainWindowTest::CancelledOpenKeepsTheCompetition()
     Folder folder = MinimalFolder();
     Harness harness(folder);
     harness.window.OpenStartupDefinition();
-    const Competition* before = harness.window.cycle().competition();
+    const MeetDefinition* before = harness.window.cycle().meet();
     harness.ops.Reset();
     harness.window.SetOpenFileChooser([](const MainWindow::OpenFileRequest&) { return QString(); });
     harness.Action("openAction").trigger();
-    QCOMPARE(harness.window.cycle().competition(), before);
+    QCOMPARE(harness.window.cycle().meet(), before);
     QCOMPARE(harness.Participants().topLevelItemCount(), 2);
     QVERIFY(harness.ops.saved.empty());
 }

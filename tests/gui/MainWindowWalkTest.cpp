@@ -75,7 +75,7 @@ void MainWindowWalkTest::VolunteerWalk()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.OpenStartupDefinition();
-    QVERIFY(window.cycle().competition() == nullptr);
+    QVERIFY(window.cycle().meet() == nullptr);
 
     auto& title = *Find<QLabel>(window, "titleLabel");
     auto& participants = *Find<QTreeWidget>(window, "participantsList");
@@ -157,7 +157,7 @@ void MainWindowWalkTest::VolunteerWalk()
     Find<QAction>(window, "openAction")->trigger();
     QCOMPARE(Rows(participants), participantRows);
     QCOMPARE(Rows(entries), entryRows);
-    QCOMPARE(ToQString(window.cycle().competition()->club.clubName), QString::fromUtf8("SV Möwe 05"));
+    QCOMPARE(ToQString(window.cycle().entries().club.clubName), QString::fromUtf8("SV Möwe 05"));
     QCOMPARE(lists.Read("Bezirksmeisterschaften-2027.dsv.meld"), workingFile);
 
     // The files for the organiser, in the start folder.

@@ -27,12 +27,12 @@ private slots:
 
 namespace {
 
-Competition WithSections(const QStringList& numbers)
+MeetDefinition WithSections(const QStringList& numbers)
 {
-    Competition competition;
+    MeetDefinition meet;
     for (const QString& number : numbers)
-        competition.AddSection(Section{number.toStdString(), "11.03.2027", "09:00", ""});
-    return competition;
+        meet.AddSection(Section{number.toStdString(), "11.03.2027", "09:00", ""});
+    return meet;
 }
 
 // The items of the list from top to bottom, a checked one marked with "+".
@@ -75,12 +75,12 @@ void OfficialDialogTest::Sections()
     QFETCH(QStringList, shown);
     QFETCH(QStringList, toggled);
     QFETCH(QString, storedAfter);
-    const Competition competition = WithSections(sections);
+    const MeetDefinition meet = WithSections(sections);
     Official official = Sample();
     official.sectionNumbers.clear();
     for (const QString& number : stored.split(';', Qt::SkipEmptyParts))
         official.sectionNumbers.push_back(number.toStdString());
-    OfficialDialog dialog(official, competition);
+    OfficialDialog dialog(official, meet);
     auto* list = Control<QListWidget>(dialog, "sectionsList");
     QCOMPARE(Items(*list), shown);
     const int result = ExecDriven(dialog, [&] {
@@ -118,10 +118,10 @@ void OfficialDialogTest::Group()
     QFETCH(QString, shown);
     QFETCH(QString, typed);
     QFETCH(int, storedAfter);
-    const Competition competition = WithSections({"1"});
+    const MeetDefinition meet = WithSections({"1"});
     Official official = Sample();
     official.group = stored;
-    OfficialDialog dialog(official, competition);
+    OfficialDialog dialog(official, meet);
     auto* group = Control<QComboBox>(dialog, "groupComboBox");
     QCOMPARE(group->currentText(), shown);
     const int result = ExecDriven(dialog, [&] {
@@ -135,9 +135,9 @@ void OfficialDialogTest::Group()
 
 void OfficialDialogTest::OkTrimsAndStores()
 {
-    const Competition competition = WithSections({"1", "2", "3"});
+    const MeetDefinition meet = WithSections({"1", "2", "3"});
     Official official;
-    OfficialDialog dialog(official, competition);
+    OfficialDialog dialog(official, meet);
     QCOMPARE(Control<QComboBox>(dialog, "groupComboBox")->currentText(), QStringLiteral("1"));  // the model's default
     const int result = ExecDriven(dialog, [&] {
         TypeText(Control<QLineEdit>(dialog, "surnameEdit"), QString::fromUtf8(" Größer  "));

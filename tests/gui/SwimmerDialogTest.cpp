@@ -8,7 +8,7 @@
 #include "GuiTestSupport.h"
 #include "gui/ModelText.h"
 #include "gui/SwimmerDialog.h"
-#include "model/Competition.h"
+#include "model/MeetDefinition.h"
 
 using namespace natarix;
 using namespace natarix::test;
@@ -136,7 +136,7 @@ void SwimmerDialogTest::AsksAboutEntriesTheChangeBars()
     QFETCH(bool, closes);
     QFETCH(QStringList, entriesAfter);
     // Event 1 is for women, 2 for everyone, 3 for men: barred already.
-    Competition competition;
+    MeetDefinition meet;
     for (const auto& [number, sex] : {std::pair{"1", "W"}, {"2", "X"}, {"3", "M"}}) {
         Event event;
         event.number = number;
@@ -145,12 +145,12 @@ void SwimmerDialogTest::AsksAboutEntriesTheChangeBars()
         event.technique = "F";
         event.sex = sex;
         event.AddScoringClass(ScoringClass());
-        competition.AddEvent(event);
+        meet.AddEvent(event);
     }
     Swimmer swimmer = Sample();
     for (const char* number : {"1", "2", "3"})
         swimmer.SetEntry(number, "01:10,00");
-    SwimmerDialog dialog(swimmer, nullptr, &competition);
+    SwimmerDialog dialog(swimmer, nullptr, &meet);
     const int result = ExecDriven(dialog, [&] {
         QTest::mouseClick(Control<QRadioButton>(dialog, "maleRadio"), Qt::LeftButton);
         const auto box = AnswerNextMessageBox(QMessageBox::StandardButton(button));

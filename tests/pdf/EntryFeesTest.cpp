@@ -47,20 +47,21 @@ class ExampleFees : public testing::TestWithParam<FeeCase> {};
 TEST_P(ExampleFees, OneRowPerAmount)
 {
     const FeeCase& c = GetParam();
-    auto model = DefinitionReader::Parse(test::ReadBytes(NATARIX_EXAMPLES "/Bezirksmeisterschaften-2027.dsv")).value();
+    auto meet = DefinitionReader::Parse(test::ReadBytes(NATARIX_EXAMPLES "/Bezirksmeisterschaften-2027.dsv")).value();
+    ClubEntries entries;
     for (const auto& [event, fee] : c.ownFees) {
-        model->FindEvent(std::to_string(event))->hasOwnFee = true;
-        model->FindEvent(std::to_string(event))->ownFee = fee;
+        meet->FindEvent(std::to_string(event))->hasOwnFee = true;
+        meet->FindEvent(std::to_string(event))->ownFee = fee;
     }
-    Swimmer& swimmer = AddSwimmer(*model, "A", 0);
+    Swimmer& swimmer = AddSwimmer(entries, "A", 0);
     for (const int event : c.individualEvents)
         swimmer.SetEntry(std::to_string(event), "20:00,00");
-    Team& team = AddTeam(*model, "1", 0);
+    Team& team = AddTeam(entries, "1", 0);
     for (const int event : c.relayEvents)
         team.SetEntry(std::to_string(event), "02:00,00");
 
     RecordingMessageSink messages;
-    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(*model, messages));
+    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(*meet, entries, messages));
     ASSERT_FALSE(pdf.pageContents.empty());
     const auto page = pdftest::ParseContent(pdf.pageContents[0]);
     std::vector<Text> rows;

@@ -15,14 +15,14 @@ namespace {
 using pdftest::AddOfficials;
 using pdftest::AddSwimmer;
 using pdftest::AddTeam;
-using pdftest::MakeCompetition;
+using pdftest::FormsMeet;
 using pdftest::PageContent;
 using pdftest::Placement;
 
-PageContent EntryForm(const Competition& model)
+PageContent EntryForm(const MeetDefinition& meet, const ClubEntries& entries)
 {
     RecordingMessageSink messages;
-    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(model, messages));
+    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(meet, entries, messages));
     return pdf.pageContents.empty() ? PageContent{} : pdftest::ParseContent(pdf.pageContents[0]);
 }
 
@@ -79,11 +79,12 @@ TEST(FormatAmount, FeeArithmeticSaturatesInsteadOfOverflowing)
 // the test's working folder, to be looked at and, if right, taken as golden.
 TEST(EntryFormPage, MatchesTheGoldenContentStream)
 {
-    auto model = MakeCompetition();
-    model->individualFee = 500;
-    model->relayFee = 1250;
-    model->flatFee = 2000;
-    Club& club = model->club;
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    meet->individualFee = 500;
+    meet->relayFee = 1250;
+    meet->flatFee = 2000;
+    Club& club = entries.club;
     club.clubName = "SV Nord";
     club.clubId = "4711";
     club.lsv = "04: Landesschwimmverband Brandenburg";
@@ -93,12 +94,12 @@ TEST(EntryFormPage, MatchesTheGoldenContentStream)
     club.contact.town = "Potsdam";
     club.contact.phone = "0331 123";
     club.contact.email = "erika@example.org";
-    AddSwimmer(*model, "A", 3);
-    AddTeam(*model, "1", 2);
-    AddOfficials(*model, 1);
+    AddSwimmer(entries, "A", 3);
+    AddTeam(entries, "1", 2);
+    AddOfficials(entries, 1);
 
     RecordingMessageSink messages;
-    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(*model, messages));
+    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(*meet, entries, messages));
     ASSERT_FALSE(pdf.pageContents.empty());
     const std::string& content = pdf.pageContents[0];
     const std::string golden = test::Data("entry-form-page.content");
@@ -137,15 +138,16 @@ class EntryFormFees : public testing::TestWithParam<FeeCase> {};
 TEST_P(EntryFormFees, ShowOnlyWhatApplies)
 {
     const FeeCase& c = GetParam();
-    auto model = MakeCompetition();
-    model->individualFee = c.individualFee;
-    model->relayFee = c.relayFee;
-    model->flatFee = c.flatFee;
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    meet->individualFee = c.individualFee;
+    meet->relayFee = c.relayFee;
+    meet->flatFee = c.flatFee;
     for (int left = c.individualEntries, i = 0; left > 0; left -= 20, ++i)
-        AddSwimmer(*model, "S" + std::to_string(i), std::min(left, 20));
+        AddSwimmer(entries, "S" + std::to_string(i), std::min(left, 20));
     if (c.relayEntries > 0)
-        AddTeam(*model, "1", c.relayEntries);
-    const PageContent page = EntryForm(*model);
+        AddTeam(entries, "1", c.relayEntries);
+    const PageContent page = EntryForm(*meet, entries);
 
     const auto expect = [&page](int y, int x, const char* text) {
         EXPECT_EQ(TextAt(page, y, x).value_or(""), text) << y << " " << x;
@@ -192,16 +194,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EntryFormPage, OfficialsLineOnlyWithOfficials)
 {
-    auto model = MakeCompetition();
-    EXPECT_FALSE(TextAt(EntryForm(*model), 258, 120).has_value());
-    AddOfficials(*model, 1);
-    EXPECT_EQ(TextAt(EntryForm(*model), 258, 120), "siehe gesonderte Aufstellung");
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    EXPECT_FALSE(TextAt(EntryForm(*meet, entries), 258, 120).has_value());
+    AddOfficials(entries, 1);
+    EXPECT_EQ(TextAt(EntryForm(*meet, entries), 258, 120), "siehe gesonderte Aufstellung");
 }
 
 TEST(EntryFormPage, CompetitionWithoutSectionsAndEmptyClub)
 {
-    Competition model;
-    const PageContent page = EntryForm(model);
+    const MeetDefinition meet;
+    const ClubEntries entries;
+    const PageContent page = EntryForm(meet, entries);
     EXPECT_EQ(TextAt(page, 670, 70), "am / vom: 31.12.9999");
     EXPECT_EQ(TextAt(page, 670, 185), "bis: 01.01.0000");
     EXPECT_EQ(TextAt(page, 642, 70), "Meldender Verein: ");

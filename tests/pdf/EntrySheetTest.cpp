@@ -12,26 +12,26 @@ namespace {
 
 using pdftest::AddSwimmer;
 using pdftest::AddTeam;
-using pdftest::MakeCompetition;
+using pdftest::FormsMeet;
 using pdftest::PageContent;
 using pdftest::Placement;
 
 constexpr std::size_t kFrameTexts = 29;
 
-std::vector<PageContent> Sheets(const Competition& model, RecordingMessageSink& messages)
+std::vector<PageContent> Sheets(const MeetDefinition& meet, const ClubEntries& entries, RecordingMessageSink& messages)
 {
-    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(model, messages));
-    const std::size_t first = 1 + static_cast<std::size_t>(OfficialsPageCount(model));
+    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(meet, entries, messages));
+    const std::size_t first = 1 + static_cast<std::size_t>(OfficialsPageCount(entries));
     std::vector<PageContent> sheets;
     for (std::size_t i = first; i < pdf.pageContents.size(); ++i)
         sheets.push_back(pdftest::ParseContent(pdf.pageContents[i]));
     return sheets;
 }
 
-std::vector<PageContent> Sheets(const Competition& model)
+std::vector<PageContent> Sheets(const MeetDefinition& meet, const ClubEntries& entries)
 {
     RecordingMessageSink messages;
-    auto sheets = Sheets(model, messages);
+    auto sheets = Sheets(meet, entries, messages);
     EXPECT_TRUE(messages.messages.empty());
     return sheets;
 }
@@ -59,7 +59,7 @@ Placement Row(int y, int x, std::string text)
 
 // The rows of sheet p as the walk that every sheet starts from the top
 // places them.
-std::vector<Placement> ReferenceRows(const Competition& model, int p)
+std::vector<Placement> ReferenceRows(const MeetDefinition& meet, const ClubEntries& entries, int p)
 {
     std::vector<Placement> rows;
     int rowsOnSheet = 0;
@@ -91,7 +91,7 @@ std::vector<Placement> ReferenceRows(const Competition& model, int p)
                 }
             }
             std::string distance;
-            if (const Event* event = model.FindEvent(entry->first))
+            if (const Event* event = meet.FindEvent(entry->first))
                 distance = (isTeam ? event->swimmerCount + "x" : "") + event->distance + "m " + event->technique;
             rows.push_back(Row(y, 435, entry->first));
             rows.push_back(Row(y, 472, distance));
@@ -99,10 +99,10 @@ std::vector<Placement> ReferenceRows(const Competition& model, int p)
         }
         return true;
     };
-    for (const auto& swimmer : model.swimmers())
+    for (const auto& swimmer : entries.swimmers())
         if (!walk(*swimmer))
             return rows;
-    for (const auto& team : model.teams())
+    for (const auto& team : entries.teams())
         if (!walk(*team))
             return rows;
     return rows;
@@ -110,13 +110,14 @@ std::vector<Placement> ReferenceRows(const Competition& model, int p)
 
 TEST(EntrySheetPage, FrameAndGridOnEverySheet)
 {
-    auto model = MakeCompetition();
-    model->club.clubName = "SV Nord";
-    model->club.clubId = "4711";
-    model->club.lsv = "04: Landesschwimmverband Brandenburg";
-    AddSwimmer(*model, "A", 20);
-    AddSwimmer(*model, "B", 1);
-    const auto sheets = Sheets(*model);
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    entries.club.clubName = "SV Nord";
+    entries.club.clubId = "4711";
+    entries.club.lsv = "04: Landesschwimmverband Brandenburg";
+    AddSwimmer(entries, "A", 20);
+    AddSwimmer(entries, "B", 1);
+    const auto sheets = Sheets(*meet, entries);
     ASSERT_EQ(sheets.size(), 2u);
     for (int s = 1; s <= 2; ++s) {
         const PageContent& sheet = sheets[static_cast<std::size_t>(s) - 1];
@@ -171,9 +172,10 @@ TEST(EntrySheetPage, FrameAndGridOnEverySheet)
 
 TEST(EntrySheetPage, TwentyRowsFillOneSheetTheTwentyFirstStartsAnother)
 {
-    auto model = MakeCompetition();
-    AddSwimmer(*model, "A", 20);
-    auto sheets = Sheets(*model);
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    AddSwimmer(entries, "A", 20);
+    auto sheets = Sheets(*meet, entries);
     ASSERT_EQ(sheets.size(), 1u);
     EXPECT_EQ(sheets[0].texts[24].text, "Blatt 1 von 1");
     const std::vector<int> baselines = {580, 558, 536, 513, 491, 469, 446, 424, 402, 379,
@@ -184,8 +186,8 @@ TEST(EntrySheetPage, TwentyRowsFillOneSheetTheTwentyFirstStartsAnother)
         EXPECT_EQ(texts[texts.size() - 3].text, std::to_string(row + 1));
     }
 
-    AddSwimmer(*model, "B", 1);
-    sheets = Sheets(*model);
+    AddSwimmer(entries, "B", 1);
+    sheets = Sheets(*meet, entries);
     ASSERT_EQ(sheets.size(), 2u);
     EXPECT_EQ(sheets[1].texts[24].text, "Blatt 2 von 2");
     EXPECT_EQ(RowTexts(sheets[1]),
@@ -196,10 +198,11 @@ TEST(EntrySheetPage, TwentyRowsFillOneSheetTheTwentyFirstStartsAnother)
 
 TEST(EntrySheetPage, ParticipantContinuedOnTheNextSheetIsNamedAgain)
 {
-    auto model = MakeCompetition();
-    AddSwimmer(*model, "A", 18);
-    AddSwimmer(*model, "B", 3, 7);
-    const auto sheets = Sheets(*model);
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    AddSwimmer(entries, "A", 18);
+    AddSwimmer(entries, "B", 3, 7);
+    const auto sheets = Sheets(*meet, entries);
     ASSERT_EQ(sheets.size(), 2u);
     const auto row19 = RowTextsAt(sheets[0], 178);
     ASSERT_EQ(row19.size(), 8u);
@@ -216,14 +219,15 @@ TEST(EntrySheetPage, ParticipantContinuedOnTheNextSheetIsNamedAgain)
 
 TEST(EntrySheetPage, RunningNumbersCountEveryParticipant)
 {
-    auto model = MakeCompetition();
-    AddSwimmer(*model, "Ohne", 0);
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    AddSwimmer(entries, "Ohne", 0);
     for (int i = 0; i < 4; ++i)
-        AddSwimmer(*model, "S" + std::to_string(i), 1, i + 2);
-    AddTeam(*model, "1", 1, 105);
-    AddTeam(*model, "2", 0);
-    AddTeam(*model, "3", 2, 101);
-    const auto sheets = Sheets(*model);
+        AddSwimmer(entries, "S" + std::to_string(i), 1, i + 2);
+    AddTeam(entries, "1", 1, 105);
+    AddTeam(entries, "2", 0);
+    AddTeam(entries, "3", 2, 101);
+    const auto sheets = Sheets(*meet, entries);
     ASSERT_EQ(sheets.size(), 1u);
     std::vector<std::string> numbers;
     std::vector<std::string> names;
@@ -251,10 +255,11 @@ TEST(EntrySheetPage, RunningNumbersCountEveryParticipant)
 TEST(EntrySheetPage, ShowsTheSexLetter)
 {
     const std::pair<Sex, const char*> cases[] = {{Sex::Male, "M"}, {Sex::Female, "W"}, {Sex::Male, "M"}};
-    auto model = MakeCompetition();
+    auto meet = FormsMeet();
+    ClubEntries entries;
     for (const auto& [sex, shown] : cases)
-        AddSwimmer(*model, "S", 1).sex = sex;
-    const auto sheets = Sheets(*model);
+        AddSwimmer(entries, "S", 1).sex = sex;
+    const auto sheets = Sheets(*meet, entries);
     ASSERT_EQ(sheets.size(), 1u);
     std::vector<std::string> genders;
     for (const Placement& placement : RowTexts(sheets[0]))
@@ -268,17 +273,18 @@ TEST(EntrySheetPage, ShowsTheSexLetter)
 
 TEST(EntrySheetPage, EntryOfAMissingEventKeepsItsRowAndIsReportedOnce)
 {
-    auto model = MakeCompetition();
-    Swimmer& swimmer = AddSwimmer(*model, "A", 1, 7);
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    Swimmer& swimmer = AddSwimmer(entries, "A", 1, 7);
     swimmer.SetEntry("99", "02:00,00");
     swimmer.SetEntry("070", "02:00,00");
-    AddSwimmer(*model, "B", 0).SetEntry("99", "03:00,00");
-    AddTeam(*model, "1", 0).SetEntry("0", "04:00,00");
+    AddSwimmer(entries, "B", 0).SetEntry("99", "03:00,00");
+    AddTeam(entries, "1", 0).SetEntry("0", "04:00,00");
     for (int i = 0; i < 20; ++i)
-        AddSwimmer(*model, "C", 1);
+        AddSwimmer(entries, "C", 1);
 
     RecordingMessageSink messages;
-    const auto sheets = Sheets(*model, messages);
+    const auto sheets = Sheets(*meet, entries, messages);
     ASSERT_EQ(sheets.size(), 2u);
     EXPECT_EQ(RowTextsAt(sheets[0], 558),
               (std::vector<Placement>{Row(558, 435, "070"), Row(558, 472, ""), Row(558, 529, "02:00,00")}));
@@ -299,10 +305,11 @@ TEST(EntrySheetPage, SheetsMatchTheWalkFromTheTop)
     const Sex sexes[] = {Sex::Male, Sex::Female, Sex::Female, Sex::Female};
     for (int round = 0; round < 60; ++round) {
         SCOPED_TRACE(round);
-        auto model = MakeCompetition();
+        auto meet = FormsMeet();
+        ClubEntries entries;
         const int swimmers = static_cast<int>(random() % 14);
         for (int i = 0; i < swimmers; ++i) {
-            Swimmer& swimmer = AddSwimmer(*model, "S" + std::to_string(i), static_cast<int>(random() % 26),
+            Swimmer& swimmer = AddSwimmer(entries, "S" + std::to_string(i), static_cast<int>(random() % 26),
                                           1 + static_cast<int>(random() % 30));
             swimmer.sex = sexes[random() % 4];
             if (random() % 10 == 0)
@@ -310,38 +317,39 @@ TEST(EntrySheetPage, SheetsMatchTheWalkFromTheTop)
         }
         const int teams = static_cast<int>(random() % 6);
         for (int i = 0; i < teams; ++i)
-            AddTeam(*model, std::to_string(i + 1), static_cast<int>(random() % 11), 101);
+            AddTeam(entries, std::to_string(i + 1), static_cast<int>(random() % 11), 101);
         if (round == 0)
-            AddSwimmer(*model, "Last", 0);
+            AddSwimmer(entries, "Last", 0);
 
         RecordingMessageSink messages;
-        const auto sheets = Sheets(*model, messages);
-        ASSERT_EQ(static_cast<std::int64_t>(sheets.size()), SheetCount(*model));
+        const auto sheets = Sheets(*meet, entries, messages);
+        ASSERT_EQ(static_cast<std::int64_t>(sheets.size()), SheetCount(entries));
         std::size_t rows = 0;
         for (std::size_t s = 0; s < sheets.size(); ++s) {
-            const auto expected = ReferenceRows(*model, static_cast<int>(s) + 1);
+            const auto expected = ReferenceRows(*meet, entries, static_cast<int>(s) + 1);
             EXPECT_EQ(RowTexts(sheets[s]), expected) << "sheet " << s + 1;
             rows += static_cast<std::size_t>(
                 std::count_if(expected.begin(), expected.end(), [](const Placement& p) { return p.x == 435; }));
         }
-        EXPECT_EQ(static_cast<std::int64_t>(rows), model->CountIndividualEntries() + model->CountRelayEntries());
+        EXPECT_EQ(static_cast<std::int64_t>(rows), entries.CountIndividualEntries() + entries.CountRelayEntries());
     }
 }
 
 TEST(EntrySheetPage, AnySheetCanBeWrittenOnItsOwn)
 {
-    auto model = MakeCompetition();
-    AddSwimmer(*model, "Ohne", 0);
-    AddSwimmer(*model, "A", 23);
-    AddSwimmer(*model, "B", 3);
-    AddTeam(*model, "1", 10);
-    AddTeam(*model, "2", 10);
-    ASSERT_EQ(SheetCount(*model), 3);
-    PdfWriter writer("unused.pdf", *model);
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    AddSwimmer(entries, "Ohne", 0);
+    AddSwimmer(entries, "A", 23);
+    AddSwimmer(entries, "B", 3);
+    AddTeam(entries, "1", 10);
+    AddTeam(entries, "2", 10);
+    ASSERT_EQ(SheetCount(entries), 3);
+    PdfWriter writer("unused.pdf", *meet, entries);
     for (const int sheet : {3, 1, 2, 2, 4, 1}) {
         writer.WriteEntrySheetPage(sheet, 3, 9);
         EXPECT_EQ(RowTexts(pdftest::ParseContent(pdftest::LastStream(writer.documentBuffer()))),
-                  ReferenceRows(*model, sheet))
+                  ReferenceRows(*meet, entries, sheet))
             << sheet;
     }
 }

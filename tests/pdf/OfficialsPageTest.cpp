@@ -8,7 +8,7 @@ namespace natarix {
 namespace {
 
 using pdftest::AddOfficials;
-using pdftest::MakeCompetition;
+using pdftest::FormsMeet;
 using pdftest::PageContent;
 using pdftest::Placement;
 
@@ -21,10 +21,10 @@ const std::vector<Placement> kTitleAndHeadings = {
     {750, 420, "F1", 10, "Abschnitte"},
 };
 
-std::vector<PageContent> OfficialsPages(const Competition& model)
+std::vector<PageContent> OfficialsPages(const MeetDefinition& meet, const ClubEntries& entries)
 {
     RecordingMessageSink messages;
-    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(model, messages));
+    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(meet, entries, messages));
     std::vector<PageContent> pages;
     for (std::size_t i = 1; i < pdf.pageContents.size(); ++i)
         if (pdf.pageContents[i].find("(Kampfrichteraufstellung) Tj") != std::string::npos)
@@ -43,15 +43,16 @@ std::vector<Placement> OfficialRow(int y, const Official& official)
 
 TEST(OfficialsPage, TitleHeadingsAndOneRowPerOfficial)
 {
-    auto model = MakeCompetition();
-    AddOfficials(*model, 3);
-    model->officials()[2]->wish.clear();
-    model->officials()[1]->surname = "Schäfer (Gast)";
-    const auto pages = OfficialsPages(*model);
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    AddOfficials(entries, 3);
+    entries.officials()[2]->wish.clear();
+    entries.officials()[1]->surname = "Schäfer (Gast)";
+    const auto pages = OfficialsPages(*meet, entries);
     ASSERT_EQ(pages.size(), 1u);
     std::vector<Placement> expected = kTitleAndHeadings;
     for (int i = 0; i < 3; ++i) {
-        const auto row = OfficialRow(730 - 20 * i, *model->officials()[static_cast<std::size_t>(i)]);
+        const auto row = OfficialRow(730 - 20 * i, *entries.officials()[static_cast<std::size_t>(i)]);
         expected.insert(expected.end(), row.begin(), row.end());
     }
     expected[6 + 5].text = "Schäfer (Gast)";
@@ -63,9 +64,10 @@ TEST(OfficialsPage, TitleHeadingsAndOneRowPerOfficial)
 
 TEST(OfficialsPage, GroupZeroIsPrinted)
 {
-    auto model = MakeCompetition();
-    AddOfficials(*model, 4);
-    const auto pages = OfficialsPages(*model);
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    AddOfficials(entries, 4);
+    const auto pages = OfficialsPages(*meet, entries);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].texts[6 + 3 * 5 + 2], (Placement{670, 220, "F2", 10, "0"}));
 }
@@ -79,9 +81,10 @@ TEST(OfficialsPage, ThirtySevenRowsPerPage)
     };
     for (const auto& [count, rowsPerPage] : cases) {
         SCOPED_TRACE(count);
-        auto model = MakeCompetition();
-        AddOfficials(*model, count);
-        const auto pages = OfficialsPages(*model);
+        auto meet = FormsMeet();
+        ClubEntries entries;
+        AddOfficials(entries, count);
+        const auto pages = OfficialsPages(*meet, entries);
         ASSERT_EQ(pages.size(), rowsPerPage.size());
         std::size_t official = 0;
         for (std::size_t p = 0; p < pages.size(); ++p) {
@@ -89,7 +92,7 @@ TEST(OfficialsPage, ThirtySevenRowsPerPage)
             ASSERT_EQ(texts.size(), 6 + 5 * rowsPerPage[p]);
             EXPECT_EQ(std::vector<Placement>(texts.begin(), texts.begin() + 6), kTitleAndHeadings);
             for (std::size_t r = 0; r < rowsPerPage[p]; ++r, ++official) {
-                const auto row = OfficialRow(730 - 20 * static_cast<int>(r), *model->officials()[official]);
+                const auto row = OfficialRow(730 - 20 * static_cast<int>(r), *entries.officials()[official]);
                 EXPECT_EQ(std::vector<Placement>(texts.begin() + 6 + 5 * static_cast<std::ptrdiff_t>(r),
                                                  texts.begin() + 11 + 5 * static_cast<std::ptrdiff_t>(r)),
                           row);

@@ -34,8 +34,9 @@ test::FakeFileOps DiskFull()
 
 TEST(PdfFaults, AFailingWriteKeepsThePreviousFile)
 {
-    const auto model = pdftest::MakeCompetition();
-    pdftest::AddSwimmer(*model, "Muster", 25);
+    auto meet = pdftest::FormsMeet();
+    ClubEntries entries;
+    pdftest::AddSwimmer(entries, "Muster", 25);
     using Step = test::FakeFileOps::Step;
     for (const auto& [name, faulty] :
          {std::pair{"disk full", DiskFull()}, std::pair{"flush", test::FakeFileOps(Step::Flush)},
@@ -46,7 +47,7 @@ TEST(PdfFaults, AFailingWriteKeepsThePreviousFile)
         std::ofstream(path, std::ios::binary) << "%PDF-1.1 der vorige Stand";
         test::FakeFileOps ops = faulty;
         RecordingMessageSink messages;
-        EXPECT_FALSE(WriteClubEntriesPdf(*model, path, messages, ops));
+        EXPECT_FALSE(WriteClubEntriesPdf(*meet, entries, path, messages, ops));
         EXPECT_EQ(messages.messages, std::vector{kNotWritten});
         EXPECT_EQ(test::ReadBytes(path), "%PDF-1.1 der vorige Stand");
         EXPECT_FALSE(fs::exists(TemporaryPathFor(path)));
@@ -55,13 +56,14 @@ TEST(PdfFaults, AFailingWriteKeepsThePreviousFile)
 
 TEST(PdfFaults, AFolderWhereTheFileShouldGoStaysUntouched)
 {
-    const auto model = pdftest::MakeCompetition();
+    auto meet = pdftest::FormsMeet();
+    ClubEntries entries;
     const pdftest::TempDir dir;
     const std::string path = dir.Path("Meldungen.PDF");
     fs::create_directory(path);
     std::ofstream(dir.Path("Meldungen.PDF/inhalt.txt"), std::ios::binary) << "bleibt";
     RecordingMessageSink messages;
-    EXPECT_FALSE(WriteClubEntriesPdf(*model, path, messages));
+    EXPECT_FALSE(WriteClubEntriesPdf(*meet, entries, path, messages));
     EXPECT_EQ(messages.messages, std::vector{kNotCreated});
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_EQ(test::ReadBytes(dir.Path("Meldungen.PDF/inhalt.txt")), "bleibt");

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "model/Competition.h"
+#include "TestModels.h"
 
 namespace natarix::pdftest {
 
@@ -52,13 +52,10 @@ CheckedPdf CheckPdf(std::string bytes);
 // The stream of the last content object appended to `buffer`.
 std::string LastStream(const std::string& buffer);
 
-// Competition with a title, two sections, individual events 1 to 60 and
-// relay events 101 to 110 (4 swimmers each).
-std::unique_ptr<Competition> MakeCompetition();
-Swimmer& AddSwimmer(Competition& model, const std::string& surname, int entryCount, int firstEvent = 1);
-Team& AddTeam(Competition& model, const std::string& number, int entryCount, int firstEvent = 101);
-void AddOfficials(Competition& model, int count);
-
+using test::AddOfficials;
+using test::AddSwimmer;
+using test::AddTeam;
+using test::FormsMeet;
 using test::TempDir;
 
 }  // namespace natarix::pdftest

@@ -18,7 +18,7 @@ namespace {
 using pdftest::AddOfficials;
 using pdftest::AddSwimmer;
 using pdftest::AddTeam;
-using pdftest::MakeCompetition;
+using pdftest::FormsMeet;
 
 bool ToolMissing(const char* tool)
 {
@@ -40,52 +40,63 @@ std::pair<std::string, int> RunCommand(const std::string& command)
     return {output, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
-std::string WritePdf(const Competition& model, const pdftest::TempDir& dir, const std::string& name)
+std::string WritePdf(const MeetDefinition& meet, const ClubEntries& entries, const pdftest::TempDir& dir,
+                     const std::string& name)
 {
     const std::string path = dir.Path(name);
     RecordingMessageSink messages;
-    EXPECT_TRUE(WriteClubEntriesPdf(model, path, messages));
+    EXPECT_TRUE(WriteClubEntriesPdf(meet, entries, path, messages));
     return path;
 }
 
-std::unique_ptr<Competition> ClubWithSpecialTexts()
+// The forms meet with the club side written against it.
+struct Forms {
+    std::unique_ptr<MeetDefinition> meet = FormsMeet();
+    ClubEntries entries;
+};
+
+Forms ClubWithSpecialTexts()
 {
-    auto model = MakeCompetition();
-    model->club.clubName = "SV (Grün-Weiß) \\ Süd €";
-    model->club.lsv = "04: Landesschwimmverband Brandenburg";
-    model->individualFee = 450;
-    AddSwimmer(*model, "Krüger", 3).sex = Sex::Male;
-    AddTeam(*model, "1", 1);
-    AddOfficials(*model, 1);
-    return model;
+    Forms forms;
+    MeetDefinition* meet = forms.meet.get();
+    ClubEntries& entries = forms.entries;
+    entries.club.clubName = "SV (Grün-Weiß) \\ Süd €";
+    entries.club.lsv = "04: Landesschwimmverband Brandenburg";
+    meet->individualFee = 450;
+    AddSwimmer(entries, "Krüger", 3).sex = Sex::Male;
+    AddTeam(entries, "1", 1);
+    AddOfficials(entries, 1);
+    return forms;
 }
 
-std::unique_ptr<Competition> ClubWithLongNames()
+Forms ClubWithLongNames()
 {
-    auto model = MakeCompetition();
-    model->title = "Internationale Offene Bezirksmeisterschaften der Jugend und Masters im Kurzbahnschwimmen 2027";
-    model->place = "Kühlenbrück-Oberwiesenthal an der Schwarzen Elster";
-    model->individualFee = 450;
-    Club& club = model->club;
+    Forms forms;
+    MeetDefinition* meet = forms.meet.get();
+    ClubEntries& entries = forms.entries;
+    meet->title = "Internationale Offene Bezirksmeisterschaften der Jugend und Masters im Kurzbahnschwimmen 2027";
+    meet->place = "Kühlenbrück-Oberwiesenthal an der Schwarzen Elster";
+    meet->individualFee = 450;
+    Club& club = entries.club;
     club.clubName = "Schwimm- und Wassersportgemeinschaft Kühlenbrück-Oberwiesenthal 1921 e. V.";
     club.clubId = "1234567890123456789012345678901234567890";
     club.lsv = "13: Landesschwimmverband Sachsen-Anhalt";
     club.contact.name = "Johanna-Sophie Zimmermann-Hoffmann-Schwarzenberger von und zu Wiesenthal";
     club.contact.email = "johanna-sophie.zimmermann-hoffmann@schwimmgemeinschaft.example.org";
     club.contact.street = "Oberwiesenthaler Landstraße 123a, Hinterhaus";
-    Swimmer& swimmer = AddSwimmer(*model, "Zimmermann-Hoffmann", 2);
+    Swimmer& swimmer = AddSwimmer(entries, "Zimmermann-Hoffmann", 2);
     swimmer.firstName = "Johanna-Sophie";
     swimmer.registrationNumber = "123456789012345678";
-    AddTeam(*model, "12345678901234567890", 1);
-    AddOfficials(*model, 2);
-    model->officials()[0]->surname = "Zimmermann-Hoffmann";
-    model->officials()[0]->firstName = "Johanna-Sophie";
-    model->officials()[0]->wish = "Schwimmrichter und Wenderichter";
-    std::vector<std::string>& sections = model->officials()[1]->sectionNumbers;
+    AddTeam(entries, "12345678901234567890", 1);
+    AddOfficials(entries, 2);
+    entries.officials()[0]->surname = "Zimmermann-Hoffmann";
+    entries.officials()[0]->firstName = "Johanna-Sophie";
+    entries.officials()[0]->wish = "Schwimmrichter und Wenderichter";
+    std::vector<std::string>& sections = entries.officials()[1]->sectionNumbers;
     sections.clear();
     for (int number = 1; number <= 25; ++number)
         sections.push_back(std::to_string(number));
-    return model;
+    return forms;
 }
 
 // The right end of the box a word at (xMin, baseline) may fill: the next text
@@ -107,10 +118,10 @@ TEST(PdfTools, NoWordCrossesItsColumnsEdge)
     if (ToolMissing("pdftotext"))
         GTEST_SKIP() << "pdftotext is not installed";
     pdftest::TempDir dir;
-    const auto model = ClubWithLongNames();
-    const std::string path = WritePdf(*model, dir, "long-names.pdf");
+    const Forms forms = ClubWithLongNames();
+    const std::string path = WritePdf(*forms.meet, forms.entries, dir, "long-names.pdf");
     RecordingMessageSink messages;
-    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(*model, messages));
+    const auto pdf = pdftest::CheckPdf(BuildClubEntriesPdf(*forms.meet, forms.entries, messages));
     ASSERT_EQ(pdf.pageContents.size(), 3u);
     const auto [html, status] = RunCommand("pdftotext -bbox -enc UTF-8 '" + path + "' -");
     ASSERT_EQ(status, 0);
@@ -157,14 +168,15 @@ TEST(PdfTools, QpdfFindsNoErrors)
         GTEST_SKIP() << "qpdf is not installed";
     pdftest::TempDir dir;
     std::vector<std::string> paths;
-    paths.push_back(WritePdf(*MakeCompetition(), dir, "one-page.pdf"));
-    paths.push_back(WritePdf(*ClubWithSpecialTexts(), dir, "special-texts.pdf"));
-    auto many = MakeCompetition();
+    paths.push_back(WritePdf(*FormsMeet(), ClubEntries(), dir, "one-page.pdf"));
+    const Forms special = ClubWithSpecialTexts();
+    paths.push_back(WritePdf(*special.meet, special.entries, dir, "special-texts.pdf"));
+    Forms many;
     for (int i = 0; i < 60; ++i)
-        AddSwimmer(*many, "S" + std::to_string(i), 20);
-    AddTeam(*many, "1", 10);
-    AddOfficials(*many, 80);
-    paths.push_back(WritePdf(*many, dir, "many-sheets-and-officials.pdf"));
+        AddSwimmer(many.entries, "S" + std::to_string(i), 20);
+    AddTeam(many.entries, "1", 10);
+    AddOfficials(many.entries, 80);
+    paths.push_back(WritePdf(*many.meet, many.entries, dir, "many-sheets-and-officials.pdf"));
     for (const std::string& path : paths) {
         const auto [output, status] = RunCommand("qpdf --check '" + path + "' 2>&1");
         EXPECT_EQ(status, 0) << path << "\n" << output;
@@ -180,7 +192,8 @@ TEST(PdfTools, PdftotextReadsTheTextsBack)
     if (ToolMissing("pdftotext"))
         GTEST_SKIP() << "pdftotext is not installed";
     pdftest::TempDir dir;
-    const std::string path = WritePdf(*ClubWithSpecialTexts(), dir, "club.pdf");
+    const Forms forms = ClubWithSpecialTexts();
+    const std::string path = WritePdf(*forms.meet, forms.entries, dir, "club.pdf");
     const auto [text, status] = RunCommand("pdftotext -layout -enc UTF-8 '" + path + "' -");
     ASSERT_EQ(status, 0);
     for (const char* expected : {

@@ -17,12 +17,12 @@ using pdftest::AddOfficials;
 using pdftest::AddSwimmer;
 using pdftest::AddTeam;
 using pdftest::CheckPdf;
-using pdftest::MakeCompetition;
+using pdftest::FormsMeet;
 
-std::string Build(const Competition& model)
+std::string Build(const MeetDefinition& meet, const ClubEntries& entries)
 {
     RecordingMessageSink messages;
-    std::string bytes = BuildClubEntriesPdf(model, messages);
+    std::string bytes = BuildClubEntriesPdf(meet, entries, messages);
     EXPECT_TRUE(messages.messages.empty());
     return bytes;
 }
@@ -54,8 +54,9 @@ TEST(PdfContent, PrimitivesWriteTheirOperatorLines)
 
 TEST(PdfWriter, SinglePageDocumentHasTheFixedLayout)
 {
-    const auto model = MakeCompetition();
-    const std::string bytes = Build(*model);
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    const std::string bytes = Build(*meet, entries);
     const std::string head =
         "%PDF-1.1\r\n"
         "1 0 obj\r\n<< /Type /Catalog\r\n/Outlines 2 0 R\r\n/Pages 3 0 R\r\n>>\r\nendobj\r\n"
@@ -100,14 +101,15 @@ class ObjectNumbering : public testing::TestWithParam<NumberingCase> {};
 TEST_P(ObjectNumbering, FollowsThePageCounts)
 {
     const NumberingCase& c = GetParam();
-    const auto model = MakeCompetition();
+    auto meet = FormsMeet();
+    ClubEntries entries;
     for (int left = c.individualEntries, i = 0; left > 0; left -= 20, ++i)
-        AddSwimmer(*model, "S" + std::to_string(i), std::min(left, 20));
+        AddSwimmer(entries, "S" + std::to_string(i), std::min(left, 20));
     for (int left = c.relayEntries, i = 1; left > 0; left -= 10, ++i)
-        AddTeam(*model, std::to_string(i), std::min(left, 10));
-    AddOfficials(*model, c.officials);
+        AddTeam(entries, std::to_string(i), std::min(left, 10));
+    AddOfficials(entries, c.officials);
 
-    const auto pdf = CheckPdf(Build(*model));
+    const auto pdf = CheckPdf(Build(*meet, entries));
     const std::int64_t m = c.sheets + c.officialsPages;
     ASSERT_EQ(static_cast<std::int64_t>(pdf.pageObjects.size()), m + 1);
     EXPECT_EQ(static_cast<std::int64_t>(pdf.offsets.size()), 2 * m + 7);
@@ -140,11 +142,12 @@ INSTANTIATE_TEST_SUITE_P(PdfWriter, ObjectNumbering,
 
 TEST(PdfWriter, PlacesEscapedAndWindows1252TextsUnchanged)
 {
-    const auto model = MakeCompetition();
-    model->club.clubName = "SV (Nord) \\ Bär €";
-    model->title = "a)b";
-    AddSwimmer(*model, "Müller (jun.)", 1);
-    const auto pdf = CheckPdf(Build(*model));
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    entries.club.clubName = "SV (Nord) \\ Bär €";
+    meet->title = "a)b";
+    AddSwimmer(entries, "Müller (jun.)", 1);
+    const auto pdf = CheckPdf(Build(*meet, entries));
     ASSERT_EQ(pdf.pageContents.size(), 2u);
     EXPECT_NE(pdf.pageContents[0].find("(Meldender Verein: SV \\(Nord\\) \\\\ B\xe4r \x80) Tj"), std::string::npos);
     EXPECT_NE(pdf.pageContents[0].find("(Wettkampfveranstaltung: a\\)b) Tj"), std::string::npos);
@@ -155,10 +158,11 @@ TEST(PdfWriter, PlacesEscapedAndWindows1252TextsUnchanged)
 
 TEST(PdfWriter, BuildingAgainStartsFromScratch)
 {
-    const auto model = MakeCompetition();
-    AddSwimmer(*model, "A", 25);
-    AddOfficials(*model, 2);
-    PdfWriter writer("unused.pdf", *model);
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    AddSwimmer(entries, "A", 25);
+    AddOfficials(entries, 2);
+    PdfWriter writer("unused.pdf", *meet, entries);
     RecordingMessageSink messages;
     const std::string first = writer.BuildDocument(messages);
     EXPECT_EQ(writer.BuildDocument(messages), first);
@@ -179,10 +183,11 @@ TEST(PdfWriter, WritesTheFileOrReportsWhyNot)
         {Step::Write, "Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!"},
         {Step::Replace, "Die PDF-Vereinsmeldeliste konnte nicht angelegt werden!"},
     };
-    const auto model = MakeCompetition();
-    AddSwimmer(*model, "A", 3);
+    auto meet = FormsMeet();
+    ClubEntries entries;
+    AddSwimmer(entries, "A", 3);
     RecordingMessageSink ignored;
-    const std::string expected = BuildClubEntriesPdf(*model, ignored);
+    const std::string expected = BuildClubEntriesPdf(*meet, entries, ignored);
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.failing));
         pdftest::TempDir dir;
@@ -190,7 +195,7 @@ TEST(PdfWriter, WritesTheFileOrReportsWhyNot)
         std::ofstream(path, std::ios::binary) << "old";
         test::FakeFileOps ops(c.failing);
         RecordingMessageSink messages;
-        const bool written = WriteClubEntriesPdf(*model, path, messages, ops);
+        const bool written = WriteClubEntriesPdf(*meet, entries, path, messages, ops);
         EXPECT_EQ(written, c.message == nullptr);
         if (c.message == nullptr) {
             EXPECT_TRUE(messages.messages.empty());

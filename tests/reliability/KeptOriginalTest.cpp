@@ -64,7 +64,7 @@ TEST(KeptOriginal, WorkingFileThatDoesNotFitIsKeptBeforeTheFirstSave)
         RecordingMessageSink messages;
         WorkingFileCycle cycle(messages, folder.string());
         cycle.LoadDefinition((folder / "m.dsv").string());
-        ASSERT_NE(cycle.competition(), nullptr);
+        ASSERT_NE(cycle.meet(), nullptr);
         EXPECT_EQ(messages.messages,
                   c.readMessage.empty() ? std::vector<Message>{}
                                         : std::vector{Message::ReadFailure(c.readMessage, {"m.dsv.meld", c.readLine})});
@@ -75,7 +75,8 @@ TEST(KeptOriginal, WorkingFileThatDoesNotFitIsKeptBeforeTheFirstSave)
         ASSERT_FALSE(messages.messages.empty());
         EXPECT_EQ(messages.messages.back().kind, MessageKind::Warning);
         EXPECT_NE(messages.messages.back().text.find(kept), std::string::npos);
-        EXPECT_EQ(ReadBytes(folder / "m.dsv.meld"), EntryListWriter("", *cycle.competition(), false).BuildText());
+        EXPECT_EQ(ReadBytes(folder / "m.dsv.meld"),
+                  EntryListWriter("", *cycle.meet(), cycle.entries(), false).BuildText());
     }
 }
 
@@ -89,7 +90,7 @@ TEST(KeptOriginal, LinkThatLeadsNowhereIsMovedAsideNotFollowed)
     RecordingMessageSink messages;
     WorkingFileCycle cycle(messages, folder.string());
     cycle.LoadDefinition((folder / "m.dsv").string());
-    ASSERT_NE(cycle.competition(), nullptr);
+    ASSERT_NE(cycle.meet(), nullptr);
     EXPECT_EQ(messages.messages,
               std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"))});
     ASSERT_TRUE(cycle.SaveWorkingFile());
@@ -127,7 +128,7 @@ TEST(KeptOriginal, NamedPipeInPlaceOfTheWorkingFileIsNotWaitedFor)
     RecordingMessageSink messages;
     WorkingFileCycle cycle(messages, folder.string());
     cycle.LoadDefinition((folder / "m.dsv").string());
-    ASSERT_NE(cycle.competition(), nullptr);
+    ASSERT_NE(cycle.meet(), nullptr);
     EXPECT_EQ(messages.messages,
               std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"))});
     ASSERT_TRUE(cycle.SaveWorkingFile());

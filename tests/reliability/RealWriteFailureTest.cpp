@@ -56,8 +56,9 @@ protected:
     test::TempDir scratch_;
     fs::path folder_{scratch_.path()};
     // Both well above the limit below.
-    std::unique_ptr<Competition> old_ = reliability::SaveLoopModel(0);
-    std::unique_ptr<Competition> new_ = reliability::SaveLoopModel(1);
+    const MeetDefinition& meet_ = reliability::SaveLoopMeet();
+    ClubEntries old_ = reliability::SaveLoopEntries(0);
+    ClubEntries new_ = reliability::SaveLoopEntries(1);
     static constexpr rlim_t kLimit = 64 * 1024;
 };
 
@@ -65,12 +66,12 @@ TEST_F(RealWriteFailure, WorkingFileKeepsItsPreviousContent)
 {
     const std::string path = (folder_ / "Bezirk.dsv.meld").string();
     RecordingMessageSink messages;
-    ASSERT_TRUE(EntryListWriter(path, *old_, false).Write(messages));
+    ASSERT_TRUE(EntryListWriter(path, meet_, old_, false).Write(messages));
     const std::string previous = ReadBytes(path);
     ASSERT_GT(previous.size(), kLimit);
     {
         FileSizeLimit limit(kLimit);
-        EXPECT_FALSE(EntryListWriter(path, *new_, false).Write(messages));
+        EXPECT_FALSE(EntryListWriter(path, meet_, new_, false).Write(messages));
     }
     EXPECT_EQ(messages.messages,
               std::vector{Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geschrieben werden!"))});
@@ -82,11 +83,11 @@ TEST_F(RealWriteFailure, PdfKeepsItsPreviousContent)
 {
     const std::string path = (folder_ / "Meldungen.PDF").string();
     RecordingMessageSink messages;
-    ASSERT_TRUE(WriteClubEntriesPdf(*old_, path, messages));
+    ASSERT_TRUE(WriteClubEntriesPdf(meet_, old_, path, messages));
     const std::string previous = ReadBytes(path);
     {
         FileSizeLimit limit(kLimit);
-        EXPECT_FALSE(WriteClubEntriesPdf(*new_, path, messages));
+        EXPECT_FALSE(WriteClubEntriesPdf(meet_, new_, path, messages));
     }
     EXPECT_EQ(messages.messages,
               std::vector{Message::Warning("Die PDF-Vereinsmeldeliste konnte nicht geschrieben werden!")});
@@ -97,17 +98,17 @@ TEST_F(RealWriteFailure, PdfKeepsItsPreviousContent)
 TEST_F(RealWriteFailure, ExportKeepsBothPreviousFilesAndReportsEach)
 {
     RecordingMessageSink messages;
-    const ExportOutcome first = ExportClubEntries(old_.get(), folder_.string(), false, messages);
+    const ExportOutcome first = ExportClubEntries(&meet_, old_, folder_.string(), false, messages);
     ASSERT_TRUE(first.dsvWritten && first.pdfWritten);
     const std::string previousDsv = ReadBytes(first.dsvPath);
     const std::string previousPdf = ReadBytes(first.pdfPath);
     const std::vector<std::string> files = test::FileNames(folder_.string());
     // The same names: the club's name is the only part that changes, so keep it.
-    new_->club.clubName = old_->club.clubName;
+    new_.club.clubName = old_.club.clubName;
     ExportOutcome second;
     {
         FileSizeLimit limit(kLimit);
-        second = ExportClubEntries(new_.get(), folder_.string(), false, messages);
+        second = ExportClubEntries(&meet_, new_, folder_.string(), false, messages);
     }
     EXPECT_FALSE(second.dsvWritten);
     EXPECT_FALSE(second.pdfWritten);

@@ -1,5 +1,5 @@
-// Saves the working file at the given path over and over, the two models of
-// SaveLoopModels in turn (the second first), the way the program saves after
+// Saves the working file at the given path over and over, the two club sides
+// of SaveLoopModels in turn (the second first), the way the program saves after
 // each change. Writes one byte to stdout after each completed save, so that a
 // test can tell how far it got. Runs until it is killed.
 
@@ -17,10 +17,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: save_loop WORKING_FILE\n");
         return 2;
     }
-    const std::unique_ptr<Competition> models[] = {reliability::SaveLoopModel(0), reliability::SaveLoopModel(1)};
+    const ClubEntries sides[] = {reliability::SaveLoopEntries(0), reliability::SaveLoopEntries(1)};
     RecordingMessageSink messages;
     for (int which = 1;; which = 1 - which) {
-        if (!EntryListWriter(argv[1], *models[which], false).Write(messages)) {
+        if (!EntryListWriter(argv[1], reliability::SaveLoopMeet(), sides[which], false).Write(messages)) {
             std::fprintf(stderr, "save failed\n");
             return 1;
         }

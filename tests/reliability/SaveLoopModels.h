@@ -1,18 +1,20 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 
 namespace natarix::reliability {
 
-// The two models that the save loop writes in turn: the same competition
-// with clubs of different size and content, so that a file holding parts of
-// both matches neither.
-std::unique_ptr<Competition> SaveLoopModel(int which);
+// The meet both working files of the save loop are written for.
+const MeetDefinition& SaveLoopMeet();
 
-// The working file of SaveLoopModel(which), byte for byte.
+// The two club sides that the save loop writes in turn: of different size
+// and content, so that a file holding parts of both matches neither.
+ClubEntries SaveLoopEntries(int which);
+
+// The working file of SaveLoopEntries(which), byte for byte.
 std::string SaveLoopText(int which);
 
 }  // namespace natarix::reliability

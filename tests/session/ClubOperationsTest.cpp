@@ -19,15 +19,15 @@ using Operation = std::function<void(WorkingFileCycle&)>;
 
 const Swimmer& FirstSwimmer(const WorkingFileCycle& cycle)
 {
-    return *cycle.competition()->swimmers().front();
+    return *cycle.entries().swimmers().front();
 }
 const Team& FirstTeam(const WorkingFileCycle& cycle)
 {
-    return *cycle.competition()->teams().front();
+    return *cycle.entries().teams().front();
 }
 const Official& FirstOfficial(const WorkingFileCycle& cycle)
 {
-    return *cycle.competition()->officials().front();
+    return *cycle.entries().officials().front();
 }
 
 template <typename T>
@@ -53,7 +53,7 @@ TEST(ClubOperations, EachSavesOnceAndNoneChangesAReadOnlyCompetition)
         bool changes;  // the model, when editable
     } cases[] = {
         {"club data", [&](WorkingFileCycle& c) { c.SetClub(otherClub); }, true, true},
-        {"the same club data", [](WorkingFileCycle& c) { c.SetClub(c.competition()->club); }, true, false},
+        {"the same club data", [](WorkingFileCycle& c) { c.SetClub(c.entries().club); }, true, false},
         {"add swimmer", [](WorkingFileCycle& c) { c.Add(Swimmer()); }, true, true},
         {"add team", [](WorkingFileCycle& c) { c.Add(Team()); }, true, true},
         {"add official", [](WorkingFileCycle& c) { c.Add(Official()); }, true, true},
@@ -82,15 +82,15 @@ TEST(ClubOperations, EachSavesOnceAndNoneChangesAReadOnlyCompetition)
             test::FakeFileOps ops;
             WorkingFileCycle cycle(sink, folder.path(), ops);
             cycle.LoadDefinition(folder.Path("m.dsv"), access);
-            ASSERT_NE(cycle.competition(), nullptr);
-            const std::string before = CompetitionToJson(*cycle.competition());
+            ASSERT_NE(cycle.meet(), nullptr);
+            const std::string before = ModelToJson(*cycle.meet(), cycle.entries());
 
             c.operation(cycle);
             EXPECT_EQ(ops.saved, editable && c.saves ? std::vector<std::string>{cycle.workingFilePath()}
                                                      : std::vector<std::string>());
-            EXPECT_EQ(CompetitionToJson(*cycle.competition()) != before, editable && c.changes);
+            EXPECT_EQ(ModelToJson(*cycle.meet(), cycle.entries()) != before, editable && c.changes);
             EXPECT_EQ(test::ReadBytes(cycle.workingFilePath()),
-                      EntryListWriter("", *cycle.competition(), false).BuildText());
+                      EntryListWriter("", *cycle.meet(), cycle.entries(), false).BuildText());
             EXPECT_TRUE(sink.messages.empty());
         }
     }
@@ -104,7 +104,7 @@ TEST(ClubOperations, NothingLoadedNothingChanged)
     WorkingFileCycle cycle(sink, folder.path(), ops);
     cycle.SetClub(Club());
     cycle.Add(Swimmer());
-    EXPECT_EQ(cycle.competition(), nullptr);
+    EXPECT_EQ(cycle.meet(), nullptr);
     EXPECT_TRUE(ops.saved.empty());
     EXPECT_TRUE(sink.messages.empty());
 }

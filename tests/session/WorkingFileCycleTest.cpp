@@ -77,7 +77,7 @@ TEST(StartupProbe, TakesTheFirstRegularDsvFileInByteOrderThatReads)
         WorkingFileCycle cycle(sink, folder.path());
         EXPECT_EQ(cycle.FindStartupDefinition(), c.expected.empty() ? "" : folder.Path(c.expected));
         EXPECT_TRUE(sink.messages.empty());
-        EXPECT_EQ(cycle.competition(), nullptr);
+        EXPECT_EQ(cycle.meet(), nullptr);
     }
 }
 
@@ -86,12 +86,12 @@ TEST_F(CycleTest, FirstSaveCreatesTheWorkingFileWithAnEmptyClubSide)
     const std::string definition = Put("Bezirk.dsv", Data("minimal.dsv"));
     const std::string meld = definition + ".meld";
     cycle.LoadDefinition(definition);
-    ASSERT_NE(cycle.competition(), nullptr);
+    ASSERT_NE(cycle.meet(), nullptr);
     EXPECT_FALSE(fs::exists(meld)) << "loading writes nothing";
 
     ASSERT_TRUE(cycle.SaveWorkingFile());
     const auto fresh = DefinitionReader::Parse(Data("minimal.dsv")).value();
-    EXPECT_EQ(ReadBytes(meld), EntryListWriter(meld, *fresh, false).BuildText());
+    EXPECT_EQ(ReadBytes(meld), EntryListWriter(meld, *fresh, ClubEntries(), false).BuildText());
     EXPECT_EQ(FileNames(folder.path()),
               (std::vector<std::string>{"Bezirk.dsv", "Bezirk.dsv.meld", "Bezirk.dsv.meld.lock"}));
     EXPECT_TRUE(sink.messages.empty());
@@ -104,7 +104,7 @@ TEST_F(CycleTest, ModernMeetShowsItsWarningsInOneMessageAndOpensReadOnly)
                                             "DATEIENDE", "NEU:1;\r\nDATEIENDE");
     const std::string definition = Put("Meeting.dsv7", list);
     cycle.LoadDefinition(definition, WorkingFileCycle::Access::View);
-    ASSERT_NE(cycle.competition(), nullptr);
+    ASSERT_NE(cycle.meet(), nullptr);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0],
               Message::Captioned("Zeile 4: Unbekannter Wert „51“ für Bahnlänge in VERANSTALTUNG; er bleibt, wie er "
@@ -121,7 +121,7 @@ TEST_F(CycleTest, ModernMeetShowsItsWarningsInOneMessageAndOpensReadOnly)
     EXPECT_NE(sink.messages[1].text.find("hat das Format 7."), std::string::npos) << sink.messages[1].text;
     EXPECT_FALSE(cycle.SaveWorkingFile());
     cycle.Add(Swimmer());
-    EXPECT_TRUE(cycle.competition()->swimmers().empty());
+    EXPECT_TRUE(cycle.entries().swimmers().empty());
     EXPECT_EQ(FileNames(folder.path()), std::vector<std::string>{"Meeting.dsv7"});
 }
 
@@ -130,8 +130,8 @@ TEST_F(CycleTest, ReopeningAfterEditsGivesTheSameModel)
     const std::string definition = Put("m.dsv", Data("minimal.dsv"));
     Put("m.dsv.meld", Data("minimal.dsv.meld"));
     cycle.LoadDefinition(definition);
-    ASSERT_NE(cycle.competition(), nullptr);
-    const Competition& c = *cycle.competition();
+    ASSERT_NE(cycle.meet(), nullptr);
+    const ClubEntries& c = cycle.entries();
     Club club = c.club;
     club.clubName = "SV Neu";
     club.contact.fax.clear();
@@ -153,12 +153,12 @@ TEST_F(CycleTest, ReopeningAfterEditsGivesTheSameModel)
     official.group = 3;
     cycle.Change(*c.officials().front(), official);
     ASSERT_TRUE(cycle.SaveWorkingFile());
-    const std::string edited = CompetitionToJson(c);
+    const std::string edited = ModelToJson(*cycle.meet(), c);
     const std::string written = ReadBytes(cycle.workingFilePath());
 
     cycle.LoadDefinition(definition);
-    ASSERT_NE(cycle.competition(), nullptr);
-    EXPECT_EQ(CompetitionToJson(*cycle.competition()), edited);
+    ASSERT_NE(cycle.meet(), nullptr);
+    EXPECT_EQ(ModelToJson(*cycle.meet(), cycle.entries()), edited);
     ASSERT_TRUE(cycle.SaveWorkingFile());
     EXPECT_EQ(ReadBytes(cycle.workingFilePath()), written);
     EXPECT_TRUE(sink.messages.empty());
@@ -170,11 +170,11 @@ TEST_F(CycleTest, PartlyReadWorkingFileIsKeptBesideItBeforeTheFirstRewrite)
     const std::string partial = Data("partial.dsv.meld");
     const std::string meld = Put("p.dsv.meld", partial);
     cycle.LoadDefinition(definition);
-    ASSERT_NE(cycle.competition(), nullptr);
+    ASSERT_NE(cycle.meet(), nullptr);
     const Message refused = Message::ReadFailure("Falsche Geschlechtsangabe", {"p.dsv.meld", 17});
     EXPECT_EQ(sink.messages, std::vector<Message>{refused});
-    EXPECT_EQ(cycle.competition()->swimmers().size(), 1u);
-    EXPECT_TRUE(cycle.competition()->teams().empty());
+    EXPECT_EQ(cycle.entries().swimmers().size(), 1u);
+    EXPECT_TRUE(cycle.entries().teams().empty());
     EXPECT_EQ(FileNames(folder.path()), (std::vector<std::string>{"p.dsv", "p.dsv.meld", "p.dsv.meld.lock"}))
         << "loading writes nothing but its lock";
 
@@ -184,7 +184,7 @@ TEST_F(CycleTest, PartlyReadWorkingFileIsKeptBesideItBeforeTheFirstRewrite)
     EXPECT_NE(sink.messages[1].text.find(meld + ".original"), std::string::npos) << sink.messages[1].text;
     EXPECT_EQ(cycle.keptOriginalPath(), meld + ".original");
     EXPECT_EQ(ReadBytes(meld + ".original"), partial);
-    EXPECT_EQ(ReadBytes(meld), EntryListWriter(meld, *cycle.competition(), false).BuildText());
+    EXPECT_EQ(ReadBytes(meld), EntryListWriter(meld, *cycle.meet(), cycle.entries(), false).BuildText());
 
     // Kept once: the next save only rewrites.
     ASSERT_TRUE(cycle.SaveWorkingFile());
@@ -230,7 +230,7 @@ TEST_F(CycleTest, EveryKindOfIncompleteReadKeepsTheOriginal)
         RecordingMessageSink sink;
         WorkingFileCycle cycle(sink, folder.path());
         cycle.LoadDefinition(folder.Path("m.dsv"));
-        ASSERT_NE(cycle.competition(), nullptr);
+        ASSERT_NE(cycle.meet(), nullptr);
         ASSERT_TRUE(cycle.SaveWorkingFile());
         EXPECT_EQ(fs::exists(folder.Path("m.dsv.meld.original")), c.kept);
         if (!c.kept)
@@ -249,7 +249,7 @@ TEST_F(CycleTest, FolderInPlaceOfTheWorkingFileIsMovedAside)
     fs::create_directory(meld);
     WriteBytes(meld + "/inside.txt", "kept");
     cycle.LoadDefinition(definition);
-    ASSERT_NE(cycle.competition(), nullptr);
+    ASSERT_NE(cycle.meet(), nullptr);
     EXPECT_EQ(sink.messages, std::vector<Message>{
                                  Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!"))});
 
@@ -267,7 +267,7 @@ TEST_F(CycleTest, OriginalThatCannotBeKeptIsNotOverwritten)
     const std::string definition = Put(std::string(242, 'd') + ".dsv", Data("partial.dsv"));
     const std::string meld = Put(fs::path(definition).filename().string() + ".meld", Data("partial.dsv.meld"));
     cycle.LoadDefinition(definition);
-    ASSERT_NE(cycle.competition(), nullptr);
+    ASSERT_NE(cycle.meet(), nullptr);
     ASSERT_EQ(sink.messages.size(), 1u);
 
     EXPECT_FALSE(cycle.SaveWorkingFile());
@@ -296,8 +296,8 @@ TEST(CycleSave, FailedSaveLeavesTheWorkingFileAsItWas)
         test::FakeFileOps ops(step);
         WorkingFileCycle cycle(sink, folder.path(), ops);
         cycle.LoadDefinition(folder.Path("m.dsv"));
-        ASSERT_NE(cycle.competition(), nullptr);
-        Club club = cycle.competition()->club;
+        ASSERT_NE(cycle.meet(), nullptr);
+        Club club = cycle.entries().club;
         club.clubName = "SV Neu";
         cycle.SetClub(club);  // its save fails as well
 
@@ -328,14 +328,14 @@ TEST_F(CycleTest, FailedLoadLeavesNoCompetitionAndSavesNothing)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         cycle.LoadDefinition(good);
-        ASSERT_NE(cycle.competition(), nullptr);
+        ASSERT_NE(cycle.meet(), nullptr);
         sink.messages.clear();
         // The failed load gives the lock of the good one up.
         auto before = FileNames(folder.path());
         before.erase(std::find(before.begin(), before.end(), "good.dsv.meld.lock"));
 
         cycle.LoadDefinition(c.path);
-        EXPECT_EQ(cycle.competition(), nullptr);
+        EXPECT_EQ(cycle.meet(), nullptr);
         EXPECT_EQ(sink.messages, std::vector<Message>{c.message});
         EXPECT_EQ(cycle.definitionPath(), c.definitionPath);
         EXPECT_FALSE(cycle.SaveWorkingFile());

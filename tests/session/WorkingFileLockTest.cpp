@@ -88,10 +88,10 @@ protected:
 TEST_F(HeldWorkingFile, OpensReadOnlyAndWritesNothing)
 {
     cycle.LoadDefinition(definition);
-    ASSERT_NE(cycle.competition(), nullptr);
+    ASSERT_NE(cycle.meet(), nullptr);
     EXPECT_TRUE(cycle.readOnly());
     EXPECT_TRUE(cycle.lockedElsewhere());
-    EXPECT_EQ(cycle.competition()->swimmers().size(), 1u) << "the working file is read all the same";
+    EXPECT_EQ(cycle.entries().swimmers().size(), 1u) << "the working file is read all the same";
     ASSERT_EQ(sink.messages.size(), 2u);
     EXPECT_EQ(sink.messages[0], LockedWorkingFileMessage(definition + ".meld", ReadBytes(lockFile)));
 
@@ -124,7 +124,7 @@ TEST_F(HeldWorkingFile, NextLoadAfterTheHolderEndedEditsAndHoldsTheLock)
 TEST_F(HeldWorkingFile, ViewingTakesNoLockAndSaysNothing)
 {
     cycle.LoadDefinition(definition, WorkingFileCycle::Access::View);
-    ASSERT_NE(cycle.competition(), nullptr);
+    ASSERT_NE(cycle.meet(), nullptr);
     EXPECT_TRUE(cycle.readOnly());
     EXPECT_FALSE(cycle.lockedElsewhere());
     EXPECT_EQ(sink.messages.size(), 1u) << "only the reader's own message";

@@ -18,51 +18,65 @@ std::string Describe(const ScoringClass& k)
     return out.str();
 }
 
-std::string Dump(const Competition& c)
+namespace {
+
+void DumpAddress(std::ostringstream& out, const char* name, const Address& a)
+{
+    out << name << ':';
+    for (const std::string* field : {&a.name, &a.street, &a.postcode, &a.town, &a.country, &a.phone, &a.fax, &a.email})
+        out << '[' << *field << ']';
+    out << '\n';
+}
+
+void DumpEntries(std::ostringstream& out, const Entrant& p)
+{
+    for (const auto& [number, time] : p.entries)
+        out << " [" << number << '=' << time << ']';
+    out << '\n';
+}
+
+}  // namespace
+
+std::string Dump(const MeetDefinition& meet)
 {
     std::ostringstream out;
-    const auto address = [&](const char* name, const Address& a) {
-        out << name << ':';
-        for (const std::string* field :
-             {&a.name, &a.street, &a.postcode, &a.town, &a.country, &a.phone, &a.fax, &a.email})
-            out << '[' << *field << ']';
-        out << '\n';
-    };
-    const auto entries = [&](const Entrant& p) {
-        for (const auto& [number, time] : p.entries)
-            out << " [" << number << '=' << time << ']';
-        out << '\n';
-    };
-    out << "title[" << c.title << "] place[" << c.place << "] pool[" << c.poolLength << "] timing[" << c.timing
-        << "] online[" << c.onlineInvitation << "] deadline[" << c.entryDeadlineDate.text() << "]["
-        << c.entryDeadlineTime << "] remarks[" << c.remarks << "] fees " << c.flatFee << ' ' << c.individualFee << ' '
-        << c.relayFee << '\n';
-    address("venue", c.venue);
-    address("entryAddress", c.entryAddress);
-    for (const auto& [key, s] : c.sections())
+    out << "title[" << meet.title << "] place[" << meet.place << "] pool[" << meet.poolLength << "] timing["
+        << meet.timing << "] online[" << meet.onlineInvitation << "] deadline[" << meet.entryDeadlineDate.text() << "]["
+        << meet.entryDeadlineTime << "] remarks[" << meet.remarks << "] fees " << meet.flatFee << ' '
+        << meet.individualFee << ' ' << meet.relayFee << '\n';
+    DumpAddress(out, "venue", meet.venue);
+    DumpAddress(out, "entryAddress", meet.entryAddress);
+    for (const auto& [key, s] : meet.sections())
         out << "section[" << s.number << "][" << s.date.text() << "][" << s.startTime << "][" << s.admission << "]\n";
-    for (const auto& [key, e] : c.events()) {
+    for (const auto& [key, e] : meet.events()) {
         out << "event[" << e.number << "][" << e.sectionNumber << "][" << e.swimmerCount << "][" << e.distance << "]["
             << e.technique << "][" << e.sex << "] fee " << e.hasOwnFee << ' ' << e.ownFee << '\n';
         for (const ScoringClass& k : e.scoringClasses)
             out << "  class " << Describe(k) << '\n';
     }
-    out << "club[" << c.club.clubName << "][" << c.club.clubId << "][" << c.club.lsv << "][" << c.club.nation << "]\n";
-    address("contact", c.club.contact);
-    for (const auto& o : c.officials()) {
+    return out.str();
+}
+
+std::string Dump(const ClubEntries& entries)
+{
+    std::ostringstream out;
+    out << "club[" << entries.club.clubName << "][" << entries.club.clubId << "][" << entries.club.lsv << "]["
+        << entries.club.nation << "]\n";
+    DumpAddress(out, "contact", entries.club.contact);
+    for (const auto& o : entries.officials()) {
         out << "official[" << o->surname << "][" << o->firstName << "] " << o->group << " sections";
         for (const std::string& number : o->sectionNumbers)
             out << '[' << number << ']';
         out << " [" << o->wish << "]\n";
     }
-    for (const auto& s : c.swimmers()) {
+    for (const auto& s : entries.swimmers()) {
         out << "swimmer[" << s->surname << "][" << s->firstName << "] " << s->yearOfBirth << " ["
             << s->registrationNumber << "][" << (s->sex == Sex::Male ? 'M' : 'W') << ']';
-        entries(*s);
+        DumpEntries(out, *s);
     }
-    for (const auto& t : c.teams()) {
+    for (const auto& t : entries.teams()) {
         out << "team[" << t->teamNumber << "][" << t->teamName << "][" << t->classLabel << ']';
-        entries(*t);
+        DumpEntries(out, *t);
     }
     return out.str();
 }

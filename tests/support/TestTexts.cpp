@@ -11,19 +11,6 @@ void PrintTo(const Message& message, std::ostream* os)
 
 namespace natarix::test {
 
-std::string Lines(std::initializer_list<std::string_view> lines)
-{
-    std::string text;
-    bool first = true;
-    for (const std::string_view line : lines) {
-        if (!first)
-            text += "\r\n";
-        text += line;
-        first = false;
-    }
-    return text;
-}
-
 std::string Replaced(std::string text, std::string_view from, std::string_view to)
 {
     const auto at = text.find(from);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "Lines.h"
 #include "model/DsvError.h"
 #include "model/Messages.h"
 
@@ -16,9 +17,6 @@ void PrintTo(const Message& message, std::ostream* os);
 }  // namespace natarix
 
 namespace natarix::test {
-
-// Joins the lines with CR LF; the last line gets none, as in the DSV files.
-std::string Lines(std::initializer_list<std::string_view> lines);
 
 // The text with the first occurrence of `from` replaced by `to`; a `from`
 // that is missing fails the test, so that a table row cannot silently test

@@ -18,7 +18,7 @@ void ReadAddress(DsvScanner& scanner, Address& address)
         *field = scanner.ReadText();
 }
 
-void ReadSection(DsvScanner& scanner, Competition& competition)
+void ReadSection(DsvScanner& scanner, MeetDefinition& meet)
 {
     scanner.EatFixString("ABSCHNITT:");
     Section section;
@@ -27,10 +27,10 @@ void ReadSection(DsvScanner& scanner, Competition& competition)
     section.startTime = scanner.ReadText();
     if (scanner.NextFieldStartsWith("EINLASS:"))
         section.admission = scanner.ReadText();
-    competition.AddSection(std::move(section));
+    meet.AddSection(std::move(section));
 }
 
-void ReadEvent(DsvScanner& scanner, Competition& competition)
+void ReadEvent(DsvScanner& scanner, MeetDefinition& meet)
 {
     scanner.EatFixString("WETTKAMPF:");
     Event event;
@@ -41,7 +41,7 @@ void ReadEvent(DsvScanner& scanner, Competition& competition)
     event.distance = std::move(parts.distance);
     event.technique = std::move(parts.technique);
     event.sex = std::move(parts.sex);
-    competition.AddEvent(std::move(event));
+    meet.AddEvent(std::move(event));
 }
 
 void ReadClass(DsvScanner& scanner, ScoringClass& scoringClass)
@@ -80,7 +80,7 @@ struct ScoredEvent {
     std::int32_t competitionYear = 0;
 };
 
-void ReadScoringLine(DsvScanner& scanner, Competition& competition, ScoredEvent& previous)
+void ReadScoringLine(DsvScanner& scanner, MeetDefinition& meet, ScoredEvent& previous)
 {
     scanner.EatFixString(scanner.NextFieldStartsWith("Wertung:") ? "Wertung:" : "WERTUNG:");
     ScoringClass scoringClass;
@@ -91,8 +91,8 @@ void ReadScoringLine(DsvScanner& scanner, Competition& competition, ScoredEvent&
         scoringClass.mandatoryTime = scanner.ReadText();
     }
     if (previous.event == nullptr || eventNumber != previous.number) {
-        Event& event = EventOf(competition, eventNumber);
-        previous = {eventNumber, &event, SectionOf(competition, event.sectionNumber).date.Year()};
+        Event& event = EventOf(meet, eventNumber);
+        previous = {eventNumber, &event, SectionOf(meet, event.sectionNumber).date.Year()};
     }
     scoringClass.competitionYear = previous.competitionYear;
     previous.event->AddScoringClass(std::move(scoringClass));
@@ -135,9 +135,9 @@ DefinitionRead DefinitionReader::Parse(std::string bytes, std::string fileName)
     }
 }
 
-std::unique_ptr<Competition> DefinitionReader::ParseList(DsvScanner& scanner)
+std::unique_ptr<MeetDefinition> DefinitionReader::ParseList(DsvScanner& scanner)
 {
-    auto competition = std::make_unique<Competition>();
+    auto meet = std::make_unique<MeetDefinition>();
 
     scanner.EatFixString("WETTKAMPFDEFINITIONSLISTE:");
     scanner.EatFixString("FORMAT:");
@@ -145,57 +145,57 @@ std::unique_ptr<Competition> DefinitionReader::ParseList(DsvScanner& scanner)
         throw DsvError(std::string(kWrongFormatMessage));
 
     scanner.EatFixString("VERANSTALTUNG:");
-    competition->title = scanner.ReadText();
-    competition->place = scanner.ReadText();
-    competition->poolLength = scanner.ReadText();
+    meet->title = scanner.ReadText();
+    meet->place = scanner.ReadText();
+    meet->poolLength = scanner.ReadText();
     const std::string timing = scanner.ReadText();
     if (timing == "HANDZEIT")
-        competition->timing = "h";
+        meet->timing = "h";
     else if (timing == "AUTOMATISCH")
-        competition->timing = "a";
+        meet->timing = "a";
     else
         throw DsvError(std::string("Ungültige Zeitnahme"));
 
     scanner.EatFixString("VERANSTALTUNGSORT:");
-    ReadAddress(scanner, competition->venue);
+    ReadAddress(scanner, meet->venue);
     if (scanner.NextFieldStartsWith("AUSSCHREIBUNGIMNETZ:")) {
         scanner.EatFixString("AUSSCHREIBUNGIMNETZ:");
-        competition->onlineInvitation = scanner.ReadText();
+        meet->onlineInvitation = scanner.ReadText();
     }
     scanner.EatFixString("MELDEADRESSE:");
-    ReadAddress(scanner, competition->entryAddress);
+    ReadAddress(scanner, meet->entryAddress);
     scanner.EatFixString("MELDESCHLUSS:");
-    competition->entryDeadlineDate = Date(scanner.ReadText());
-    competition->entryDeadlineTime = scanner.ReadText();
+    meet->entryDeadlineDate = Date(scanner.ReadText());
+    meet->entryDeadlineTime = scanner.ReadText();
     if (scanner.NextFieldStartsWith("BESONDERES:")) {
         scanner.EatFixString("BESONDERES:");
-        competition->remarks = scanner.ReadText();
+        meet->remarks = scanner.ReadText();
     }
 
     do
-        ReadSection(scanner, *competition);
+        ReadSection(scanner, *meet);
     while (scanner.NextFieldStartsWith("ABSCHNITT:"));
     do
-        ReadEvent(scanner, *competition);
+        ReadEvent(scanner, *meet);
     while (scanner.NextFieldStartsWith("WETTKAMPF:"));
     ScoredEvent previous;
     do
-        ReadScoringLine(scanner, *competition, previous);
+        ReadScoringLine(scanner, *meet, previous);
     while (scanner.NextFieldStartsWith("WERTUNG:") || scanner.NextFieldStartsWith("Wertung:"));
 
-    ReadOptionalFee(scanner, "MELDEGELDPAUSCHALE:", competition->flatFee);
-    ReadOptionalFee(scanner, "EINZELMELDEGELD:", competition->individualFee);
-    ReadOptionalFee(scanner, "STAFFELMELDEGELD:", competition->relayFee);
+    ReadOptionalFee(scanner, "MELDEGELDPAUSCHALE:", meet->flatFee);
+    ReadOptionalFee(scanner, "EINZELMELDEGELD:", meet->individualFee);
+    ReadOptionalFee(scanner, "STAFFELMELDEGELD:", meet->relayFee);
     while (scanner.NextFieldStartsWith("WKMELDEGELD:")) {
         scanner.EatFixString("WKMELDEGELD:");
         const std::string eventNumber = scanner.ReadText();
         const std::string amount = scanner.ReadText();
-        Event& event = EventOf(*competition, eventNumber);
+        Event& event = EventOf(*meet, eventNumber);
         event.hasOwnFee = true;
         event.ownFee = ParseAmount(amount);
     }
     scanner.EatFixString("DATEIENDE");
-    return competition;
+    return meet;
 }
 
 }  // namespace natarix

@@ -31,7 +31,10 @@ void SplitName(const std::string& field, std::string& surname, std::string& firs
 
 class Parser {
 public:
-    Parser(std::string bytes, Competition& competition) : scanner_(std::move(bytes)), competition_(competition) {}
+    Parser(std::string bytes, const MeetDefinition& meet, ClubEntries& entries)
+        : scanner_(std::move(bytes)), meet_(meet), entries_(entries)
+    {
+    }
 
     ReadCompleteness Parse()
     {
@@ -40,9 +43,9 @@ public:
         if (scanner_.ReadText() != "5")
             Fail(kWrongFormatMessage);
         scanner_.EatFixString("VERANSTALTUNG:");
-        if (scanner_.ReadText() != competition_.title)
+        if (scanner_.ReadText() != meet_.title)
             Fail("Veranstaltungsbezeichnung abweichend!");
-        if (scanner_.ReadText() != competition_.place)
+        if (scanner_.ReadText() != meet_.place)
             Fail("Veranstaltungsort abweichend!");
         do
             ReadSection();
@@ -79,7 +82,7 @@ private:
         const std::string number = scanner_.ReadText();
         const std::string date = scanner_.ReadText();
         const std::string startTime = scanner_.ReadText();
-        const Section& section = SectionOf(competition_, number);
+        const Section& section = SectionOf(meet_, number);
         if (date != section.date.text())
             Fail("Ungültiges Abschnittsdatum gefunden!");
         if (startTime != section.startTime)
@@ -92,7 +95,7 @@ private:
         const std::string number = scanner_.ReadText();
         const std::string sectionNumber = scanner_.ReadText();
         const EventDescription parts = SplitEventDescription(scanner_.ReadText());
-        const Event& event = EventOf(competition_, number);
+        const Event& event = EventOf(meet_, number);
         if (sectionNumber != event.sectionNumber)
             Fail("Ungültige Abschnittsnummer gefunden!");
         if (parts.swimmerCount != event.swimmerCount)
@@ -107,7 +110,7 @@ private:
 
     void ReadClub()
     {
-        Club& club = competition_.club;
+        Club& club = entries_.club;
         scanner_.EatFixString("VEREIN:");
         club.clubName = scanner_.ReadText();
         scanner_.EatFixString("VNKENNZAHL:");
@@ -138,7 +141,7 @@ private:
         // "ABSCHNITTE:;" is how an official without sections is written.
         if (official->sectionNumbers == std::vector<std::string>{""})
             official->sectionNumbers.clear();
-        competition_.AddOfficial(std::move(official));
+        entries_.AddOfficial(std::move(official));
     }
 
     void ReadSwimmer()
@@ -156,7 +159,7 @@ private:
             Fail("Falsche Geschlechtsangabe");
         swimmer->yearOfBirth = NumberValue(scanner_.ReadText());
         scanner_.ReadField();
-        ReadEntries(*competition_.AddSwimmer(std::move(swimmer)));
+        ReadEntries(*entries_.AddSwimmer(std::move(swimmer)));
     }
 
     void ReadTeam()
@@ -165,7 +168,7 @@ private:
         scanner_.EatFixString("STMELDUNG:");
         team->teamNumber = TrimRight(scanner_.ReadText());
         scanner_.ReadField();
-        Team& added = *competition_.AddTeam(std::move(team));
+        Team& added = *entries_.AddTeam(std::move(team));
         // The working file keeps the user's labels of a team right here.
         if (scanner_.NextFieldStartsWith("STAFFELNAME:")) {
             scanner_.EatFixString("STAFFELNAME:");
@@ -186,14 +189,16 @@ private:
     }
 
     DsvScanner scanner_;
-    Competition& competition_;
+    const MeetDefinition& meet_;
+    ClubEntries& entries_;
 };
 
 }  // namespace
 
-EntryListRead EntryListReader::Parse(std::string bytes, Competition& competition, std::string fileName)
+EntryListRead EntryListReader::Parse(std::string bytes, const MeetDefinition& meet, ClubEntries& entries,
+                                     std::string fileName)
 {
-    Parser parser(std::move(bytes), competition);
+    Parser parser(std::move(bytes), meet, entries);
     try {
         return parser.Parse();
     } catch (const DsvError& error) {
@@ -202,7 +207,7 @@ EntryListRead EntryListReader::Parse(std::string bytes, Competition& competition
     }
 }
 
-EntryListRead EntryListReader::Read(Competition& competition) const
+EntryListRead EntryListReader::Read(const MeetDefinition& meet, ClubEntries& entries) const
 {
     FileContent content = ReadWholeFile(filePath_);
     switch (content.status) {
@@ -215,7 +220,7 @@ EntryListRead EntryListReader::Read(Competition& competition) const
         case ReadStatus::Ok:
             break;
     }
-    return Parse(std::move(content.bytes), competition, FileNameForMessage(filePath_));
+    return Parse(std::move(content.bytes), meet, entries, FileNameForMessage(filePath_));
 }
 
 }  // namespace natarix

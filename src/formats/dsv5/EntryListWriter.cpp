@@ -24,14 +24,13 @@ void AppendEntries(std::string& text, const Entrant& participant)
 
 std::string EntryListWriter::BuildText() const
 {
-    const Competition& c = competition_;
     // The working file also keeps what the user typed and the export leaves
     // out: duty wishes, participants without entries, team labels.
     const bool workingForm = !exportMode_;
     std::string text = "VEREINSMELDELISTE:\r\n";
     text += "FORMAT:5;\r\n";
-    text.append("VERANSTALTUNG:").append(c.title).append(";").append(c.place).append(";").append(kLineEnd);
-    for (const auto& [number, section] : c.sections())
+    text.append("VERANSTALTUNG:").append(meet_.title).append(";").append(meet_.place).append(";").append(kLineEnd);
+    for (const auto& [number, section] : meet_.sections())
         text.append("ABSCHNITT:")
             .append(section.number)
             .append(";")
@@ -40,7 +39,7 @@ std::string EntryListWriter::BuildText() const
             .append(section.startTime)
             .append(";")
             .append(kLineEnd);
-    for (const auto& [number, event] : c.events())
+    for (const auto& [number, event] : meet_.events())
         text.append("WETTKAMPF:")
             .append(event.number)
             .append(";")
@@ -51,7 +50,7 @@ std::string EntryListWriter::BuildText() const
             .append(kLineEnd);
     text += kLineEnd;
 
-    const Club& club = c.club;
+    const Club& club = entries_.club;
     text.append("VEREIN:")
         .append(club.clubName)
         .append(";VNKENNZAHL:")
@@ -67,7 +66,7 @@ std::string EntryListWriter::BuildText() const
         text.append(*field).append(";");
     text.append(kLineEnd).append(kLineEnd);
 
-    for (const auto& official : c.officials()) {
+    for (const auto& official : entries_.officials()) {
         text.append("KARIMELDUNG:")
             .append(official->surname)
             .append(",")
@@ -80,11 +79,11 @@ std::string EntryListWriter::BuildText() const
             text.append("EINSATZWUNSCH:").append(official->wish).append(";").append(kLineEnd);
         text.append("ABSCHNITTE:").append(SectionNumbersText(*official)).append(";").append(kLineEnd);
     }
-    if (!c.officials().empty())
+    if (!entries_.officials().empty())
         text += kLineEnd;
 
     bool participantWritten = false;
-    for (const auto& swimmer : c.swimmers()) {
+    for (const auto& swimmer : entries_.swimmers()) {
         if (swimmer->entries.empty() && !workingForm)
             continue;
         text.append("PNMELDUNG:")
@@ -102,7 +101,7 @@ std::string EntryListWriter::BuildText() const
         AppendEntries(text, *swimmer);
         participantWritten = true;
     }
-    for (const auto& team : c.teams()) {
+    for (const auto& team : entries_.teams()) {
         if (team->entries.empty() && !workingForm)
             continue;
         text.append("STMELDUNG:").append(team->teamNumber).append(";;").append(kLineEnd);

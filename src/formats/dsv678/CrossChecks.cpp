@@ -42,16 +42,14 @@ std::string EventText(std::uint32_t number)
 // A reference to an event by number and, where given, Wettkampfart: a
 // failure when no event has the number, a warning when none has that Art.
 std::optional<Diagnostic> CheckEventReference(const EventIndex& events, const Element& element, std::string_view what,
-                                              std::uint32_t number, std::string_view kind,
-                                              std::vector<Diagnostic>& warnings)
+                                              std::uint32_t number, std::string_view kind, WarningList& warnings)
 {
     if (!events.HasNumber(number))
         return Diagnostic{element.line,
                           std::string(what) + " nennt " + EventText(number) + ", den die Datei nicht festlegt.", 0};
     if (!kind.empty() && !events.Has(number, kind))
-        AddWarning(warnings, element.line,
-                   std::string(what) + " nennt " + EventText(number) + " als " + std::string(kind) +
-                       ", die Datei legt ihn als " + events.KindsOf(number) + " fest.");
+        warnings.Add(element.line, std::string(what) + " nennt " + EventText(number) + " als " + std::string(kind) +
+                                       ", die Datei legt ihn als " + events.KindsOf(number) + " fest.");
     return std::nullopt;
 }
 
@@ -80,19 +78,23 @@ std::optional<Diagnostic> IndexSectionsAndEvents(const std::vector<Element>& ele
     return std::nullopt;
 }
 
+// In place: a list of a million lines is not copied.
 void KeepUnmarked(std::vector<Element>& elements, const std::vector<bool>& marked)
 {
-    std::vector<Element> kept;
-    kept.reserve(elements.size());
-    for (std::size_t i = 0; i < elements.size(); ++i)
-        if (!marked[i])
-            kept.push_back(std::move(elements[i]));
-    elements = std::move(kept);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (marked[i])
+            continue;
+        if (kept != i)
+            elements[kept] = std::move(elements[i]);
+        ++kept;
+    }
+    elements.resize(kept);
 }
 
 }  // namespace
 
-std::optional<Diagnostic> CheckCardinalities(std::vector<Element>& elements, std::vector<Diagnostic>& warnings)
+std::optional<Diagnostic> CheckCardinalities(std::vector<Element>& elements, WarningList& warnings)
 {
     std::vector<bool> surplus(elements.size(), false);
     for (const ElementSpec& spec : DefinitionListElements()) {
@@ -106,21 +108,21 @@ std::optional<Diagnostic> CheckCardinalities(std::vector<Element>& elements, std
             const std::string text = std::string(spec.name) + " steht ein weiteres Mal in der Datei";
             if (spec.essential)
                 return Diagnostic{element.line, text + ".", 0};
-            AddWarning(warnings, element.line, text + "; gelesen wird nur das erste.");
+            warnings.Add(element.line, text + "; gelesen wird nur das erste.");
             surplus[i] = true;
         }
         if (seen < spec.minCount) {
             const std::string text = "Die Datei enthält kein Element " + std::string(spec.name);
             if (spec.essential)
                 return Diagnostic{0, text + ".", 0};
-            AddWarning(warnings, 0, text + ".");
+            warnings.Add(0, text + ".");
         }
     }
     KeepUnmarked(elements, surplus);
     return std::nullopt;
 }
 
-std::optional<Diagnostic> CheckReferences(std::vector<Element>& elements, std::vector<Diagnostic>& warnings)
+std::optional<Diagnostic> CheckReferences(std::vector<Element>& elements, WarningList& warnings)
 {
     std::map<std::uint32_t, std::size_t> sections;
     EventIndex events;
@@ -130,6 +132,9 @@ std::optional<Diagnostic> CheckReferences(std::vector<Element>& elements, std::v
     std::map<std::uint32_t, std::size_t> classes;  // WertungsID -> index
     // A WERTUNG that repeats an earlier one word for word is read once.
     std::vector<bool> repeated(elements.size(), false);
+    // Scoring lines come in runs for one event: the event of the line before
+    // is known to exist and need not be looked up again.
+    const Element* eventBefore = nullptr;
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const Element& element = elements[i];
         std::optional<Diagnostic> failure;
@@ -145,19 +150,28 @@ std::optional<Diagnostic> CheckReferences(std::vector<Element>& elements, std::v
                                               "Die Qualifikation von " + EventText(NumberOf(element.Field(0))),
                                               *qualifying, element.Field(10), warnings);
         } else if (element.name == "WERTUNG" || element.name == "PFLICHTZEIT") {
-            failure = CheckEventReference(events, element, element.name, NumberOf(element.Field(0)), element.Field(1),
-                                          warnings);
+            if (eventBefore == nullptr || element.Field(0) != eventBefore->Field(0) ||
+                element.Field(1) != eventBefore->Field(1)) {
+                const std::uint32_t event = NumberOf(element.Field(0));
+                failure = CheckEventReference(events, element, element.name, event, element.Field(1), warnings);
+                // Only a line whose event has that Wettkampfart, and so no warning, is remembered.
+                eventBefore = !failure && events.Has(event, element.Field(1)) ? &element : nullptr;
+            }
             if (element.name == "WERTUNG" && !failure) {
                 const std::uint32_t id = NumberOf(element.Field(2));
-                if (auto [it, added] = classes.emplace(id, i); !added) {
+                // Producers number them in ascending order: those go to the end without a search.
+                const bool ascending = classes.empty() || classes.rbegin()->first < id;
+                if (auto [it, added] = ascending ? std::pair{classes.emplace_hint(classes.end(), id, i), true}
+                                                 : classes.emplace(id, i);
+                    !added) {
                     const Element& first = elements[it->second];
                     repeated[i] = first.fields == element.fields;
                     // Real files repeat whole blocks of WERTUNG lines: one warning for all.
-                    AddWarning(warnings, element.line,
-                               repeated[i] ? std::string("Eine WERTUNG wiederholt eine frühere Wort für Wort; sie "
-                                                         "wird nur einmal gelesen.")
-                                           : "Die WertungsID " + std::to_string(id) + " ist schon in Zeile " +
-                                                 std::to_string(first.line) + " vergeben.");
+                    warnings.Add(element.line,
+                                 repeated[i] ? std::string("Eine WERTUNG wiederholt eine frühere Wort für Wort; sie "
+                                                           "wird nur einmal gelesen.")
+                                             : "Die WertungsID " + std::to_string(id) + " ist schon in Zeile " +
+                                                   std::to_string(first.line) + " vergeben.");
                 }
             }
         } else if (element.name == "MELDEGELD" && element.Field(0) == "Wkmeldegeld") {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "TextTools.h"
+#include "Limits.h"
 #include "Validation.h"
 #include "dsv678/Decoding.h"
 #include "dsv678/LineGrammar.h"
@@ -16,13 +16,27 @@ namespace natarix::dsv678 {
 
 namespace {
 
+ReadResult Failed(std::string text)
+{
+    ReadResult result;
+    result.failure = Diagnostic{0, std::move(text), 0};
+    return result;
+}
+
 ReadResult ReadText(std::string_view bytes)
 {
     ReadResult result;
-    const DecodedText decoded = DecodeFileText(bytes);
-    if (decoded.readAsWindows1252)
-        AddWarning(result.warnings, 0, "Die Datei ist nicht in UTF-8 geschrieben; sie wird als Windows-1252 gelesen.");
-    ValidateDefinitionList(SplitElements(decoded.utf8, result.warnings), result);
+    // Valid UTF-8, as every list of formats 7 and 8 is, is read in place.
+    std::string_view text = WithoutByteOrderMark(bytes);
+    std::string decoded;
+    if (!IsValidUtf8(text)) {
+        decoded = DecodeFileText(text).utf8;
+        text = decoded;
+        result.warnings.push_back(
+            {0, "Die Datei ist nicht in UTF-8 geschrieben; sie wird als Windows-1252 gelesen.", 0});
+    }
+    const bool holdsNul = text.find('\0') != std::string_view::npos;
+    ValidateDefinitionList(SplitElements(text, result.warnings), result, holdsNul);
     return result;
 }
 
@@ -39,7 +53,8 @@ bool ReadsZipArchives()
 
 bool LooksLikeZipArchive(std::string_view bytes)
 {
-    return bytes.starts_with(std::string_view("PK\x03\x04", 4));
+    // A local file header, or the end record of an archive without entries.
+    return bytes.starts_with(std::string_view("PK\x03\x04", 4)) || bytes.starts_with(std::string_view("PK\x05\x06", 4));
 }
 
 bool OpensWithModernFormatLine(std::string_view bytes)
@@ -62,22 +77,20 @@ bool OpensWithModernFormatLine(std::string_view bytes)
 
 ReadResult ReadDefinitionList(std::string_view bytes)
 {
+    if (bytes.size() > kLargestListBytes)
+        return Failed("Die Datei ist größer als " + std::string(kLargestListText) +
+                      "; so groß ist keine Wettkampfdefinitionsliste.");
     if (!LooksLikeZipArchive(bytes))
         return ReadText(bytes);
 #ifdef NATARIX_WITH_ZIP
     const Unpacked unpacked = UnpackSingleFile(bytes);
     if (!unpacked.failure)
         return ReadText(unpacked.content);
-    ReadResult result;
-    result.failure = Diagnostic{0, *unpacked.failure, 0};
-    return result;
+    return Failed(*unpacked.failure);
 #else
-    ReadResult result;
-    result.failure = Diagnostic{0,
-                                "Diese Datei ist ein ZIP-Archiv (.DSV8z); diese Ausgabe des Programms öffnet keine "
-                                "ZIP-Archive. Bitte die DSV-Datei darin auspacken und diese öffnen.",
-                                0};
-    return result;
+    return Failed(
+        "Diese Datei ist ein ZIP-Archiv (.DSV8z); diese Ausgabe des Programms öffnet keine "
+        "ZIP-Archive. Bitte die DSV-Datei darin auspacken und diese öffnen.");
 #endif
 }
 

@@ -135,7 +135,8 @@ std::size_t ElementSpec::FieldCount(int version) const
 std::size_t ElementSpec::LeastFieldCount(int version) const
 {
     std::size_t least = 0;
-    for (std::size_t i = 0; i < FieldCount(version); ++i)
+    const std::size_t count = FieldCount(version);
+    for (std::size_t i = 0; i < count; ++i)
         if (fields[i].need != Optional)
             least = i + 1;
     return least;

@@ -14,7 +14,7 @@ Round RoundOf(std::string_view letter)
 // number in another round only (the grammar has warned), the line belongs
 // to the round that takes entries, else to the number's first round: a
 // class is not dropped for a slip in its Art.
-Event* EventNamed(Competition& meet, std::string_view number, Round round)
+Event* EventNamed(MeetDefinition& meet, std::string_view number, Round round)
 {
     if (Event* event = meet.FindEvent(number, round))
         return event;
@@ -29,7 +29,7 @@ Event* EventNamed(Competition& meet, std::string_view number, Round round)
 
 }  // namespace
 
-void MapEvents(const Document& document, Competition& meet)
+void MapEvents(const Document& document, MeetDefinition& meet)
 {
     std::size_t position = 0;
     for (const Element* element : document.All("WETTKAMPF")) {
@@ -51,7 +51,7 @@ void MapEvents(const Document& document, Competition& meet)
     }
 }
 
-void MapClassesAndTimes(const Document& document, Competition& meet)
+void MapClassesAndTimes(const Document& document, MeetDefinition& meet)
 {
     for (const Element& element : document.elements) {
         const bool isClass = element.name == "WERTUNG";

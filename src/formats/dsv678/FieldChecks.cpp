@@ -70,29 +70,30 @@ bool HasType(ValueType type, std::string_view value, std::string_view classType)
 }
 
 std::optional<Diagnostic> CheckValueList(std::string& value, const FieldSpec& field, const Element& element,
-                                         int version, std::vector<Diagnostic>& warnings)
+                                         int version, WarningList& warnings)
 {
-    const std::string where = " für " + std::string(field.name) + " in " + element.name;
     const AllowedValue* allowed = FindAllowedValue(field, value);
+    if (allowed != nullptr && version >= allowed->since && version <= allowed->until) {
+        value = allowed->text;
+        return std::nullopt;
+    }
+    const std::string where = " für " + std::string(field.name) + " in " + element.name;
     if (allowed == nullptr) {
         if (field.decidesEligibility)
             return Diagnostic{element.line, "Unbekannter Wert " + Quoted(value) + where + ".", 0};
-        AddWarning(warnings, element.line,
-                   "Unbekannter Wert " + Quoted(value) + where + "; er bleibt, wie er geschrieben ist.");
+        warnings.Add(element.line,
+                     "Unbekannter Wert " + Quoted(value) + where + "; er bleibt, wie er geschrieben ist.");
         return std::nullopt;
     }
-    if (version < allowed->since || version > allowed->until)
-        AddWarning(warnings, element.line,
-                   "Der Wert " + Quoted(allowed->text) + where + " gehört nicht zu Format " + std::to_string(version) +
-                       "; er wird trotzdem gelesen.");
+    warnings.Add(element.line, "Der Wert " + Quoted(allowed->text) + where + " gehört nicht zu Format " +
+                                   std::to_string(version) + "; er wird trotzdem gelesen.");
     value = allowed->text;
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<Diagnostic> CheckFields(Element& element, const ElementSpec& spec, int version,
-                                      std::vector<Diagnostic>& warnings)
+std::optional<Diagnostic> CheckFields(Element& element, const ElementSpec& spec, int version, WarningList& warnings)
 {
     const std::size_t count = spec.FieldCount(version);
     const std::size_t given = element.fields.size();
@@ -101,9 +102,8 @@ std::optional<Diagnostic> CheckFields(Element& element, const ElementSpec& spec,
             element.line,
             element.name + " hat " + FieldCountText(given) + ", erwartet werden " + std::to_string(count) + ".", 0};
     if (given > count)
-        AddWarning(warnings, element.line,
-                   element.name + " hat " + FieldCountText(given) + ", erwartet werden " + std::to_string(count) +
-                       "; die übrigen werden nicht gelesen.");
+        warnings.Add(element.line, element.name + " hat " + FieldCountText(given) + ", erwartet werden " +
+                                       std::to_string(count) + "; die übrigen werden nicht gelesen.");
     // Missing trailing fields are empty, as if their ";" were written.
     element.fields.resize(count);
 
@@ -127,7 +127,7 @@ std::optional<Diagnostic> CheckFields(Element& element, const ElementSpec& spec,
                                     std::string(NotOfType(field.type)) + ": " + Quoted(value);
         if (field.need == Need::Key)
             return Diagnostic{element.line, problem + ".", 0};
-        AddWarning(warnings, element.line, problem + "; der Wert bleibt, wie er geschrieben ist.");
+        warnings.Add(element.line, problem + "; der Wert bleibt, wie er geschrieben ist.");
     }
     return std::nullopt;
 }

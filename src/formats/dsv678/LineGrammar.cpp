@@ -1,16 +1,22 @@
 #include "dsv678/LineGrammar.h"
 
+#include <algorithm>
+
 #include "TextTools.h"
 
 namespace natarix::dsv678 {
 
 namespace {
 
-// The line without its comments. Comments are removed before the line is
-// cut at ";", since real comments hold ";" and ":" themselves.
-std::string WithoutComments(std::string_view line, std::size_t lineNumber, std::vector<Diagnostic>& warnings)
+// The line without its comments, in `kept` unless it has none. Comments are
+// removed before the line is cut at ";", since real comments hold ";" and
+// ":" themselves.
+std::string_view WithoutComments(std::string_view line, std::size_t lineNumber, WarningList& warnings,
+                                 std::string& kept)
 {
-    std::string kept;
+    if (line.find("(*") == std::string_view::npos)
+        return line;
+    kept.clear();
     while (true) {
         const std::size_t open = line.find("(*");
         if (open == std::string_view::npos) {
@@ -20,8 +26,8 @@ std::string WithoutComments(std::string_view line, std::size_t lineNumber, std::
         kept += line.substr(0, open);
         const std::size_t close = line.find("*)", open + 2);
         if (close == std::string_view::npos) {
-            AddWarning(warnings, lineNumber,
-                       "Ein Kommentar „(*“ endet nicht in seiner Zeile; der Rest der Zeile wird übergangen.");
+            warnings.Add(lineNumber,
+                         "Ein Kommentar „(*“ endet nicht in seiner Zeile; der Rest der Zeile wird übergangen.");
             return kept;
         }
         line.remove_prefix(close + 2);
@@ -45,6 +51,7 @@ Element ElementOf(std::string_view line, std::size_t lineNumber)
         rest.remove_suffix(1);
     else if (rest.empty())
         return element;
+    element.fields.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), ';')) + 1);
     while (true) {
         const std::size_t semicolon = rest.find(';');
         element.fields.emplace_back(Trim(rest.substr(0, semicolon)));
@@ -54,22 +61,48 @@ Element ElementOf(std::string_view line, std::size_t lineNumber)
     }
 }
 
+// The lines of the text, at least: its LF, or where it has none its CR.
+std::size_t LineCount(std::string_view text)
+{
+    for (const char end : {'\n', '\r'}) {
+        std::size_t count = 0;
+        for (std::size_t at = text.find(end); at != std::string_view::npos; at = text.find(end, at + 1))
+            ++count;
+        if (count > 0)
+            return count + 1;
+    }
+    return 1;
+}
+
 }  // namespace
 
-std::vector<Element> SplitElements(std::string_view text, std::vector<Diagnostic>& warnings)
+std::vector<Element> SplitElements(std::string_view text, std::vector<Diagnostic>& warningList)
 {
+    WarningList warnings(warningList);
     std::vector<Element> elements;
+    // Room for an element a line, so that a list of a million lines is not
+    // moved from buffer to buffer as it grows; what blank lines leave unused
+    // is never touched, and so takes no memory.
+    elements.reserve(LineCount(text));
+    std::string withoutComments;
     std::size_t lineNumber = 0;
-    while (!text.empty()) {
+    // The next CR and the next LF are each looked for again only once the
+    // reading has passed them, so that the text is scanned once (by memchr)
+    // whichever line ends it has.
+    constexpr std::size_t npos = std::string_view::npos;
+    std::size_t nextCr = text.find('\r');
+    std::size_t nextLf = text.find('\n');
+    for (std::size_t start = 0; start < text.size();) {
         ++lineNumber;
-        const std::size_t end = text.find_first_of("\r\n");
-        const std::string_view line = text.substr(0, end);
-        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end != std::string_view::npos && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
-            ++next;
-        text.remove_prefix(next);
+        if (nextCr != npos && nextCr < start)
+            nextCr = text.find('\r', start);
+        if (nextLf != npos && nextLf < start)
+            nextLf = text.find('\n', start);
+        const std::size_t end = std::min(nextCr, nextLf);
+        const std::string_view line = text.substr(start, end == npos ? npos : end - start);
+        start = end == npos ? text.size() : end + (end == nextCr && nextLf == end + 1 ? 2 : 1);
 
-        const std::string content = WithoutComments(line, lineNumber, warnings);
+        const std::string_view content = WithoutComments(line, lineNumber, warnings, withoutComments);
         if (!Trim(content).empty())
             elements.push_back(ElementOf(content, lineNumber));
     }

@@ -1,17 +1,17 @@
 #pragma once
 
 #include "dsv678/Document.h"
-#include "model/Competition.h"
+#include "model/MeetDefinition.h"
 
 namespace natarix::dsv678 {
 
 // The steps from a validated document to the meet model, in this order:
 // events need their sections, classes and fees their events.
-void MapMeetElements(const Document& document, Competition& meet);
-void MapSections(const Document& document, Competition& meet);
-void MapEvents(const Document& document, Competition& meet);
-void MapClassesAndTimes(const Document& document, Competition& meet);
-void MapFees(const Document& document, Competition& meet);
+void MapMeetElements(const Document& document, MeetDefinition& meet);
+void MapSections(const Document& document, MeetDefinition& meet);
+void MapEvents(const Document& document, MeetDefinition& meet);
+void MapClassesAndTimes(const Document& document, MeetDefinition& meet);
+void MapFees(const Document& document, MeetDefinition& meet);
 
 // Who a class takes, from its Wertungsklasse Typ and its two JGAK texts:
 // sets the kind and its years or ages.

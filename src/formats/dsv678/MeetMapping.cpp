@@ -48,7 +48,7 @@ Fee::Kind FeeKindOf(std::string_view type)
 
 }  // namespace
 
-void MapMeetElements(const Document& document, Competition& meet)
+void MapMeetElements(const Document& document, MeetDefinition& meet)
 {
     meet.formatVersion = document.version;
     if (const Element* producer = document.First("ERZEUGER")) {
@@ -82,7 +82,7 @@ void MapMeetElements(const Document& document, Competition& meet)
                                                  ModelDate(std::string(proof->Field(1))), std::string(proof->Field(2))};
 }
 
-void MapSections(const Document& document, Competition& meet)
+void MapSections(const Document& document, MeetDefinition& meet)
 {
     for (const Element* element : document.All("ABSCHNITT")) {
         Section section;
@@ -96,7 +96,7 @@ void MapSections(const Document& document, Competition& meet)
     }
 }
 
-void MapFees(const Document& document, Competition& meet)
+void MapFees(const Document& document, MeetDefinition& meet)
 {
     for (const Element* element : document.All("MELDEGELD")) {
         Fee fee;

@@ -5,9 +5,9 @@
 
 namespace natarix::dsv678 {
 
-natarix::ReadResult<std::unique_ptr<Competition>> ReadMeet(std::string_view bytes, const std::string& fileName)
+natarix::ReadResult<std::unique_ptr<MeetDefinition>> ReadMeet(std::string_view bytes, const std::string& fileName)
 {
-    using Result = natarix::ReadResult<std::unique_ptr<Competition>>;
+    using Result = natarix::ReadResult<std::unique_ptr<MeetDefinition>>;
     const ReadResult read = ReadDefinitionList(bytes);
     std::vector<Message> warnings;
     warnings.reserve(read.warnings.size());
@@ -17,7 +17,7 @@ natarix::ReadResult<std::unique_ptr<Competition>> ReadMeet(std::string_view byte
         return Result::Failed(Message::ReadFailure(read.failure->text, {fileName, read.failure->line}),
                               std::move(warnings));
 
-    auto meet = std::make_unique<Competition>();
+    auto meet = std::make_unique<MeetDefinition>();
     MapMeetElements(*read.document, *meet);
     MapSections(*read.document, *meet);
     MapEvents(*read.document, *meet);

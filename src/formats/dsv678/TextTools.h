@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "dsv678/Document.h"
@@ -17,10 +18,27 @@ std::string_view Trim(std::string_view text);
 std::string ToUpperAscii(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
-// Adds a warning, or counts one more line for a warning of the same text.
-void AddWarning(std::vector<Diagnostic>& warnings, std::size_t line, std::string text);
+// The warnings of one reading: each text once, at its first line, with the
+// number of further lines. Texts are found by their hash, as a hostile file
+// can give a new text on each of a million lines; past kMostWarningTexts
+// texts one last warning counts the lines of all further ones.
+class WarningList {
+public:
+    // Adds to `warnings`, which may hold some already.
+    explicit WarningList(std::vector<Diagnostic>& warnings);
 
-// „text“: how messages quote what the file holds.
+    void Add(std::size_t line, std::string text);
+
+private:
+    std::vector<Diagnostic>& warnings_;
+    std::unordered_multimap<std::size_t, std::size_t> indexByHash_;
+};
+
+// A name or value from the file as messages show it: at most
+// kLongestShownText characters, a longer one cut with "…".
+std::string Shortened(std::string_view text);
+
+// „text“: how messages quote what the file holds, shortened.
 std::string Quoted(std::string_view text);
 
 }  // namespace natarix::dsv678

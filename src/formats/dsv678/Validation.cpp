@@ -22,7 +22,7 @@ Diagnostic Failure(std::size_t line, std::string text)
 std::optional<Diagnostic> CheckFormat(const Element& format, int& version)
 {
     if (format.name != "FORMAT")
-        return Failure(format.line, "Die Datei beginnt mit " + format.name +
+        return Failure(format.line, "Die Datei beginnt mit " + Shortened(format.name) +
                                         ", nicht mit FORMAT; sie ist keine Liste der DSV-Formate 6 bis 8.");
     if (format.fields.size() < 2)
         return Failure(format.line, "FORMAT hat " + FieldCountText(format.fields.size()) + ", erwartet werden 2.");
@@ -47,6 +47,17 @@ std::optional<Diagnostic> CheckFormat(const Element& format, int& version)
     return std::nullopt;
 }
 
+// A NUL is never text: the file is damaged, or no DSV file (UTF-16 or binary).
+std::optional<Diagnostic> CheckForNulBytes(const std::vector<Element>& elements)
+{
+    const auto holdsNul = [](std::string_view text) { return text.find('\0') != std::string_view::npos; };
+    for (const Element& element : elements)
+        if (holdsNul(element.name) || std::any_of(element.fields.begin(), element.fields.end(), holdsNul))
+            return Failure(element.line,
+                           "Die Zeile enthält ein Nullbyte; die Datei ist wohl beschädigt oder keine Textdatei.");
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string FieldCountText(std::size_t count)
@@ -54,12 +65,17 @@ std::string FieldCountText(std::size_t count)
     return count == 1 ? "1 Feld" : std::to_string(count) + " Felder";
 }
 
-void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result)
+void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, bool holdsNul)
 {
     if (elements.empty()) {
         result.failure = Failure(0, "Die Datei ist leer; eine Wettkampfdefinitionsliste beginnt mit FORMAT.");
         return;
     }
+    if (auto failure = holdsNul ? CheckForNulBytes(elements) : std::nullopt) {
+        result.failure = std::move(failure);
+        return;
+    }
+    WarningList warnings(result.warnings);
     Document document;
     document.kind = ListKind::Wettkampfdefinitionsliste;
     if (auto failure = CheckFormat(elements.front(), document.version)) {
@@ -76,24 +92,26 @@ void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result)
     }
     if (end + 1 < elements.size()) {
         const Element& after = elements[end + 1];
-        result.failure = Failure(after.line, "Nach DATEIENDE folgt noch " + after.name + ".");
+        result.failure = Failure(after.line, "Nach DATEIENDE folgt noch " + Shortened(after.name) + ".");
         return;
     }
-    if (auto failure =
-            CheckFields(elements[end], *FindDefinitionElement("DATEIENDE"), document.version, result.warnings)) {
+    if (auto failure = CheckFields(elements[end], *FindDefinitionElement("DATEIENDE"), document.version, warnings)) {
         result.failure = std::move(failure);
         return;
     }
 
+    // The elements kept move to the front, FORMAT's place included, so that
+    // the list is not copied.
+    std::size_t kept = 0;
     for (std::size_t i = 1; i < end; ++i) {
         Element& element = elements[i];
         const ElementSpec* spec = FindDefinitionElement(element.name);
         if (spec == nullptr) {
-            AddWarning(result.warnings, element.line,
-                       element.name.empty()
-                           ? std::string("Eine Zeile ohne Elementnamen wird übergangen.")
-                           : "Das Element " + element.name +
-                                 " gehört nicht zu einer Wettkampfdefinitionsliste und wird übergangen.");
+            warnings.Add(element.line,
+                         element.name.empty()
+                             ? std::string("Eine Zeile ohne Elementnamen wird übergangen.")
+                             : "Das Element " + Shortened(element.name) +
+                                   " gehört nicht zu einer Wettkampfdefinitionsliste und wird übergangen.");
             continue;
         }
         if (spec->name == "FORMAT") {
@@ -101,22 +119,23 @@ void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result)
             return;
         }
         if (spec->since > document.version)
-            AddWarning(result.warnings, element.line,
-                       "Das Element " + element.name + " gibt es erst ab Format " + std::to_string(spec->since) +
-                           "; es wird trotzdem gelesen.");
+            warnings.Add(element.line, "Das Element " + element.name + " gibt es erst ab Format " +
+                                           std::to_string(spec->since) + "; es wird trotzdem gelesen.");
         // An element of a later version is read with that version's fields.
-        if (auto failure = CheckFields(element, *spec, std::max(document.version, spec->since), result.warnings)) {
+        if (auto failure = CheckFields(element, *spec, std::max(document.version, spec->since), warnings)) {
             result.failure = std::move(failure);
             return;
         }
-        document.elements.push_back(std::move(element));
+        elements[kept++] = std::move(element);
     }
+    elements.resize(kept);
+    document.elements = std::move(elements);
 
-    if (auto failure = CheckCardinalities(document.elements, result.warnings)) {
+    if (auto failure = CheckCardinalities(document.elements, warnings)) {
         result.failure = std::move(failure);
         return;
     }
-    if (auto failure = CheckReferences(document.elements, result.warnings)) {
+    if (auto failure = CheckReferences(document.elements, warnings)) {
         result.failure = std::move(failure);
         return;
     }

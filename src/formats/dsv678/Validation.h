@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "TextTools.h"
 #include "dsv678/Document.h"
 #include "dsv678/ElementTable.h"
 
@@ -10,20 +11,20 @@ namespace natarix::dsv678 {
 
 // Checks split elements against the table of the Wettkampfdefinitionsliste:
 // FORMAT first, DATEIENDE last, field counts, value lists, cardinalities and
-// references. Sets the result's document, or its failure.
-void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result);
+// references. Sets the result's document, or its failure. `holdsNul`: the
+// text had a NUL byte, whose line is then looked for.
+void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, bool holdsNul);
 
 // One known element: its field count brought to that of `version` and its
 // values checked, enumerations in their canonical spelling. A failure when
 // meaning would be lost.
-std::optional<Diagnostic> CheckFields(Element& element, const ElementSpec& spec, int version,
-                                      std::vector<Diagnostic>& warnings);
+std::optional<Diagnostic> CheckFields(Element& element, const ElementSpec& spec, int version, WarningList& warnings);
 
 // Cardinalities and references over the known elements between FORMAT and
 // DATEIENDE; drops the surplus of elements allowed once and repeated
 // WERTUNG lines.
-std::optional<Diagnostic> CheckCardinalities(std::vector<Element>& elements, std::vector<Diagnostic>& warnings);
-std::optional<Diagnostic> CheckReferences(std::vector<Element>& elements, std::vector<Diagnostic>& warnings);
+std::optional<Diagnostic> CheckCardinalities(std::vector<Element>& elements, WarningList& warnings);
+std::optional<Diagnostic> CheckReferences(std::vector<Element>& elements, WarningList& warnings);
 
 // "9 Felder", "1 Feld".
 std::string FieldCountText(std::size_t count);

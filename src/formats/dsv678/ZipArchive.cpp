@@ -5,12 +5,11 @@
 #include <memory>
 #include <vector>
 
+#include "Limits.h"
+
 namespace natarix::dsv678 {
 
 namespace {
-
-// Far above any definition list; keeps a crafted archive from filling memory.
-constexpr std::size_t kLargestContent = 64 * 1024 * 1024;
 
 struct ArchiveCloser {
     void operator()(zip_t* archive) const { zip_discard(archive); }
@@ -22,6 +21,12 @@ struct FileCloser {
 Unpacked Failed(std::string text)
 {
     return {{}, std::move(text)};
+}
+
+Unpacked TooLarge()
+{
+    return Failed("Die DSV-Datei im ZIP-Archiv ist größer als " + std::string(kLargestListText) +
+                  "; so groß ist keine Wettkampfdefinitionsliste.");
 }
 
 }  // namespace
@@ -52,6 +57,12 @@ Unpacked UnpackSingleFile(std::string_view bytes)
                       (files.empty() ? std::string("keine Datei") : std::to_string(files.size()) + " Dateien") +
                       "; erwartet wird genau eine DSV-Datei.");
 
+    // The size the archive declares is checked before anything is unpacked;
+    // the loop below holds to the limit even when the declaration lies.
+    zip_stat_t stat;
+    if (zip_stat_index(archive.get(), files.front(), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) != 0 &&
+        stat.size > kLargestListBytes)
+        return TooLarge();
     std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive.get(), files.front(), 0));
     if (!file)
         return Failed("Die DSV-Datei im ZIP-Archiv lässt sich nicht auspacken (beschädigt oder verschlüsselt).");
@@ -63,10 +74,8 @@ Unpacked UnpackSingleFile(std::string_view bytes)
             return Failed("Die DSV-Datei im ZIP-Archiv lässt sich nicht auspacken (beschädigt oder verschlüsselt).");
         if (read == 0)
             return unpacked;
-        if (unpacked.content.size() + static_cast<std::size_t>(read) > kLargestContent)
-            return Failed(
-                "Die DSV-Datei im ZIP-Archiv ist größer als 64 MB; so groß ist keine "
-                "Wettkampfdefinitionsliste.");
+        if (unpacked.content.size() + static_cast<std::size_t>(read) > kLargestListBytes)
+            return TooLarge();
         unpacked.content.append(buffer, static_cast<std::size_t>(read));
     }
 }

@@ -30,8 +30,8 @@ TEST(AtomicSave, AFailureLeavesThePreviousFileAsItWas)
         {Step::Flush, SaveStatus::WriteFailed, kNotWritten},    {Step::Close, SaveStatus::WriteFailed, kNotWritten},
         {Step::Replace, SaveStatus::CreateFailed, kNotCreated},
     };
-    const auto c = test::ExampleCompetition();
-    test::AddExampleClubSide(*c);
+    const auto meet = test::ExampleMeet();
+    const ClubEntries entries = test::ExampleClubEntries();
     const std::string previous = "VEREINSMELDELISTE:\r\nder alte Stand\r\nDATEIENDE";
     for (const Case& k : cases) {
         const test::TempDir dir;
@@ -43,7 +43,7 @@ TEST(AtomicSave, AFailureLeavesThePreviousFileAsItWas)
         EXPECT_FALSE(fs::exists(TemporaryPathFor(path))) << k.message;
 
         RecordingMessageSink sink;
-        EXPECT_FALSE(EntryListWriter(path, *c, false).Write(sink, ops));
+        EXPECT_FALSE(EntryListWriter(path, *meet, entries, false).Write(sink, ops));
         EXPECT_EQ(sink.messages, std::vector{Message::Warning(k.message)});
         EXPECT_EQ(test::ReadBytes(path), previous) << k.message;
         EXPECT_FALSE(fs::exists(TemporaryPathFor(path))) << k.message;
@@ -61,11 +61,12 @@ TEST(AtomicSave, ReplacesTheFileAndReusesALeftoverTemporaryFile)
     EXPECT_EQ(test::ReadBytes(path), "neu");
     EXPECT_FALSE(fs::exists(TemporaryPathFor(path)));
 
-    const auto c = test::ExampleCompetition();
+    const auto meet = test::ExampleMeet();
+    const ClubEntries noClub;
     RecordingMessageSink sink;
-    EXPECT_TRUE(EntryListWriter(dir.Path("neu.meld"), *c, true).Write(sink));
+    EXPECT_TRUE(EntryListWriter(dir.Path("neu.meld"), *meet, noClub, true).Write(sink));
     EXPECT_TRUE(sink.messages.empty());
-    EXPECT_EQ(test::ReadBytes(dir.Path("neu.meld")), EntryListWriter("", *c, true).BuildText());
+    EXPECT_EQ(test::ReadBytes(dir.Path("neu.meld")), EntryListWriter("", *meet, noClub, true).BuildText());
 }
 
 TEST(AtomicSave, RefusesAFolderInThePlaceOfTheFileOrAMissingFolder)
@@ -74,10 +75,11 @@ TEST(AtomicSave, RefusesAFolderInThePlaceOfTheFileOrAMissingFolder)
     const std::string folder = dir.Path("Bezirk.dsv.meld");
     fs::create_directory(folder);
     test::WriteBytes(dir.Path("Bezirk.dsv.meld/inhalt.txt"), "bleibt");
-    const auto c = test::ExampleCompetition();
+    const auto meet = test::ExampleMeet();
+    const ClubEntries noClub;
     for (const std::string& path : {folder, dir.Path("fehlt/Bezirk.dsv.meld")}) {
         RecordingMessageSink sink;
-        EXPECT_FALSE(EntryListWriter(path, *c, false).Write(sink)) << path;
+        EXPECT_FALSE(EntryListWriter(path, *meet, noClub, false).Write(sink)) << path;
         EXPECT_EQ(sink.messages, std::vector{Message::Warning(kNotCreated)}) << path;
         EXPECT_FALSE(fs::exists(TemporaryPathFor(path))) << path;
     }

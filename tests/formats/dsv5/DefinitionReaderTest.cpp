@@ -36,7 +36,7 @@ std::string ShortExample()
     });
 }
 
-std::unique_ptr<Competition> Parse(const std::string& text)
+std::unique_ptr<MeetDefinition> Parse(const std::string& text)
 {
     return DefinitionReader::Parse(text).value();
 }
@@ -52,9 +52,7 @@ TEST(DefinitionReader, ReadsTheShortExample)
               "event[1][1][1][100][F][M] fee 0 0\n"
               "  class 1 JG 1990-1995 [] 2006\n"
               "event[2][1][4][50][L][X] fee 0 0\n"
-              "  class 0 [] 2006\n"
-              "club[][][][]\n"
-              "contact:[][][][][][][][]\n");
+              "  class 0 [] 2006\n");
 }
 
 TEST(DefinitionReader, StopsAtTheFirstDeviation)
@@ -201,8 +199,8 @@ TEST(DefinitionReader, ReadsEveryShapeOfScoringClass)
         {"PFLICHTZEIT:01:30,00;", "0 [01:30,00] 2006"},
     };
     for (const auto& [fields, expected] : cases) {
-        const auto competition = Parse(Replaced(ShortExample(), "JG:1990-1995;", fields));
-        const auto& classes = competition->FindEvent("1")->scoringClasses;
+        const auto meet = Parse(Replaced(ShortExample(), "JG:1990-1995;", fields));
+        const auto& classes = meet->FindEvent("1")->scoringClasses;
         ASSERT_EQ(classes.size(), 1u) << fields;
         EXPECT_EQ(test::Describe(classes[0]), expected) << fields;
     }
@@ -231,8 +229,8 @@ TEST(DefinitionReader, SplitsEventDescriptionsAtMarkerAndSpaces)
     };
     for (const Case& c : cases) {
         const std::string text = Replaced(ShortExample(), "100 F M", c.description);
-        const auto competition = Parse(text);
-        const Event& event = *competition->FindEvent("1");
+        const auto meet = Parse(text);
+        const Event& event = *meet->FindEvent("1");
         EXPECT_EQ(event.swimmerCount, c.count) << c.description;
         EXPECT_EQ(event.distance, c.distance) << c.description;
         EXPECT_EQ(event.technique, c.technique) << c.description;

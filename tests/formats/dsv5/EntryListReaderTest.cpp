@@ -18,19 +18,18 @@ using test::Replaced;
 
 TEST(EntryListReader, ReadsEveryFieldOfTheWorkedExample)
 {
-    const auto expected = DefinitionReader::Parse(test::ExampleDefinition()).value();
-    test::AddExampleClubSide(*expected);
+    ClubEntries expected = test::ExampleClubEntries();
     const EntryListReadBack working = ReadIntoExample(test::ExampleEntryList());
     EXPECT_EQ(working.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(working.messages.empty());
-    EXPECT_EQ(Dump(*working.competition), Dump(*expected));
+    EXPECT_EQ(Dump(working.entries), Dump(expected));
 
     const EntryListReadBack exported =
         ReadIntoExample(Replaced(test::ExampleEntryList(), "EINSATZWUNSCH:Zeitnehmer;\r\n", ""));
     EXPECT_EQ(exported.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(exported.messages.empty());
-    expected->officials()[0]->wish.clear();
-    EXPECT_EQ(Dump(*exported.competition), Dump(*expected));
+    expected.officials()[0]->wish.clear();
+    EXPECT_EQ(Dump(exported.entries), Dump(expected));
 }
 
 TEST(EntryListReader, KeepsWhatWasReadBeforeTheFirstDeviation)
@@ -90,10 +89,10 @@ TEST(EntryListReader, KeepsWhatWasReadBeforeTheFirstDeviation)
                               : std::vector{Message::ReadFailure(std::string(c.message), {"", c.line})};
         EXPECT_EQ(r.messages, expected) << c.to;
         EXPECT_EQ(r.completeness, c.completeness) << c.to;
-        EXPECT_EQ(r.competition->club.clubName, c.clubName) << c.to;
-        EXPECT_EQ(r.competition->officials().size(), c.officials) << c.to;
-        EXPECT_EQ(r.competition->swimmers().size(), c.swimmers) << c.to;
-        EXPECT_EQ(r.competition->teams().size(), c.teams) << c.to;
+        EXPECT_EQ(r.entries.club.clubName, c.clubName) << c.to;
+        EXPECT_EQ(r.entries.officials().size(), c.officials) << c.to;
+        EXPECT_EQ(r.entries.swimmers().size(), c.swimmers) << c.to;
+        EXPECT_EQ(r.entries.teams().size(), c.teams) << c.to;
     }
 
     // The swimmer read before the refused one stays; entries read before a
@@ -102,12 +101,12 @@ TEST(EntryListReader, KeepsWhatWasReadBeforeTheFirstDeviation)
         ReadIntoExample(Replaced(test::ExampleEntryList(), "PNMELDUNG:Muster,Anna;000000;W;",
                                  "PNMELDUNG:Alt,Ben;000000;M;1990;;\r\nSTARTS:3;00:50,00;\r\n"
                                  "PNMELDUNG:Muster,Anna;000000;w;"));
-    ASSERT_EQ(refused.competition->swimmers().size(), 1u);
-    EXPECT_EQ(refused.competition->swimmers()[0]->surname, "Alt");
-    EXPECT_EQ(refused.competition->swimmers()[0]->entries, (EntryMap{{"3", "00:50,00"}}));
+    ASSERT_EQ(refused.entries.swimmers().size(), 1u);
+    EXPECT_EQ(refused.entries.swimmers()[0]->surname, "Alt");
+    EXPECT_EQ(refused.entries.swimmers()[0]->entries, (EntryMap{{"3", "00:50,00"}}));
     const EntryListReadBack stopped = ReadIntoExample(Replaced(test::ExampleEntryList(), "2;00:41,20;", "0;00:41,20;"));
-    ASSERT_EQ(stopped.competition->swimmers().size(), 1u);
-    EXPECT_EQ(stopped.competition->swimmers()[0]->entries, (EntryMap{{"1", "01:12,50"}}));
+    ASSERT_EQ(stopped.entries.swimmers().size(), 1u);
+    EXPECT_EQ(stopped.entries.swimmers()[0]->entries, (EntryMap{{"1", "01:12,50"}}));
 }
 
 TEST(EntryListReader, ReadsRecordShapes)
@@ -116,7 +115,7 @@ TEST(EntryListReader, ReadsRecordShapes)
     const auto official = [&](std::string_view from, std::string_view to) {
         const EntryListReadBack r = ReadIntoExample(Replaced(example, from, to));
         EXPECT_TRUE(r.messages.empty()) << to;
-        return r.competition->officials().empty() ? Official{} : *r.competition->officials()[0];
+        return r.entries.officials().empty() ? Official{} : *r.entries.officials()[0];
     };
     EXPECT_TRUE(official("ABSCHNITTE:1;2;", "ABSCHNITTE:;").sectionNumbers.empty());
     EXPECT_EQ(official("ABSCHNITTE:1;2;", "ABSCHNITTE:;2;").sectionNumbers, (std::vector<std::string>{"", "2"}));
@@ -134,8 +133,8 @@ TEST(EntryListReader, ReadsRecordShapes)
         ReadIntoExample(Replaced(example, "Muster,Anna;000000;W;1993;;\r\nSTARTS:1;01:12,50;\r\n",
                                  "Anna;12345 ;W;1993x;egal;\r\nSTARTS:1;01:12,50;\r\n1;;\r\n02;00:40,00;"));
     EXPECT_TRUE(swimmer.messages.empty());
-    ASSERT_EQ(swimmer.competition->swimmers().size(), 1u);
-    const Swimmer& anna = *swimmer.competition->swimmers()[0];
+    ASSERT_EQ(swimmer.entries.swimmers().size(), 1u);
+    const Swimmer& anna = *swimmer.entries.swimmers()[0];
     EXPECT_EQ(anna.surname, "Anna");
     EXPECT_EQ(anna.firstName, "Anna");
     EXPECT_EQ(anna.registrationNumber, "12345 ");
@@ -147,11 +146,11 @@ TEST(EntryListReader, ReadsRecordShapes)
         ReadIntoExample(Replaced(example, "STMELDUNG:1;;\r\n", "STMELDUNG:7 ;;\r\nSTAFFELNAME:Lagen;offen;\r\n"));
     EXPECT_TRUE(team.messages.empty());
     EXPECT_EQ(team.completeness, ReadCompleteness::Complete);
-    ASSERT_EQ(team.competition->teams().size(), 1u);
-    EXPECT_EQ(team.competition->teams()[0]->teamNumber, "7");
-    EXPECT_EQ(team.competition->teams()[0]->teamName, "Lagen");
-    EXPECT_EQ(team.competition->teams()[0]->classLabel, "offen");
-    EXPECT_EQ(team.competition->teams()[0]->entries.size(), 1u);
+    ASSERT_EQ(team.entries.teams().size(), 1u);
+    EXPECT_EQ(team.entries.teams()[0]->teamNumber, "7");
+    EXPECT_EQ(team.entries.teams()[0]->teamName, "Lagen");
+    EXPECT_EQ(team.entries.teams()[0]->classLabel, "offen");
+    EXPECT_EQ(team.entries.teams()[0]->entries.size(), 1u);
 }
 
 TEST(EntryListReader, ReportsAFileThatCannotBeOpened)
@@ -159,33 +158,35 @@ TEST(EntryListReader, ReportsAFileThatCannotBeOpened)
     const test::TempDir dir;
     std::filesystem::create_directory(dir.Path("Ordner.meld"));
     for (const std::string& path : {dir.Path("fehlt.meld"), dir.Path("Ordner.meld")}) {
-        Competition c;
-        const EntryListRead read = EntryListReader(path).Read(c);
+        const auto meet = test::ExampleMeet();
+        ClubEntries entries;
+        const EntryListRead read = EntryListReader(path).Read(*meet, entries);
         ASSERT_FALSE(read.ok());
         EXPECT_EQ(read.failure(), Message::Warning(std::string("Die Vereinsmeldeliste konnte nicht geöffnet werden!")));
     }
     const std::string path = dir.Path("Bezirk.dsv.meld");
     test::WriteBytes(path, test::ExampleEntryList());
-    auto c = DefinitionReader::Parse(test::ExampleDefinition()).value();
-    const EntryListRead read = EntryListReader(path).Read(*c);
+    const auto meet = DefinitionReader::Parse(test::ExampleDefinition()).value();
+    ClubEntries entries;
+    const EntryListRead read = EntryListReader(path).Read(*meet, entries);
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(read.value(), ReadCompleteness::Complete);
     EXPECT_TRUE(read.warnings().empty());
-    EXPECT_EQ(c->swimmers().size(), 1u);
+    EXPECT_EQ(entries.swimmers().size(), 1u);
 }
 
 TEST(EntryListRoundTrip, WorkingFileReadsBackTheWholeModel)
 {
-    auto original = DefinitionReader::Parse(test::ExampleDefinition()).value();
-    test::AddExampleClubSide(*original);
-    original->club.clubName = "SV Grün-Weiß Beispielstadt";
-    original->club.nation = "GER";
-    original->club.contact.email = "petra@example.org";
+    const auto meet = DefinitionReader::Parse(test::ExampleDefinition()).value();
+    ClubEntries original = test::ExampleClubEntries();
+    original.club.clubName = "SV Grün-Weiß Beispielstadt";
+    original.club.nation = "GER";
+    original.club.contact.email = "petra@example.org";
     auto second = std::make_unique<Official>();
     second->surname = "Schäfer";
     second->firstName = "Birgit";
     second->group = 4;
-    original->AddOfficial(std::move(second));
+    original.AddOfficial(std::move(second));
     const auto addSwimmer = [&](std::string surname, Sex sex, std::string registration) {
         auto swimmer = std::make_unique<Swimmer>();
         swimmer->surname = std::move(surname);
@@ -193,7 +194,7 @@ TEST(EntryListRoundTrip, WorkingFileReadsBackTheWholeModel)
         swimmer->sex = sex;
         swimmer->registrationNumber = std::move(registration);
         swimmer->yearOfBirth = 2001;
-        return original->AddSwimmer(std::move(swimmer));
+        return original.AddSwimmer(std::move(swimmer));
     };
     addSwimmer("Ohne", Sex::Male, "000000");
     addSwimmer("Zuletzt", Sex::Female, "123456")->SetEntry("2", "00:35,10");
@@ -202,33 +203,33 @@ TEST(EntryListRoundTrip, WorkingFileReadsBackTheWholeModel)
         team->teamNumber = std::move(number);
         team->teamName = std::move(name);
         team->classLabel = std::move(label);
-        return original->AddTeam(std::move(team));
+        return original.AddTeam(std::move(team));
     };
     addTeam("2", "", "Masters");
     addTeam("3", "Jugend", "offen")->SetEntry("10", "03:01,00");
-    original->teams()[0]->teamName = "Erste";
+    original.teams()[0]->teamName = "Erste";
 
-    const std::string working = EntryListWriter("unused", *original, false).BuildText();
+    const std::string working = EntryListWriter("unused", *meet, original, false).BuildText();
     const EntryListReadBack back = ReadIntoExample(working);
     EXPECT_EQ(back.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(back.messages.empty());
-    EXPECT_EQ(Dump(*back.competition), Dump(*original));
+    EXPECT_EQ(Dump(back.entries), Dump(original));
 
     // The export form loses what it does not carry: wishes, participants
     // without entries, team labels.
-    const std::string exported = EntryListWriter("unused", *original, true).BuildText();
-    for (const auto& official : original->officials())
+    const std::string exported = EntryListWriter("unused", *meet, original, true).BuildText();
+    for (const auto& official : original.officials())
         official->wish.clear();
-    original->RemoveSwimmer(original->swimmers()[1].get());
-    original->RemoveTeam(original->teams()[1].get());
-    for (const auto& team : original->teams()) {
+    original.RemoveSwimmer(original.swimmers()[1].get());
+    original.RemoveTeam(original.teams()[1].get());
+    for (const auto& team : original.teams()) {
         team->teamName.clear();
         team->classLabel.clear();
     }
     const EntryListReadBack fromExport = ReadIntoExample(exported);
     EXPECT_EQ(fromExport.completeness, ReadCompleteness::Complete);
     EXPECT_TRUE(fromExport.messages.empty());
-    EXPECT_EQ(Dump(*fromExport.competition), Dump(*original));
+    EXPECT_EQ(Dump(fromExport.entries), Dump(original));
 }
 
 }  // namespace

@@ -34,14 +34,15 @@ TEST(FuzzFinding, CommentsRightBehindCommentsArePassedOnePerSkip)
     EXPECT_EQ(sections("(*a*)(*b*)"), "(no error)");
     EXPECT_EQ(sections("(*a*)(*b*)(*c*)"), "WETTKAMPF: not found by EatFixString");
 
-    const auto competition = DefinitionReader::Parse(test::ExampleDefinition()).value();
+    const auto meet = DefinitionReader::Parse(test::ExampleDefinition()).value();
     const std::string working = Replaced(test::ExampleEntryList(), "2;00:41,20;", "(*a*)(*b*)\r\n2;00:41,20;");
-    const EntryListRead read = EntryListReader::Parse(working, *competition);
+    ClubEntries entries;
+    const EntryListRead read = EntryListReader::Parse(working, *meet, entries);
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(read.value(), ReadCompleteness::Incomplete);
-    ASSERT_EQ(competition->swimmers().size(), 1u);
-    EXPECT_EQ(competition->swimmers()[0]->entries, (EntryMap{{"1", "01:12,50"}}));
-    EXPECT_TRUE(competition->teams().empty());
+    ASSERT_EQ(entries.swimmers().size(), 1u);
+    EXPECT_EQ(entries.swimmers()[0]->entries, (EntryMap{{"1", "01:12,50"}}));
+    EXPECT_TRUE(entries.teams().empty());
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ std::string DefinitionError(const std::string& text)
     return ErrorOf([&] { return DefinitionReader::Parse(text); });
 }
 
-std::unique_ptr<Competition> ParseDefinition(const std::string& text)
+std::unique_ptr<MeetDefinition> ParseDefinition(const std::string& text)
 {
     Stopwatch stopwatch;
     return DefinitionReader::Parse(text).value();
@@ -120,9 +120,9 @@ TEST(HostileDefinitionList, AMillionEventsAndScoringLines)
         many.events += "WETTKAMPF:" + number + ";1;100 F X;\r\n";
         many.scoring += "WERTUNG:" + number + ";JG:1990-1995;\r\n";
     }
-    const auto competition = ParseDefinition(many.Text());
-    EXPECT_EQ(competition->events().size(), static_cast<std::size_t>(kEvents));
-    EXPECT_EQ(competition->events().rbegin()->second.scoringClasses.size(), 1u);
+    const auto meet = ParseDefinition(many.Text());
+    EXPECT_EQ(meet->events().size(), static_cast<std::size_t>(kEvents));
+    EXPECT_EQ(meet->events().rbegin()->second.scoringClasses.size(), 1u);
 }
 
 TEST(HostileDefinitionList, NulAndUndefinedBytesStayTextWhereTextBelongs)
@@ -133,9 +133,9 @@ TEST(HostileDefinitionList, NulAndUndefinedBytesStayTextWhereTextBelongs)
     Definition texts;
     texts.title = odd;
     texts.venueName = Repeated(odd, 1000);
-    const auto competition = ParseDefinition(texts.Text());
-    EXPECT_EQ(competition->title, oddText);
-    EXPECT_EQ(competition->venue.name, Repeated(oddText, 1000));
+    const auto meet = ParseDefinition(texts.Text());
+    EXPECT_EQ(meet->title, oddText);
+    EXPECT_EQ(meet->venue.name, Repeated(oddText, 1000));
 
     // In place of a keyword such bytes are a deviation like any other.
     EXPECT_EQ(DefinitionError(test::Replaced(Definition().Text(), "FORMAT", std::string("\0ORMAT", 6))),
@@ -153,14 +153,14 @@ TEST(HostileDefinitionList, NumbersWithHundredsOfDigitsSaturate)
                       ";AK:" + huge + "+;\r\n";
     numbers.fees = "EINZELMELDEGELD:" + huge + "," + huge + ";\r\nSTAFFELMELDEGELD:-" + huge +
                    ";\r\nWKMELDEGELD:" + huge + ";" + huge + ";\r\n";
-    const auto competition = ParseDefinition(numbers.Text());
-    const Event& event = competition->events().at({huge});
+    const auto meet = ParseDefinition(numbers.Text());
+    const Event& event = meet->events().at({huge});
     ASSERT_EQ(event.scoringClasses.size(), 2u);
     EXPECT_EQ(event.scoringClasses[0].yearFrom, kMax);
     EXPECT_EQ(event.scoringClasses[0].yearTo, kMax);
     EXPECT_EQ(event.scoringClasses[1].age, kMax);
-    EXPECT_EQ(competition->individualFee, kMax);
-    EXPECT_EQ(competition->relayFee, std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(meet->individualFee, kMax);
+    EXPECT_EQ(meet->relayFee, std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(event.ownFee, kMax);
 }
 
@@ -188,12 +188,12 @@ TEST(HostileDefinitionList, MegabyteNumberTextsCostNoMoreThanTheirLength)
     Definition numbers;
     numbers.events = "WETTKAMPF:1;1;100 F X;\r\nWETTKAMPF:" + longTwo + ";1;100 F X;\r\nWETTKAMPF:3;1;100 F X;\r\n";
     numbers.scoring = Repeated("WERTUNG:1;\r\nWERTUNG:3;\r\n", 200'000 / kScale);
-    const auto competition = ParseDefinition(numbers.Text());
-    EXPECT_EQ(competition->events().at({"2"}).number, longTwo);
-    EXPECT_EQ(competition->events().at({"3"}).scoringClasses.size(), 200'000u / kScale);
+    const auto meet = ParseDefinition(numbers.Text());
+    EXPECT_EQ(meet->events().at({"2"}).number, longTwo);
+    EXPECT_EQ(meet->events().at({"3"}).scoringClasses.size(), 200'000u / kScale);
 }
 
-// Working files of the example competition.
+// Working files against the example meet.
 struct WorkingFile {
     std::string club = "VEREIN:SV Beispielstadt;VNKENNZAHL:4711;LSV:04;NATION:;\r\nANSPRECHPARTNER:;;;;;;;;\r\n";
     std::string records;
@@ -220,7 +220,7 @@ TEST(HostileWorkingFile, HundredsOfThousandsOfSwimmersAndAMillionEntries)
     swimmers.records = Repeated("PNMELDUNG:Muster,Anna;000000;W;1993;;\r\nSTARTS:1;01:12,50;\r\n", kSwimmers);
     const EntryListReadBack manySwimmers = ReadWorking(swimmers.Text());
     EXPECT_EQ(manySwimmers.completeness, ReadCompleteness::Complete);
-    EXPECT_EQ(manySwimmers.competition->swimmers().size(), kSwimmers);
+    EXPECT_EQ(manySwimmers.entries.swimmers().size(), kSwimmers);
 
     WorkingFile entries;
     entries.records = "PNMELDUNG:Muster,Anna;000000;W;1993;;\r\nSTARTS:";
@@ -228,7 +228,7 @@ TEST(HostileWorkingFile, HundredsOfThousandsOfSwimmersAndAMillionEntries)
         entries.records += std::to_string(i) + ";01:12,50;\r\n";
     const EntryListReadBack manyEntries = ReadWorking(entries.Text());
     EXPECT_EQ(manyEntries.completeness, ReadCompleteness::Complete);
-    EXPECT_EQ(manyEntries.competition->swimmers().at(0)->entries.size(), static_cast<std::size_t>(kEntries));
+    EXPECT_EQ(manyEntries.entries.swimmers().at(0)->entries.size(), static_cast<std::size_t>(kEntries));
 }
 
 TEST(HostileWorkingFile, MegabyteFieldsNulAndUndefinedBytesAreKept)
@@ -242,11 +242,11 @@ TEST(HostileWorkingFile, MegabyteFieldsNulAndUndefinedBytesAreKept)
                     std::string(kMegabyte, '9') + ";\r\n";
     const EntryListReadBack read = ReadWorking(texts.Text());
     EXPECT_EQ(read.completeness, ReadCompleteness::Complete);
-    EXPECT_EQ(read.competition->club.clubName.size(), 4 * kMegabyte);
-    EXPECT_EQ(read.competition->club.clubId, oddText);
-    EXPECT_EQ(read.competition->club.contact.email, oddText);
-    ASSERT_EQ(read.competition->swimmers().size(), 1u);
-    const Swimmer& swimmer = *read.competition->swimmers()[0];
+    EXPECT_EQ(read.entries.club.clubName.size(), 4 * kMegabyte);
+    EXPECT_EQ(read.entries.club.clubId, oddText);
+    EXPECT_EQ(read.entries.club.contact.email, oddText);
+    ASSERT_EQ(read.entries.swimmers().size(), 1u);
+    const Swimmer& swimmer = *read.entries.swimmers()[0];
     EXPECT_EQ(swimmer.surname.size(), 2 * kMegabyte);
     EXPECT_EQ(swimmer.firstName, oddText);
     EXPECT_EQ(swimmer.registrationNumber, oddText);
@@ -261,14 +261,14 @@ TEST(HostileWorkingFile, CutOffOrUnclosedInsideAMegabyteFieldEndsWithAMessage)
     const EntryListReadBack read = ReadWorking(unclosed.Text());
     EXPECT_EQ(read.completeness, ReadCompleteness::Incomplete);
     EXPECT_EQ(read.messages, std::vector{Message::ReadFailure("Falsche Geschlechtsangabe", {"", 10})});
-    EXPECT_TRUE(read.competition->swimmers().empty());
+    EXPECT_TRUE(read.entries.swimmers().empty());
 
     WorkingFile comment;
     comment.records = "(*" + std::string(4 * kMegabyte, '(');
     const EntryListReadBack unclosedComment = ReadWorking(comment.Text());
     EXPECT_EQ(unclosedComment.completeness, ReadCompleteness::Incomplete);
     EXPECT_EQ(unclosedComment.messages, std::vector{Message::ReadFailure("comment end not found", {"", 9})});
-    EXPECT_EQ(unclosedComment.competition->club.clubName, "SV Beispielstadt");
+    EXPECT_EQ(unclosedComment.entries.club.clubName, "SV Beispielstadt");
 }
 
 TEST(HostileWorkingFile, NumberTextsWithHundredsOfDigitsOrAMegabyteOfZeros)
@@ -279,9 +279,9 @@ TEST(HostileWorkingFile, NumberTextsWithHundredsOfDigitsOrAMegabyteOfZeros)
                    ";;\r\nSTARTS:" + std::string(500, '9') + ";01:12,50;\r\n";
     const EntryListReadBack read = ReadWorking(huge.Text());
     EXPECT_EQ(read.completeness, ReadCompleteness::Complete);
-    EXPECT_EQ(read.competition->officials().at(0)->group, kMax);
-    EXPECT_EQ(read.competition->swimmers().at(0)->yearOfBirth, std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(read.competition->swimmers().at(0)->EntryTime(std::to_string(kMax)), "01:12,50");
+    EXPECT_EQ(read.entries.officials().at(0)->group, kMax);
+    EXPECT_EQ(read.entries.swimmers().at(0)->yearOfBirth, std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(read.entries.swimmers().at(0)->EntryTime(std::to_string(kMax)), "01:12,50");
 
     // An entry number with a megabyte of leading zeros in the middle of the
     // order, passed by every later entry of the same swimmer.
@@ -290,8 +290,8 @@ TEST(HostileWorkingFile, NumberTextsWithHundredsOfDigitsOrAMegabyteOfZeros)
                     "2;b;3;c;\r\n" + Repeated("1;d;3;e;\r\n", 200'000 / kScale);
     const EntryListReadBack passed = ReadWorking(zeros.Text());
     EXPECT_EQ(passed.completeness, ReadCompleteness::Complete);
-    EXPECT_EQ(passed.competition->swimmers().at(0)->entries.size(), 3u);
-    EXPECT_EQ(passed.competition->swimmers().at(0)->EntryTime("2"), "b");
+    EXPECT_EQ(passed.entries.swimmers().at(0)->entries.size(), 3u);
+    EXPECT_EQ(passed.entries.swimmers().at(0)->EntryTime("2"), "b");
 }
 
 }  // namespace

@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
 #include "model/ImpossibleEntries.h"
 #include "model/Labels.h"
+#include "model/MeetDefinition.h"
 
 namespace natarix {
 namespace {
@@ -184,13 +185,13 @@ TEST(Event, WhyMayNotEnterNamesEveryBar)
     }
 }
 
-TEST(Competition, ImpossibleEntriesSkipUnknownEventsAndFollowTheNumbers)
+TEST(ImpossibleEntries, SkipUnknownEventsAndFollowTheNumbers)
 {
-    Competition competition;
+    MeetDefinition meet;
     for (const char* number : {"2", "10", "25"}) {
         Event e = MakeEvent(number, "1", "1", "50", "B", number == std::string("25") ? "M" : "W");
         e.AddScoringClass(Class(ScoringClass::Kind::Everyone, 2027));
-        competition.AddEvent(std::move(e));
+        meet.AddEvent(std::move(e));
     }
     auto swimmer = std::make_unique<Swimmer>();
     swimmer->surname = "Meier";
@@ -198,9 +199,10 @@ TEST(Competition, ImpossibleEntriesSkipUnknownEventsAndFollowTheNumbers)
     swimmer->sex = Sex::Male;
     for (const char* number : {"25", "10", "99", "02"})
         swimmer->SetEntry(number, "00:40,00");
-    competition.AddSwimmer(std::move(swimmer));
+    ClubEntries entries;
+    entries.AddSwimmer(std::move(swimmer));
 
-    const std::vector<ImpossibleEntry> found = ImpossibleEntries(competition);
+    const std::vector<ImpossibleEntry> found = ImpossibleEntries(meet, entries);
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(ImpossibleEntriesWarning(found),
               "Diese Meldungen sind nicht zulässig:\n"
@@ -233,96 +235,96 @@ TEST(Participant, SetEntryKeysByNumberValue)
     EXPECT_EQ(swimmer.entries.size(), 3u);
 }
 
-TEST(Competition, CountsAndRemovesOnlyTheGivenMember)
+TEST(ClubEntries, CountsAndRemovesOnlyTheGivenMember)
 {
-    Competition c;
-    EXPECT_EQ(c.CountIndividualEntries(), 0);
-    Swimmer* first = c.AddSwimmer(std::make_unique<Swimmer>());
-    Swimmer* second = c.AddSwimmer(std::make_unique<Swimmer>());  // same data, another member
-    Swimmer* third = c.AddSwimmer(std::make_unique<Swimmer>());
-    EXPECT_EQ(c.CountIndividualEntries(), 0);
+    ClubEntries entries;
+    EXPECT_EQ(entries.CountIndividualEntries(), 0);
+    Swimmer* first = entries.AddSwimmer(std::make_unique<Swimmer>());
+    Swimmer* second = entries.AddSwimmer(std::make_unique<Swimmer>());  // same data, another member
+    Swimmer* third = entries.AddSwimmer(std::make_unique<Swimmer>());
+    EXPECT_EQ(entries.CountIndividualEntries(), 0);
     first->SetEntry("1", "01:00,00");
     second->SetEntry("1", "01:00,00");
     second->SetEntry("2", "01:00,00");
-    Team* teamA = c.AddTeam(std::make_unique<Team>());
-    Team* teamB = c.AddTeam(std::make_unique<Team>());
+    Team* teamA = entries.AddTeam(std::make_unique<Team>());
+    Team* teamB = entries.AddTeam(std::make_unique<Team>());
     teamB->SetEntry("10", "02:00,00");
-    EXPECT_EQ(c.CountIndividualEntries(), 3);
-    EXPECT_EQ(c.CountRelayEntries(), 1);
+    EXPECT_EQ(entries.CountIndividualEntries(), 3);
+    EXPECT_EQ(entries.CountRelayEntries(), 1);
 
     const Swimmer stranger;
-    c.RemoveSwimmer(&stranger);
-    c.RemoveSwimmer(nullptr);
-    ASSERT_EQ(c.swimmers().size(), 3u);
-    c.RemoveSwimmer(second);
-    ASSERT_EQ(c.swimmers().size(), 2u);
-    EXPECT_EQ(c.swimmers()[0].get(), first);
-    EXPECT_EQ(c.swimmers()[1].get(), third);
-    EXPECT_EQ(c.CountIndividualEntries(), 1);
+    entries.RemoveSwimmer(&stranger);
+    entries.RemoveSwimmer(nullptr);
+    ASSERT_EQ(entries.swimmers().size(), 3u);
+    entries.RemoveSwimmer(second);
+    ASSERT_EQ(entries.swimmers().size(), 2u);
+    EXPECT_EQ(entries.swimmers()[0].get(), first);
+    EXPECT_EQ(entries.swimmers()[1].get(), third);
+    EXPECT_EQ(entries.CountIndividualEntries(), 1);
 
-    c.RemoveTeam(teamB);
-    ASSERT_EQ(c.teams().size(), 1u);
-    EXPECT_EQ(c.teams()[0].get(), teamA);
-    EXPECT_EQ(c.CountRelayEntries(), 0);
+    entries.RemoveTeam(teamB);
+    ASSERT_EQ(entries.teams().size(), 1u);
+    EXPECT_EQ(entries.teams()[0].get(), teamA);
+    EXPECT_EQ(entries.CountRelayEntries(), 0);
 
-    Official* o1 = c.AddOfficial(std::make_unique<Official>());
-    Official* o2 = c.AddOfficial(std::make_unique<Official>());
-    Official* o3 = c.AddOfficial(std::make_unique<Official>());
+    Official* o1 = entries.AddOfficial(std::make_unique<Official>());
+    Official* o2 = entries.AddOfficial(std::make_unique<Official>());
+    Official* o3 = entries.AddOfficial(std::make_unique<Official>());
     const Official strangerOfficial;
-    c.RemoveOfficial(&strangerOfficial);
-    c.RemoveOfficial(o1);
-    ASSERT_EQ(c.officials().size(), 2u);
-    EXPECT_EQ(c.officials()[0].get(), o2);
-    EXPECT_EQ(c.officials()[1].get(), o3);
+    entries.RemoveOfficial(&strangerOfficial);
+    entries.RemoveOfficial(o1);
+    ASSERT_EQ(entries.officials().size(), 2u);
+    EXPECT_EQ(entries.officials()[0].get(), o2);
+    EXPECT_EQ(entries.officials()[1].get(), o3);
 }
 
-TEST(Competition, FindsSectionsAndEventsByNumberValue)
+TEST(MeetDefinition, FindsSectionsAndEventsByNumberValue)
 {
-    Competition c;
-    c.AddSection(MakeSection("10", "13.03.2006", "15:00"));
-    c.AddSection(MakeSection("1", "12.03.2006", "09:00"));
-    c.AddSection(MakeSection("2", "11.03.2006", "09:00"));
-    c.AddSection(MakeSection("01", "01.01.2000", "07:00"));
-    c.AddSection(MakeSection("ohne", "01.01.2001", "07:00"));
-    c.AddSection(MakeSection("0", "01.01.2002", "07:00"));
+    MeetDefinition meet;
+    meet.AddSection(MakeSection("10", "13.03.2006", "15:00"));
+    meet.AddSection(MakeSection("1", "12.03.2006", "09:00"));
+    meet.AddSection(MakeSection("2", "11.03.2006", "09:00"));
+    meet.AddSection(MakeSection("01", "01.01.2000", "07:00"));
+    meet.AddSection(MakeSection("ohne", "01.01.2001", "07:00"));
+    meet.AddSection(MakeSection("0", "01.01.2002", "07:00"));
     std::string order;
-    for (const auto& [number, section] : c.sections())
+    for (const auto& [number, section] : meet.sections())
         order += number + " ";
     EXPECT_EQ(order, "ohne 1 2 10 ");
-    EXPECT_EQ(c.FindSection("01")->number, "1");
-    EXPECT_EQ(c.FindSection("1")->date.text(), "12.03.2006");
-    EXPECT_EQ(c.FindSection(" +1")->date.text(), "12.03.2006");
-    EXPECT_EQ(c.FindSection("0")->number, "ohne");
-    EXPECT_EQ(c.FindSection("1a")->number, "1");
-    EXPECT_EQ(c.FindSection("3"), nullptr);
+    EXPECT_EQ(meet.FindSection("01")->number, "1");
+    EXPECT_EQ(meet.FindSection("1")->date.text(), "12.03.2006");
+    EXPECT_EQ(meet.FindSection(" +1")->date.text(), "12.03.2006");
+    EXPECT_EQ(meet.FindSection("0")->number, "ohne");
+    EXPECT_EQ(meet.FindSection("1a")->number, "1");
+    EXPECT_EQ(meet.FindSection("3"), nullptr);
 
-    c.AddEvent(MakeEvent("12", "1", "1", "100", "F", "M"));
-    c.AddEvent(MakeEvent("012", "2", "1", "200", "F", "M"));
-    EXPECT_EQ(c.events().size(), 1u);
-    EXPECT_EQ(c.FindEvent("0012")->distance, "100");
-    EXPECT_EQ(c.FindEvent("13"), nullptr);
-    const Competition& constant = c;
+    meet.AddEvent(MakeEvent("12", "1", "1", "100", "F", "M"));
+    meet.AddEvent(MakeEvent("012", "2", "1", "200", "F", "M"));
+    EXPECT_EQ(meet.events().size(), 1u);
+    EXPECT_EQ(meet.FindEvent("0012")->distance, "100");
+    EXPECT_EQ(meet.FindEvent("13"), nullptr);
+    const MeetDefinition& constant = meet;
     EXPECT_EQ(constant.FindEvent(""), nullptr);
 }
 
-TEST(Competition, EarliestAndLatestSectionDate)
+TEST(MeetDefinition, EarliestAndLatestSectionDate)
 {
-    Competition c;
-    EXPECT_FALSE(c.EarliestSectionDate());
-    EXPECT_FALSE(c.LatestSectionDate());
-    EXPECT_EQ(FirstDayText(c.EarliestSectionDate()), "31.12.9999");
-    EXPECT_EQ(LastDayText(c.LatestSectionDate()), "01.01.0000");
-    c.AddSection(MakeSection("1", "12.03.2006", "09:00"));
-    EXPECT_EQ(c.EarliestSectionDate()->text(), "12.03.2006");
-    EXPECT_EQ(c.LatestSectionDate()->text(), "12.03.2006");
-    c.AddSection(MakeSection("2", "11.03.2006", "09:00"));
-    c.AddSection(MakeSection("3", "12.03.2006 nachmittags", "15:00"));  // the same date: no replacement
-    EXPECT_EQ(c.EarliestSectionDate()->text(), "11.03.2006");
-    EXPECT_EQ(c.LatestSectionDate()->text(), "12.03.2006");
-    c.AddSection(MakeSection("4", "31.12.2005", "09:00"));
-    c.AddSection(MakeSection("5", "", "09:00"));
-    EXPECT_EQ(c.EarliestSectionDate()->text(), "");
-    EXPECT_EQ(c.LatestSectionDate()->text(), "12.03.2006");
+    MeetDefinition meet;
+    EXPECT_FALSE(meet.EarliestSectionDate());
+    EXPECT_FALSE(meet.LatestSectionDate());
+    EXPECT_EQ(FirstDayText(meet.EarliestSectionDate()), "31.12.9999");
+    EXPECT_EQ(LastDayText(meet.LatestSectionDate()), "01.01.0000");
+    meet.AddSection(MakeSection("1", "12.03.2006", "09:00"));
+    EXPECT_EQ(meet.EarliestSectionDate()->text(), "12.03.2006");
+    EXPECT_EQ(meet.LatestSectionDate()->text(), "12.03.2006");
+    meet.AddSection(MakeSection("2", "11.03.2006", "09:00"));
+    meet.AddSection(MakeSection("3", "12.03.2006 nachmittags", "15:00"));  // the same date: no replacement
+    EXPECT_EQ(meet.EarliestSectionDate()->text(), "11.03.2006");
+    EXPECT_EQ(meet.LatestSectionDate()->text(), "12.03.2006");
+    meet.AddSection(MakeSection("4", "31.12.2005", "09:00"));
+    meet.AddSection(MakeSection("5", "", "09:00"));
+    EXPECT_EQ(meet.EarliestSectionDate()->text(), "");
+    EXPECT_EQ(meet.LatestSectionDate()->text(), "12.03.2006");
 }
 
 TEST(Labels, FirstAndLastDayNeverPassTheirBounds)

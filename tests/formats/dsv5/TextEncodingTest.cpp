@@ -27,18 +27,19 @@ TEST(EntryListTexts, EveryByteComesBackThroughTheModel)
 
     const test::EntryListReadBack read = test::ReadIntoExample(text);
     ASSERT_EQ(read.completeness, ReadCompleteness::Complete);
-    const std::string& name = read.competition->club.clubName;
+    const std::string& name = read.entries.club.clubName;
     EXPECT_NE(name.find("\u20AC"), std::string::npos);                    // 0x80, the euro sign
     EXPECT_NE(name.find("\u0081\u201A"), std::string::npos);              // the undefined 0x81 keeps its number
     EXPECT_NE(name.find("\u009D\u017E\u0178\u00A0"), std::string::npos);  // 0x9D to 0xA0
-    EXPECT_EQ(EntryListWriter("", *read.competition, false).BuildText(), text);
+    EXPECT_EQ(EntryListWriter("", *read.meet, read.entries, false).BuildText(), text);
 }
 
 TEST(EntryListTexts, WhatTheFormatCannotCarryIsWrittenAsQuestionMark)
 {
-    const auto competition = test::ExampleCompetition();
-    competition->club.clubName = "Ł\xFFz";
-    EXPECT_NE(EntryListWriter("", *competition, true).BuildText().find("VEREIN:??z;"), std::string::npos);
+    ClubEntries entries;
+    entries.club.clubName = "Ł\xFFz";
+    EXPECT_NE(EntryListWriter("", *test::ExampleMeet(), entries, true).BuildText().find("VEREIN:??z;"),
+              std::string::npos);
 }
 
 struct RefusalCase {

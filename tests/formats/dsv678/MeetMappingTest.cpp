@@ -18,7 +18,7 @@ using test::MinimalDefinitionList;
 constexpr std::int32_t kBelow = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kAbove = std::numeric_limits<std::int32_t>::max();
 
-std::unique_ptr<Competition> Meet(const std::string& list)
+std::unique_ptr<MeetDefinition> Meet(const std::string& list)
 {
     auto read = ReadMeet(list, "Liste.dsv7");
     EXPECT_TRUE(read.ok()) << (read.ok() ? "" : read.failure().ShownText());

@@ -2,12 +2,13 @@
 
 #include <string>
 
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 
 namespace natarix {
 
-// The whole model as one JSON object in UTF-8: the competition, the club and
-// its swimmers, teams and officials in the order the model holds them.
-std::string CompetitionToJson(const Competition& competition);
+// The whole model as one JSON object in UTF-8: the meet, then the club and its
+// swimmers, teams and officials in the order `entries` holds them.
+std::string ModelToJson(const MeetDefinition& meet, const ClubEntries& entries);
 
 }  // namespace natarix

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "export/Mailer.h"
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 #include "model/Messages.h"
 #include "platform/FileOps.h"
 
@@ -28,7 +29,9 @@ struct ExportOutcome {
 // Writes the club entry list (export form) and the PDF forms into the start
 // directory under names built from the last section's date, the venue's town
 // and the club's name; with `sendByMail`, then hands both to the mail program.
-ExportOutcome ExportClubEntries(const Competition* competition, const std::string& startDirectory, bool sendByMail,
-                                MessageSink& messages, Mailer& mailer = SystemMailer(), FileOps& ops = SystemFileOps());
+// Without a meet (nullptr) nothing happens.
+ExportOutcome ExportClubEntries(const MeetDefinition* meet, const ClubEntries& entries,
+                                const std::string& startDirectory, bool sendByMail, MessageSink& messages,
+                                Mailer& mailer = SystemMailer(), FileOps& ops = SystemFileOps());
 
 }  // namespace natarix

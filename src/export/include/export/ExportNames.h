@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/Competition.h"
+#include "model/Club.h"
+#include "model/MeetDefinition.h"
 
 namespace natarix {
 
@@ -22,7 +23,7 @@ struct ExportFileNames {
     std::string pdfName;
 };
 
-ExportFileNames MakeExportFileNames(const Competition& competition);
+ExportFileNames MakeExportFileNames(const MeetDefinition& meet, const Club& club);
 
 // A file name as the file system wants it (TextToNative).
 std::string FileNameToNative(const std::string& name);

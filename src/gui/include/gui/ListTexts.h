@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "model/Competition.h"
 #include "model/Event.h"
+#include "model/MeetDefinition.h"
 #include "model/Participant.h"
 
 namespace natarix {
@@ -14,7 +14,7 @@ namespace natarix {
 
 // The second header line: "am <date> in <place>" for one day, otherwise
 // "vom <earliest> bis <latest> in <place>".
-std::string DateAndPlaceLine(const Competition& competition);
+std::string DateAndPlaceLine(const MeetDefinition& meet);
 
 // "Nachname", "Vorname", "Jg.", "Geschl.", "Reg." for a swimmer; a team fills
 // the first column only: "<number>. Mannschaft[, <name>][, <class label>]".
@@ -33,7 +33,7 @@ std::array<std::string, 4> OfficialRow(const Official& official);
 
 // The events the participant may be entered in or is entered in, in the order
 // of their numbers' values (2 before 10).
-std::vector<const Event*> EventsShownFor(const Competition& competition, ParticipantRef participant);
+std::vector<const Event*> EventsShownFor(const MeetDefinition& meet, ParticipantRef participant);
 
 // What an entry row says about an impossible entry: "Nicht zulässig:
 // Geschlecht"; empty for an entry the participant may make.

@@ -80,7 +80,7 @@ private:
     void SetCompetitionCommandsEnabled(bool enabled);
     // Whether the open competition may be changed; tells nothing to the user,
     // whom the load has told already.
-    bool Editable() const { return cycle_.competition() != nullptr && !cycle_.readOnly(); }
+    bool Editable() const { return cycle_.meet() != nullptr && !cycle_.readOnly(); }
     void SetHeaderLine(QLabel& label, const std::string& text);
 
     void OpenDefinition();

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "model/Competition.h"
+#include "model/MeetDefinition.h"
 #include "model/Participant.h"
 
 class QComboBox;
@@ -12,13 +12,13 @@ class QListWidget;
 namespace natarix {
 
 // "Kampfrichter bearbeiten": name, group, duty wish and the sections of the
-// competition an official can serve in. The official changes only on an OK
+// meet an official can serve in. The official changes only on an OK
 // that passes the checks.
 class OfficialDialog : public QDialog {
     Q_OBJECT
 
 public:
-    OfficialDialog(Official& official, const Competition& competition, QWidget* parent = nullptr);
+    OfficialDialog(Official& official, const MeetDefinition& meet, QWidget* parent = nullptr);
 
     void accept() override;
 

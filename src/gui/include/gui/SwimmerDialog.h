@@ -10,17 +10,17 @@ class QRadioButton;
 
 namespace natarix {
 
-class Competition;
+class MeetDefinition;
 
 // "Teilnehmer bearbeiten": name, sex, year of birth and registration number
 // of one swimmer. The swimmer changes only on an OK that passes the checks.
-// With the competition given, OK asks about the entries that the change makes
+// With the meet given, OK asks about the entries that the change makes
 // impossible in it: to delete them, to keep them, or to go back.
 class SwimmerDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SwimmerDialog(Swimmer& swimmer, QWidget* parent = nullptr, const Competition* competition = nullptr);
+    explicit SwimmerDialog(Swimmer& swimmer, QWidget* parent = nullptr, const MeetDefinition* meet = nullptr);
 
     void accept() override;
 
@@ -29,7 +29,7 @@ private:
     bool SettleEntriesBarredBy(Swimmer& changed);
 
     Swimmer& swimmer_;
-    const Competition* competition_;
+    const MeetDefinition* meet_;
     QLineEdit* surname_;
     QLineEdit* firstName_;
     QRadioButton* male_;

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 
 namespace natarix {
 
@@ -16,10 +17,10 @@ struct ImpossibleEntry {
 };
 
 // The participant's impossible entries, by event number value.
-std::vector<ImpossibleEntry> ImpossibleEntriesOf(const Competition& competition, ParticipantRef participant);
+std::vector<ImpossibleEntry> ImpossibleEntriesOf(const MeetDefinition& meet, ParticipantRef participant);
 
 // Those of every swimmer, then of every team, in the order they were added.
-std::vector<ImpossibleEntry> ImpossibleEntries(const Competition& competition);
+std::vector<ImpossibleEntry> ImpossibleEntries(const MeetDefinition& meet, const ClubEntries& entries);
 
 // "Wettkampf 25 (50 B W): Geschlecht"
 std::string ImpossibleEntryLine(const ImpossibleEntry& entry);

@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 #include "model/Messages.h"
 #include "model/ValueTexts.h"
 #include "platform/FileOps.h"
@@ -20,28 +21,28 @@ inline constexpr std::int64_t ROWS_PER_SHEET = 20;
 inline constexpr std::int64_t OFFICIALS_PER_PAGE = 37;
 
 // Entry sheets the club's entries need: ceiling((individual + relay) / 20).
-std::int64_t SheetCount(const Competition& model);
+std::int64_t SheetCount(const ClubEntries& entries);
 // Officials pages: none without officials, else one per 37 of them.
-std::int64_t OfficialsPageCount(const Competition& model);
+std::int64_t OfficialsPageCount(const ClubEntries& entries);
 
 // Writes the club's PDF document (PDF 1.1, uncompressed, A4): the entry form,
 // the officials pages when the club has officials, then the entry sheets.
-// The whole file is assembled in memory and saved in one go. The model must
-// not change while a document is being built.
+// The whole file is assembled in memory and saved in one go. The club's side
+// must not change while a document is being built.
 //
 // Objects: 1 catalog, 2 outlines, 3 page tree, 4 .. M+4 the pages, then the
 // page contents in page order from M+5, then the fonts 2M+6 and 2M+7, where
 // M = sheets + officials pages.
 class PdfWriter {
 public:
-    PdfWriter(std::string fileName, const Competition& model);
+    PdfWriter(std::string fileName, const MeetDefinition& meet, const ClubEntries& entries);
 
     // Builds the document and saves it atomically. Content problems and file
     // failures are shown through `messages`. True when the file was written.
     bool WriteDocument(MessageSink& messages, FileOps& ops = SystemFileOps());
 
     // Builds the document's bytes without writing them; entries of events the
-    // competition lacks are reported through `messages`, once.
+    // meet lacks are reported through `messages`, once.
     const std::string& BuildDocument(MessageSink& messages);
 
     // Called right before the first byte of every object.
@@ -79,19 +80,21 @@ private:
     void AppendLine(std::string_view line);
 
     std::string fileName_;
-    const Competition& model_;
+    const MeetDefinition& meet_;
+    const ClubEntries& entries_;
     std::string documentBuffer_;
     std::vector<std::uint64_t> objectOffsets_;
     RowCursor cursor_;
-    // Event numbers of entries whose event the competition does not hold.
+    // Event numbers of entries whose event the meet does not hold.
     std::set<NumberKey, NumberKeyLess> missingEventNumbers_;
 };
 
-// What the export calls: the whole document for `model` saved at `path`.
-bool WriteClubEntriesPdf(const Competition& model, const std::string& path, MessageSink& messages,
-                         FileOps& ops = SystemFileOps());
+// What the export calls: the whole document for the club's side of the meet
+// saved at `path`.
+bool WriteClubEntriesPdf(const MeetDefinition& meet, const ClubEntries& entries, const std::string& path,
+                         MessageSink& messages, FileOps& ops = SystemFileOps());
 
 // The document's bytes without saving them.
-std::string BuildClubEntriesPdf(const Competition& model, MessageSink& messages);
+std::string BuildClubEntriesPdf(const MeetDefinition& meet, const ClubEntries& entries, MessageSink& messages);
 
 }  // namespace natarix

@@ -4,17 +4,20 @@
 #include <memory>
 #include <string>
 
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 #include "model/Messages.h"
 #include "platform/FileLock.h"
 #include "platform/FileOps.h"
 
 namespace natarix {
 
-// Owns the current competition and keeps the working file (the definition
-// list's path with ".meld" appended) in step with it. Every failure is shown
-// through the message sink. The club's side changes only through the
-// operations below, each of which saves the working file once it is made.
+// Owns the current competition, the meet as its definition list gives it and
+// the club's side recorded against it, and keeps the working file (the
+// definition list's path with ".meld" appended) in step with the club's side.
+// Every failure is shown through the message sink. The meet never changes once
+// read; the club's side changes only through the operations below, each of
+// which saves the working file once it is made.
 //
 // One program at a time edits a working file: while a competition is open
 // for editing, the session holds a lock beside its working file that names
@@ -58,7 +61,7 @@ public:
     void DiscardCompetition();
 
     // The operations on the club's side. A member is named by the very
-    // object the competition holds; one it does not hold is ignored. Without
+    // object entries() holds; one it does not hold is ignored. Without
     // a competition, or with a read-only one, they change nothing and say
     // nothing.
     void SetClub(Club club);
@@ -74,12 +77,15 @@ public:
     // Enters the participant into the event; an empty time takes the entry back.
     void SetEntry(ParticipantRef participant, const std::string& eventNumber, const std::string& entryTime);
 
-    const Competition* competition() const { return competition_.get(); }
+    // The open meet, or nullptr when no competition is open.
+    const MeetDefinition* meet() const { return meet_.get(); }
+    // The club's side of the open meet; empty when none is open.
+    const ClubEntries& entries() const { return entries_; }
     const std::string& definitionPath() const { return definitionPath_; }
     std::string workingFilePath() const { return definitionPath_ + ".meld"; }
     std::string lockFilePath() const { return workingFilePath() + ".lock"; }
     // Nothing may change the open competition, nor is it written.
-    bool readOnly() const { return competition_ != nullptr && access_ != Access::Edit; }
+    bool readOnly() const { return meet_ != nullptr && access_ != Access::Edit; }
     // Opened for editing, but another program holds the working file.
     bool lockedElsewhere() const { return lockedElsewhere_; }
     const std::string& startDirectory() const { return startDirectory_; }
@@ -89,9 +95,9 @@ public:
     const std::string& keptOriginalPath() const { return keptOriginalPath_; }
 
 private:
-    // Applies `change` to a competition whose club side may change and saves
-    // when it tells that it changed something.
-    void Edit(const std::function<bool(Competition&)>& change);
+    // Applies `change` to the club's side of an open meet that may change and
+    // saves when it tells that it changed something.
+    void Edit(const std::function<bool(ClubEntries&)>& change);
 
     MessageSink& messages_;
     std::string startDirectory_;
@@ -100,7 +106,8 @@ private:
     FileLock lock_;
     Access access_ = Access::Edit;
     bool lockedElsewhere_ = false;
-    std::unique_ptr<Competition> competition_;
+    std::unique_ptr<const MeetDefinition> meet_;
+    ClubEntries entries_;
     std::string definitionPath_;
     bool unreadOriginalPending_ = false;
     std::string keptOriginalPath_;

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "model/Competition.h"
+#include "model/MeetDefinition.h"
 #include "model/ReadResult.h"
 #include "platform/FileIo.h"
 
@@ -11,7 +11,7 @@ namespace natarix {
 
 class DsvScanner;
 
-using DefinitionRead = ReadResult<std::unique_ptr<Competition>>;
+using DefinitionRead = ReadResult<std::unique_ptr<MeetDefinition>>;
 
 // What the user learns when the file of a definition list, of any format,
 // cannot be opened or read (`status` is not Ok).
@@ -23,7 +23,7 @@ class DefinitionReader {
 public:
     explicit DefinitionReader(std::string path) : path_(std::move(path)) {}
 
-    // The new competition, or the failure: a warning when the file cannot be
+    // The new meet definition, or the failure: a warning when the file cannot be
     // opened or read, a plain message naming file and line for its content.
     DefinitionRead Read() const;
 
@@ -32,7 +32,7 @@ public:
     static DefinitionRead Parse(std::string bytes, std::string fileName = {});
 
 private:
-    static std::unique_ptr<Competition> ParseList(DsvScanner& scanner);
+    static std::unique_ptr<MeetDefinition> ParseList(DsvScanner& scanner);
 
     std::string path_;
 };

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 #include "model/ReadResult.h"
 
 namespace natarix {
@@ -15,18 +16,20 @@ enum class ReadCompleteness {
 // How far the reading got; a failure means it stopped before the end.
 using EntryListRead = ReadResult<ReadCompleteness>;
 
-// Reads a club entry list back into the competition it was written for. What
-// was read before a failure stays in the model; nothing is undone.
+// Reads a club entry list back into the club's side, checking it against the
+// meet it was written for. What was read before a failure stays in `entries`;
+// nothing is undone.
 class EntryListReader {
 public:
     explicit EntryListReader(std::string filePath) : filePath_(std::move(filePath)) {}
 
     // A failure is a warning when the file cannot be opened or read.
-    EntryListRead Read(Competition& competition) const;
+    EntryListRead Read(const MeetDefinition& meet, ClubEntries& entries) const;
 
-    // Parses the bytes into the competition; a failure is a plain message
-    // that names `fileName` and the line where the reading stopped.
-    static EntryListRead Parse(std::string bytes, Competition& competition, std::string fileName = {});
+    // Parses the bytes into `entries`; a failure is a plain message that
+    // names `fileName` and the line where the reading stopped.
+    static EntryListRead Parse(std::string bytes, const MeetDefinition& meet, ClubEntries& entries,
+                               std::string fileName = {});
 
 private:
     std::string filePath_;

@@ -2,23 +2,25 @@
 
 #include <string>
 
-#include "model/Competition.h"
+#include "model/ClubEntries.h"
+#include "model/MeetDefinition.h"
 #include "model/Messages.h"
 #include "platform/FileOps.h"
 
 namespace natarix {
 
-// Writes the club entry list ("VEREINSMELDELISTE:") of a competition, either
-// as the export file for the organiser or as the working file, which also
-// carries officials' wishes, participants without entries and team labels.
+// Writes the club entry list ("VEREINSMELDELISTE:") of the club's side of a
+// meet, either as the export file for the organiser or as the working file,
+// which also carries officials' wishes, participants without entries and team
+// labels.
 class EntryListWriter {
 public:
-    EntryListWriter(std::string filePath, const Competition& competition, bool exportMode)
-        : filePath_(std::move(filePath)), competition_(competition), exportMode_(exportMode)
+    EntryListWriter(std::string filePath, const MeetDefinition& meet, const ClubEntries& entries, bool exportMode)
+        : filePath_(std::move(filePath)), meet_(meet), entries_(entries), exportMode_(exportMode)
     {
     }
 
-    // The complete file content for the competition as it is now, in
+    // The complete file content for the club's side as it is now, in
     // Windows-1252.
     std::string BuildText() const;
 
@@ -28,7 +30,8 @@ public:
 
 private:
     std::string filePath_;
-    const Competition& competition_;
+    const MeetDefinition& meet_;
+    const ClubEntries& entries_;
     bool exportMode_;
 };
 

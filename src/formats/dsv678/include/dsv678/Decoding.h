@@ -15,4 +15,9 @@ struct DecodedText {
 // reads anything else as Windows-1252.
 DecodedText DecodeFileText(std::string_view bytes);
 
+// Its two steps, for a caller that reads valid UTF-8 in place.
+std::string_view WithoutByteOrderMark(std::string_view bytes);
+// Strictly: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view bytes);
+
 }  // namespace natarix::dsv678

@@ -9,10 +9,12 @@ namespace natarix::dsv678 {
 // Reads the bytes of a format 6, 7 or 8 Wettkampfdefinitionsliste, or of a
 // .DSV8z archive holding one: the result has either a validated document or
 // a failure naming the line and what was wrong, in German; it never throws.
+// Files (and unpacked archives) above 64 MB are refused unread.
 ReadResult ReadDefinitionList(std::string_view bytes);
 
-// A .DSV8z is told by its content, the local file header of a ZIP
-// archive, not by its name; the front door sends such files here.
+// A .DSV8z is told by its content, the local file header of a ZIP archive
+// (or the end record of an empty one), not by its name; the front door
+// sends such files here.
 bool LooksLikeZipArchive(std::string_view bytes);
 
 // Whether the text opens (after comments and blank lines) with a FORMAT

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/Competition.h"
+#include "model/MeetDefinition.h"
 #include "model/ReadResult.h"
 
 namespace natarix::dsv678 {
@@ -13,6 +13,6 @@ namespace natarix::dsv678 {
 // holding one, into the meet model. A failure names `fileName` and the line
 // where the reading stopped (none when it concerns the whole file); every
 // warning is one plain message that names its lines.
-natarix::ReadResult<std::unique_ptr<Competition>> ReadMeet(std::string_view bytes, const std::string& fileName);
+natarix::ReadResult<std::unique_ptr<MeetDefinition>> ReadMeet(std::string_view bytes, const std::string& fileName);
 
 }  // namespace natarix::dsv678

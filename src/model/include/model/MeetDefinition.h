@@ -2,20 +2,17 @@
 
 #include <cstdint>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/Address.h"
-#include "model/Club.h"
 #include "model/Date.h"
 #include "model/Event.h"
 #include "model/EventMap.h"
 #include "model/Fee.h"
 #include "model/MeetParties.h"
-#include "model/Participant.h"
 #include "model/ValueTexts.h"
 
 namespace natarix {
@@ -34,10 +31,9 @@ struct Section {
 
 using SectionMap = std::map<NumberKey, Section, NumberKeyLess>;
 
-// The root of the model: the competition read from a definition list and the
-// club side recorded against it. The three sets hand out their members in the
-// order they were added.
-class Competition {
+// The competition as the organiser's definition list gives it. A reader
+// builds it; everything after that only looks at it.
+class MeetDefinition {
 public:
     std::string title;
     std::string place;
@@ -66,7 +62,6 @@ public:
     // Every MELDEGELD line in list order. The three fees above and an
     // event's own fee carry the same amounts for the forms.
     std::vector<Fee> fees;
-    Club club;
 
     const SectionMap& sections() const { return sections_; }
     const EventMap& events() const { return events_; }
@@ -78,34 +73,18 @@ public:
     // number alone is its round that takes entries: entries and the working
     // file name events by number only.
     const Section* FindSection(std::string_view number) const;
-    Event* FindEvent(std::string_view number);
     const Event* FindEvent(std::string_view number) const;
+    // For a reader that completes an event from a later line.
+    Event* FindEvent(std::string_view number);
     Event* FindEvent(std::string_view number, Round round);
     const Event* FindEvent(std::string_view number, Round round) const;
     // Nothing for a competition without sections.
     std::optional<Date> EarliestSectionDate() const;
     std::optional<Date> LatestSectionDate() const;
 
-    const std::vector<std::unique_ptr<Swimmer>>& swimmers() const { return swimmers_; }
-    const std::vector<std::unique_ptr<Team>>& teams() const { return teams_; }
-    const std::vector<std::unique_ptr<Official>>& officials() const { return officials_; }
-    Swimmer* AddSwimmer(std::unique_ptr<Swimmer> swimmer);
-    Team* AddTeam(std::unique_ptr<Team> team);
-    Official* AddOfficial(std::unique_ptr<Official> official);
-    // Destroy the member that is this very object; others are ignored.
-    void RemoveSwimmer(const Swimmer* swimmer);
-    void RemoveTeam(const Team* team);
-    void RemoveOfficial(const Official* official);
-
-    std::int64_t CountIndividualEntries() const;
-    std::int64_t CountRelayEntries() const;
-
 private:
     SectionMap sections_;
     EventMap events_;
-    std::vector<std::unique_ptr<Swimmer>> swimmers_;
-    std::vector<std::unique_ptr<Team>> teams_;
-    std::vector<std::unique_ptr<Official>> officials_;
 };
 
 }  // namespace natarix
