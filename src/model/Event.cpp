@@ -16,7 +16,8 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
            std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-// The lower end of the two ages a youth class letter stands for; 0 for none.
+}  // namespace
+
 int YouthClassLowestAge(std::string_view letter)
 {
     static constexpr std::pair<std::string_view, int> kClasses[] = {
@@ -27,8 +28,6 @@ int YouthClassLowestAge(std::string_view letter)
             return lowest;
     return 0;
 }
-
-}  // namespace
 
 bool ScoringClass::Matches(const Swimmer& swimmer) const
 {

@@ -31,10 +31,10 @@ Bounds ReadBounds(const ScoringClass& scoringClass, bool byYear)
     return {minimum, ParseAgeGroup(scoringClass.maximum, byYear).value_or(AgeGroup{})};
 }
 
-// The two ages a youth class letter stands for: J 18-19, A 16-17 ... E 8-9.
+// The two ages a youth class letter stands for.
 std::pair<std::int32_t, std::int32_t> LetterAges(char letter)
 {
-    const std::int32_t lowest = letter == 'J' ? 18 : 16 - 2 * (letter - 'A');
+    const std::int32_t lowest = YouthClassLowestAge(std::string_view(&letter, 1));
     return {lowest, lowest + 1};
 }
 

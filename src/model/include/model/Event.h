@@ -39,6 +39,10 @@ struct ScoringClass {
     bool Matches(const Swimmer& swimmer) const;
 };
 
+// The lower end of the two ages a youth class letter (J, A, B, C, D, E in
+// capitals) stands for; 0 for any other text.
+int YouthClassLowestAge(std::string_view letter);
+
 // One "PFLICHTZEIT:" line (formats 6 to 8): the time a swimmer of the class
 // must have swum to be entered; not tied to a scoring class.
 struct MandatoryTime {
