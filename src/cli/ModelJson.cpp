@@ -283,7 +283,9 @@ void WriteClubEntries(JsonWriter& json, const ClubEntries& entries)
             .Key("registrationNumber")
             .String(swimmer->registrationNumber)
             .Key("sex")
-            .String(swimmer->sex == Sex::Male ? "m" : "w");
+            .String(swimmer->sex == Sex::Male     ? "m"
+                    : swimmer->sex == Sex::Female ? "w"
+                                                  : "d");
         WriteEntries(json, *swimmer);
         json.EndObject();
     }

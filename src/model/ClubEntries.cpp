@@ -16,6 +16,16 @@ T* AddMember(std::vector<std::unique_ptr<T>>& set, std::unique_ptr<T> member)
     return added;
 }
 
+// Veranstaltungs-IDs are unique per kind within a file and never handed out
+// twice, so that no line-up comes to name another swimmer.
+void GiveMeetId(std::int32_t& meetId, ClubEntries::MeetIds& ids)
+{
+    if (meetId <= 0 || ids.used.count(meetId) != 0)
+        meetId = ids.highest + 1;
+    ids.used.insert(meetId);
+    ids.highest = std::max(ids.highest, meetId);
+}
+
 template <typename T>
 void RemoveMember(std::vector<std::unique_ptr<T>>& set, const T* member)
 {
@@ -37,10 +47,14 @@ std::int64_t CountEntries(const std::vector<std::unique_ptr<T>>& set)
 
 Swimmer* ClubEntries::AddSwimmer(std::unique_ptr<Swimmer> swimmer)
 {
+    if (swimmer != nullptr)
+        GiveMeetId(swimmer->meetId, swimmerIds_);
     return AddMember(swimmers_, std::move(swimmer));
 }
 Team* ClubEntries::AddTeam(std::unique_ptr<Team> team)
 {
+    if (team != nullptr)
+        GiveMeetId(team->meetId, teamIds_);
     return AddMember(teams_, std::move(team));
 }
 Official* ClubEntries::AddOfficial(std::unique_ptr<Official> official)
@@ -49,10 +63,21 @@ Official* ClubEntries::AddOfficial(std::unique_ptr<Official> official)
 }
 void ClubEntries::RemoveSwimmer(const Swimmer* swimmer)
 {
-    RemoveMember(swimmers_, swimmer);
+    const auto found =
+        std::find_if(swimmers_.begin(), swimmers_.end(), [&](const auto& s) { return s.get() == swimmer; });
+    if (found == swimmers_.end())
+        return;
+    for (const auto& team : teams_)
+        for (auto& [number, legs] : team->lineUps)
+            std::replace(legs.begin(), legs.end(), swimmer->meetId, std::int32_t{0});
+    swimmerIds_.used.erase(swimmer->meetId);
+    swimmers_.erase(found);
 }
 void ClubEntries::RemoveTeam(const Team* team)
 {
+    const auto found = std::find_if(teams_.begin(), teams_.end(), [&](const auto& t) { return t.get() == team; });
+    if (found != teams_.end())
+        teamIds_.used.erase(team->meetId);
     RemoveMember(teams_, team);
 }
 void ClubEntries::RemoveOfficial(const Official* official)

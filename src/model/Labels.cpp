@@ -4,7 +4,15 @@ namespace natarix {
 
 std::string_view SexLetter(Sex sex)
 {
-    return sex == Sex::Male ? "M" : "W";
+    switch (sex) {
+        case Sex::Male:
+            return "M";
+        case Sex::Female:
+            return "W";
+        case Sex::Diverse:
+            return "D";
+    }
+    return "W";
 }
 
 std::string TeamLabel(const Team& team)

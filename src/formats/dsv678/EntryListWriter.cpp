@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
+#include <set>
 #include <vector>
 
 #include "model/Labels.h"
@@ -10,10 +10,6 @@
 namespace natarix::dsv678 {
 
 namespace {
-
-// Relay teams get numbers of their own, far from the persons', as importers'
-// authors advise, so that a mixed-up reference shows at once.
-constexpr int kFirstRelayId = 9001;
 
 // A text field as the profile allows it: a ";" or a line break would split
 // the line for every reader.
@@ -114,9 +110,12 @@ std::vector<std::pair<std::string, std::string>> WrittenEntries(const MeetDefini
     return written;
 }
 
-// A team's class: the one class of its first entered event, or open.
+// A team's own class; without one the one class of its first entered event,
+// or open.
 std::array<std::string, 3> TeamClass(const MeetDefinition& meet, const Team& team)
 {
+    if (!team.classType.empty())
+        return {team.classType, team.classMinimum, team.classMaximum};
     for (const auto& [number, time] : team.entries) {
         const Event* event = meet.FindEvent(number);
         if (event != nullptr && event->scoringClasses.size() == 1) {
@@ -125,6 +124,28 @@ std::array<std::string, 3> TeamClass(const MeetDefinition& meet, const Team& tea
         }
     }
     return {"JG", "0", ""};
+}
+
+// The teams the list carries, and the swimmers its line-ups name.
+struct Written {
+    std::vector<const Team*> teams;
+    std::set<std::int32_t> swimmersInLineUps;
+};
+
+Written WrittenTeams(const MeetDefinition& meet, const ClubEntries& entries, EntryListForm form)
+{
+    Written written;
+    for (const auto& team : entries.teams()) {
+        const auto teamEntries = WrittenEntries(meet, *team);
+        if (form == EntryListForm::Export && teamEntries.empty())
+            continue;
+        written.teams.push_back(team.get());
+        for (const auto& [number, time] : teamEntries)
+            if (const auto lineUp = team->lineUps.find(number); lineUp != team->lineUps.end())
+                written.swimmersInLineUps.insert(lineUp->second.begin(), lineUp->second.end());
+    }
+    written.swimmersInLineUps.erase(0);
+    return written;
 }
 
 void WriteMeet(Lines& lines, const MeetDefinition& meet)
@@ -144,7 +165,8 @@ void WriteMeet(Lines& lines, const MeetDefinition& meet)
 void WriteClub(Lines& lines, const Club& club, int version)
 {
     if (version >= 8)
-        lines.Add("VEREIN", {club.clubName, club.clubId, LsvCode(club.lsv), club.nation, "N"});
+        lines.Add("VEREIN",
+                  {club.clubName, club.clubId, LsvCode(club.lsv), club.nation, club.directDebitConsent ? "J" : "N"});
     else
         lines.Add("VEREIN", {club.clubName, club.clubId, LsvCode(club.lsv), club.nation});
     const Address& contact = club.contact;
@@ -152,18 +174,19 @@ void WriteClub(Lines& lines, const Club& club, int version)
                                   contact.phone, contact.fax, contact.email});
 }
 
-void WriteOfficials(Lines& lines, const ClubEntries& entries, int version)
+void WriteOfficialsAndCoaches(Lines& lines, const ClubEntries& entries, int version)
 {
-    // Every official as a Wettkampfrichter, as the real lists do: the
-    // format-5 groups 1 to 4 name no group of the newer formats.
     int id = 0;
     for (const auto& official : entries.officials()) {
         const std::string number = std::to_string(++id);
         const std::string name = PersonName(official->surname, official->firstName);
+        // The format-5 groups 1 to 4 name no group of the newer formats;
+        // the real lists give WKR to every official.
+        const std::string group = official->groupCode.empty() ? "WKR" : official->groupCode;
         if (version >= 8)
-            lines.Add("KARIMELDUNG", {number, name, "WKR", ""});
+            lines.Add("KARIMELDUNG", {number, name, group, official->sex});
         else
-            lines.Add("KARIMELDUNG", {number, name, "WKR"});
+            lines.Add("KARIMELDUNG", {number, name, group});
     }
     id = 0;
     for (const auto& official : entries.officials()) {
@@ -171,40 +194,61 @@ void WriteOfficials(Lines& lines, const ClubEntries& entries, int version)
         for (const std::string& section : official->sectionNumbers)
             lines.Add("KARIABSCHNITT", {number, section, WishCode(official->wish, version)});
     }
+    for (const Coach& coach : entries.coaches) {
+        if (version >= 8)
+            lines.Add("TRAINER", {std::to_string(coach.number), coach.name, coach.sex});
+        else
+            lines.Add("TRAINER", {std::to_string(coach.number), coach.name});
+    }
 }
 
-void WriteSwimmers(Lines& lines, const MeetDefinition& meet, const ClubEntries& entries, EntryListForm form)
+void WriteSwimmers(Lines& lines, const MeetDefinition& meet, const ClubEntries& entries, EntryListForm form,
+                   const Written& teams)
 {
-    std::vector<std::pair<std::string, const Swimmer*>> written;
-    int id = 0;
+    std::vector<const Swimmer*> written;
     for (const auto& swimmer : entries.swimmers()) {
-        if (form == EntryListForm::Export && WrittenEntries(meet, *swimmer).empty())
+        // A swimmer who only swims in relays still needs a PNMELDUNG.
+        if (form == EntryListForm::Export && WrittenEntries(meet, *swimmer).empty() &&
+            teams.swimmersInLineUps.count(swimmer->meetId) == 0)
             continue;
-        written.emplace_back(std::to_string(++id), swimmer.get());
+        written.push_back(swimmer.get());
+        const auto nationality = [&](std::size_t index) {
+            return index < swimmer->nationalities.size() ? swimmer->nationalities[index] : std::string();
+        };
         lines.Add("PNMELDUNG",
                   {PersonName(swimmer->surname, swimmer->firstName), DsvIdField(swimmer->registrationNumber),
-                   written.back().first, swimmer->sex == Sex::Female ? "W" : "M", std::to_string(swimmer->yearOfBirth),
-                   "", "", "", "", ""});
+                   std::to_string(swimmer->meetId), SexLetter(swimmer->sex), std::to_string(swimmer->yearOfBirth), "",
+                   swimmer->coachNumber > 0 ? std::to_string(swimmer->coachNumber) : "", nationality(0), nationality(1),
+                   nationality(2)});
     }
-    for (const auto& [swimmerId, swimmer] : written)
+    for (const Swimmer* swimmer : written)
         for (const auto& [number, time] : WrittenEntries(meet, *swimmer))
-            lines.Add("STARTPN", {swimmerId, number, EntryTimeField(time)});
+            lines.Add("STARTPN", {std::to_string(swimmer->meetId), number, EntryTimeField(time)});
 }
 
-void WriteTeams(Lines& lines, const MeetDefinition& meet, const ClubEntries& entries, EntryListForm form)
+void WriteTeams(Lines& lines, const MeetDefinition& meet, const ClubEntries& entries, const Written& written)
 {
-    std::vector<std::pair<std::string, const Team*>> written;
-    int id = kFirstRelayId;
-    for (const auto& team : entries.teams()) {
-        if (form == EntryListForm::Export && WrittenEntries(meet, *team).empty())
-            continue;
-        written.emplace_back(std::to_string(id++), team.get());
+    for (const Team* team : written.teams) {
         const auto [type, minimum, maximum] = TeamClass(meet, *team);
-        lines.Add("STMELDUNG", {team->teamNumber, written.back().first, type, minimum, maximum, team->teamName});
+        lines.Add("STMELDUNG",
+                  {team->teamNumber, std::to_string(team->meetId), type, minimum, maximum, team->teamName});
     }
-    for (const auto& [teamId, team] : written)
+    for (const Team* team : written.teams)
         for (const auto& [number, time] : WrittenEntries(meet, *team))
-            lines.Add("STARTST", {teamId, number, EntryTimeField(time)});
+            lines.Add("STARTST", {std::to_string(team->meetId), number, EntryTimeField(time)});
+    std::set<std::int32_t> known;
+    for (const auto& swimmer : entries.swimmers())
+        known.insert(swimmer->meetId);
+    for (const Team* team : written.teams)
+        for (const auto& [number, time] : WrittenEntries(meet, *team)) {
+            const auto lineUp = team->lineUps.find(number);
+            if (lineUp == team->lineUps.end())
+                continue;
+            for (std::size_t leg = 0; leg < lineUp->second.size(); ++leg)
+                if (known.count(lineUp->second[leg]) != 0)
+                    lines.Add("STAFFELPERSON", {std::to_string(team->meetId), number,
+                                                std::to_string(lineUp->second[leg]), std::to_string(leg + 1)});
+        }
 }
 
 }  // namespace
@@ -217,9 +261,10 @@ std::string WriteEntryList(const MeetDefinition& meet, const ClubEntries& entrie
     lines.Add("ERZEUGER", {producer.name, producer.version, producer.contact});
     WriteMeet(lines, meet);
     WriteClub(lines, entries.club, version);
-    WriteOfficials(lines, entries, version);
-    WriteSwimmers(lines, meet, entries, form);
-    WriteTeams(lines, meet, entries, form);
+    WriteOfficialsAndCoaches(lines, entries, version);
+    const Written teams = WrittenTeams(meet, entries, form);
+    WriteSwimmers(lines, meet, entries, form, teams);
+    WriteTeams(lines, meet, entries, teams);
     lines.End();
     return lines.Take();
 }

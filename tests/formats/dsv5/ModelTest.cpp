@@ -278,6 +278,28 @@ TEST(ClubEntries, CountsAndRemovesOnlyTheGivenMember)
     EXPECT_EQ(entries.officials()[1].get(), o3);
 }
 
+TEST(ClubEntries, HandsOutFreeMeetIdsAndEmptiesTheLegsOfARemovedSwimmer)
+{
+    ClubEntries entries;
+    auto kept = std::make_unique<Swimmer>();
+    kept->meetId = 7;
+    Swimmer* seven = entries.AddSwimmer(std::move(kept));
+    Swimmer* next = entries.AddSwimmer(std::make_unique<Swimmer>());
+    auto clash = std::make_unique<Swimmer>();
+    clash->meetId = 7;
+    Swimmer* moved = entries.AddSwimmer(std::move(clash));
+    EXPECT_EQ(seven->meetId, 7);
+    EXPECT_EQ(next->meetId, 8);
+    EXPECT_EQ(moved->meetId, 9);
+    EXPECT_EQ(entries.AddTeam(std::make_unique<Team>())->meetId, 9001);
+
+    Team* team = entries.teams().front().get();
+    team->lineUps[NumberKey("2")] = {7, 8, 9, 7};
+    entries.RemoveSwimmer(seven);
+    EXPECT_EQ(team->lineUps.at(NumberKey("2")), (std::vector<std::int32_t>{0, 8, 9, 0}));
+    EXPECT_EQ(entries.AddSwimmer(std::make_unique<Swimmer>())->meetId, 10) << "an id is never handed out twice";
+}
+
 TEST(MeetDefinition, FindsSectionsAndEventsByNumberValue)
 {
     MeetDefinition meet;

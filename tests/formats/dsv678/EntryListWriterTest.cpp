@@ -19,8 +19,9 @@ using test::DataPath;
 
 const Producer kProducer{"Natarix", "1.0.4", "meldungen@example.org"};
 
-// A club with an official, a swimmer entered in the heats of event 1, one
-// without entries, and a relay team in event 2.
+// A club with an official and a coach, a swimmer entered in the heats of
+// event 1, one without entries, and a relay team in event 2 in which both
+// swim.
 ClubEntries ClubSide()
 {
     ClubEntries entries;
@@ -43,6 +44,8 @@ ClubEntries ClubSide()
     lena->yearOfBirth = 2011;
     lena->registrationNumber = "123456";
     lena->SetEntry("1", "01:25,35");
+    lena->nationalities = {"GER", "TUR"};
+    lena->coachNumber = 1;
     entries.AddSwimmer(std::move(lena));
     auto paul = std::make_unique<Swimmer>();
     paul->surname = "Krüger";
@@ -52,6 +55,8 @@ ClubEntries ClubSide()
     auto team = std::make_unique<Team>();
     team->teamName = "Mixed";
     team->SetEntry("2", "02:15,80");
+    team->lineUps[NumberKey("2")] = {0, 1, 2, 0};
+    entries.coaches.push_back({1, "Weber, Tom", "M"});
     entries.AddTeam(std::move(team));
     return entries;
 }
@@ -82,7 +87,7 @@ TEST(Dsv678EntryListWriter, GivesEveryElementTheFieldCountOfItsVersion)
         {"FORMAT", {2, 2}},        {"ERZEUGER", {3, 3}},    {"VERANSTALTUNG", {4, 4}},   {"ABSCHNITT", {4, 4}},
         {"WETTKAMPF", {10, 10}},   {"VEREIN", {4, 5}},      {"ANSPRECHPARTNER", {8, 8}}, {"KARIMELDUNG", {3, 4}},
         {"KARIABSCHNITT", {3, 3}}, {"PNMELDUNG", {10, 10}}, {"STARTPN", {3, 3}},         {"STMELDUNG", {6, 6}},
-        {"STARTST", {3, 3}},       {"DATEIENDE", {0, 0}},
+        {"STARTST", {3, 3}},       {"DATEIENDE", {0, 0}},   {"TRAINER", {2, 3}},         {"STAFFELPERSON", {4, 4}},
     };
     const auto meet = TwoRounds();
     ASSERT_NE(meet, nullptr);
@@ -101,8 +106,8 @@ TEST(Dsv678EntryListWriter, GivesEveryElementTheFieldCountOfItsVersion)
             }
             EXPECT_TRUE(warnings.empty());
             EXPECT_EQ(seen.size(), counts.size()) << "every element written";
-            // The working file keeps the swimmer without entries.
-            EXPECT_EQ(seen["PNMELDUNG"], form == EntryListForm::Export ? 1 : 2);
+            // Paul, without entries of his own, swims in the relay.
+            EXPECT_EQ(seen["PNMELDUNG"], 2);
         }
     }
 }

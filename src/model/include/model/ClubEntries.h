@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 #include "model/Club.h"
@@ -15,14 +16,18 @@ namespace natarix {
 class ClubEntries {
 public:
     Club club;
+    std::vector<Coach> coaches;  // formats 6 to 8
 
     const std::vector<std::unique_ptr<Swimmer>>& swimmers() const { return swimmers_; }
     const std::vector<std::unique_ptr<Team>>& teams() const { return teams_; }
     const std::vector<std::unique_ptr<Official>>& officials() const { return officials_; }
+    // A swimmer or team without a Veranstaltungs-ID, or with one that another
+    // member has, gets the next free one.
     Swimmer* AddSwimmer(std::unique_ptr<Swimmer> swimmer);
     Team* AddTeam(std::unique_ptr<Team> team);
     Official* AddOfficial(std::unique_ptr<Official> official);
-    // Destroy the member that is this very object; others are ignored.
+    // Destroy the member that is this very object; others are ignored. A
+    // removed swimmer leaves the legs it swam empty.
     void RemoveSwimmer(const Swimmer* swimmer);
     void RemoveTeam(const Team* team);
     void RemoveOfficial(const Official* official);
@@ -30,10 +35,20 @@ public:
     std::int64_t CountIndividualEntries() const;
     std::int64_t CountRelayEntries() const;
 
+    // The Veranstaltungs-IDs of one kind in use, and the highest ever given.
+    struct MeetIds {
+        std::unordered_set<std::int32_t> used;
+        std::int32_t highest = 0;
+    };
+
 private:
     std::vector<std::unique_ptr<Swimmer>> swimmers_;
     std::vector<std::unique_ptr<Team>> teams_;
     std::vector<std::unique_ptr<Official>> officials_;
+    MeetIds swimmerIds_;
+    // Relay teams count from 9001, as importers' authors advise: far from
+    // the persons' numbers, a mixed-up reference shows at once.
+    MeetIds teamIds_{{}, 9000};
 };
 
 }  // namespace natarix

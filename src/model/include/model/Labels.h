@@ -13,7 +13,7 @@ namespace natarix {
 // The texts that the lists, dialogs, forms and files all show of the model,
 // each built in one place.
 
-// "M" or "W".
+// "M" or "W"; "D" (formats 6 to 8 only).
 std::string_view SexLetter(Sex sex);
 
 // "2. Mannschaft"

@@ -11,7 +11,8 @@
 
 namespace natarix {
 
-enum class Sex { Male, Female };
+// Diverse comes from formats 6 to 8 only.
+enum class Sex { Male, Female, Diverse };
 
 // Event number text -> entry time text, ordered and matched by number value.
 using EntryMap = std::map<NumberKey, std::string, NumberKeyLess>;
@@ -40,12 +41,27 @@ struct Swimmer : Entrant {
     std::int32_t yearOfBirth = 1980;
     std::string registrationNumber = "000000";
     Sex sex = Sex::Male;
+    // Formats 6 to 8. The Veranstaltungs-ID stays with the swimmer for as
+    // long as the working file lives, so that a line-up never points to
+    // another swimmer; 0 until the club side hands one out.
+    std::int32_t meetId = 0;
+    std::vector<std::string> nationalities{};  // up to three FINA codes
+    std::int32_t coachNumber = 0;              // 0: none
 };
 
 struct Team : Entrant {
     std::string teamNumber = "1";
-    std::string teamName;    // the user's own label
+    std::string teamName;    // the user's own label; formats 6 to 8: the Name der Staffel
     std::string classLabel;  // the user's own label
+    // Formats 6 to 8: the team's Veranstaltungs-ID, its class (Typ "JG" or
+    // "AK" with the two JGAK texts; empty type: the class of its event) and
+    // per event number the swimmers of its legs by Veranstaltungs-ID, 0 for
+    // a leg not yet named.
+    std::int32_t meetId = 0;
+    std::string classType{};
+    std::string classMinimum{};
+    std::string classMaximum{};
+    std::map<NumberKey, std::vector<std::int32_t>, NumberKeyLess> lineUps{};
 };
 
 // A swimmer or a team, where code takes either: the entries list, the
@@ -61,6 +77,17 @@ struct Official {
     // As the list or the dialog spelled them ("01" stays "01"), in file order.
     std::vector<std::string> sectionNumbers;
     std::string wish;
+    // Formats 6 to 8: the Kampfrichtergruppe ("WKR", "AUS", "SCH", "SPR";
+    // empty: WKR) and, from format 8, the sex ("M", "W", "D" or empty).
+    std::string groupCode{};
+    std::string sex{};
+};
+
+// A "TRAINER:" line of formats 6 to 8, which swimmers name by number.
+struct Coach {
+    std::int32_t number = 0;
+    std::string name;
+    std::string sex{};  // format 8: "M", "W", "D" or empty
 };
 
 }  // namespace natarix

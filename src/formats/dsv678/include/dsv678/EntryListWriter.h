@@ -24,8 +24,8 @@ enum class EntryListForm {
 // line ending in ";", elements in the order of the DSV standard, each with
 // the exact field count of its version. Every event of the meet is listed but
 // swim-offs and re-swims; entries go only to the round of a number that takes
-// them. Persons are numbered 1, 2, … and relay teams 9001, 9002, … in the
-// order of the club side.
+// them. Swimmers and teams carry their own Veranstaltungs-IDs; a line-up
+// names only swimmers of the club, and each of them has a PNMELDUNG.
 std::string WriteEntryList(const MeetDefinition& meet, const ClubEntries& entries, int version,
                            const Producer& producer, EntryListForm form);
 
