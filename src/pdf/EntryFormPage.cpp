@@ -45,8 +45,7 @@ void DrawFeeTable(std::string& content, int extraRows)
 }
 
 // "Wettkampf 30", "Wettkämpfe 30, 32"; the same for sections.
-std::string NumbersText(const std::set<NumberKey, NumberKeyLess>& numbers, std::string_view one,
-                        std::string_view many)
+std::string NumbersText(const std::set<NumberKey, NumberKeyLess>& numbers, std::string_view one, std::string_view many)
 {
     std::string text(numbers.size() == 1 ? one : many);
     for (auto number = numbers.begin(); number != numbers.end(); ++number)
