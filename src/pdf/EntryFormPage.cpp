@@ -3,6 +3,7 @@
 #include "pdf/EntryFormPage.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <set>
 #include <string_view>
@@ -12,6 +13,8 @@
 #include "model/Labels.h"
 #include "pdf/PdfContent.h"
 #include "pdf/PdfWriter.h"
+#include "pdf/TextFit.h"
+#include "pdf/WinAnsi.h"
 
 namespace natarix {
 
@@ -26,6 +29,8 @@ constexpr int kRowHeight = 21;
 // signature block below the declaration closes up.
 constexpr std::size_t kOwnFeeRows = 2;
 constexpr std::size_t kModernFeeRows = 3;
+// The least size at which a modern meet's list of events in a fee row is shown.
+constexpr int kSmallestReadableSize = 8;
 
 // The fee table: a header band and seven rows of 21 units, and `extraRows`
 // more for the own fees.
@@ -44,12 +49,37 @@ void DrawFeeTable(std::string& content, int extraRows)
     StrokePath(content);
 }
 
-// "Wettkampf 30", "Wettkämpfe 30, 32"; the same for sections.
-std::string NumbersText(const std::set<NumberKey, NumberKeyLess>& numbers, std::string_view one, std::string_view many)
+// "Wettkampf 30", "Wettkämpfe 30, 32"; the same for sections. With `ranges`,
+// three or more numbers in a row stand as their first and last: "1–4, 9".
+std::string NumbersText(const std::set<NumberKey, NumberKeyLess>& numbers, std::string_view one, std::string_view many,
+                        bool ranges)
 {
     std::string text(numbers.size() == 1 ? one : many);
-    for (auto number = numbers.begin(); number != numbers.end(); ++number)
+    for (auto number = numbers.begin(); number != numbers.end();) {
+        auto last = number;
+        for (auto next = std::next(last);
+             ranges && next != numbers.end() && std::int64_t{next->value()} == std::int64_t{last->value()} + 1; ++next)
+            last = next;
         text.append(number == numbers.begin() ? " " : ", ").append(*number);
+        if (std::distance(number, last) >= 2) {
+            text.append("–").append(*last);
+            number = std::next(last);
+        } else {
+            ++number;
+        }
+    }
+    return text;
+}
+
+// The events of an own-fee row. Where a modern meet's long list would need
+// a size too small to read, the row says what its entries have in common.
+std::string OwnFeeEventsText(const MeetDefinition& meet, const FeeRow& row)
+{
+    if (meet.formatVersion <= 5)
+        return NumbersText(row.numbers, "Wettkampf", "Wettkämpfe", false);
+    std::string text = NumbersText(row.numbers, "Wettkampf", "Wettkämpfe", true);
+    if (FitText(ToWinAnsi(text), kRegularFont, 10, BeforeLine(394) - 246).size < kSmallestReadableSize)
+        text = "Wettkämpfe mit eigenem Meldegeld";
     return text;
 }
 
@@ -68,16 +98,16 @@ struct ExtraRow {
     std::string detail;
 };
 
-std::vector<ExtraRow> ExtraRows(const EntryFees& fees)
+std::vector<ExtraRow> ExtraRows(const MeetDefinition& meet, const EntryFees& fees)
 {
     std::vector<ExtraRow> rows;
     for (const FeeRow& row : fees.ownFees)
-        rows.push_back({&row, "Meldungen", NumbersText(row.numbers, "Wettkampf", "Wettkämpfe")});
+        rows.push_back({&row, "Meldungen", OwnFeeEventsText(meet, row)});
     if (fees.perSwimmer)
         rows.push_back({&*fees.perSwimmer, "Teilnehmermeldegeld", "Schwimmer mit Meldungen"});
     if (fees.perSection)
         rows.push_back({&*fees.perSection, "Abschnittspauschale",
-                        NumbersText(fees.perSection->numbers, "Abschnitt", "Abschnitte")});
+                        NumbersText(fees.perSection->numbers, "Abschnitt", "Abschnitte", true)});
     return rows;
 }
 
@@ -120,7 +150,7 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
     const std::int64_t sheetCount = SheetCount(entries_);
     EntryFees fees = ComputeEntryFees(meet_, entries_);
     JoinOwnFeeRows(fees, OwnFeeRows(meet_, fees));
-    const std::vector<ExtraRow> extraRows = ExtraRows(fees);
+    const std::vector<ExtraRow> extraRows = ExtraRows(meet_, fees);
     // Everything from the row below the relay row down moves by this, but the
     // signature block at most by the two own-fee rows of a format-5 meet.
     const int shift = static_cast<int>(extraRows.size()) * kRowHeight;
