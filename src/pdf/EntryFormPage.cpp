@@ -33,7 +33,7 @@ constexpr std::size_t kModernFeeRows = 3;
 constexpr int kSmallestReadableSize = 8;
 
 // The fee table: a header band and seven rows of 21 units, and `extraRows`
-// more for the own fees.
+// more below the relay row.
 void DrawFeeTable(std::string& content, int extraRows)
 {
     const int shift = extraRows * kRowHeight;
