@@ -15,25 +15,36 @@ namespace natarix {
 
 namespace {
 
+// "Wettkampf 3: 100m F W", in formats 6 to 8 with exercise and round where
+// they matter: "Wettkampf 3: 100m F W Vorlauf".
 std::string EventLine(const Event& event)
 {
-    return "Wettkampf " + event.number + ": " + DistanceLabel(event, event.IsRelay()) + " " + event.sex;
+    const std::string exerciseAndRound = ExerciseAndRound(event);
+    return "Wettkampf " + event.number + ": " + DistanceLabel(event, event.IsRelay()) + " " + event.sex +
+           (exerciseAndRound.empty() ? "" : " " + exerciseAndRound);
+}
+
+std::string MandatoryTimeLine(const Swimmer& swimmer, const Event& event)
+{
+    const MandatoryTime* mandatory = event.MandatoryTimeFor(swimmer);
+    return mandatory == nullptr ? std::string() : "Pflichtzeit: " + mandatory->time;
 }
 
 }  // namespace
 
 EntryDialog::EntryDialog(const Swimmer& swimmer, const Event& event, QWidget* parent)
-    : EntryDialog("Teilnehmer: " + swimmer.surname + ", " + swimmer.firstName, swimmer, event, parent)
+    : EntryDialog("Teilnehmer: " + swimmer.surname + ", " + swimmer.firstName, swimmer, event,
+                  MandatoryTimeLine(swimmer, event), parent)
 {
 }
 
 EntryDialog::EntryDialog(const Team& team, const Event& event, QWidget* parent)
-    : EntryDialog("Staffel: " + TeamLabel(team), team, event, parent)
+    : EntryDialog("Staffel: " + TeamLabel(team), team, event, std::string(), parent)
 {
 }
 
 EntryDialog::EntryDialog(const std::string& participantLine, const Entrant& participant, const Event& event,
-                         QWidget* parent)
+                         const std::string& mandatoryTimeLine, QWidget* parent)
     : QDialog(parent)
 {
     SetUpDialog(*this, "entryDialog", QStringLiteral("Meldung bearbeiten"));
@@ -65,6 +76,8 @@ EntryDialog::EntryDialog(const std::string& participantLine, const Entrant& part
     column->setSizeConstraint(QLayout::SetFixedSize);
     column->addWidget(participantLabel);
     column->addWidget(eventLine);
+    if (!mandatoryTimeLine.empty())
+        column->addWidget(MakeLabel(*this, "mandatoryTimeLabel", ToQString(mandatoryTimeLine)));
     column->addWidget(enter_);
     column->addLayout(timeRow);
     column->addSpacing(VerticalUnits(*this, 3));

@@ -29,7 +29,9 @@ std::array<std::string, 5> ParticipantRow(const Team& team)
 
 std::string DistanceText(const Event& event)
 {
-    return DistanceLabel(event, event.IsRelay());
+    const std::string roundAndExercise = ExerciseAndRound(event);
+    const std::string distance = DistanceLabel(event, event.IsRelay());
+    return roundAndExercise.empty() ? distance : distance + " " + roundAndExercise;
 }
 
 std::array<std::string, 4> EntryRow(const Entrant& participant, const Event& event)
@@ -46,9 +48,12 @@ std::vector<const Event*> EventsShownFor(const MeetDefinition& meet, Participant
 {
     // The event map is ordered by number value already. An entry that a change
     // has made impossible stays in sight, so that it is not exported unseen.
+    // Entries go by number to the round that takes them: a later round of the
+    // number never shows them again.
     std::vector<const Event*> events;
     for (const auto& [key, event] : meet.events())
-        if (MayEnter(participant, event) || EntrantOf(participant).entries.count(key.number) != 0)
+        if (MayEnter(participant, event) ||
+            (TakesEntries(event.round) && EntrantOf(participant).entries.count(key.number) != 0))
             events.push_back(&event);
     return events;
 }

@@ -46,6 +46,22 @@ namespace natarix {
 
 namespace {
 
+// The widths of the entries list's distance column, in layout units: the
+// texts of modern meets carry exercise and round.
+constexpr int kDistanceUnits = 70;
+constexpr int kModernDistanceUnits = 120;
+
+// The header's caption says why a competition is only shown.
+std::string EventBoxTitle(const WorkingFileCycle& cycle)
+{
+    if (!cycle.readOnly())
+        return "Veranstaltung";
+    if (cycle.lockedElsewhere() || cycle.meet()->formatVersion == 5)
+        return "Veranstaltung – nur lesen";
+    return "Veranstaltung – nur lesen: Meldungen im Format " + std::to_string(cycle.meet()->formatVersion) +
+           " kann das Programm noch nicht speichern";
+}
+
 QString AskForFileToOpen(const MainWindow::OpenFileRequest& request)
 {
     return QFileDialog::getOpenFileName(request.parent, request.title, request.directory, request.filter);
@@ -158,7 +174,9 @@ void MainWindow::BuildForm()
     participantsLayout->addWidget(participants_, 1);
 
     QGroupBox* entriesBox = MakeGroupBox(form, "entriesBox", QStringLiteral("Meldungen"));
-    entries_ = MakeListView(*entriesBox, "entriesList", {{"WK", 30}, {"Strecke", 70}, {"Geschl.", 40}, {"Zeit", 70}});
+    entries_ = MakeListView(*entriesBox, "entriesList",
+                            {{"WK", 30}, {"Strecke", kDistanceUnits}, {"Geschl.", 40}, {"Zeit", 70}});
+    distanceColumnWidth_ = entries_->columnWidth(1);
     auto* entriesLayout = new QVBoxLayout(entriesBox);
     entriesLayout->addWidget(entries_);
 
@@ -231,11 +249,16 @@ void MainWindow::LoadDefinition(const std::string& path)
     cycle_.LoadDefinition(path);
     // Before the refresh overwrites a working file that was read only partly.
     cycle_.KeepUnreadOriginal();
-    // Another program edits this competition: it is only shown, which the
-    // header says too, where it is seen whatever the window manager shows.
+    // A competition that another program edits, or whose entries cannot be
+    // written yet, is only shown, which the header says too, where it is seen
+    // whatever the window manager shows.
     const bool readOnly = cycle_.readOnly();
     setWindowTitle(readOnly ? QStringLiteral("Natarix – nur lesen") : QStringLiteral("Natarix"));
-    eventBox_->setTitle(readOnly ? QStringLiteral("Veranstaltung – nur lesen") : QStringLiteral("Veranstaltung"));
+    eventBox_->setTitle(ToQString(EventBoxTitle(cycle_)));
+    // "100m F Vorlauf" and "50m S KB" need more room than format 5's texts.
+    const bool modern = cycle_.meet() != nullptr && cycle_.meet()->formatVersion != 5;
+    entries_->setColumnWidth(
+        1, modern ? distanceColumnWidth_ * kModernDistanceUnits / kDistanceUnits : distanceColumnWidth_);
     SetCompetitionCommandsEnabled(Editable());
     RefreshMainForm();
     cycle_.SaveWorkingFile();
@@ -316,8 +339,9 @@ void MainWindow::ShowEntriesOf(ParticipantItem participant)
 
 void MainWindow::OpenDefinition()
 {
-    const QString chosen = chooseFile_({this, QStringLiteral("Wettkampfdefinitionsliste öffnen"), QDir::currentPath(),
-                                        QStringLiteral("*.dsv;*.txt (*.dsv *.txt)")});
+    const QString chosen = chooseFile_(
+        {this, QStringLiteral("Wettkampfdefinitionsliste öffnen"), QDir::currentPath(),
+         QStringLiteral("*.dsv;*.dsv6;*.dsv7;*.dsv8;*.dsv8z;*.txt (*.dsv *.dsv6 *.dsv7 *.dsv8 *.dsv8z *.txt)")});
     if (chosen.isEmpty())
         return;
     const QFileInfo file(chosen);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include "gui/ModelText.h"
 
@@ -20,6 +21,21 @@ void SetUpBox(QMessageBox& box, const std::string& text, const std::string& capt
     box.setTextFormat(Qt::PlainText);
     box.setText(ToQString(text));
     box.setWindowTitle(ToQString(caption));
+}
+
+// A list of hundreds of warnings would make a box taller than the screen: the
+// box shows the first lines and keeps every line in its details.
+void SetUpLongText(QMessageBox& box)
+{
+    constexpr qsizetype kMostLines = 15;
+    constexpr qsizetype kLinesShownOfMore = 12;
+    const QStringList lines = box.text().split(QLatin1Char('\n'));
+    if (lines.size() <= kMostLines)
+        return;
+    box.setDetailedText(box.text());
+    const qsizetype more = lines.size() - kLinesShownOfMore;
+    box.setText(lines.first(kLinesShownOfMore).join(QLatin1Char('\n')) +
+                QStringLiteral("\n… und %1 weitere Zeilen; alle stehen in den Details.").arg(more));
 }
 
 }  // namespace
@@ -42,6 +58,7 @@ void MessageBoxes::Show(const Message& message, QWidget* parent)
     }
     QMessageBox box(parent);
     SetUpBox(box, message.ShownText(), message.caption);
+    SetUpLongText(box);
     box.setIcon(message.kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));

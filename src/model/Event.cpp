@@ -84,6 +84,14 @@ EventDescription SplitEventDescription(std::string_view description)
     return parts;
 }
 
+const MandatoryTime* Event::MandatoryTimeFor(const Swimmer& swimmer) const
+{
+    for (const MandatoryTime& mandatory : mandatoryTimes)
+        if (mandatory.swimmers.Matches(swimmer))
+            return &mandatory;
+    return nullptr;
+}
+
 bool Event::Admits(const Swimmer& swimmer) const
 {
     return !IsRelay() && !WhyMayNotEnter(swimmer, *this).Any();

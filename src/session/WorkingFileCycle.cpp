@@ -17,14 +17,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The names organisers give their definition lists: ".dsv" up to format 5,
+// ".dsv6" to ".dsv8" and the packed ".dsv8z" after it; in any case.
 bool HasDsvExtension(const std::string& name)
 {
-    if (name.size() < 4)
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
         return false;
-    std::string extension = name.substr(name.size() - 4);
+    std::string extension = name.substr(dot);
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return extension == ".dsv";
+    return extension == ".dsv" || extension == ".dsv6" || extension == ".dsv7" || extension == ".dsv8" ||
+           extension == ".dsv8z";
 }
 
 bool PathExists(const std::string& path)

@@ -55,23 +55,44 @@ void EntryDialogTest::Lines_data()
 {
     QTest::addColumn<bool>("team");
     QTest::addColumn<QString>("swimmerCount");
+    QTest::addColumn<bool>("modern");
     QTest::addColumn<QString>("participantLine");
     QTest::addColumn<QString>("eventLine");
-    QTest::newRow("swimmer, individual event")
-        << false << "1" << QString::fromUtf8("Teilnehmer: Müller, Anna") << "Wettkampf 12: 100m B W";
-    QTest::newRow("team, relay") << true << "4"
-                                 << "Staffel: 3. Mannschaft"
-                                 << "Wettkampf 12: 4x100m B W";
+    QTest::addColumn<QString>("mandatoryTimeLine");  // empty: no such line
+    QTest::newRow("swimmer, individual event") << false << "1" << false << QString::fromUtf8("Teilnehmer: Müller, Anna")
+                                               << "Wettkampf 12: 100m B W" << QString();
+    QTest::newRow("team, relay") << true << "4" << false << "Staffel: 3. Mannschaft"
+                                 << "Wettkampf 12: 4x100m B W" << QString();
+    // A heats event with legs only and a mandatory time for the years
+    // 2010 to 2012, the swimmer's among them.
+    QTest::newRow("swimmer, modern heats")
+        << false << "1" << true << QString::fromUtf8("Teilnehmer: Müller, Anna") << "Wettkampf 12: 100m B W BE Vorlauf"
+        << "Pflichtzeit: 00:01:30,00";
+    QTest::newRow("team, modern heats") << true << "4" << true << "Staffel: 3. Mannschaft"
+                                        << "Wettkampf 12: 4x100m B W BE Vorlauf" << QString();
 }
 
 void EntryDialogTest::Lines()
 {
     QFETCH(bool, team);
     QFETCH(QString, swimmerCount);
+    QFETCH(bool, modern);
     QFETCH(QString, participantLine);
     QFETCH(QString, eventLine);
-    const Event event = MakeEvent("12", swimmerCount.toLatin1().constData(), "100", "B", "W");
+    QFETCH(QString, mandatoryTimeLine);
+    Event event = MakeEvent("12", swimmerCount.toLatin1().constData(), "100", "B", "W");
+    if (modern) {
+        event.round = Round::Heats;
+        event.exercise = "BE";
+        MandatoryTime mandatory;
+        mandatory.swimmers.kind = ScoringClass::Kind::YearRange;
+        mandatory.swimmers.yearFrom = 2010;
+        mandatory.swimmers.yearTo = 2012;
+        mandatory.time = "00:01:30,00";
+        event.mandatoryTimes.push_back(mandatory);
+    }
     Swimmer swimmer = MakeSwimmer();
+    swimmer.yearOfBirth = 2011;
     Team relay;
     relay.teamNumber = "3";
     const std::unique_ptr<EntryDialog> made =
@@ -80,6 +101,8 @@ void EntryDialogTest::Lines()
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Meldung bearbeiten"));
     QCOMPARE(Control<QLabel>(dialog, "participantLabel")->text(), participantLine);
     QCOMPARE(Control<QLabel>(dialog, "eventLabel")->text(), eventLine);
+    auto* mandatoryLabel = dialog.findChild<QLabel*>(QStringLiteral("mandatoryTimeLabel"));
+    QCOMPARE(mandatoryLabel == nullptr ? QString() : mandatoryLabel->text(), mandatoryTimeLine);
 }
 
 void EntryDialogTest::NoEntryOffersZeroTime()

@@ -36,6 +36,7 @@ std::shared_ptr<ShownMessageBox> AnswerNextMessageBox(QMessageBox::StandardButto
         record->shown = true;
         record->title = box->windowTitle();
         record->text = box->text();
+        record->details = box->detailedText();
         record->icon = box->icon();
         for (const QAbstractButton* button : box->buttons())
             record->buttons << button->text();

@@ -25,6 +25,7 @@ struct ShownMessageBox {
     bool shown = false;
     QString title;
     QString text;
+    QString details;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     QString owner;                 // the object name of its parent

@@ -120,19 +120,42 @@ void ListTextsTest::EntryRows_data()
 {
     QTest::addColumn<QString>("swimmerCount");
     QTest::addColumn<QString>("entryTime");
+    QTest::addColumn<QString>("round");
+    QTest::addColumn<QString>("exercise");
     QTest::addColumn<QStringList>("row");
     QTest::newRow("individual, not entered") << "1"
+                                             << ""
+                                             << ""
                                              << "" << QStringList{"12", "200m B", "W", ""};
     QTest::newRow("individual, entered") << "1"
-                                         << "02:41,07" << QStringList{"12", "200m B", "W", "02:41,07"};
+                                         << "02:41,07"
+                                         << ""
+                                         << "" << QStringList{"12", "200m B", "W", "02:41,07"};
     QTest::newRow("relay") << "4"
+                           << ""
+                           << ""
                            << "" << QStringList{"12", "4x200m B", "W", ""};
+    // Formats 6 to 8: exercise and round where they matter.
+    QTest::newRow("heats") << "1"
+                           << ""
+                           << "V"
+                           << "GL" << QStringList{"12", "200m B Vorlauf", "W", ""};
+    QTest::newRow("decider, whole stroke") << "1"
+                                           << ""
+                                           << "E"
+                                           << "GL" << QStringList{"12", "200m B", "W", ""};
+    QTest::newRow("legs only, relay heats") << "4"
+                                            << ""
+                                            << "V"
+                                            << "BE" << QStringList{"12", "4x200m B BE Vorlauf", "W", ""};
 }
 
 void ListTextsTest::EntryRows()
 {
     QFETCH(QString, swimmerCount);
     QFETCH(QString, entryTime);
+    QFETCH(QString, round);
+    QFETCH(QString, exercise);
     QFETCH(QStringList, row);
     Event event;
     event.number = "12";
@@ -140,6 +163,8 @@ void ListTextsTest::EntryRows()
     event.distance = "200";
     event.technique = "B";
     event.sex = "W";
+    event.round = RoundFromLetter(round.toStdString()).value_or(Round::None);
+    event.exercise = exercise.toStdString();
     Swimmer swimmer;
     swimmer.SetEntry("12", entryTime.toStdString());
     swimmer.SetEntry("13", "09:59,99");

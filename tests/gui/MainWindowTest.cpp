@@ -800,7 +800,8 @@ void MainWindowTest::OpenAsksForAListAndMovesTheCurrentFolder()
     QCOMPARE(requests.size(), std::size_t(1));
     QCOMPARE(requests[0].parent, &harness.window);
     QCOMPARE(requests[0].title, QString::fromUtf8("Wettkampfdefinitionsliste öffnen"));
-    QCOMPARE(requests[0].filter, QStringLiteral("*.dsv;*.txt (*.dsv *.txt)"));
+    QCOMPARE(requests[0].filter,
+             QStringLiteral("*.dsv;*.dsv6;*.dsv7;*.dsv8;*.dsv8z;*.txt (*.dsv *.dsv6 *.dsv7 *.dsv8 *.dsv8z *.txt)"));
     QCOMPARE(QDir(requests[0].directory).canonicalPath(), QDir(start.Path()).canonicalPath());
     QCOMPARE(harness.window.cycle().definitionPath(), other.Native("minimal.dsv"));
     QCOMPARE(harness.Participants().topLevelItemCount(), 2);
@@ -831,6 +832,7 @@ void MainWindowTest::OpenFileDialogShowsBothKinds()
     Folder folder;
     folder.Copy("tests/data/minimal.dsv", "b.dsv");
     folder.Copy("tests/data/minimal.dsv", "a.txt");
+    folder.Copy("tests/data/two-rounds.dsv7", "d.DSV7");
     folder.Write("c.csv", "1;2\r\n");
     QDir::setCurrent(folder.Path());
     Harness harness(folder);
@@ -845,7 +847,7 @@ void MainWindowTest::OpenFileDialogShowsBothKinds()
         auto* view = dialog.findChild<QTreeView*>("treeView");
         QVERIFY(view != nullptr);
         // The folder is read in the background.
-        QVERIFY(QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= 2; }));
+        QVERIFY(QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= 3; }));
         QTest::qWait(100);
         for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
             listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
@@ -858,10 +860,11 @@ void MainWindowTest::OpenFileDialogShowsBothKinds()
     harness.Action("openAction").trigger();
     QVERIFY(chooser->shown);
     QCOMPARE(title, QString::fromUtf8("Wettkampfdefinitionsliste öffnen"));
-    QCOMPARE(filters, QStringList{"*.dsv;*.txt (*.dsv *.txt)"});
+    QCOMPARE(filters, QStringList{QStringLiteral(
+                          "*.dsv;*.dsv6;*.dsv7;*.dsv8;*.dsv8z;*.txt (*.dsv *.dsv6 *.dsv7 *.dsv8 *.dsv8z *.txt)")});
     QCOMPARE(directory, QDir(folder.Path()).canonicalPath());
     listed.sort();
-    QCOMPARE(listed, (QStringList{"a.txt", "b.dsv"}));
+    QCOMPARE(listed, (QStringList{"a.txt", "b.dsv", "d.DSV7"}));
     QCOMPARE(harness.window.cycle().definitionPath(), folder.Native("a.txt"));
     QCOMPARE(harness.Title().text(), QString::fromUtf8("Frühjahrsschwimmen"));
 }

@@ -14,6 +14,8 @@ private slots:
     void ShowsEachKind_data();
     void ShowsEachKind();
     void ShowsTextAsPlainText();
+    void KeepsLongTextsInTheDetails_data();
+    void KeepsLongTextsInTheDetails();
     void AsksYesOrNo_data();
     void AsksYesOrNo();
     void RecorderTakesThePlaceOfTheUser();
@@ -64,6 +66,39 @@ void MessageBoxesTest::ShowsTextAsPlainText()
     MessageBoxes::Show(Message::ReadFailure("Falsches Format", {"Bezirk.dsv", 2}));
     QVERIFY(located->shown);
     QCOMPARE(located->text, QStringLiteral("Falsches Format\nDatei Bezirk.dsv, Zeile 2"));
+}
+
+void MessageBoxesTest::KeepsLongTextsInTheDetails_data()
+{
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<int>("linesShown");
+    QTest::newRow("15 lines: all in the text") << 15 << 15;
+    QTest::newRow("16 lines: 12 and a note") << 16 << 13;
+    QTest::newRow("1000 lines: 12 and a note") << 1000 << 13;
+}
+
+void MessageBoxesTest::KeepsLongTextsInTheDetails()
+{
+    QFETCH(int, lineCount);
+    QFETCH(int, linesShown);
+    QStringList lines;
+    for (int line = 1; line <= lineCount; ++line)
+        lines << QStringLiteral("Zeile %1: Hinweis").arg(line);
+    const QString text = lines.join(QLatin1Char('\n'));
+    const auto box = AnswerNextMessageBox();
+    MessageBoxes::Show(Message::Captioned(text.toStdString(), "Hinweise"));
+    QVERIFY(box->shown);
+    const QStringList shown = box->text.split(QLatin1Char('\n'));
+    QCOMPARE(shown.size(), linesShown);
+    QCOMPARE(shown.first(), lines.first());
+    if (linesShown == lineCount) {
+        QCOMPARE(box->details, QString());
+    } else {
+        QCOMPARE(shown.at(11), lines.at(11));
+        QCOMPARE(shown.last(),
+                 QString::fromUtf8("… und %1 weitere Zeilen; alle stehen in den Details.").arg(lineCount - 12));
+        QCOMPARE(box->details, text);
+    }
 }
 
 void MessageBoxesTest::AsksYesOrNo_data()

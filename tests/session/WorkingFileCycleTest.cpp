@@ -62,7 +62,11 @@ TEST(StartupProbe, TakesTheFirstRegularDsvFileInByteOrderThatReads)
          "Z.dsv"},
         {"empty folder", {}, ""},
         {"only malformed", {{"a.dsv", Kind::Malformed}, {"B.Dsv", Kind::Malformed}}, ""},
-        {"other names", {{"a.dsv.meld", Kind::Valid}, {"a.dsvx", Kind::Valid}, {"dsv", Kind::Valid}}, ""},
+        {"other names",
+         {{"a.dsv.meld", Kind::Valid}, {"a.dsvx", Kind::Valid}, {"dsv", Kind::Valid}, {"a.dsv9", Kind::Valid}},
+         ""},
+        {"modern names", {{"a.dsv6", Kind::Malformed}, {"b.DSV7", Kind::Valid}}, "b.DSV7"},
+        {"packed name", {{"a.dsv8", Kind::Malformed}, {"b.DSV8z", Kind::Valid}}, "b.DSV8z"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

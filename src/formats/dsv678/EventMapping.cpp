@@ -61,24 +61,26 @@ void MapClassesAndTimes(const Document& document, MeetDefinition& meet)
         Event* event = EventNamed(meet, element.Field(0), round);
         if (event == nullptr)
             continue;  // the grammar refuses a line of no event
-        if (!isClass) {
-            event->mandatoryTimes.push_back({round, std::string(element.Field(2)), std::string(element.Field(3)),
-                                             std::string(element.Field(4)), std::string(element.Field(5)),
-                                             std::string(element.Field(6))});
-            continue;
-        }
+        // A PFLICHTZEIT names its swimmers with the fields of a WERTUNG,
+        // one place further left, as it has no WertungsID; the sex stands
+        // seventh in both.
+        const std::size_t first = isClass ? 3 : 2;
         ScoringClass scoringClass;
-        scoringClass.id = std::string(element.Field(2));
         scoringClass.round = round;
-        scoringClass.type = std::string(element.Field(3));
-        scoringClass.minimum = std::string(element.Field(4));
-        scoringClass.maximum = std::string(element.Field(5));
+        scoringClass.type = std::string(element.Field(first));
+        scoringClass.minimum = std::string(element.Field(first + 1));
+        scoringClass.maximum = std::string(element.Field(first + 2));
         scoringClass.sex = std::string(element.Field(6));
-        scoringClass.name = std::string(element.Field(7));
         SetClassLimits(scoringClass);
         // As in format 5: ages count in the year of the event's section.
         if (const Section* section = meet.FindSection(event->sectionNumber))
             scoringClass.competitionYear = section->date.Year();
+        if (!isClass) {
+            event->mandatoryTimes.push_back({round, std::move(scoringClass), std::string(element.Field(5))});
+            continue;
+        }
+        scoringClass.id = std::string(element.Field(2));
+        scoringClass.name = std::string(element.Field(7));
         event->AddScoringClass(std::move(scoringClass));
     }
 }

@@ -156,6 +156,38 @@ TEST(Dsv678Mapping, AnEventWithoutClassesTakesEveryAgeOfItsSex)
     EXPECT_EQ(EntryBarText(WhyMayNotEnter(boy, *meet->FindEvent("1"))), "Jahrgang");
 }
 
+TEST(Dsv678Mapping, AMandatoryTimeAppliesToTheAgesAndSexItNames)
+{
+    const auto meet = Meet(Replaced(MinimalDefinitionList(), "WERTUNG:1;V;1;JG;0;;;Offen;",
+                                    "WERTUNG:1;V;1;JG;0;;;Offen;\r\nPFLICHTZEIT:1;V;AK;40;30;00:01:10,00;W;\r\n"
+                                    "PFLICHTZEIT:1;V;JG;2010;2012;00:01:30,00;;"));
+    ASSERT_NE(meet, nullptr);
+    const Event& event = *meet->FindEvent("1");
+    struct Case {
+        std::int32_t year;
+        Sex sex;
+        const char* time;  // empty: none applies
+    };
+    // 2025 - 1985 = 40 and 2025 - 1996 = 29: the Masters line takes 30 to 44.
+    const Case cases[] = {
+        {1985, Sex::Female, "00:01:10,00"},
+        {1981, Sex::Female, "00:01:10,00"},
+        {1980, Sex::Female, ""},
+        {1996, Sex::Female, ""},
+        {1985, Sex::Male, ""},
+        {2011, Sex::Male, "00:01:30,00"},
+        {2013, Sex::Female, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.year);
+        Swimmer swimmer;
+        swimmer.yearOfBirth = c.year;
+        swimmer.sex = c.sex;
+        const MandatoryTime* mandatory = event.MandatoryTimeFor(swimmer);
+        EXPECT_EQ(mandatory == nullptr ? "" : mandatory->time, c.time);
+    }
+}
+
 TEST(Dsv678Mapping, FailuresNameFileAndLineOnceAndWarningsTheirLines)
 {
     auto failed = ReadMeet(Replaced(MinimalDefinitionList(), "WETTKAMPF:1;V;1;;100;F;GL;W;SW;;;", "WETTKAMPF:1;V;1;"),

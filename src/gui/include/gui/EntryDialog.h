@@ -14,7 +14,8 @@ class EntryTimeField;
 
 // "Meldung bearbeiten": enters a swimmer or relay team into one event with an
 // entry time, or takes the entry back. OK settles the entry time, which the
-// caller then sets; cancel leaves it empty.
+// caller then sets; cancel leaves it empty. A swimmer sees the mandatory time
+// that applies, where the meet has one.
 class EntryDialog : public QDialog {
     Q_OBJECT
 
@@ -28,7 +29,8 @@ public:
     const std::string& entryTime() const { return entryTime_; }
 
 private:
-    EntryDialog(const std::string& participantLine, const Entrant& participant, const Event& event, QWidget* parent);
+    EntryDialog(const std::string& participantLine, const Entrant& participant, const Event& event,
+                const std::string& mandatoryTimeLine, QWidget* parent);
 
     QCheckBox* enter_;
     EntryTimeField* timeField_;

@@ -21,7 +21,8 @@ std::string DateAndPlaceLine(const MeetDefinition& meet);
 std::array<std::string, 5> ParticipantRow(const Swimmer& swimmer);
 std::array<std::string, 5> ParticipantRow(const Team& team);
 
-// Relays like 4x100m F, individual events like 200m B.
+// Relays like 4x100m F, individual events like 200m B; from formats 6 to 8
+// with exercise and round where they matter: "100m F Vorlauf", "50m S KB".
 std::string DistanceText(const Event& event);
 
 // "WK", "Strecke", "Geschl.", "Zeit" (empty while the participant is not

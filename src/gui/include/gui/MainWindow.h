@@ -118,6 +118,7 @@ private:
     QPushButton* newOfficial_ = nullptr;
     QTreeWidget* participants_ = nullptr;
     QTreeWidget* entries_ = nullptr;
+    int distanceColumnWidth_ = 0;  // for format 5
     QTreeWidget* officials_ = nullptr;
     QAction* export_ = nullptr;
     QAction* mail_ = nullptr;

@@ -17,7 +17,8 @@ class MessageBoxes {
 public:
     // Warning: warning icon; Plain and Captioned: no icon. The caption is the
     // message's own (empty for Plain). OK only. Without a parent the box
-    // belongs to no window.
+    // belongs to no window. A text of more than 15 lines shows its first 12
+    // and keeps them all in the box's details.
     static void Show(const Message& message, QWidget* parent = nullptr);
 
     // Buttons "Ja" and "Nein", no icon, "Ja" the default; true for "Ja".

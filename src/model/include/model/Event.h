@@ -39,20 +39,18 @@ struct ScoringClass {
     bool Matches(const Swimmer& swimmer) const;
 };
 
+// One "PFLICHTZEIT:" line (formats 6 to 8): the time a swimmer must have
+// swum to be entered. It names its swimmers as a WERTUNG does (type, the two
+// JGAK texts and a sex) but scores nobody.
+struct MandatoryTime {
+    Round round = Round::None;
+    ScoringClass swimmers;  // type, minimum, maximum, sex and the limits they give
+    std::string time;       // "HH:MM:SS,hh" as the list spells it
+};
+
 // The lower end of the two ages a youth class letter (J, A, B, C, D, E in
 // capitals) stands for; 0 for any other text.
 int YouthClassLowestAge(std::string_view letter);
-
-// One "PFLICHTZEIT:" line (formats 6 to 8): the time a swimmer of the class
-// must have swum to be entered; not tied to a scoring class.
-struct MandatoryTime {
-    Round round = Round::None;
-    std::string type;  // "JG" or "AK"
-    std::string minimum;
-    std::string maximum;
-    std::string time;  // "HH:MM:SS,hh" as the list spells it
-    std::string sex;   // "M", "W", "D"; empty: everyone
-};
 
 // The parts of an event description such as "4x100 F X" or "100 B W".
 struct EventDescription {
@@ -91,6 +89,9 @@ struct Event {
     std::size_t listPosition = 0;
 
     void AddScoringClass(ScoringClass scoringClass) { scoringClasses.push_back(std::move(scoringClass)); }
+    // The first of the event's mandatory times that applies to the swimmer;
+    // none when no line names the swimmer's age and sex.
+    const MandatoryTime* MandatoryTimeFor(const Swimmer& swimmer) const;
     // Whether the swimmer may start in this event as an individual.
     bool Admits(const Swimmer& swimmer) const;
     bool IsRelay() const { return swimmerCount != "1"; }
