@@ -65,10 +65,12 @@ Message ReadWarningsMessage(const std::vector<Message>& warnings)
 
 Message ViewOnlyFormatMessage(const std::string& path, int formatVersion)
 {
-    return Message::Warning(std::string("Die Wettkampfdefinitionsliste „") + PathToMessageText(path) +
-                            "“ hat das Format " + std::to_string(formatVersion) +
-                            ". Meldungen dafür kann das Programm noch nicht speichern; sie ist deshalb nur zum "
-                            "Ansehen geöffnet, und es wird nichts geschrieben.");
+    // Not a fault of the user's or the file's: a caption of its own, no "Fehler".
+    return Message::Captioned(std::string("Die Wettkampfdefinitionsliste „") + PathToMessageText(path) +
+                                  "“ hat das Format " + std::to_string(formatVersion) +
+                                  ". Meldungen dafür kann das Programm noch nicht speichern; sie ist deshalb nur zum "
+                                  "Ansehen geöffnet, und es wird nichts geschrieben.",
+                              "Nur zum Ansehen");
 }
 
 }  // namespace

@@ -108,6 +108,7 @@ void ReadOnlyWindowTest::ModernMeetIsShownReadOnlyWithItsRounds()
     window.OpenStartupDefinition();
 
     QCOMPARE(boxes.messages.size(), std::size_t{1});
+    QCOMPARE(boxes.messages[0].caption, std::string("Nur zum Ansehen"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Natarix – nur lesen"));
     QCOMPARE(
         Find<QGroupBox>(window, "eventBox")->title(),
