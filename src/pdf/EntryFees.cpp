@@ -18,6 +18,49 @@ void Complete(FeeRow& row)
     row.sum = SaturatingProduct(row.fee.value_or(0), row.count);
 }
 
+// The amount of the meet's last fee line of that kind, as the mapping takes
+// the last line for the three fees of format 5; nothing when it costs nothing.
+std::optional<std::int64_t> ChargedFeeOf(const MeetDefinition& meet, Fee::Kind kind)
+{
+    std::optional<std::int64_t> found;
+    for (const Fee& fee : meet.fees)
+        if (fee.kind == kind)
+            found = Charged(fee.cents);
+    if (found == 0)
+        found.reset();
+    return found;
+}
+
+FeeRow PerSwimmerRow(const ClubEntries& entries, std::int64_t fee)
+{
+    FeeRow row;
+    row.fee = fee;
+    for (const auto& swimmer : entries.swimmers())
+        if (!swimmer->entries.empty())
+            ++row.count;
+    Complete(row);
+    return row;
+}
+
+// An entry whose event the meet lacks has no section; the entry sheets name it.
+FeeRow PerSectionRow(const MeetDefinition& meet, const ClubEntries& entries, std::int64_t fee)
+{
+    FeeRow row;
+    row.fee = fee;
+    const auto collect = [&](const Entrant& participant) {
+        for (const auto& entry : participant.entries)
+            if (const Event* event = meet.FindEvent(entry.first))
+                row.numbers.insert(event->sectionNumber);
+    };
+    for (const auto& swimmer : entries.swimmers())
+        collect(*swimmer);
+    for (const auto& team : entries.teams())
+        collect(*team);
+    row.count = static_cast<std::int64_t>(row.numbers.size());
+    Complete(row);
+    return row;
+}
+
 }  // namespace
 
 EntryFees ComputeEntryFees(const MeetDefinition& meet, const ClubEntries& entries)
@@ -32,7 +75,7 @@ EntryFees ComputeEntryFees(const MeetDefinition& meet, const ClubEntries& entrie
             if (event != nullptr && event->hasOwnFee && Charged(event->ownFee) != *standard.fee) {
                 FeeRow& row = own[Charged(event->ownFee)];
                 ++row.count;
-                row.events.insert(entry.first);
+                row.numbers.insert(entry.first);
             } else {
                 ++standard.count;
             }
@@ -52,6 +95,15 @@ EntryFees ComputeEntryFees(const MeetDefinition& meet, const ClubEntries& entrie
         fees.total = SaturatingSum(fees.total, row.sum);
         fees.ownFees.push_back(std::move(row));
     }
+    if (const auto fee = ChargedFeeOf(meet, Fee::Kind::PerParticipant)) {
+        fees.perSwimmer = PerSwimmerRow(entries, *fee);
+        fees.total = SaturatingSum(fees.total, fees.perSwimmer->sum);
+    }
+    if (const auto fee = ChargedFeeOf(meet, Fee::Kind::PerSection)) {
+        fees.perSection = PerSectionRow(meet, entries, *fee);
+        fees.total = SaturatingSum(fees.total, fees.perSection->sum);
+    }
+    fees.perTeam = ChargedFeeOf(meet, Fee::Kind::Team);
     fees.total = SaturatingSum(fees.total, Charged(meet.flatFee));
     return fees;
 }
@@ -66,7 +118,7 @@ void JoinOwnFeeRows(EntryFees& fees, std::size_t rows)
         const FeeRow& row = fees.ownFees[i];
         joined.count += row.count;
         joined.sum = SaturatingSum(joined.sum, row.sum);
-        joined.events.insert(row.events.begin(), row.events.end());
+        joined.numbers.insert(row.numbers.begin(), row.numbers.end());
     }
     fees.ownFees.resize(rows);
 }

@@ -17,8 +17,9 @@ struct FeeRow {
     // entries of different fees.
     std::optional<std::int64_t> fee;
     std::int64_t sum = 0;
-    // The events whose own fee the row charges; empty for the individual and relay rows.
-    std::set<NumberKey, NumberKeyLess> events;
+    // The events whose own fee the row charges, or the sections the section
+    // fee charges; empty for the other rows.
+    std::set<NumberKey, NumberKeyLess> numbers;
 };
 
 // The club's entries by what they cost. An entry in an event with its own fee
@@ -26,11 +27,21 @@ struct FeeRow {
 // that costs the same either way stays in its individual or relay row, so a
 // meet without own fees keeps just those two rows. Fees of 0 or less cost
 // nothing. Sums saturate at the largest 64-bit value.
+//
+// Formats 6 to 8 add fees of their own kinds, each present only when the meet
+// asks for more than 0: per swimmer with an entry, per section with an entry,
+// and per team of a team competition. The club's entries cannot say which of
+// its teams such a competition counts, so that fee is only named, not summed.
+// The flat fee is charged once, which is what both of its meanings (per entry
+// file in format 7, per club in format 8) come to for one club's entries.
 struct EntryFees {
     FeeRow individual;
     FeeRow relay;
     std::vector<FeeRow> ownFees;  // one per amount, ascending
-    std::int64_t total = 0;       // including the flat fee
+    std::optional<FeeRow> perSwimmer;
+    std::optional<FeeRow> perSection;
+    std::optional<std::int64_t> perTeam;
+    std::int64_t total = 0;  // including the flat fee, without the team fee
 };
 EntryFees ComputeEntryFees(const MeetDefinition& meet, const ClubEntries& entries);
 

@@ -2,14 +2,19 @@
 
 #include "pdf/EntryFormPage.h"
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
 #include <set>
 #include <string_view>
+#include <vector>
 
 #include "EntryFees.h"
 #include "model/Labels.h"
 #include "pdf/PdfContent.h"
 #include "pdf/PdfWriter.h"
+#include "pdf/TextFit.h"
+#include "pdf/WinAnsi.h"
 
 namespace natarix {
 
@@ -17,12 +22,18 @@ namespace {
 
 constexpr std::string_view kEuro = "€";
 constexpr int kRowHeight = 21;
-// Own-fee rows the page makes room for below the relay row; each moves the
-// rest of the page one row down, and the last one joins all that do not fit.
+// Rows the page makes room for below the relay row; each moves the rest of
+// the page one row down. A format-5 meet has own-fee rows only, the last of
+// which joins all that do not fit. A meet of formats 6 to 8 gets one more
+// row, shared with its fees per swimmer and per section, for which the
+// signature block below the declaration closes up.
 constexpr std::size_t kOwnFeeRows = 2;
+constexpr std::size_t kModernFeeRows = 3;
+// The least size at which a modern meet's list of events in a fee row is shown.
+constexpr int kSmallestReadableSize = 8;
 
 // The fee table: a header band and seven rows of 21 units, and `extraRows`
-// more for the own fees.
+// more below the relay row.
 void DrawFeeTable(std::string& content, int extraRows)
 {
     const int shift = extraRows * kRowHeight;
@@ -38,12 +49,66 @@ void DrawFeeTable(std::string& content, int extraRows)
     StrokePath(content);
 }
 
-std::string EventsText(const std::set<NumberKey, NumberKeyLess>& events)
+// "Wettkampf 30", "Wettkämpfe 30, 32"; the same for sections. With `ranges`,
+// three or more numbers in a row stand as their first and last: "1–4, 9".
+std::string NumbersText(const std::set<NumberKey, NumberKeyLess>& numbers, std::string_view one, std::string_view many,
+                        bool ranges)
 {
-    std::string text = events.size() == 1 ? "Wettkampf " : std::string("Wettkämpfe ");
-    for (auto event = events.begin(); event != events.end(); ++event)
-        text += (event == events.begin() ? "" : ", ") + *event;
+    std::string text(numbers.size() == 1 ? one : many);
+    for (auto number = numbers.begin(); number != numbers.end();) {
+        auto last = number;
+        for (auto next = std::next(last);
+             ranges && next != numbers.end() && std::int64_t{next->value()} == std::int64_t{last->value()} + 1; ++next)
+            last = next;
+        text.append(number == numbers.begin() ? " " : ", ").append(*number);
+        if (std::distance(number, last) >= 2) {
+            text.append("–").append(*last);
+            number = std::next(last);
+        } else {
+            ++number;
+        }
+    }
     return text;
+}
+
+// The events of an own-fee row. Where a modern meet's long list would need
+// a size too small to read, the row says what its entries have in common.
+std::string OwnFeeEventsText(const MeetDefinition& meet, const FeeRow& row)
+{
+    if (meet.formatVersion <= 5)
+        return NumbersText(row.numbers, "Wettkampf", "Wettkämpfe", false);
+    std::string text = NumbersText(row.numbers, "Wettkampf", "Wettkämpfe", true);
+    if (FitText(ToWinAnsi(text), kRegularFont, 10, BeforeLine(394) - 246).size < kSmallestReadableSize)
+        text = "Wettkämpfe mit eigenem Meldegeld";
+    return text;
+}
+
+// The own-fee rows that fit beside the other rows of the meet's fees.
+std::size_t OwnFeeRows(const MeetDefinition& meet, const EntryFees& fees)
+{
+    if (meet.formatVersion <= 5)
+        return kOwnFeeRows;
+    return kModernFeeRows - (fees.perSwimmer ? 1 : 0) - (fees.perSection ? 1 : 0);
+}
+
+// A row of the fee table below the relay row, with its two descriptions.
+struct ExtraRow {
+    const FeeRow* row;
+    std::string label;
+    std::string detail;
+};
+
+std::vector<ExtraRow> ExtraRows(const MeetDefinition& meet, const EntryFees& fees)
+{
+    std::vector<ExtraRow> rows;
+    for (const FeeRow& row : fees.ownFees)
+        rows.push_back({&row, "Meldungen", OwnFeeEventsText(meet, row)});
+    if (fees.perSwimmer)
+        rows.push_back({&*fees.perSwimmer, "Teilnehmermeldegeld", "Schwimmer mit Meldungen"});
+    if (fees.perSection)
+        rows.push_back({&*fees.perSection, "Abschnittspauschale",
+                        NumbersText(fees.perSection->numbers, "Abschnitt", "Abschnitte", true)});
+    return rows;
 }
 
 std::string SheetsText(std::int64_t count, std::int64_t sheetCount)
@@ -84,10 +149,12 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
     const std::int64_t relayCount = entries_.CountRelayEntries();
     const std::int64_t sheetCount = SheetCount(entries_);
     EntryFees fees = ComputeEntryFees(meet_, entries_);
-    JoinOwnFeeRows(fees, kOwnFeeRows);
-    const int ownRows = static_cast<int>(fees.ownFees.size());
-    // Everything from the row below the relay row down moves by this.
-    const int shift = ownRows * kRowHeight;
+    JoinOwnFeeRows(fees, OwnFeeRows(meet_, fees));
+    const std::vector<ExtraRow> extraRows = ExtraRows(meet_, fees);
+    // Everything from the row below the relay row down moves by this, but the
+    // signature block at most by the two own-fee rows of a format-5 meet.
+    const int shift = static_cast<int>(extraRows.size()) * kRowHeight;
+    const int signatureShift = std::min(shift, static_cast<int>(kOwnFeeRows) * kRowHeight);
 
     std::string content;
     const auto text = [&content](int y, int x, const Font& font, int size, std::string_view value, double right) {
@@ -147,20 +214,29 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
 
     feeRow(436, fees.individual, "Einzelmeldungen", SheetsText(individualCount, sheetCount));
     feeRow(414, fees.relay, "Staffelmeldungen", SheetsText(relayCount, sheetCount));
-    for (int i = 0; i < ownRows; ++i) {
-        const FeeRow& row = fees.ownFees[static_cast<std::size_t>(i)];
-        feeRow(392 - i * kRowHeight, row, "Meldungen", EventsText(row.events));
+    for (std::size_t i = 0; i < extraRows.size(); ++i) {
+        const ExtraRow& extra = extraRows[i];
+        feeRow(392 - static_cast<int>(i) * kRowHeight, *extra.row, extra.label, extra.detail);
     }
 
     regular(392 - shift, 111, "Meldungen für .......... Mannschaften", BeforeLine(394));
+    // The club counts its teams of a team competition and sums them by hand.
+    if (fees.perTeam)
+        regular(392 - shift, 396, FormatAmount(*fees.perTeam), BeforeText(452));
     euroSigns(392 - shift);
-    regular(372 - shift, 190, "Kampfrichtergebühr / Teilnehmergrundbetrag", BeforeLine(394));
+    if (meet_.formatVersion <= 5)
+        regular(372 - shift, 190, "Kampfrichtergebühr / Teilnehmergrundbetrag", BeforeLine(394));
+    else
+        regular(372 - shift, 111, "Meldegeldpauschale", BeforeLine(394));
     if (meet_.flatFee > 0) {
         regular(372 - shift, 396, FormatAmount(meet_.flatFee), BeforeText(452));
         regular(372 - shift, 463, FormatAmount(meet_.flatFee), BeforeText(520));
     }
     euroSigns(372 - shift);
-    text(351 - shift, 301, kBoldFont, 10, "Meldegeld gesamt:", BeforeLine(394));
+    if (fees.perTeam)
+        text(351 - shift, 111, kBoldFont, 10, "Meldegeld gesamt ohne Mannschaftmeldegeld:", BeforeLine(394));
+    else
+        text(351 - shift, 301, kBoldFont, 10, "Meldegeld gesamt:", BeforeLine(394));
     if (fees.total > 0)
         text(351 - shift, 463, kBoldFont, 10, FormatAmount(fees.total), BeforeText(520));
     text(351 - shift, 520, kBoldFont, 10, kEuro, BeforeLine(529));
@@ -181,13 +257,13 @@ void PdfWriter::WriteEntryFormPage(std::int64_t objectNumber)
     regular(216 - shift, 70, "3.", BeforeText(398));
     regular(216 - shift, 398, "KR-Gruppe:", kPageRight);
 
-    regular(95 - shift, 70, std::string(56, '.'), BeforeText(250));
-    regular(95 - shift, 250, std::string(104, '.'), kPageRight);
-    text(85 - shift, 71, kRegularFont, 8, "(Ort, Datum)", BeforeText(320));
-    text(85 - shift, 320, kRegularFont, 8, "(Stempel / Unterschrift des Vereinsvertreters)", kPageRight);
-    text(68 - shift, 71, kRegularFont, 8, "DSV-Form 101 (2006-01)", kPageRight);
+    regular(95 - signatureShift, 70, std::string(56, '.'), BeforeText(250));
+    regular(95 - signatureShift, 250, std::string(104, '.'), kPageRight);
+    text(85 - signatureShift, 71, kRegularFont, 8, "(Ort, Datum)", BeforeText(320));
+    text(85 - signatureShift, 320, kRegularFont, 8, "(Stempel / Unterschrift des Vereinsvertreters)", kPageRight);
+    text(68 - signatureShift, 71, kRegularFont, 8, "DSV-Form 101 (2006-01)", kPageRight);
 
-    DrawFeeTable(content, ownRows);
+    DrawFeeTable(content, static_cast<int>(extraRows.size()));
 
     text(196 - shift, 70, kBoldFont, 9, "Erklärung des meldenden Vereins:", kPageRight);
     const auto declaration = [&text, shift](int y, std::string_view line) {

@@ -16,6 +16,11 @@ namespace {
 
 // Row boundaries and baselines fall on multiples of this, truncated.
 constexpr double kRowHeight = 22.3333;
+// A row's baseline lies 8 units above its lower and 14 below its upper
+// line; a cell of two lines sets them off it by these.
+constexpr int kRaise = 4;
+constexpr int kLower = 5;
+constexpr int kSecondLineSize = 7;
 
 void AddSheetFrame(std::string& content, std::int64_t sheetNumber, std::int64_t sheetCount, const MeetDefinition& meet,
                    const Club& club)
@@ -175,13 +180,22 @@ void PdfWriter::WriteEntrySheetPage(std::int64_t sheetNumber, std::int64_t sheet
         const auto& [eventNumber, entryTime] = *cursor_.entry;
         place(435, 469, eventNumber);
         std::string distance;
+        std::string exerciseAndRound;
         if (const Event* event = meet_.FindEvent(eventNumber)) {
             // A team's row gives the swimmer count even for an event that is no relay.
             distance = DistanceLabel(*event, isTeam);
+            exerciseAndRound = ExerciseAndRound(*event);
         } else {
             missingEventNumbers_.insert(eventNumber);
         }
-        place(472, 526, distance);
+        if (exerciseAndRound.empty()) {
+            place(472, 526, distance);
+        } else {
+            // Two lines in the narrow cell: the distance raised, below it smaller
+            // the exercise and round ("BE Vorlauf").
+            AddText(content, distance, kRegularFont, 10, 472, y + kRaise, BeforeLine(526));
+            AddText(content, exerciseAndRound, kRegularFont, kSecondLineSize, 472, y - kLower, BeforeLine(526));
+        }
         place(529, 575, entryTime);
 
         ++cursor_.entry;
