@@ -94,10 +94,11 @@ void KeepUnmarked(std::vector<Element>& elements, const std::vector<bool>& marke
 
 }  // namespace
 
-std::optional<Diagnostic> CheckCardinalities(std::vector<Element>& elements, WarningList& warnings)
+std::optional<Diagnostic> CheckCardinalities(std::vector<Element>& elements, std::span<const ElementSpec> table,
+                                             WarningList& warnings)
 {
     std::vector<bool> surplus(elements.size(), false);
-    for (const ElementSpec& spec : DefinitionListElements()) {
+    for (const ElementSpec& spec : table) {
         if (spec.name == "FORMAT" || spec.name == "DATEIENDE")
             continue;
         std::size_t seen = 0;

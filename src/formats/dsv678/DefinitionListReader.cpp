@@ -23,7 +23,7 @@ ReadResult Failed(std::string text)
     return result;
 }
 
-ReadResult ReadText(std::string_view bytes)
+ReadResult ReadText(std::string_view bytes, ListKind kind)
 {
     ReadResult result;
     // Valid UTF-8, as every list of formats 7 and 8 is, is read in place.
@@ -36,7 +36,7 @@ ReadResult ReadText(std::string_view bytes)
             {0, "Die Datei ist nicht in UTF-8 geschrieben; sie wird als Windows-1252 gelesen.", 0});
     }
     const bool holdsNul = text.find('\0') != std::string_view::npos;
-    ValidateDefinitionList(SplitElements(text, result.warnings), result, holdsNul);
+    ValidateList(SplitElements(text, result.warnings), result, holdsNul, kind);
     return result;
 }
 
@@ -77,15 +77,20 @@ bool OpensWithModernFormatLine(std::string_view bytes)
 
 ReadResult ReadDefinitionList(std::string_view bytes)
 {
+    return ReadList(bytes, ListKind::Wettkampfdefinitionsliste);
+}
+
+ReadResult ReadList(std::string_view bytes, ListKind kind)
+{
     if (bytes.size() > kLargestListBytes)
-        return Failed("Die Datei ist größer als " + std::string(kLargestListText) +
-                      "; so groß ist keine Wettkampfdefinitionsliste.");
+        return Failed("Die Datei ist größer als " + std::string(kLargestListText) + "; so groß ist keine " +
+                      std::string(ListKindName(kind)) + ".");
     if (!LooksLikeZipArchive(bytes))
-        return ReadText(bytes);
+        return ReadText(bytes, kind);
 #ifdef NATARIX_WITH_ZIP
     const Unpacked unpacked = UnpackSingleFile(bytes);
     if (!unpacked.failure)
-        return ReadText(unpacked.content);
+        return ReadText(unpacked.content, kind);
     return Failed(*unpacked.failure);
 #else
     return Failed(

@@ -18,8 +18,8 @@ Diagnostic Failure(std::size_t line, std::string text)
     return {line, std::move(text), 0};
 }
 
-// The version of a FORMAT element that opens a definition list, or the failure.
-std::optional<Diagnostic> CheckFormat(const Element& format, int& version)
+// The version of a FORMAT element that opens a list of `expected` kind, or the failure.
+std::optional<Diagnostic> CheckFormat(const Element& format, ListKind expected, int& version)
 {
     if (format.name != "FORMAT")
         return Failure(format.line, "Die Datei beginnt mit " + Shortened(format.name) +
@@ -33,9 +33,9 @@ std::optional<Diagnostic> CheckFormat(const Element& format, int& version)
             kind = &candidate;
     if (kind == nullptr)
         return Failure(format.line, Quoted(listName) + " ist keine Listart des DSV-Standards.");
-    if (*kind != ListKind::Wettkampfdefinitionsliste)
-        return Failure(
-            0, "Diese Datei ist eine " + std::string(ListKindName(*kind)) + ", keine Wettkampfdefinitionsliste.");
+    if (*kind != expected)
+        return Failure(0, "Diese Datei ist eine " + std::string(ListKindName(*kind)) + ", keine " +
+                              std::string(ListKindName(expected)) + ".");
     const auto number = ParseNumber(format.Field(1));
     if (!number)
         return Failure(format.line, "Die Formatnummer " + Quoted(format.Field(1)) + " ist keine Zahl.");
@@ -67,8 +67,16 @@ std::string FieldCountText(std::size_t count)
 
 void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, bool holdsNul)
 {
+    ValidateList(std::move(elements), result, holdsNul, ListKind::Wettkampfdefinitionsliste);
+}
+
+void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsNul, ListKind kind)
+{
+    const bool definitionList = kind == ListKind::Wettkampfdefinitionsliste;
+    const auto find = definitionList ? FindDefinitionElement : FindEntryListElement;
+    const std::string kindName(ListKindName(kind));
     if (elements.empty()) {
-        result.failure = Failure(0, "Die Datei ist leer; eine Wettkampfdefinitionsliste beginnt mit FORMAT.");
+        result.failure = Failure(0, "Die Datei ist leer; eine " + kindName + " beginnt mit FORMAT.");
         return;
     }
     if (auto failure = holdsNul ? CheckForNulBytes(elements) : std::nullopt) {
@@ -77,8 +85,8 @@ void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, b
     }
     WarningList warnings(result.warnings);
     Document document;
-    document.kind = ListKind::Wettkampfdefinitionsliste;
-    if (auto failure = CheckFormat(elements.front(), document.version)) {
+    document.kind = kind;
+    if (auto failure = CheckFormat(elements.front(), kind, document.version)) {
         result.failure = std::move(failure);
         return;
     }
@@ -95,7 +103,7 @@ void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, b
         result.failure = Failure(after.line, "Nach DATEIENDE folgt noch " + Shortened(after.name) + ".");
         return;
     }
-    if (auto failure = CheckFields(elements[end], *FindDefinitionElement("DATEIENDE"), document.version, warnings)) {
+    if (auto failure = CheckFields(elements[end], *find("DATEIENDE"), document.version, warnings)) {
         result.failure = std::move(failure);
         return;
     }
@@ -105,13 +113,13 @@ void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, b
     std::size_t kept = 0;
     for (std::size_t i = 1; i < end; ++i) {
         Element& element = elements[i];
-        const ElementSpec* spec = FindDefinitionElement(element.name);
+        const ElementSpec* spec = find(element.name);
         if (spec == nullptr) {
             warnings.Add(element.line,
                          element.name.empty()
                              ? std::string("Eine Zeile ohne Elementnamen wird übergangen.")
                              : "Das Element " + Shortened(element.name) +
-                                   " gehört nicht zu einer Wettkampfdefinitionsliste und wird übergangen.");
+                                   " gehört nicht zu einer " + kindName + " und wird übergangen.");
             continue;
         }
         if (spec->name == "FORMAT") {
@@ -131,11 +139,12 @@ void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, b
     elements.resize(kept);
     document.elements = std::move(elements);
 
-    if (auto failure = CheckCardinalities(document.elements, warnings)) {
+    if (auto failure = CheckCardinalities(
+            document.elements, definitionList ? DefinitionListElements() : EntryListElements(), warnings)) {
         result.failure = std::move(failure);
         return;
     }
-    if (auto failure = CheckReferences(document.elements, warnings)) {
+    if (auto failure = definitionList ? CheckReferences(document.elements, warnings) : std::nullopt) {
         result.failure = std::move(failure);
         return;
     }

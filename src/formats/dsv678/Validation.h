@@ -15,6 +15,10 @@ namespace natarix::dsv678 {
 // text had a NUL byte, whose line is then looked for.
 void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, bool holdsNul);
 
+// The same checks for a list of another kind (the Vereinsmeldeliste): its
+// own element table, no references between definition-list elements.
+void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsNul, ListKind kind);
+
 // One known element: its field count brought to that of `version` and its
 // values checked, enumerations in their canonical spelling. A failure when
 // meaning would be lost.
@@ -23,7 +27,8 @@ std::optional<Diagnostic> CheckFields(Element& element, const ElementSpec& spec,
 // Cardinalities and references over the known elements between FORMAT and
 // DATEIENDE; drops the surplus of elements allowed once and repeated
 // WERTUNG lines.
-std::optional<Diagnostic> CheckCardinalities(std::vector<Element>& elements, WarningList& warnings);
+std::optional<Diagnostic> CheckCardinalities(std::vector<Element>& elements, std::span<const ElementSpec> table,
+                                             WarningList& warnings);
 std::optional<Diagnostic> CheckReferences(std::vector<Element>& elements, WarningList& warnings);
 
 // "9 Felder", "1 Feld".

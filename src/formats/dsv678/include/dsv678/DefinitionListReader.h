@@ -12,6 +12,10 @@ namespace natarix::dsv678 {
 // Files (and unpacked archives) above 64 MB are refused unread.
 ReadResult ReadDefinitionList(std::string_view bytes);
 
+// The same for a list of another kind: the Vereinsmeldeliste is checked
+// against its own element table; a list of any other kind is refused by name.
+ReadResult ReadList(std::string_view bytes, ListKind kind);
+
 // A .DSV8z is told by its content, the local file header of a ZIP archive
 // (or the end record of an empty one), not by its name; the front door
 // sends such files here.

@@ -58,6 +58,11 @@ std::span<const ElementSpec> DefinitionListElements();
 // The element of that name (in capitals), or nullptr.
 const ElementSpec* FindDefinitionElement(std::string_view name);
 
+// The elements of the Vereinsmeldeliste in the order of the DSV standard,
+// FORMAT and DATEIENDE included, and the one of that name.
+std::span<const ElementSpec> EntryListElements();
+const ElementSpec* FindEntryListElement(std::string_view name);
+
 // The spelling of the value list for `text` compared without case, or
 // nullptr when the list lacks it.
 const AllowedValue* FindAllowedValue(const FieldSpec& field, std::string_view text);
