@@ -64,8 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(read.value() >= 6 && read.value() <= 8, "a version outside 6 to 8");
     CheckClubSide(entries);
     const dsv678::Producer producer{"Fuzz", "1", "fuzz@example.org"};
-    const std::string written =
-        dsv678::WriteEntryList(*meet, entries, 8, producer, dsv678::EntryListForm::WorkingFile);
+    const std::string written = dsv678::WriteEntryList(*meet, entries, 8, producer, dsv678::EntryListForm::WorkingFile);
     ClubEntries again;
     const auto reread = dsv678::ReadEntryList(written, "Fuzz-Me.DSV8", *meet, again);
     Check(reread.ok(), "the written list cannot be read");

@@ -47,7 +47,7 @@ std::string EntryTime(std::string_view field)
 std::int32_t ModelMeetId(std::uint32_t id)
 {
     return id <= static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max()) ? static_cast<std::int32_t>(id)
-                                                                                       : 0;
+                                                                                      : 0;
 }
 
 Sex SexOf(std::string_view letter)
@@ -216,8 +216,9 @@ private:
         const auto swimmer = swimmers_.find(NumberOf(element.Field(2)));
         const std::uint32_t leg = NumberOf(element.Field(3));
         if (team == teams_.end() || swimmer == swimmers_.end() || leg == 0 || leg > kMostLegs) {
-            warnings_.Add(element.line, "STAFFELPERSON nennt eine unbekannte Staffel, einen unbekannten Schwimmer "
-                                        "oder keine gültige Startnummer; übergangen.");
+            warnings_.Add(element.line,
+                          "STAFFELPERSON nennt eine unbekannte Staffel, einen unbekannten Schwimmer "
+                          "oder keine gültige Startnummer; übergangen.");
             return;
         }
         const Event* event = EventOf(element);

@@ -5,8 +5,8 @@
 
 namespace natarix::dsv678 {
 
-natarix::ReadResult<int> ReadEntryList(std::string_view bytes, const std::string& fileName,
-                                       const MeetDefinition& meet, ClubEntries& entries)
+natarix::ReadResult<int> ReadEntryList(std::string_view bytes, const std::string& fileName, const MeetDefinition& meet,
+                                       ClubEntries& entries)
 {
     using Result = natarix::ReadResult<int>;
     ReadResult read = ReadList(bytes, ListKind::Vereinsmeldeliste);

@@ -51,9 +51,14 @@ constexpr FieldSpec kClub[] = {{"Vereinsbezeichnung"},
                                {"Landesschwimmverband", Number},
                                {"FINA-Nationenkürzel"},
                                {"Lastschrift", Character, Optional, 8, kYesNo}};
-constexpr FieldSpec kContact[] = {{"Name"},          {"Straße", Text, Optional},  {"PLZ", Text, Optional},
-                                  {"Ort", Text, Optional}, {"Land", Text, Optional}, {"Telefon", Text, Optional},
-                                  {"Fax", Text, Optional}, {"E-Mail"}};
+constexpr FieldSpec kContact[] = {{"Name"},
+                                  {"Straße", Text, Optional},
+                                  {"PLZ", Text, Optional},
+                                  {"Ort", Text, Optional},
+                                  {"Land", Text, Optional},
+                                  {"Telefon", Text, Optional},
+                                  {"Fax", Text, Optional},
+                                  {"E-Mail"}};
 constexpr FieldSpec kOfficial[] = {{"Nummer Kampfrichter", Number, Key},
                                    {"Name"},
                                    {"Kampfrichtergruppe", Text, Required, 6, kOfficialGroups},
@@ -79,9 +84,8 @@ constexpr FieldSpec kHandicap[] = {{"Veranstaltungs-ID", Number, Key},
                                    {"Startklasse Brust"},
                                    {"Startklasse Lagen"},
                                    {"Exceptions", Text, Optional}};
-constexpr FieldSpec kStart[] = {{"Veranstaltungs-ID", Number, Key},
-                                {"Wettkampfnr.", Number, Key},
-                                {"Meldezeit", SwimTime, Optional}};
+constexpr FieldSpec kStart[] = {
+    {"Veranstaltungs-ID", Number, Key}, {"Wettkampfnr.", Number, Key}, {"Meldezeit", SwimTime, Optional}};
 constexpr FieldSpec kTeam[] = {{"Nummer der Mannschaft", Number},
                                {"Veranstaltungs-ID der Staffel", Number, Key},
                                {"Wertungsklasse Typ", Text, Required, 6, kClassTypes},

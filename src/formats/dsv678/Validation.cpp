@@ -115,11 +115,10 @@ void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsN
         Element& element = elements[i];
         const ElementSpec* spec = find(element.name);
         if (spec == nullptr) {
-            warnings.Add(element.line,
-                         element.name.empty()
-                             ? std::string("Eine Zeile ohne Elementnamen wird übergangen.")
-                             : "Das Element " + Shortened(element.name) +
-                                   " gehört nicht zu einer " + kindName + " und wird übergangen.");
+            warnings.Add(element.line, element.name.empty()
+                                           ? std::string("Eine Zeile ohne Elementnamen wird übergangen.")
+                                           : "Das Element " + Shortened(element.name) + " gehört nicht zu einer " +
+                                                 kindName + " und wird übergangen.");
             continue;
         }
         if (spec->name == "FORMAT") {
@@ -139,8 +138,8 @@ void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsN
     elements.resize(kept);
     document.elements = std::move(elements);
 
-    if (auto failure = CheckCardinalities(
-            document.elements, definitionList ? DefinitionListElements() : EntryListElements(), warnings)) {
+    if (auto failure = CheckCardinalities(document.elements,
+                                          definitionList ? DefinitionListElements() : EntryListElements(), warnings)) {
         result.failure = std::move(failure);
         return;
     }

@@ -79,7 +79,8 @@ TEST(Dsv678EntryListReader, MapsTimesIdsAndLineUps)
     ASSERT_TRUE(read.ok());
     ASSERT_EQ(entries.swimmers().size(), 2U);
     const Swimmer& lena = *entries.swimmers()[0];
-    EXPECT_EQ(std::tie(lena.surname, lena.firstName, lena.registrationNumber), std::make_tuple("Krüger", "Lena", "000000"));
+    EXPECT_EQ(std::tie(lena.surname, lena.firstName, lena.registrationNumber),
+              std::make_tuple("Krüger", "Lena", "000000"));
     EXPECT_EQ(lena.EntryTime("1"), "00:00,00");
     const Swimmer& other = *entries.swimmers()[1];
     EXPECT_EQ(std::tie(other.surname, other.firstName), std::make_tuple("Ohne Komma", ""));
@@ -177,7 +178,10 @@ TEST(Dsv678EntryListReader, RewritesTheRealEntryListsOfTheirMeets)
         std::size_t warnings;
     };
     const std::vector<Pair> pairs = {
-        {"schroeer-dsv__user-emsland-25kurzde.dsv7", "schroeer-dsv__2025-02-23-Meppen-SVHaren-Me.dsv7", {"WETTKAMPF;201;E;2;1;50;B;GL;M;;"}, 0},
+        {"schroeer-dsv__user-emsland-25kurzde.dsv7",
+         "schroeer-dsv__2025-02-23-Meppen-SVHaren-Me.dsv7",
+         {"WETTKAMPF;201;E;2;1;50;B;GL;M;;"},
+         0},
         {"schroeer-dsv__user-emsland-25spride.dsv7", "schroeer-dsv__2025-08-23-Twist-SVHaren-Me.dsv7", {}, 0},
         {"schroeer-dsv__user-emsland-25langde.dsv7", "schroeer-dsv__2025-11-23-Papenbur-SVHaren-Me.dsv7", {}, 0},
         {"schroeer-dsv__user-emsland-25mehrde.dsv7", "schroeer-dsv__2025-11-29-Haseluen-SVHaren-Me.dsv7", {}, 0},

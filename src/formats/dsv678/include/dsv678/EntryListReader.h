@@ -15,7 +15,7 @@ namespace natarix::dsv678 {
 // The value is the format version. A failure names `fileName` and the line
 // where the reading stopped, and leaves `entries` as it was; every warning
 // is one plain message that names its lines.
-natarix::ReadResult<int> ReadEntryList(std::string_view bytes, const std::string& fileName,
-                                       const MeetDefinition& meet, ClubEntries& entries);
+natarix::ReadResult<int> ReadEntryList(std::string_view bytes, const std::string& fileName, const MeetDefinition& meet,
+                                       ClubEntries& entries);
 
 }  // namespace natarix::dsv678
