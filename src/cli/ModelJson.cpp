@@ -144,18 +144,6 @@ void WriteEvent(JsonWriter& json, const Event& event, bool modern)
     json.EndArray().EndObject();
 }
 
-// Format 5 in number order, as the model holds them; the newer formats in
-// the running order of the list.
-std::vector<const Event*> EventsInListOrder(const MeetDefinition& meet)
-{
-    std::vector<const Event*> events;
-    for (const auto& [key, event] : meet.events())
-        events.push_back(&event);
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event* a, const Event* b) { return a->listPosition < b->listPosition; });
-    return events;
-}
-
 // What formats 6 to 8 tell beyond format 5.
 void WriteModernMeetSide(JsonWriter& json, const MeetDefinition& meet)
 {
@@ -256,7 +244,7 @@ void WriteMeet(JsonWriter& json, const MeetDefinition& meet)
     json.EndArray();
 
     json.Key("events").BeginArray();
-    for (const Event* event : EventsInListOrder(meet))
+    for (const Event* event : meet.EventsInListOrder())
         WriteEvent(json, *event, modern);
     json.EndArray();
 }

@@ -40,17 +40,6 @@ private:
     std::string text_;
 };
 
-// The events in the order of the definition list.
-std::vector<const Event*> EventsInListOrder(const MeetDefinition& meet)
-{
-    std::vector<const Event*> events;
-    for (const auto& [key, event] : meet.events())
-        events.push_back(&event);
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event* a, const Event* b) { return a->listPosition < b->listPosition; });
-    return events;
-}
-
 // The entries that reach an importer: to events of the meet, in the round
 // that takes entries.
 std::vector<std::pair<std::string, std::string>> WrittenEntries(const MeetDefinition& meet, const Entrant& entrant)
@@ -107,7 +96,7 @@ void WriteMeet(Lines& lines, const MeetDefinition& meet)
     lines.Add("VERANSTALTUNG", {meet.title, meet.place, meet.poolLength, meet.timing});
     for (const auto& [number, section] : meet.sections())
         lines.Add("ABSCHNITT", {section.number, section.date.text(), section.startTime, section.relative ? "J" : "N"});
-    for (const Event* event : EventsInListOrder(meet)) {
+    for (const Event* event : meet.EventsInListOrder()) {
         if (event->round == Round::SwimOff || event->round == Round::ReSwim)
             continue;  // strict readers of format 7 refuse them, and nobody enters them
         lines.Add("WETTKAMPF", {event->number, RoundLetter(event->round), event->sectionNumber, event->swimmerCount,
