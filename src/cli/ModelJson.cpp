@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "JsonWriter.h"
+#include "dsv678/EntryListFields.h"
 #include "model/Labels.h"
 
 namespace natarix {
@@ -17,6 +18,11 @@ void WriteAddress(JsonWriter& json, const Address& address)
                                      &address.phone, &address.fax, &address.email})
         json.String(*field);
     json.EndArray();
+}
+
+std::string_view SexName(Sex sex)
+{
+    return sex == Sex::Male ? "m" : sex == Sex::Female ? "w" : "d";
 }
 
 void WriteEntries(JsonWriter& json, const Entrant& participant)
@@ -138,18 +144,6 @@ void WriteEvent(JsonWriter& json, const Event& event, bool modern)
     json.EndArray().EndObject();
 }
 
-// Format 5 in number order, as the model holds them; the newer formats in
-// the running order of the list.
-std::vector<const Event*> EventsInListOrder(const MeetDefinition& meet)
-{
-    std::vector<const Event*> events;
-    for (const auto& [key, event] : meet.events())
-        events.push_back(&event);
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event* a, const Event* b) { return a->listPosition < b->listPosition; });
-    return events;
-}
-
 // What formats 6 to 8 tell beyond format 5.
 void WriteModernMeetSide(JsonWriter& json, const MeetDefinition& meet)
 {
@@ -250,7 +244,7 @@ void WriteMeet(JsonWriter& json, const MeetDefinition& meet)
     json.EndArray();
 
     json.Key("events").BeginArray();
-    for (const Event* event : EventsInListOrder(meet))
+    for (const Event* event : meet.EventsInListOrder())
         WriteEvent(json, *event, modern);
     json.EndArray();
 }
@@ -283,9 +277,7 @@ void WriteClubEntries(JsonWriter& json, const ClubEntries& entries)
             .Key("registrationNumber")
             .String(swimmer->registrationNumber)
             .Key("sex")
-            .String(swimmer->sex == Sex::Male     ? "m"
-                    : swimmer->sex == Sex::Female ? "w"
-                                                  : "d");
+            .String(SexName(swimmer->sex));
         WriteEntries(json, *swimmer);
         json.EndObject();
     }
@@ -322,6 +314,85 @@ void WriteClubEntries(JsonWriter& json, const ClubEntries& entries)
     json.EndArray();
 }
 
+// Formats 6 to 8: the club side as the Vereinsmeldeliste carries it, times
+// and codes as the writer gives them.
+void WriteModernEntries(JsonWriter& json, const Entrant& participant, const Team* team, const ClubEntries& entries)
+{
+    json.Key("entries").BeginArray();
+    for (const auto& [eventNumber, entryTime] : participant.entries) {
+        json.BeginObject()
+            .Key("eventNumber")
+            .String(eventNumber)
+            .Key("entryTime")
+            .String(dsv678::EntryTimeField(entryTime));
+        if (team != nullptr) {
+            json.Key("lineUp").BeginArray();
+            if (const auto lineUp = team->lineUps.find(eventNumber); lineUp != team->lineUps.end())
+                for (std::size_t leg = 0; leg < lineUp->second.size(); ++leg) {
+                    const auto swimmer = std::find_if(entries.swimmers().begin(), entries.swimmers().end(),
+                                                      [&](const auto& s) { return s->meetId == lineUp->second[leg]; });
+                    if (swimmer == entries.swimmers().end())
+                        continue;
+                    json.BeginObject()
+                        .Key("leg")
+                        .Integer(static_cast<std::int64_t>(leg + 1))
+                        .Key("surname")
+                        .String((*swimmer)->surname)
+                        .Key("firstName")
+                        .String((*swimmer)->firstName)
+                        .EndObject();
+                }
+            json.EndArray();
+        }
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+void WriteModernClubEntries(JsonWriter& json, const ClubEntries& entries)
+{
+    const Club& club = entries.club;
+    json.Key("club").BeginObject().Key("clubName").String(club.clubName).Key("clubNumber").String(club.clubId);
+    json.Key("lsvCode").String(dsv678::LsvCode(club.lsv)).Key("nation").String(club.nation);
+    json.Key("directDebitConsent").Bool(club.directDebitConsent).Key("contact");
+    WriteAddress(json, club.contact);
+    json.EndObject();
+
+    json.Key("swimmers").BeginArray();
+    for (const auto& swimmer : entries.swimmers()) {
+        json.BeginObject().Key("surname").String(swimmer->surname).Key("firstName").String(swimmer->firstName);
+        json.Key("yearOfBirth").Integer(swimmer->yearOfBirth).Key("sex").String(SexName(swimmer->sex));
+        json.Key("dsvId").String(dsv678::DsvIdField(swimmer->registrationNumber));
+        json.Key("meetId").Integer(swimmer->meetId).Key("nationalities").BeginArray();
+        for (const std::string& nation : swimmer->nationalities)
+            json.String(nation);
+        json.EndArray();
+        WriteModernEntries(json, *swimmer, nullptr, entries);
+        json.EndObject();
+    }
+    json.EndArray();
+
+    json.Key("teams").BeginArray();
+    for (const auto& team : entries.teams()) {
+        json.BeginObject().Key("teamNumber").String(team->teamNumber).Key("teamName").String(team->teamName);
+        json.Key("meetId").Integer(team->meetId).Key("classType").String(team->classType);
+        json.Key("classMin").String(team->classMinimum).Key("classMax").String(team->classMaximum);
+        WriteModernEntries(json, *team, team.get(), entries);
+        json.EndObject();
+    }
+    json.EndArray();
+
+    json.Key("officials").BeginArray();
+    for (const auto& official : entries.officials()) {
+        json.BeginObject().Key("surname").String(official->surname).Key("firstName").String(official->firstName);
+        json.Key("groupCode").String(dsv678::GroupCode(*official)).Key("sections").BeginArray();
+        for (const std::string& section : official->sectionNumbers)
+            json.BeginObject().Key("number").String(section).Key("wish").String(official->wish).EndObject();
+        json.EndArray().EndObject();
+    }
+    json.EndArray();
+}
+
 }  // namespace
 
 std::string ModelToJson(const MeetDefinition& meet, const ClubEntries& entries)
@@ -329,7 +400,10 @@ std::string ModelToJson(const MeetDefinition& meet, const ClubEntries& entries)
     JsonWriter json;
     json.BeginObject();
     WriteMeet(json, meet);
-    WriteClubEntries(json, entries);
+    if (meet.formatVersion == 5)
+        WriteClubEntries(json, entries);
+    else
+        WriteModernClubEntries(json, entries);
     json.EndObject();
     return json.text();
 }

@@ -1,5 +1,7 @@
 #include "model/MeetDefinition.h"
 
+#include <algorithm>
+
 namespace natarix {
 
 void MeetDefinition::AddSection(Section section)
@@ -65,6 +67,16 @@ std::optional<Date> MeetDefinition::LatestSectionDate() const
         if (!latest || latest->IsEarlierThan(section.date))
             latest = section.date;
     return latest;
+}
+
+std::vector<const Event*> MeetDefinition::EventsInListOrder() const
+{
+    std::vector<const Event*> events;
+    for (const auto& [key, event] : events_)
+        events.push_back(&event);
+    std::stable_sort(events.begin(), events.end(),
+                     [](const Event* a, const Event* b) { return a->listPosition < b->listPosition; });
+    return events;
 }
 
 }  // namespace natarix

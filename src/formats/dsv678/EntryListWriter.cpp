@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "dsv678/EntryListFields.h"
 #include "model/Labels.h"
 
 namespace natarix::dsv678 {
@@ -38,64 +39,6 @@ public:
 private:
     std::string text_;
 };
-
-// "01:25,35" as typed becomes "00:01:25,35"; no time is "00:00:00,00".
-std::string EntryTimeField(const std::string& time)
-{
-    if (time.empty())
-        return "00:00:00,00";
-    return std::count(time.begin(), time.end(), ':') >= 2 ? time : "00:" + time;
-}
-
-// The DSV-ID is six digits; anything else, and the format-5 default
-// "000000", is unknown: 0.
-std::string DsvIdField(const std::string& registrationNumber)
-{
-    const bool sixDigits =
-        registrationNumber.size() == 6 &&
-        std::all_of(registrationNumber.begin(), registrationNumber.end(), [](char c) { return c >= '0' && c <= '9'; });
-    return sixDigits && registrationNumber != "000000" ? registrationNumber : "0";
-}
-
-// The club's association as its number: "04: Landesschwimmverband
-// Brandenburg" is 4. Empty when the text starts with no digit.
-std::string LsvCode(const std::string& lsv)
-{
-    std::size_t end = 0;
-    while (end < lsv.size() && lsv[end] >= '0' && lsv[end] <= '9')
-        ++end;
-    std::size_t start = 0;
-    while (start + 1 < end && lsv[start] == '0')
-        ++start;
-    return lsv.substr(start, end - start);
-}
-
-// A wish is written only as one of the codes of the version; format 5 took
-// free text, which no importer would understand.
-std::string WishCode(const std::string& wish, int version)
-{
-    static constexpr std::array<std::string_view, 13> kSince6 = {"SCH", "STA", "ZRO", "ZR",  "ZNO", "ZN", "RZN",
-                                                                 "SR",  "WRO", "WR",  "AUS", "SP",  "PKF"};
-    static constexpr std::array<std::string_view, 5> kSince7 = {"STO", "ASCH", "SIB", "SAUF", "VER"};
-    const auto known = [&](const auto& codes) { return std::find(codes.begin(), codes.end(), wish) != codes.end(); };
-    return known(kSince6) || (version >= 7 && known(kSince7)) ? wish : std::string();
-}
-
-std::string PersonName(const std::string& surname, const std::string& firstName)
-{
-    return surname + ", " + firstName;
-}
-
-// The events in the order of the definition list.
-std::vector<const Event*> EventsInListOrder(const MeetDefinition& meet)
-{
-    std::vector<const Event*> events;
-    for (const auto& [key, event] : meet.events())
-        events.push_back(&event);
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event* a, const Event* b) { return a->listPosition < b->listPosition; });
-    return events;
-}
 
 // The entries that reach an importer: to events of the meet, in the round
 // that takes entries.
@@ -153,7 +96,7 @@ void WriteMeet(Lines& lines, const MeetDefinition& meet)
     lines.Add("VERANSTALTUNG", {meet.title, meet.place, meet.poolLength, meet.timing});
     for (const auto& [number, section] : meet.sections())
         lines.Add("ABSCHNITT", {section.number, section.date.text(), section.startTime, section.relative ? "J" : "N"});
-    for (const Event* event : EventsInListOrder(meet)) {
+    for (const Event* event : meet.EventsInListOrder()) {
         if (event->round == Round::SwimOff || event->round == Round::ReSwim)
             continue;  // strict readers of format 7 refuse them, and nobody enters them
         lines.Add("WETTKAMPF", {event->number, RoundLetter(event->round), event->sectionNumber, event->swimmerCount,
@@ -180,9 +123,7 @@ void WriteOfficialsAndCoaches(Lines& lines, const ClubEntries& entries, int vers
     for (const auto& official : entries.officials()) {
         const std::string number = std::to_string(++id);
         const std::string name = PersonName(official->surname, official->firstName);
-        // The format-5 groups 1 to 4 name no group of the newer formats;
-        // the real lists give WKR to every official.
-        const std::string group = official->groupCode.empty() ? "WKR" : official->groupCode;
+        const std::string group = GroupCode(*official);
         if (version >= 8)
             lines.Add("KARIMELDUNG", {number, name, group, official->sex});
         else

@@ -65,6 +65,9 @@ public:
 
     const SectionMap& sections() const { return sections_; }
     const EventMap& events() const { return events_; }
+    // Format 5 in number order, as the map holds them; the newer formats in
+    // the running order of their list.
+    std::vector<const Event*> EventsInListOrder() const;
     // A number whose value an earlier key already has is dropped; for an
     // event, one whose value and round an earlier one has.
     void AddSection(Section section);
