@@ -1,6 +1,7 @@
 #include "model/ClubEntries.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace natarix {
 
@@ -20,8 +21,16 @@ T* AddMember(std::vector<std::unique_ptr<T>>& set, std::unique_ptr<T> member)
 // twice, so that no line-up comes to name another swimmer.
 void GiveMeetId(std::int32_t& meetId, ClubEntries::MeetIds& ids)
 {
-    if (meetId <= 0 || ids.used.count(meetId) != 0)
-        meetId = ids.highest + 1;
+    if (meetId <= 0 || ids.used.count(meetId) != 0) {
+        if (ids.highest < std::numeric_limits<std::int32_t>::max()) {
+            meetId = ids.highest + 1;
+        } else {
+            // A file gave the largest number there is: the lowest free one.
+            meetId = 1;
+            while (ids.used.count(meetId) != 0)
+                ++meetId;
+        }
+    }
     ids.used.insert(meetId);
     ids.highest = std::max(ids.highest, meetId);
 }
