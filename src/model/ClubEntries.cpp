@@ -1,6 +1,7 @@
 #include "model/ClubEntries.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace natarix {
 
@@ -20,18 +21,30 @@ T* AddMember(std::vector<std::unique_ptr<T>>& set, std::unique_ptr<T> member)
 // twice, so that no line-up comes to name another swimmer.
 void GiveMeetId(std::int32_t& meetId, ClubEntries::MeetIds& ids)
 {
-    if (meetId <= 0 || ids.used.count(meetId) != 0)
-        meetId = ids.highest + 1;
+    if (meetId <= 0 || ids.used.count(meetId) != 0) {
+        if (ids.highest < std::numeric_limits<std::int32_t>::max()) {
+            meetId = ids.highest + 1;
+        } else {
+            // A file gave the largest number there is: the lowest free one.
+            meetId = 1;
+            while (ids.used.count(meetId) != 0)
+                ++meetId;
+        }
+    }
     ids.used.insert(meetId);
     ids.highest = std::max(ids.highest, meetId);
 }
 
+// The member taken out of the set, or nullptr when it is none of its members.
 template <typename T>
-void RemoveMember(std::vector<std::unique_ptr<T>>& set, const T* member)
+std::unique_ptr<T> RemoveMember(std::vector<std::unique_ptr<T>>& set, const T* member)
 {
     const auto found = std::find_if(set.begin(), set.end(), [&](const auto& m) { return m.get() == member; });
-    if (found != set.end())
-        set.erase(found);
+    if (found == set.end())
+        return nullptr;
+    std::unique_ptr<T> removed = std::move(*found);
+    set.erase(found);
+    return removed;
 }
 
 template <typename T>
@@ -63,22 +76,18 @@ Official* ClubEntries::AddOfficial(std::unique_ptr<Official> official)
 }
 void ClubEntries::RemoveSwimmer(const Swimmer* swimmer)
 {
-    const auto found =
-        std::find_if(swimmers_.begin(), swimmers_.end(), [&](const auto& s) { return s.get() == swimmer; });
-    if (found == swimmers_.end())
+    const std::unique_ptr<Swimmer> removed = RemoveMember(swimmers_, swimmer);
+    if (removed == nullptr)
         return;
     for (const auto& team : teams_)
         for (auto& [number, legs] : team->lineUps)
-            std::replace(legs.begin(), legs.end(), swimmer->meetId, std::int32_t{0});
-    swimmerIds_.used.erase(swimmer->meetId);
-    swimmers_.erase(found);
+            std::replace(legs.begin(), legs.end(), removed->meetId, std::int32_t{0});
+    swimmerIds_.used.erase(removed->meetId);
 }
 void ClubEntries::RemoveTeam(const Team* team)
 {
-    const auto found = std::find_if(teams_.begin(), teams_.end(), [&](const auto& t) { return t.get() == team; });
-    if (found != teams_.end())
-        teamIds_.used.erase(team->meetId);
-    RemoveMember(teams_, team);
+    if (const std::unique_ptr<Team> removed = RemoveMember(teams_, team))
+        teamIds_.used.erase(removed->meetId);
 }
 void ClubEntries::RemoveOfficial(const Official* official)
 {

@@ -298,6 +298,12 @@ TEST(ClubEntries, HandsOutFreeMeetIdsAndEmptiesTheLegsOfARemovedSwimmer)
     entries.RemoveSwimmer(seven);
     EXPECT_EQ(team->lineUps.at(NumberKey("2")), (std::vector<std::int32_t>{0, 8, 9, 0}));
     EXPECT_EQ(entries.AddSwimmer(std::make_unique<Swimmer>())->meetId, 10) << "an id is never handed out twice";
+
+    // The largest number there is, as a file may give it: no overflow.
+    auto largest = std::make_unique<Swimmer>();
+    largest->meetId = std::numeric_limits<std::int32_t>::max();
+    entries.AddSwimmer(std::move(largest));
+    EXPECT_EQ(entries.AddSwimmer(std::make_unique<Swimmer>())->meetId, 1);
 }
 
 TEST(MeetDefinition, FindsSectionsAndEventsByNumberValue)
