@@ -5,11 +5,13 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "TextTools.h"
 #include "dsv678/Values.h"
+#include "model/Round.h"
 
 namespace natarix::dsv678 {
 
@@ -69,7 +71,9 @@ public:
     void Map(const Element& element)
     {
         const std::string& name = element.name;
-        if (name == "VEREIN")
+        if (name == "WETTKAMPF")
+            NoteListedEvent(element);
+        else if (name == "VEREIN")
             MapClub(element);
         else if (name == "ANSPRECHPARTNER")
             entries_.club.contact = {std::string(element.Field(0)), std::string(element.Field(1)),
@@ -187,14 +191,27 @@ private:
         teams_[id] = entries_.AddTeam(std::move(team));
     }
 
-    // The event of an entry or leg by its number, or nullptr (then noted).
+    // STARTPN, STARTST and STAFFELPERSON name an event by its number only;
+    // the list's own WETTKAMPF lines say which round of it takes entries.
+    void NoteListedEvent(const Element& element)
+    {
+        const std::optional<Round> round = RoundFromLetter(element.Field(1));
+        if (round && TakesEntries(*round))
+            listedEntryRounds_.try_emplace(NumberOf(element.Field(0)), *round);
+    }
+
+    // The meet's event of an entry or leg, matched by number and by the
+    // round the list gives it, or nullptr (then noted). A number the list
+    // itself does not describe is taken as the meet's round for entries.
     const Event* EventOf(const Element& element)
     {
         const std::string_view number = element.Field(1);
-        const Event* event = meet_.FindEvent(number);
-        if (event == nullptr)
+        const auto listed = listedEntryRounds_.find(NumberOf(number));
+        const Event* event = listed == listedEntryRounds_.end() ? meet_.FindEvent(number)
+                                                                : meet_.FindEvent(number, listed->second);
+        if (event == nullptr || !TakesEntries(event->round))
             missingEvents_.insert(NumberOf(number));
-        return event;
+        return event != nullptr && TakesEntries(event->round) ? event : nullptr;
     }
 
     template <typename Member>
@@ -239,6 +256,7 @@ private:
     std::map<std::uint32_t, Official*> officials_;
     std::map<std::uint32_t, Swimmer*> swimmers_;
     std::map<std::uint32_t, Team*> teams_;
+    std::map<std::uint32_t, Round> listedEntryRounds_;
     std::set<std::uint32_t> missingEvents_;
 };
 

@@ -110,6 +110,22 @@ TEST(Dsv678EntryListReader, DropsEntriesToEventsTheMeetLacksInOneWarning)
     EXPECT_EQ(entries.swimmers()[1]->entries.size(), 1U);
 }
 
+// The meet has heats and a final under number 1; a list that calls its
+// number 1 a decider means another event.
+TEST(Dsv678EntryListReader, MatchesEventsByNumberAndRound)
+{
+    const auto meet = MeetOf(Data("two-rounds.dsv7"));
+    ASSERT_NE(meet, nullptr);
+    std::string list = ListWith("STARTPN:7;1;00:00:31,00;\r\n");
+    list.replace(list.find("WETTKAMPF:1;V;"), 14, "WETTKAMPF:1;E;");
+    ClubEntries entries;
+    const auto read = ReadEntryList(list, "Me.dsv7", *meet, entries);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(Texts(read.warnings()), std::vector<std::string>{"Den Wettkampf 1 gibt es in dieser Veranstaltung "
+                                                               "nicht; die Meldungen dazu werden nicht übernommen."});
+    EXPECT_TRUE(entries.swimmers()[0]->entries.empty());
+}
+
 TEST(Dsv678EntryListReader, RefusesOtherListsAndLeavesTheClubSideAlone)
 {
     const auto meet = MeetOf(Data("two-rounds.dsv7"));
