@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "a failed reading that changed the club side");
         return 0;
     }
-    Check(read.value() >= 6 && read.value() <= 8, "a version outside 6 to 8");
+    Check(read.value().version >= 6 && read.value().version <= 8, "a version outside 6 to 8");
     CheckClubSide(entries);
     const dsv678::Producer producer{"Fuzz", "1", "fuzz@example.org"};
     const std::string written = dsv678::WriteEntryList(*meet, entries, 8, producer, dsv678::EntryListForm::WorkingFile);

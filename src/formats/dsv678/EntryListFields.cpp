@@ -9,7 +9,12 @@ std::string EntryTimeField(const std::string& time)
 {
     if (time.empty())
         return "00:00:00,00";
-    return std::count(time.begin(), time.end(), ':') >= 2 ? time : "00:" + time;
+    // Only a time as the dialog types it gains its hours: a text that is no
+    // time, kept from a list read, is written back as it came.
+    const bool minutesAndSeconds =
+        std::count(time.begin(), time.end(), ':') == 1 &&
+        std::all_of(time.begin(), time.end(), [](char c) { return (c >= '0' && c <= '9') || c == ':' || c == ','; });
+    return minutesAndSeconds ? "00:" + time : time;
 }
 
 std::string DsvIdField(const std::string& registrationNumber)

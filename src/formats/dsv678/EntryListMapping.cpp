@@ -207,8 +207,8 @@ private:
     {
         const std::string_view number = element.Field(1);
         const auto listed = listedEntryRounds_.find(NumberOf(number));
-        const Event* event = listed == listedEntryRounds_.end() ? meet_.FindEvent(number)
-                                                                : meet_.FindEvent(number, listed->second);
+        const Event* event =
+            listed == listedEntryRounds_.end() ? meet_.FindEvent(number) : meet_.FindEvent(number, listed->second);
         if (event == nullptr || !TakesEntries(event->round))
             missingEvents_.insert(NumberOf(number));
         return event != nullptr && TakesEntries(event->round) ? event : nullptr;

@@ -1,15 +1,26 @@
 #include "dsv678/EntryListReader.h"
 
+#include <set>
+
 #include "EntryListMapping.h"
 #include "dsv678/DefinitionListReader.h"
 
 namespace natarix::dsv678 {
 
-natarix::ReadResult<int> ReadEntryList(std::string_view bytes, const std::string& fileName, const MeetDefinition& meet,
-                                       ClubEntries& entries)
+natarix::ReadResult<EntryListHeader> ReadEntryList(std::string_view bytes, const std::string& fileName,
+                                                   const MeetDefinition& meet, ClubEntries& entries)
 {
-    using Result = natarix::ReadResult<int>;
+    using Result = natarix::ReadResult<EntryListHeader>;
     ReadResult read = ReadList(bytes, ListKind::Vereinsmeldeliste);
+    // The meet's own elements are copies of the definition list, which has
+    // already said what is odd about them.
+    std::set<std::size_t> meetLines;
+    if (read.document)
+        for (const Element& element : read.document->elements)
+            if (element.name == "VERANSTALTUNG" || element.name == "ABSCHNITT" || element.name == "WETTKAMPF")
+                meetLines.insert(element.line);
+    std::erase_if(read.warnings, [&](const Diagnostic& warning) { return meetLines.contains(warning.line); });
+    const std::size_t valueWarnings = read.warnings.size();
     if (read.document)
         MapEntryList(*read.document, meet, entries, read.warnings);
     std::vector<Message> warnings;
@@ -19,7 +30,14 @@ natarix::ReadResult<int> ReadEntryList(std::string_view bytes, const std::string
     if (read.failure)
         return Result::Failed(Message::ReadFailure(read.failure->text, {fileName, read.failure->line}),
                               std::move(warnings));
-    return Result(read.document->version, std::move(warnings));
+    // Every warning of the mapping tells of something it did not take over.
+    EntryListHeader header{read.document->version, {}, read.warnings.size() == valueWarnings};
+    for (const Element& element : read.document->elements)
+        if (element.name == "ERZEUGER") {
+            header.producer = element.Field(0);
+            break;
+        }
+    return Result(std::move(header), std::move(warnings));
 }
 
 }  // namespace natarix::dsv678

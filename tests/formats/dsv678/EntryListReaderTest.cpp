@@ -50,7 +50,8 @@ TEST(Dsv678EntryListReader, GivesBackWhatTheWriterWrote)
             ClubEntries again;
             const auto read = ReadEntryList(first, "Me.DSV7", *meet, again);
             ASSERT_TRUE(read.ok());
-            EXPECT_EQ(read.value(), version);
+            EXPECT_EQ(read.value().version, version);
+            EXPECT_EQ(read.value().producer, "Natarix");
             EXPECT_TRUE(read.warnings().empty()) << Texts(read.warnings()).front();
             EXPECT_EQ(WriteEntryList(*meet, again, version, kProducer, form), first);
         }

@@ -9,13 +9,21 @@
 
 namespace natarix::dsv678 {
 
+// What the head of a Vereinsmeldeliste says about it.
+struct EntryListHeader {
+    int version = 0;
+    std::string producer;    // the software of its ERZEUGER line
+    bool takenWhole = true;  // nothing of the club side was left out
+};
+
 // Reads a format 6, 7 or 8 Vereinsmeldeliste (or a .DSV8z holding one) onto
 // the club side of `meet`: the club, its contact, officials, coaches,
 // swimmers and teams with their entries and line-ups, added to `entries`.
-// The value is the format version. A failure names `fileName` and the line
+// The value is its format version and producer. A failure names `fileName` and the line
 // where the reading stopped, and leaves `entries` as it was; every warning
-// is one plain message that names its lines.
-natarix::ReadResult<int> ReadEntryList(std::string_view bytes, const std::string& fileName, const MeetDefinition& meet,
-                                       ClubEntries& entries);
+// is one plain message that names its lines; the definition list's own
+// elements, copied into the list, are not checked again.
+natarix::ReadResult<EntryListHeader> ReadEntryList(std::string_view bytes, const std::string& fileName,
+                                                   const MeetDefinition& meet, ClubEntries& entries);
 
 }  // namespace natarix::dsv678
