@@ -7,7 +7,7 @@
 
 #include "cli/ModelJson.h"
 #include "export/ClubExport.h"
-#include "model/ImpossibleEntries.h"
+#include "export/ExportCheck.h"
 #include "pdf/PdfWriter.h"
 #include "session/WorkingFileCycle.h"
 
@@ -32,15 +32,20 @@ Aufruf / usage:
                                   Kampfrichteraufstellung und Meldeliste als PDF
                                   nach OUTPUT.pdf schreiben.
                                   Load as "show" (no JSON) and write the PDF forms.
-  natarix-cli export [DEFINITION] [--dir DIR] [--mail]
+  natarix-cli export [DEFINITION] [--dir DIR] [--mail] [--format 7|8]
                                   laden wie "show" (ohne JSON), die Vereinsmeldeliste
-                                  (.DSV) und die PDF-Formulare unter den abgeleiteten
-                                  Namen nach DIR schreiben (sonst in den aktuellen
-                                  Ordner) und die geschriebenen Pfade ausgeben;
-                                  mit --mail danach dem E-Mail-Programm übergeben.
+                                  (.DSV, .DSV7 oder .DSV8) und die PDF-Formulare unter
+                                  den abgeleiteten Namen nach DIR schreiben (sonst in
+                                  den aktuellen Ordner) und die geschriebenen Pfade
+                                  ausgeben; mit --mail danach dem E-Mail-Programm
+                                  übergeben. --format wählt für eine Veranstaltung der
+                                  Formate 6 bis 8 das Format der Meldeliste (sonst das
+                                  der Wettkampfdefinitionsliste, 6 wird 7).
                                   Export the DSV entry list and the PDF into DIR
                                   (default: the current folder) and print their
                                   paths; with --mail hand both to the mail program.
+                                  --format picks the entry list format of a
+                                  format 6 to 8 meet (default: the meet's; 6 gives 7).
   natarix-cli --help              diese Hilfe / this help
 
 Ohne DEFINITION wird im aktuellen Ordner die erste lesbare *.dsv-Datei genommen.
@@ -57,10 +62,7 @@ Rückgabewert / exit status:
   0  geladen und alles Verlangte geschrieben / loaded, everything asked for written
   1  keine Wettkampfdefinitionsliste geladen / no definition list could be loaded
   2  falscher Aufruf / usage error
-  3  eine Datei konnte nicht geschrieben werden, oder "save" und "export" für
-     eine Liste der Formate 6 bis 8, für die noch nichts geschrieben wird /
-     a file could not be written, or "save" and "export" of a format 6 to 8
-     list, for which nothing is written yet
+  3  eine Datei konnte nicht geschrieben werden / a file could not be written
   6  "save" und "export": die Arbeitsdatei ist in einem anderen Programm zum
      Bearbeiten geöffnet, nichts wurde geschrieben / the working file is open in
      another program for editing, nothing was written
@@ -130,11 +132,27 @@ int Export(CommandContext& context)
         return kExitWriteFailed;
     }
     const bool sendByMail = context.options.count("--mail") != 0;
+    EntryListOptions listOptions{0, context.cycle.producer()};
+    if (const auto format = context.options.find("--format"); format != context.options.end()) {
+        if (context.cycle.meet()->formatVersion == 5) {
+            context.messages.Show(
+                Message::Warning("--format gilt nur für Veranstaltungen der Formate 6 bis 8; "
+                                 "diese hat das Format 5."));
+            return kExitUsage;
+        }
+        if (format->second != "7" && format->second != "8") {
+            context.messages.Show(Message::Warning("--format nimmt 7 oder 8, nicht „" + format->second + "“."));
+            return kExitUsage;
+        }
+        listOptions.version = format->second == "7" ? 7 : 8;
+    }
     // Written all the same: a script cannot answer a question.
-    if (const auto impossible = ImpossibleEntries(*context.cycle.meet(), context.cycle.entries()); !impossible.empty())
-        context.messages.Show(Message::Warning(ImpossibleEntriesWarning(impossible)));
+    if (const ExportConcerns concerns = CheckBeforeExport(*context.cycle.meet(), context.cycle.entries());
+        !concerns.text.empty())
+        context.messages.Show(Message::Warning(concerns.text));
     const ExportOutcome outcome =
-        ExportClubEntries(context.cycle.meet(), context.cycle.entries(), folder, sendByMail, context.messages);
+        ExportClubEntries(context.cycle.meet(), context.cycle.entries(), folder, sendByMail, context.messages,
+                          SystemMailer(), context.cycle.fileOps(), listOptions);
     if (outcome.dsvWritten)
         context.out << outcome.dsvPath << '\n';
     if (outcome.pdfWritten)
@@ -151,7 +169,8 @@ const std::map<std::string, CommandSpec>& Commands()
         {"save", {Save, 0, {}, WorkingFileCycle::Access::Edit}},
         {"pdf", {Pdf, 1, {}}},
         // An export taken while another program edits could send an outdated state.
-        {"export", {Export, 0, {{"--dir", true}, {"--mail", false}}, WorkingFileCycle::Access::Edit}},
+        {"export",
+         {Export, 0, {{"--dir", true}, {"--mail", false}, {"--format", true}}, WorkingFileCycle::Access::Edit}},
     };
     return commands;
 }
@@ -231,9 +250,6 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitNotLoaded;
     if (cycle.lockedElsewhere())
         return kExitLocked;
-    // Asked to write, but the meet's format has no writer yet: the session has said so.
-    if (spec.access == WorkingFileCycle::Access::Edit && cycle.readOnly())
-        return kExitWriteFailed;
     CommandContext context{
         cycle,
         out,

@@ -1,7 +1,7 @@
 #include "export/ClubExport.h"
 
-#include "dsv5/EntryListWriter.h"
 #include "export/ExportNames.h"
+#include "formats/EntryList.h"
 #include "pdf/PdfWriter.h"
 
 namespace natarix {
@@ -24,7 +24,7 @@ void ReportNoMailProgram(const ExportOutcome& outcome, MessageSink& messages)
 
 ExportOutcome ExportClubEntries(const MeetDefinition* meet, const ClubEntries& entries,
                                 const std::string& startDirectory, bool sendByMail, MessageSink& messages,
-                                Mailer& mailer, FileOps& ops)
+                                Mailer& mailer, FileOps& ops, const EntryListOptions& options)
 {
     ExportOutcome outcome;
     if (meet == nullptr)
@@ -39,10 +39,12 @@ ExportOutcome ExportClubEntries(const MeetDefinition* meet, const ClubEntries& e
         return outcome;
     }
     outcome.status = ExportOutcome::Status::Done;
-    const ExportFileNames names = MakeExportFileNames(*meet, club);
+    const int version = meet->formatVersion == 5 || options.version == 0 ? EntryListVersion(*meet) : options.version;
+    const ExportFileNames names = MakeExportFileNames(*meet, club, version);
 
     outcome.dsvPath = JoinPath(startDirectory, FileNameToNative(names.dsvName));
-    outcome.dsvWritten = EntryListWriter(outcome.dsvPath, *meet, entries, true).Write(messages, ops);
+    outcome.dsvWritten = WriteEntryListFile(outcome.dsvPath, *meet, entries, version, dsv678::EntryListForm::Export,
+                                            options.producer, messages, ops);
 
     outcome.pdfPath = JoinPath(startDirectory, FileNameToNative(names.pdfName));
     outcome.pdfWritten = WriteClubEntriesPdf(*meet, entries, outcome.pdfPath, messages, ops);

@@ -25,6 +25,7 @@
 #include "DialogParts.h"
 #include "ListViews.h"
 #include "export/ClubExport.h"
+#include "export/ExportCheck.h"
 #include "gui/AboutDialog.h"
 #include "gui/ClubDialog.h"
 #include "gui/EntryDialog.h"
@@ -33,7 +34,6 @@
 #include "gui/OfficialDialog.h"
 #include "gui/SwimmerDialog.h"
 #include "gui/TeamDialog.h"
-#include "model/ImpossibleEntries.h"
 
 // The resources live in a static library, whose registration the linker would
 // otherwise drop.
@@ -50,17 +50,6 @@ namespace {
 // texts of modern meets carry exercise and round.
 constexpr int kDistanceUnits = 70;
 constexpr int kModernDistanceUnits = 120;
-
-// The header's caption says why a competition is only shown.
-std::string EventBoxTitle(const WorkingFileCycle& cycle)
-{
-    if (!cycle.readOnly())
-        return "Veranstaltung";
-    if (cycle.lockedElsewhere() || cycle.meet()->formatVersion == 5)
-        return "Veranstaltung – nur lesen";
-    return "Veranstaltung – nur lesen: Meldungen im Format " + std::to_string(cycle.meet()->formatVersion) +
-           " kann das Programm noch nicht speichern";
-}
 
 QString AskForFileToOpen(const MainWindow::OpenFileRequest& request)
 {
@@ -249,12 +238,11 @@ void MainWindow::LoadDefinition(const std::string& path)
     cycle_.LoadDefinition(path);
     // Before the refresh overwrites a working file that was read only partly.
     cycle_.KeepUnreadOriginal();
-    // A competition that another program edits, or whose entries cannot be
-    // written yet, is only shown, which the header says too, where it is seen
-    // whatever the window manager shows.
+    // A competition that another program edits is only shown, which the
+    // header says too, where it is seen whatever the window manager shows.
     const bool readOnly = cycle_.readOnly();
     setWindowTitle(readOnly ? QStringLiteral("Natarix – nur lesen") : QStringLiteral("Natarix"));
-    eventBox_->setTitle(ToQString(EventBoxTitle(cycle_)));
+    eventBox_->setTitle(readOnly ? QStringLiteral("Veranstaltung – nur lesen") : QStringLiteral("Veranstaltung"));
     // "100m F Vorlauf" and "50m S KB" need more room than format 5's texts.
     const bool modern = cycle_.meet() != nullptr && cycle_.meet()->formatVersion != 5;
     entries_->setColumnWidth(
@@ -393,14 +381,14 @@ void MainWindow::EditClubData()
 
 void MainWindow::Export(bool sendByMail)
 {
-    const std::vector<ImpossibleEntry> impossible =
-        cycle_.meet() != nullptr ? ImpossibleEntries(*cycle_.meet(), cycle_.entries()) : std::vector<ImpossibleEntry>();
-    if (!impossible.empty() &&
-        !MessageBoxes::AskYesNo(ImpossibleEntriesWarning(impossible) + std::string("\n\nTrotzdem exportieren?"),
-                                std::string("Unzulässige Meldungen"), form_))
+    const ExportConcerns concerns =
+        cycle_.meet() != nullptr ? CheckBeforeExport(*cycle_.meet(), cycle_.entries()) : ExportConcerns();
+    if (!concerns.text.empty() &&
+        !MessageBoxes::AskYesNo(concerns.text + std::string("\n\nTrotzdem exportieren?"), concerns.caption, form_))
         return;
-    const ExportOutcome outcome = ExportClubEntries(cycle_.meet(), cycle_.entries(), cycle_.startDirectory(),
-                                                    sendByMail, messages_, mailer_, cycle_.fileOps());
+    const ExportOutcome outcome =
+        ExportClubEntries(cycle_.meet(), cycle_.entries(), cycle_.startDirectory(), sendByMail, messages_, mailer_,
+                          cycle_.fileOps(), {0, cycle_.producer()});
     if (outcome.dsvWritten && outcome.pdfWritten)
         ShowExportStatus(outcome.dsvPath, outcome.pdfPath);
     else

@@ -5,9 +5,8 @@
 #include <system_error>
 #include <vector>
 
-#include "dsv5/EntryListReader.h"
-#include "dsv5/EntryListWriter.h"
 #include "formats/DefinitionList.h"
+#include "formats/EntryList.h"
 #include "platform/FileIo.h"
 #include "session/LockTexts.h"
 
@@ -16,6 +15,9 @@ namespace natarix {
 namespace fs = std::filesystem;
 
 namespace {
+
+// The ERZEUGER of the lists the window and natarix-cli write alike.
+constexpr const char* kProducerName = "Natarix";
 
 // The names organisers give their definition lists: ".dsv" up to format 5,
 // ".dsv6" to ".dsv8" and the packed ".dsv8z" after it; in any case.
@@ -63,14 +65,13 @@ Message ReadWarningsMessage(const std::vector<Message>& warnings)
     return Message::Captioned(std::move(lines), "Hinweise zur Wettkampfdefinitionsliste");
 }
 
-Message ViewOnlyFormatMessage(const std::string& path, int formatVersion)
+// The warnings of reading the working file, in one message as well.
+Message WorkingFileWarningsMessage(const std::vector<Message>& warnings)
 {
-    // Not a fault of the user's or the file's: a caption of its own, no "Fehler".
-    return Message::Captioned(std::string("Die Wettkampfdefinitionsliste „") + PathToMessageText(path) +
-                                  "“ hat das Format " + std::to_string(formatVersion) +
-                                  ". Meldungen dafür kann das Programm noch nicht speichern; sie ist deshalb nur zum "
-                                  "Ansehen geöffnet, und es wird nichts geschrieben.",
-                              "Nur zum Ansehen");
+    std::string lines;
+    for (const Message& warning : warnings)
+        lines.append(lines.empty() ? "" : "\n").append(warning.ShownText());
+    return Message::Captioned(std::move(lines), "Hinweise zur Vereinsmeldeliste");
 }
 
 }  // namespace
@@ -97,12 +98,6 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
     if (!read.warnings().empty())
         messages_.Show(ReadWarningsMessage(read.warnings()));
     access_ = access;
-    if (access == Access::Edit && meet_->formatVersion != 5) {
-        // Until there is a writer of the newer entry lists, nothing the user
-        // types could be kept: the meet is only shown.
-        access_ = Access::View;
-        messages_.Show(ViewOnlyFormatMessage(path, meet_->formatVersion));
-    }
     if (access_ == Access::Edit) {
         // A lock file that cannot be made at all (a read-only folder) leaves
         // the session as it was before there were locks: its saves report
@@ -115,10 +110,13 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
         }
     }
     if (PathExists(workingFilePath())) {
-        const EntryListRead entries = EntryListReader(workingFilePath()).Read(*meet_, entries_);
-        if (!entries.ok())
-            messages_.Show(entries.failure());
-        unreadOriginalPending_ = !entries.ok() || entries.value() == ReadCompleteness::Incomplete;
+        const ReadResult<WorkingFileState> read = ReadWorkingFile(workingFilePath(), *meet_, entries_, kProducerName);
+        if (!read.ok())
+            messages_.Show(read.failure());
+        if (!read.warnings().empty())
+            messages_.Show(WorkingFileWarningsMessage(read.warnings()));
+        unreadOriginalPending_ = !read.ok() || read.value().completeness == ReadCompleteness::Incomplete;
+        writtenElsewhere_ = read.ok() && read.value().writtenElsewhere;
     }
 }
 
@@ -150,11 +148,11 @@ std::string WorkingFileCycle::FindStartupDefinition() const
 
 void WorkingFileCycle::KeepUnreadOriginal()
 {
-    if (!unreadOriginalPending_ || readOnly())
+    if (!(unreadOriginalPending_ || writtenElsewhere_) || readOnly())
         return;
     const std::string original = workingFilePath();
     if (!PathExists(original)) {
-        unreadOriginalPending_ = false;
+        unreadOriginalPending_ = writtenElsewhere_ = false;
         return;
     }
     const std::string copy = FreeCopyName(original);
@@ -168,17 +166,21 @@ void WorkingFileCycle::KeepUnreadOriginal()
     }
     if (error) {
         messages_.Show(Message::Warning(
-            std::string("Die nicht vollständig gelesene Vereinsmeldeliste „") + PathToMessageText(original) +
+            std::string(unreadOriginalPending_ ? "Die nicht vollständig gelesene Vereinsmeldeliste „"
+                                               : "Die von einem anderen Programm geschriebene Vereinsmeldeliste „") +
+            PathToMessageText(original) +
             std::string("“ konnte nicht gesichert werden. Sie wird deshalb nicht überschrieben.")));
         return;
     }
-    unreadOriginalPending_ = false;
     keptOriginalPath_ = copy;
-    messages_.Show(Message::Warning(
-        std::string("Die Vereinsmeldeliste „") + PathToMessageText(original) +
-        std::string(
-            "“ konnte nicht vollständig gelesen werden. Damit nichts verloren geht, wurde das Original unter „") +
-        PathToMessageText(copy) + std::string("“ aufbewahrt.")));
+    messages_.Show(Message::Warning(std::string("Die Vereinsmeldeliste „") + PathToMessageText(original) +
+                                    std::string(unreadOriginalPending_
+                                                    ? "“ konnte nicht vollständig gelesen werden."
+                                                    : "“ wurde von einem anderen Programm oder in einem älteren Format "
+                                                      "geschrieben.") +
+                                    " Damit nichts verloren geht, wurde das Original unter „" +
+                                    PathToMessageText(copy) + std::string("“ aufbewahrt.")));
+    unreadOriginalPending_ = writtenElsewhere_ = false;
 }
 
 bool WorkingFileCycle::SaveWorkingFile()
@@ -186,9 +188,10 @@ bool WorkingFileCycle::SaveWorkingFile()
     if (!meet_ || readOnly())
         return false;
     KeepUnreadOriginal();
-    if (unreadOriginalPending_)
+    if (unreadOriginalPending_ || writtenElsewhere_)
         return false;
-    return EntryListWriter(workingFilePath(), *meet_, entries_, false).Write(messages_, ops_);
+    return WriteEntryListFile(workingFilePath(), *meet_, entries_, EntryListVersion(*meet_),
+                              dsv678::EntryListForm::WorkingFile, producer(), messages_, ops_);
 }
 
 void WorkingFileCycle::DiscardCompetition()
@@ -199,7 +202,14 @@ void WorkingFileCycle::DiscardCompetition()
     access_ = Access::Edit;
     lockedElsewhere_ = false;
     unreadOriginalPending_ = false;
+    writtenElsewhere_ = false;
     keptOriginalPath_.clear();
+}
+
+dsv678::Producer WorkingFileCycle::producer() const
+{
+    // The program has no address of its own: the club's contact answers for the file.
+    return {kProducerName, NATARIX_VERSION, entries_.club.contact.email};
 }
 
 }  // namespace natarix

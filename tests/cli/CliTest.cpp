@@ -450,34 +450,47 @@ TEST_F(CliTest, ShowsEveryDefinitionListOfTheCorpusAndRefusesTheOtherListsByKind
     EXPECT_EQ(shown, 18);
 }
 
-TEST_F(CliTest, ModernMeetPrintsItsWarningsOnceAndSaveAndExportWriteNothing)
+TEST_F(CliTest, ModernMeetPrintsItsWarningsOnceAndSavesAndExportsTheNewFormats)
 {
     const std::string list = natarix::test::Replaced(Data("two-rounds.dsv7"), ";50;HALB", ";51;HALB");
     natarix::test::WriteBytes(folder.Path("Meeting.dsv7"), list);
     const std::string warning =
         "Zeile 4: Unbekannter Wert „51“ für Bahnlänge in VERANSTALTUNG; er bleibt, wie er geschrieben ist.\n";
-    const TempDir target;
-    const auto before = Snapshot(folder.path());
-
     Outcome run = Run({"show", "Meeting.dsv7"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, warning);
     EXPECT_NE(Tokens(run.out).find("\"veranstaltungField3\":\"51\""), std::string::npos);
 
-    const std::string viewOnly = "Die Wettkampfdefinitionsliste „" + folder.Path("Meeting.dsv7") +
-                                 "“ hat das Format 7. Meldungen dafür kann das Programm noch nicht speichern; sie "
-                                 "ist deshalb nur zum Ansehen geöffnet, und es wird nichts geschrieben.\n";
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"save", folder.Path("Meeting.dsv7")},
-          std::vector<std::string>{"export", "--dir", target.path(), folder.Path("Meeting.dsv7")}}) {
-        SCOPED_TRACE(args.front());
+    natarix::test::WriteBytes(folder.Path("Meeting.dsv7.meld"), Data("two-rounds-Me.DSV7"));
+    EXPECT_EQ(Run({"save", "Meeting.dsv7"}).status, 0);
+    EXPECT_TRUE(ReadBytes(folder.Path("Meeting.dsv7.meld")).starts_with("FORMAT:Vereinsmeldeliste;7;\r\n"));
+
+    // The check speaks on standard error; the files are written all the same.
+    const std::string stem = folder.Path("2025-03-09-Musterst-SVGruenWeissMust-Me");
+    struct Case {
+        std::vector<std::string> format;
+        std::string extension;
+    };
+    for (const Case& c : {Case{{}, ".DSV7"}, Case{{"--format", "8"}, ".DSV8"}, Case{{"--format=7"}, ".DSV7"}}) {
+        std::vector<std::string> args{"export", "Meeting.dsv7"};
+        args.insert(args.end(), c.format.begin(), c.format.end());
         run = Run(args);
-        EXPECT_EQ(run.status, 3);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, warning + viewOnly);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, stem + c.extension + "\n" + stem + ".PDF\n");
+        EXPECT_NE(run.err.find(warning + "Diese Staffelaufstellungen sind unvollständig"), std::string::npos)
+            << run.err;
+        EXPECT_NE(run.err.find("Diesen Schwimmern fehlt die DSV-ID:\nKrüger, Paul\n"), std::string::npos);
+        EXPECT_TRUE(ReadBytes(stem + c.extension)
+                        .starts_with("FORMAT:Vereinsmeldeliste;" + c.extension.substr(4) +
+                                     ";\r\nERZEUGER:Natarix;" NATARIX_VERSION ";juergen.moeller@example.org;\r\n"));
     }
-    EXPECT_EQ(Snapshot(folder.path()), before) << "no working file, no lock file";
-    EXPECT_TRUE(fs::is_empty(target.path()));
+    run = Run({"export", "Meeting.dsv7", "--format", "6"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, warning + "--format nimmt 7 oder 8, nicht „6“.\n");
+    natarix::test::WriteBytes(folder.Path("Alt.dsv"), Data("minimal.dsv"));
+    run = Run({"export", "Alt.dsv", "--format", "8"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "--format gilt nur für Veranstaltungen der Formate 6 bis 8; diese hat das Format 5.\n");
 }
 
 }  // namespace

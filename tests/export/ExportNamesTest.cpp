@@ -63,6 +63,33 @@ TEST(ExportFileNames, EdgeCases)
     EXPECT_EQ(NamesFor({"1.3.2006"}, "X", "Y").pdfName, "-X-Meldungen-Y.PDF");
 }
 
+// Formats 7 and 8: "JJJJ-MM-TT-Ort-Verein-Me.DSVn", the meet's town (else
+// the pool's) in at most 8 and the club in at most 16 characters, no hyphens.
+TEST(ExportFileNames, OfTheNewFormatsFollowTheDsvStandard)
+{
+    struct Case {
+        std::string place, town, club;
+        int version;
+        std::string dsv;
+    };
+    for (const Case& c : {
+             Case{"Haselünne", "Bad X", "SV Haren", 7, "2025-11-29-Haseluen-SVHaren-Me.DSV7"},
+             Case{"", "Bad Musterau", "SG Grün-Weiß Musterstadt", 8, "2025-11-29-BadMuste-SGGruenWeissMust-Me.DSV8"},
+             Case{"Groß-Gerau", "", "SV/Süd", 7, "2025-11-29-GrossGer-SV_Sued-Me.DSV7"},
+         }) {
+        MeetDefinition meet;
+        meet.AddSection({"1", "28.11.2025", "09:00", ""});
+        meet.AddSection({"2", "29.11.2025", "09:00", ""});
+        meet.place = c.place;
+        meet.venue.town = c.town;
+        Club club;
+        club.clubName = c.club;
+        const auto names = MakeExportFileNames(meet, club, c.version);
+        EXPECT_EQ(names.dsvName, c.dsv);
+        EXPECT_EQ(names.pdfName, c.dsv.substr(0, c.dsv.size() - 4) + "PDF");
+    }
+}
+
 #ifdef _WIN32
 TEST(ExportFileNames, StayInTheAnsiCodePageOnWindows)
 {

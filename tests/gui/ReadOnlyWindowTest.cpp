@@ -24,7 +24,6 @@ class ReadOnlyWindowTest : public QObject {
 private slots:
     void initTestCase() { SetApplicationFont(); }
     void HeldWorkingFileIsShownReadOnly();
-    void ModernMeetIsShownReadOnlyWithItsRounds();
 };
 
 void ReadOnlyWindowTest::HeldWorkingFileIsShownReadOnly()
@@ -87,43 +86,6 @@ void ReadOnlyWindowTest::HeldWorkingFileIsShownReadOnly()
     QCOMPARE(Find<QGroupBox>(window, "eventBox")->title(), QStringLiteral("Veranstaltung"));
     QVERIFY(Find<QPushButton>(window, "newSwimmerButton")->isEnabled());
     QVERIFY(ops.SavesOf(folder.Native("minimal.dsv.meld")) > 0);
-}
-
-// Until its entry list can be written, a format-7 meet is shown with the
-// club side of its working file, and the header says why nothing can be changed.
-void ReadOnlyWindowTest::ModernMeetIsShownReadOnlyWithItsRounds()
-{
-    Folder folder;
-    folder.Copy("tests/data/two-rounds.dsv7", "two-rounds.dsv7");
-    folder.Copy("tests/data/two-rounds.dsv7.meld", "two-rounds.dsv7.meld");
-    const QByteArray working = folder.Read("two-rounds.dsv7.meld");
-    MessageBoxes::Recorder boxes;
-    FakeFileOps ops;
-    RecordingMailer mailer;
-    MainWindow window(folder.Native(), ops, mailer);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTreeWidget& entries = *Find<QTreeWidget>(window, "entriesList");
-    const int formatFiveWidth = entries.columnWidth(1);
-    window.OpenStartupDefinition();
-
-    QCOMPARE(boxes.messages.size(), std::size_t{1});
-    QCOMPARE(boxes.messages[0].caption, std::string("Nur zum Ansehen"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Natarix – nur lesen"));
-    QCOMPARE(
-        Find<QGroupBox>(window, "eventBox")->title(),
-        QString::fromUtf8("Veranstaltung – nur lesen: Meldungen im Format 7 kann das Programm noch nicht speichern"));
-    QVERIFY(!Find<QPushButton>(window, "newSwimmerButton")->isEnabled());
-    // The team, first in the list, swims relay event 2, a single round. Lena,
-    // born 2011, may swim the heats of event 1; the final is not entered.
-    QTreeWidget& participants = *Find<QTreeWidget>(window, "participantsList");
-    QCOMPARE(Column(participants, 0), (QStringList{"1. Mannschaft", QString::fromUtf8("Krüger")}));
-    QCOMPARE(Rows(entries), (QList<QStringList>{{"2", "4x50m L", "X", ""}}));
-    ClickRow(participants, 1);
-    QCOMPARE(Rows(entries), (QList<QStringList>{{"1", "100m F Vorlauf", "W", "01:25,35"}}));
-    QVERIFY(entries.columnWidth(1) > formatFiveWidth);
-    QCOMPARE(ops.SavesOf(folder.Native("two-rounds.dsv7.meld")), 0);
-    QCOMPARE(folder.Read("two-rounds.dsv7.meld"), working);
 }
 
 QTEST_MAIN(ReadOnlyWindowTest)

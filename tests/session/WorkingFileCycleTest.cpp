@@ -101,7 +101,7 @@ TEST_F(CycleTest, FirstSaveCreatesTheWorkingFileWithAnEmptyClubSide)
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST_F(CycleTest, ModernMeetShowsItsWarningsInOneMessageAndOpensReadOnly)
+TEST_F(CycleTest, ModernMeetShowsItsWarningsInOneMessageAndKeepsAModernWorkingFile)
 {
     // Two warnings of the reader: an unknown pool length and an unknown element.
     const std::string list = test::Replaced(test::Replaced(Data("two-rounds.dsv7"), ";50;HALB", ";51;HALB"),
@@ -116,17 +116,50 @@ TEST_F(CycleTest, ModernMeetShowsItsWarningsInOneMessageAndOpensReadOnly)
                                  "Wettkampfdefinitionsliste und wird übergangen.",
                                  "Hinweise zur Wettkampfdefinitionsliste"));
 
-    // Asked for editing, it stays read only and says why; nothing is written.
+    // Opened for editing, a swimmer without entries is kept in a
+    // Vereinsmeldeliste of the meet's version, read back as it was typed.
+    cycle.LoadDefinition(definition);
+    EXPECT_FALSE(cycle.readOnly());
+    Swimmer swimmer;
+    swimmer.surname = "Krüger";
+    swimmer.firstName = "Lena";
+    swimmer.nationalities = {"GER", "POL"};
+    cycle.Add(swimmer);
+    const std::string written = ReadBytes(definition + ".meld");
+    EXPECT_TRUE(written.starts_with("FORMAT:Vereinsmeldeliste;7;\r\nERZEUGER:Natarix;")) << written;
     sink.messages.clear();
     cycle.LoadDefinition(definition);
-    EXPECT_TRUE(cycle.readOnly());
-    EXPECT_FALSE(cycle.lockedElsewhere());
-    ASSERT_EQ(sink.messages.size(), 2u);
-    EXPECT_NE(sink.messages[1].text.find("hat das Format 7."), std::string::npos) << sink.messages[1].text;
-    EXPECT_FALSE(cycle.SaveWorkingFile());
-    cycle.Add(Swimmer());
-    EXPECT_TRUE(cycle.entries().swimmers().empty());
-    EXPECT_EQ(FileNames(folder.path()), std::vector<std::string>{"Meeting.dsv7"});
+    ASSERT_EQ(cycle.entries().swimmers().size(), 1u);
+    EXPECT_EQ(cycle.entries().swimmers()[0]->nationalities, swimmer.nationalities);
+    EXPECT_EQ(sink.messages.size(), 1u) << sink.messages.back().text;  // the definition list's warnings only
+    EXPECT_TRUE(cycle.SaveWorkingFile());
+    EXPECT_EQ(ReadBytes(definition + ".meld"), written);
+    EXPECT_EQ(FileNames(folder.path()),
+              (std::vector<std::string>{"Meeting.dsv7", "Meeting.dsv7.meld", "Meeting.dsv7.meld.lock"}));
+}
+
+// Another program's entry list, or a working file of the older format, is
+// taken as it is and kept beside the working file before the first rewrite.
+TEST_F(CycleTest, ForeignOrOlderWorkingFileOfAModernMeetIsKeptBeforeItIsRewritten)
+{
+    const std::string foreign =
+        test::Replaced(Data("two-rounds-Me.DSV7"), "ERZEUGER:Natarix;", "ERZEUGER:Anderes Programm;");
+    for (const std::string& original : {foreign, Data("two-rounds.dsv7.meld")}) {
+        TempDir own;
+        const std::string definition = own.Path("m.dsv7");
+        WriteBytes(definition, Data("two-rounds.dsv7"));
+        WriteBytes(definition + ".meld", original);
+        sink.messages.clear();
+        cycle.LoadDefinition(definition);
+        ASSERT_FALSE(cycle.entries().swimmers().empty());
+        EXPECT_TRUE(sink.messages.empty()) << sink.messages[0].text;
+        EXPECT_TRUE(cycle.SaveWorkingFile());
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_NE(sink.messages[0].text.find("anderen Programm oder in einem älteren Format"), std::string::npos);
+        EXPECT_EQ(ReadBytes(definition + ".meld.original"), original);
+        EXPECT_TRUE(ReadBytes(definition + ".meld").starts_with("FORMAT:Vereinsmeldeliste;7;"));
+        cycle.DiscardCompetition();
+    }
 }
 
 TEST_F(CycleTest, ReopeningAfterEditsGivesTheSameModel)

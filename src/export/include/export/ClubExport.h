@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "dsv678/EntryListWriter.h"
 #include "export/Mailer.h"
 #include "model/ClubEntries.h"
 #include "model/MeetDefinition.h"
@@ -26,12 +27,19 @@ struct ExportOutcome {
     std::int32_t mailResult = 0;
 };
 
+// How the club entry list of a meet of formats 6 to 8 is written.
+struct EntryListOptions {
+    int version = 0;  // 7 or 8; 0: the version the meet's format calls for
+    dsv678::Producer producer{};
+};
+
 // Writes the club entry list (export form) and the PDF forms into the start
 // directory under names built from the last section's date, the venue's town
 // and the club's name; with `sendByMail`, then hands both to the mail program.
 // Without a meet (nullptr) nothing happens.
 ExportOutcome ExportClubEntries(const MeetDefinition* meet, const ClubEntries& entries,
                                 const std::string& startDirectory, bool sendByMail, MessageSink& messages,
-                                Mailer& mailer = SystemMailer(), FileOps& ops = SystemFileOps());
+                                Mailer& mailer = SystemMailer(), FileOps& ops = SystemFileOps(),
+                                const EntryListOptions& options = {});
 
 }  // namespace natarix

@@ -23,7 +23,10 @@ struct ExportFileNames {
     std::string pdfName;
 };
 
-ExportFileNames MakeExportFileNames(const MeetDefinition& meet, const Club& club);
+// Format 5 names them as it always has; the club entry lists of formats 7
+// and 8 follow the DSV standard: "JJJJ-MM-TT-Ort-Verein-Me.DSV7" and the
+// PDF under the same stem.
+ExportFileNames MakeExportFileNames(const MeetDefinition& meet, const Club& club, int version = 5);
 
 // A file name as the file system wants it (TextToNative).
 std::string FileNameToNative(const std::string& name);

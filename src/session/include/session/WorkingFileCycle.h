@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "dsv678/EntryListWriter.h"
 #include "model/ClubEntries.h"
 #include "model/MeetDefinition.h"
 #include "model/Messages.h"
@@ -39,21 +40,23 @@ public:
     // one exists, its working file. Writes nothing. The warnings of reading
     // the definition list reach the sink as one message, a line each. For
     // editing, the lock is taken before the working file is read; when
-    // another program holds it, the user is told who and since when. A meet
-    // of formats 6 to 8 opens read only, and the user is told so when
-    // editing was asked: its entries could not be kept yet.
+    // another program holds it, the user is told who and since when. The
+    // warnings of reading the working file reach the sink as one message too.
     void LoadDefinition(const std::string& path, Access access = Access::Edit);
 
     // The first "*.dsv" file (any case) of the start directory, in byte order
     // of the names, that reads without a content error; or the empty text.
     std::string FindStartupDefinition() const;
 
-    // Rewrites the working file from the model. A working file that was not
-    // read completely is kept beside it first. True when it was written;
+    // Rewrites the working file from the model, in the version of the club
+    // entry list the meet's format calls for. A working file that was not
+    // read completely, or that another program or an older format wrote, is
+    // kept beside it first. True when it was written;
     // false without a word when the competition is read only.
     bool SaveWorkingFile();
 
-    // Keeps a copy of a working file that was read only partly, once, before
+    // Keeps a copy of a working file that was read only partly, or written
+    // elsewhere, once, before
     // anything overwrites it; tells the user where. Does nothing otherwise,
     // nor when the competition is read only.
     void KeepUnreadOriginal();
@@ -93,6 +96,9 @@ public:
     FileOps& fileOps() { return ops_; }
     // Where the last kept copy went; empty when none was kept.
     const std::string& keptOriginalPath() const { return keptOriginalPath_; }
+    // Who writes the club entry lists of formats 7 and 8: this program, and
+    // the club's contact for questions about the file.
+    dsv678::Producer producer() const;
 
 private:
     // Applies `change` to the club's side of an open meet that may change and
@@ -110,6 +116,7 @@ private:
     ClubEntries entries_;
     std::string definitionPath_;
     bool unreadOriginalPending_ = false;
+    bool writtenElsewhere_ = false;
     std::string keptOriginalPath_;
 };
 
