@@ -132,7 +132,7 @@ ClubDialog::ClubDialog(Club& club, QWidget* parent, const MeetDefinition* meet)
         addRow("nationLabel", QStringLiteral("Nation"), nation_);
     }
     if (directDebit_ != nullptr)
-        grid->addWidget(directDebit_, row++, 1);
+        grid->addWidget(directDebit_, row++, 1, Qt::AlignLeft);
 
     LayOutFormBesideButtons(*this, grid, buttons, 11);
 
