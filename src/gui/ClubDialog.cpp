@@ -1,5 +1,6 @@
 #include "gui/ClubDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "DialogParts.h"
+#include "model/MeetDefinition.h"
 
 namespace natarix {
 
@@ -60,7 +62,8 @@ const std::array<ContactField, ClubDialog::kContactEdits> kContactFields = {{
 
 }  // namespace
 
-ClubDialog::ClubDialog(Club& club, QWidget* parent) : QDialog(parent), club_(club)
+ClubDialog::ClubDialog(Club& club, QWidget* parent, const MeetDefinition* meet)
+    : QDialog(parent), club_(club), modernFormat_(ModernFormat(meet))
 {
     SetUpDialog(*this, "clubDialog", QStringLiteral("Vereinsdaten bearbeiten"));
 
@@ -86,8 +89,18 @@ ClubDialog::ClubDialog(Club& club, QWidget* parent) : QDialog(parent), club_(clu
     }
     lsv_->setMaxVisibleItems(10);
     lsv_->setCurrentIndex(std::max(chosen, 0));  // "00: Ausland" when no item begins with the stored text
-    clubId_ = MakeTextField(*this, "clubIdEdit", 183);
+    clubId_ =
+        modernFormat_ != 0 ? MakeDigitsField(*this, "clubIdEdit", 183, 4) : MakeTextField(*this, "clubIdEdit", 183);
     clubId_->setText(ToQString(club.clubId));
+    if (modernFormat_ != 0) {
+        nation_ = MakeTextField(*this, "nationEdit", 183, 3);
+        nation_->setText(club.nation.empty() ? QStringLiteral("GER") : ToQString(club.nation));
+    }
+    if (modernFormat_ >= 8) {
+        directDebit_ = new QCheckBox(QStringLiteral("Lastschrift erlaubt"), this);
+        directDebit_->setObjectName(QStringLiteral("directDebitCheckBox"));
+        directDebit_->setChecked(club.directDebitConsent);
+    }
 
     const DialogButtons buttons = MakeDialogButtons(*this);
 
@@ -112,13 +125,33 @@ ClubDialog::ClubDialog(Club& club, QWidget* parent) : QDialog(parent), club_(clu
     addRow("emailLabel", QStringLiteral("E-Mail"), contact_[EmailEdit]);
     addRow("countryLabel", QStringLiteral("Land"), contact_[CountryEdit]);
     addRow("lsvLabel", QStringLiteral("LSV"), lsv_);
-    addRow("clubIdLabel", QStringLiteral("Vereins-ID"), clubId_);
+    if (modernFormat_ == 0) {
+        addRow("clubIdLabel", QStringLiteral("Vereins-ID"), clubId_);
+    } else {
+        addRow("clubIdLabel", QStringLiteral("Vereinskennzahl"), clubId_);
+        addRow("nationLabel", QStringLiteral("Nation"), nation_);
+    }
+    if (directDebit_ != nullptr)
+        grid->addWidget(directDebit_, row++, 1, Qt::AlignLeft);
 
     LayOutFormBesideButtons(*this, grid, buttons, 11);
 
     SetTabOrder({clubName_, contact_[NameEdit], contact_[StreetEdit], contact_[PostcodeEdit], contact_[TownEdit],
                  contact_[PhoneEdit], contact_[FaxEdit], contact_[EmailEdit], contact_[CountryEdit], lsv_, clubId_,
-                 buttons.ok, buttons.cancel});
+                 nation_, directDebit_, buttons.ok, buttons.cancel});
+}
+
+std::optional<std::string> ClubDialog::ReadClubNumber()
+{
+    auto number = ReadTextField(*this, *clubId_, "Vereinskennzahl");
+    if (!number)
+        return std::nullopt;
+    const bool digits = std::all_of(number->begin(), number->end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (digits && (number->size() == 4 || *number == "0"))
+        return number;
+    RefuseField(*this, *clubId_,
+                "Im Feld \"Vereinskennzahl\" stehen vier Ziffern; ein Verein außerhalb des DSV hat die 0.");
+    return std::nullopt;
 }
 
 void ClubDialog::accept()
@@ -133,14 +166,21 @@ void ClubDialog::accept()
             return;
         contact.*kContactFields[i].field = std::move(*text);
     }
-    const auto clubId = ReadTextField(*this, *clubId_, "Vereins-ID");
+    const auto clubId = modernFormat_ != 0 ? ReadClubNumber() : ReadTextField(*this, *clubId_, "Vereins-ID");
     if (!clubId)
+        return;
+    std::optional<std::string> nation;
+    if (nation_ != nullptr && !(nation = ReadNationCode(*this, *nation_, "Nation", true)))
         return;
     // Stored as typed: no field is trimmed or required here.
     club_.clubName = *clubName;
     club_.contact = contact;
     club_.clubId = *clubId;
     club_.lsv = kLsvItems[static_cast<std::size_t>(lsv_->currentIndex())];
+    if (nation)
+        club_.nation = *nation;
+    if (directDebit_ != nullptr)
+        club_.directDebitConsent = directDebit_->isChecked();
     QDialog::accept();
 }
 

@@ -11,10 +11,16 @@
 #include <cmath>
 
 #include "gui/MessageBoxes.h"
+#include "model/MeetDefinition.h"
 #include "model/Messages.h"
 #include "model/ValueTexts.h"
 
 namespace natarix {
+
+int ModernFormat(const MeetDefinition* meet)
+{
+    return meet != nullptr && meet->formatVersion != 5 ? meet->formatVersion : 0;
+}
 
 void SetUpDialog(QDialog& dialog, const char* objectName, const QString& title)
 {
@@ -94,6 +100,8 @@ void SetTabOrder(std::initializer_list<QWidget*> widgets)
 {
     QWidget* previous = nullptr;
     for (QWidget* widget : widgets) {
+        if (widget == nullptr)
+            continue;
         if (previous != nullptr)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
@@ -105,15 +113,33 @@ void ShowCheckFailure(QDialog& dialog, std::string text)
     MessageBoxes::Show(Message::Captioned(std::move(text), Message::kDefaultCaption), &dialog);
 }
 
+void RefuseField(QDialog& dialog, QWidget& field, std::string text)
+{
+    ShowCheckFailure(dialog, std::move(text));
+    field.setFocus(Qt::OtherFocusReason);
+}
+
 std::optional<std::string> ReadTextField(QDialog& dialog, QLineEdit& field, std::string_view fieldName, FieldKind kind)
 {
     if (auto refusal = RefusalOf(field.text(), fieldName, kind)) {
-        ShowCheckFailure(dialog, std::move(*refusal));
-        field.setFocus(Qt::OtherFocusReason);
+        RefuseField(dialog, field, std::move(*refusal));
         return std::nullopt;
     }
     // What passed the check converts.
     return ToModelText(field.text()).value();
+}
+
+std::optional<std::string> ReadNationCode(QDialog& dialog, QLineEdit& field, std::string_view fieldName, bool required)
+{
+    if (!ReadTextField(dialog, field, fieldName))
+        return std::nullopt;
+    const QString code = field.text().trimmed();
+    static const QRegularExpression threeLetters(QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z]{3}")));
+    if (threeLetters.match(code).hasMatch() || (code.isEmpty() && !required))
+        return code.toUpper().toStdString();
+    std::string refusal = std::string("Im Feld \"").append(fieldName).append("\" stehen drei Buchstaben, etwa GER");
+    RefuseField(dialog, field, refusal.append(required ? "." : ", oder nichts."));
+    return std::nullopt;
 }
 
 std::optional<PersonName> ReadPersonName(QDialog& dialog, QLineEdit& surnameField, QLineEdit& firstNameField)

@@ -19,6 +19,12 @@ class QWidget;
 
 namespace natarix {
 
+class MeetDefinition;
+
+// The format of a meet of formats 6 to 8, whose fields the dialogs show
+// besides those of format 5; 0 for a format-5 meet and for none.
+int ModernFormat(const MeetDefinition* meet);
+
 // Title, modality and a caption without system menu or close box: the dialog
 // ends with OK, "Abbrechen" or Escape.
 void SetUpDialog(QDialog& dialog, const char* objectName, const QString& title);
@@ -47,17 +53,26 @@ DialogButtons MakeDialogButtons(QDialog& dialog);
 // apart, the buttons stacked at the top right; the dialog keeps its size.
 void LayOutFormBesideButtons(QDialog& dialog, QLayout* form, const DialogButtons& buttons, int gapUnits);
 
-// Tab order in the order given.
+// Tab order in the order given; null stands for a field the dialog does not
+// show.
 void SetTabOrder(std::initializer_list<QWidget*> widgets);
 
 // A failed check, shown as the dialogs show them: caption "Fehler", no icon,
 // owned by the dialog.
 void ShowCheckFailure(QDialog& dialog, std::string text);
 
+// A failed check of the field: shown as above, the focus then on the field.
+void RefuseField(QDialog& dialog, QWidget& field, std::string text);
+
 // The field's text for the model, or nullopt after the dialog has said why the
 // club entry list could not carry it back; the focus then goes to the field.
 std::optional<std::string> ReadTextField(QDialog& dialog, QLineEdit& field, std::string_view fieldName,
                                          FieldKind kind = FieldKind::Text);
+
+// A code of three letters, a nation as "GER": checked like every text field,
+// trimmed and in capitals; empty only where not required. nullopt after the
+// dialog has said what is wrong.
+std::optional<std::string> ReadNationCode(QDialog& dialog, QLineEdit& field, std::string_view fieldName, bool required);
 
 struct PersonName {
     std::string surname;

@@ -347,8 +347,11 @@ void MainWindow::ShowAbout()
 void MainWindow::NewSwimmer()
 {
     Swimmer swimmer;
-    if (SwimmerDialog(swimmer, this).exec() != QDialog::Accepted)
+    SwimmerDialog dialog(swimmer, this, cycle_.meet(), cycle_.entries().coaches);
+    if (dialog.exec() != QDialog::Accepted)
         return;
+    if (const auto& coach = dialog.chosenCoach())
+        swimmer.coachNumber = cycle_.CoachNumber(*coach);
     cycle_.Add(std::move(swimmer));
     RefreshMainForm();
 }
@@ -374,7 +377,7 @@ void MainWindow::NewOfficial()
 void MainWindow::EditClubData()
 {
     Club club = cycle_.entries().club;
-    ClubDialog(club, this).exec();
+    ClubDialog(club, this, cycle_.meet()).exec();
     // Set, and so written, whether the dialog ended with OK or not; the lists stay.
     cycle_.SetClub(std::move(club));
 }
@@ -430,8 +433,11 @@ void MainWindow::EditParticipant(QTreeWidgetItem* item)
     } else {
         const Swimmer& swimmer = *std::get<const Swimmer*>(participant);
         Swimmer changed = swimmer;
-        if (SwimmerDialog(changed, this, cycle_.meet()).exec() != QDialog::Accepted)
+        SwimmerDialog dialog(changed, this, cycle_.meet(), cycle_.entries().coaches);
+        if (dialog.exec() != QDialog::Accepted)
             return;
+        if (const auto& coach = dialog.chosenCoach())
+            changed.coachNumber = cycle_.CoachNumber(*coach);
         cycle_.Change(swimmer, std::move(changed));
     }
     RefreshMainForm();

@@ -93,6 +93,27 @@ void ClubEntries::RemoveOfficial(const Official* official)
 {
     RemoveMember(officials_, official);
 }
+std::int32_t ClubEntries::CoachNumber(const std::string& name)
+{
+    if (name.empty())
+        return 0;
+    std::int32_t highest = 0;
+    for (const Coach& coach : coaches) {
+        if (coach.name == name)
+            return coach.number;
+        highest = std::max(highest, coach.number);
+    }
+    // Above every number in use; after a file gave the largest number there
+    // is, the lowest free one.
+    const auto used = [&](std::int32_t n) {
+        return std::any_of(coaches.begin(), coaches.end(), [&](const Coach& c) { return c.number == n; });
+    };
+    std::int32_t number = highest < std::numeric_limits<std::int32_t>::max() ? highest + 1 : 1;
+    while (used(number))
+        ++number;
+    coaches.push_back(Coach{number, name});
+    return number;
+}
 std::int64_t ClubEntries::CountIndividualEntries() const
 {
     return CountEntries(swimmers_);

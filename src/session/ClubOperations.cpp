@@ -52,6 +52,17 @@ void WorkingFileCycle::SetClub(Club club)
     });
 }
 
+std::int32_t WorkingFileCycle::CoachNumber(const std::string& name)
+{
+    std::int32_t number = 0;
+    Edit([&](ClubEntries& e) {
+        const std::size_t coaches = e.coaches.size();
+        number = e.CoachNumber(name);
+        return e.coaches.size() != coaches;
+    });
+    return number;
+}
+
 void WorkingFileCycle::Add(Swimmer swimmer)
 {
     Edit([&](ClubEntries& e) { return e.AddSwimmer(std::make_unique<Swimmer>(std::move(swimmer))) != nullptr; });

@@ -41,6 +41,8 @@ struct Fixture {
     Official official;
     Club club;
     MeetDefinition meet;
+    MeetDefinition modernMeet;  // format 8, with the same sections
+    std::vector<Coach> coaches{{1, "Lehmann, Jens"}, {2, *ToModelText(QString::fromUtf8("Schäfer, Eva"))}};
     Event event;
     std::unique_ptr<QDialog> dialog;
 
@@ -75,8 +77,19 @@ struct Fixture {
         event.technique = "L";
         event.sex = "X";
         team.SetEntry("30", "04:12,50");
+        modernMeet = meet;
+        modernMeet.formatVersion = 8;
+        swimmer.nationalities = {"GER", "AUT"};
+        swimmer.coachNumber = 2;
+        club.nation = "GER";
 
-        if (name == "swimmer")
+        if (name == "swimmer-8")
+            dialog = std::make_unique<SwimmerDialog>(swimmer, nullptr, &modernMeet, coaches);
+        else if (name == "official-8")
+            dialog = std::make_unique<OfficialDialog>(official, modernMeet);
+        else if (name == "club-8")
+            dialog = std::make_unique<ClubDialog>(club, nullptr, &modernMeet);
+        else if (name == "swimmer")
             dialog = std::make_unique<SwimmerDialog>(swimmer);
         else if (name == "team")
             dialog = std::make_unique<TeamDialog>(team);
@@ -110,6 +123,17 @@ void AddDialogRows()
          {"clubNameEdit", "contactNameEdit", "streetEdit", "postcodeEdit", "townEdit", "phoneEdit", "faxEdit",
           "emailEdit", "countryEdit", "lsvComboBox", "clubIdEdit", "okButton", "cancelButton"}},
         {"entry", {"enterCheckBox", "entryTimeEdit", "okButton", "cancelButton"}},
+        {"swimmer-8",
+         {"surnameEdit", "firstNameEdit", "maleRadio", "femaleRadio", "diverseRadio", "yearOfBirthEdit",
+          "registrationNumberEdit", "nationality1Edit", "nationality2Edit", "nationality3Edit", "coachComboBox",
+          "okButton", "cancelButton"}},
+        {"official-8",
+         {"surnameEdit", "firstNameEdit", "groupComboBox", "sexComboBox", "wishComboBox", "sectionsList", "okButton",
+          "cancelButton"}},
+        {"club-8",
+         {"clubNameEdit", "contactNameEdit", "streetEdit", "postcodeEdit", "townEdit", "phoneEdit", "faxEdit",
+          "emailEdit", "countryEdit", "lsvComboBox", "clubIdEdit", "nationEdit", "directDebitCheckBox", "okButton",
+          "cancelButton"}},
     };
     for (const auto& [name, tabOrder] : dialogs)
         for (int pointSize : {0, 16})
@@ -225,6 +249,23 @@ void DialogLayoutTest::Texts_data()
                                                                   "OK",
                                                                   "Abbrechen",
                                                                   "Meldezeit:"};
+    QTest::newRow("swimmer, format 8") << "swimmer-8"
+                                       << "Teilnehmer bearbeiten"
+                                       << QStringList{"männlich",  "weiblich", "divers",      "OK",
+                                                      "Abbrechen", "Nachname", "Vorname",     "Jahrgang",
+                                                      "DSV-ID",    "Trainer",  "Nationalität"};
+    QTest::newRow("official, format 8") << "official-8"
+                                        << "Kampfrichter bearbeiten"
+                                        << QStringList{"OK",     "Abbrechen",  "Nachname",      "Vorname",
+                                                       "Gruppe", "Geschlecht", "Einsatzwunsch", "Abschnitte"};
+    QTest::newRow("club, format 8") << "club-8"
+                                    << "Vereinsdaten bearbeiten" << QStringList{"OK",          "Abbrechen",
+                                                                                "Vereinsname", "Ansprechpartner",
+                                                                                "Straße",      "PLZ, Ort",
+                                                                                "Telefon",     "FAX",
+                                                                                "E-Mail",      "Land",
+                                                                                "LSV",         "Vereinskennzahl",
+                                                                                "Nation",      "Lastschrift erlaubt"};
 }
 
 void DialogLayoutTest::Texts()

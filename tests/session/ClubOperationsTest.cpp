@@ -96,6 +96,27 @@ TEST(ClubOperations, EachSavesOnceAndNoneChangesAReadOnlyCompetition)
     }
 }
 
+TEST(ClubOperations, NamingANewCoachAddsItAndSaves)
+{
+    for (const auto access : {WorkingFileCycle::Access::Edit, WorkingFileCycle::Access::View}) {
+        const bool editable = access == WorkingFileCycle::Access::Edit;
+        SCOPED_TRACE(editable ? "editable" : "read only");
+        const test::TempDir folder;
+        test::WriteBytes(folder.Path("m.dsv"), test::Data("minimal.dsv"));
+        RecordingMessageSink sink;
+        test::FakeFileOps ops;
+        WorkingFileCycle cycle(sink, folder.path(), ops);
+        cycle.LoadDefinition(folder.Path("m.dsv"), access);
+
+        EXPECT_EQ(cycle.CoachNumber("Lehmann"), editable ? 1 : 0);
+        EXPECT_EQ(ops.saved.size(), editable ? 1u : 0u);
+        EXPECT_EQ(cycle.CoachNumber("Lehmann"), editable ? 1 : 0) << "a known name";
+        EXPECT_EQ(cycle.CoachNumber(""), 0);
+        EXPECT_EQ(ops.saved.size(), editable ? 1u : 0u) << "nothing new, nothing saved";
+        EXPECT_EQ(cycle.entries().coaches.size(), editable ? 1u : 0u);
+    }
+}
+
 TEST(ClubOperations, NothingLoadedNothingChanged)
 {
     RecordingMessageSink sink;

@@ -1,7 +1,9 @@
 #include "dsv678/EntryListFields.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
+
+#include "model/OfficialCodes.h"
 
 namespace natarix::dsv678 {
 
@@ -38,11 +40,9 @@ std::string LsvCode(const std::string& lsv)
 
 std::string WishCode(const std::string& wish, int version)
 {
-    static constexpr std::array<std::string_view, 13> kSince6 = {"SCH", "STA", "ZRO", "ZR",  "ZNO", "ZN", "RZN",
-                                                                 "SR",  "WRO", "WR",  "AUS", "SP",  "PKF"};
-    static constexpr std::array<std::string_view, 5> kSince7 = {"STO", "ASCH", "SIB", "SAUF", "VER"};
-    const auto known = [&](const auto& codes) { return std::find(codes.begin(), codes.end(), wish) != codes.end(); };
-    return known(kSince6) || (version >= 7 && known(kSince7)) ? wish : std::string();
+    const std::vector<NamedCode> codes = WishCodes(version);
+    const bool known = std::any_of(codes.begin(), codes.end(), [&](const NamedCode& c) { return c.code == wish; });
+    return known ? wish : std::string();
 }
 
 std::string PersonName(const std::string& surname, const std::string& firstName)

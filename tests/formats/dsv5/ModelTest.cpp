@@ -306,6 +306,36 @@ TEST(ClubEntries, HandsOutFreeMeetIdsAndEmptiesTheLegsOfARemovedSwimmer)
     EXPECT_EQ(entries.AddSwimmer(std::make_unique<Swimmer>())->meetId, 1);
 }
 
+TEST(ClubEntries, NamesCoachesByNameWithTheNextFreeNumber)
+{
+    constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
+    const struct {
+        const char* label;
+        std::vector<Coach> coaches;
+        std::string name;
+        std::int32_t number;
+        std::size_t coachesAfter;
+    } cases[] = {
+        {"no name, no coach", {{3, "Lehmann"}}, "", 0, 1},
+        {"a known name", {{3, "Lehmann"}, {5, "Schulz"}}, "Schulz", 5, 2},
+        {"the name in other case is another coach", {{3, "Lehmann"}}, "lehmann", 4, 2},
+        {"the first coach", {}, "Lehmann", 1, 1},
+        {"above the highest, not after the last", {{7, "Lehmann"}, {2, "Schulz"}}, "Neu", 8, 3},
+        {"after the largest number there is, the lowest free one", {{kLargest, "A"}, {1, "B"}}, "Neu", 2, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        ClubEntries entries;
+        entries.coaches = c.coaches;
+        EXPECT_EQ(entries.CoachNumber(c.name), c.number);
+        ASSERT_EQ(entries.coaches.size(), c.coachesAfter);
+        if (c.coachesAfter > c.coaches.size()) {
+            EXPECT_EQ(entries.coaches.back().number, c.number);
+            EXPECT_EQ(entries.coaches.back().name, c.name);
+        }
+    }
+}
+
 TEST(MeetDefinition, FindsSectionsAndEventsByNumberValue)
 {
     MeetDefinition meet;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "TestFiles.h"
+#include "dsv678/EntryListFields.h"
 #include "dsv678/EntryListWriter.h"
 #include "dsv678/LineGrammar.h"
 #include "dsv678/MeetReader.h"
@@ -110,6 +111,20 @@ TEST(Dsv678EntryListWriter, GivesEveryElementTheFieldCountOfItsVersion)
             EXPECT_EQ(seen["PNMELDUNG"], 2);
         }
     }
+}
+
+TEST(Dsv678EntryListFields, WritesOnlyTheWishCodesOfTheVersion)
+{
+    const struct {
+        const char* wish;
+        int version;
+        const char* written;
+    } cases[] = {
+        {"ZR", 6, "ZR"},   {"PKF", 6, "PKF"}, {"STO", 6, ""},        {"STO", 7, "STO"},
+        {"VER", 8, "VER"}, {"zr", 7, ""},     {"Zeitnehmer", 8, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WishCode(c.wish, c.version), c.written) << c.wish << " in format " << c.version;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <unordered_set>
 #include <vector>
 
@@ -31,6 +32,11 @@ public:
     void RemoveSwimmer(const Swimmer* swimmer);
     void RemoveTeam(const Team* team);
     void RemoveOfficial(const Official* official);
+
+    // The number of the coach of that name, for a swimmer to name; a name
+    // no coach has yet adds a coach with the next free number. 0, no coach,
+    // for the empty name.
+    std::int32_t CoachNumber(const std::string& name);
 
     std::int64_t CountIndividualEntries() const;
     std::int64_t CountRelayEntries() const;

@@ -77,6 +77,10 @@ public:
     void Remove(const Swimmer& member);
     void Remove(const Team& member);
     void Remove(const Official& member);
+    // The number of the coach of that name for a swimmer to name; a new name
+    // adds a coach (ClubEntries::CoachNumber). 0 for the empty name, and
+    // without a competition or with a read-only one.
+    std::int32_t CoachNumber(const std::string& name);
     // Enters the participant into the event; an empty time takes the entry back.
     void SetEntry(ParticipantRef participant, const std::string& eventNumber, const std::string& entryTime);
 
