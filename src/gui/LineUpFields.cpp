@@ -118,7 +118,7 @@ void LineUpFields::LayOut(QBoxLayout& column) const
         const int row = static_cast<int>(leg % kLegsPerColumn);
         const int gridColumn = 2 * static_cast<int>(leg / kLegsPerColumn);
         grid->addWidget(labels_[leg], row, gridColumn);
-        grid->addWidget(legs_[leg], row, gridColumn + 1);
+        grid->addWidget(legs_[leg], row, gridColumn + 1, Qt::AlignLeft);
     }
 }
 
