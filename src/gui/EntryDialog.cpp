@@ -111,6 +111,7 @@ EntryDialog::EntryDialog(const std::string& participantLine, const Entrant& part
 void EntryDialog::accept()
 {
     const bool entered = enter_->isChecked();
+    legs_.clear();
     if (entered && lineUp_ != nullptr) {
         auto legs = lineUp_->Read(*this);
         if (!legs)
@@ -127,11 +128,13 @@ Team EntryDialog::ChangedTeam() const
 {
     Team changed = *team_;
     changed.SetEntry(eventNumber_, entryTime_);
+    // Legs are only read for an entry that stays.
     const bool anyLegNamed = std::any_of(legs_.begin(), legs_.end(), [](std::int32_t leg) { return leg != 0; });
-    if (entryTime_.empty() || (lineUp_ != nullptr && !lineUp_->empty() && !anyLegNamed))
-        changed.lineUps.erase(eventNumber_);
-    else if (anyLegNamed)
+    const bool legsShown = lineUp_ != nullptr && !lineUp_->empty();
+    if (anyLegNamed)
         changed.lineUps[eventNumber_] = legs_;
+    else if (entryTime_.empty() || legsShown)
+        changed.lineUps.erase(eventNumber_);
     return changed;
 }
 

@@ -9,6 +9,7 @@
 #include "GuiTestSupport.h"
 #include "gui/EntryDialog.h"
 #include "gui/ModelText.h"
+#include "model/ClubEntries.h"
 
 using namespace natarix;
 using namespace natarix::test;

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "model/ClubEntries.h"
 #include "model/Event.h"
 #include "model/Participant.h"
 
@@ -14,6 +13,7 @@ class QCheckBox;
 
 namespace natarix {
 
+class ClubEntries;
 class EntryTimeField;
 class LineUpFields;
 
