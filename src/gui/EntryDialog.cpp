@@ -1,13 +1,16 @@
 #include "gui/EntryDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "DialogParts.h"
+#include "LineUpFields.h"
 #include "gui/EntryTimeField.h"
 #include "model/Labels.h"
 
@@ -34,18 +37,21 @@ std::string MandatoryTimeLine(const Swimmer& swimmer, const Event& event)
 
 EntryDialog::EntryDialog(const Swimmer& swimmer, const Event& event, QWidget* parent)
     : EntryDialog("Teilnehmer: " + swimmer.surname + ", " + swimmer.firstName, swimmer, event,
-                  MandatoryTimeLine(swimmer, event), parent)
+                  MandatoryTimeLine(swimmer, event), nullptr, nullptr, parent)
 {
 }
 
-EntryDialog::EntryDialog(const Team& team, const Event& event, QWidget* parent)
-    : EntryDialog("Staffel: " + TeamLabel(team), team, event, std::string(), parent)
+EntryDialog::EntryDialog(const Team& team, const Event& event, QWidget* parent, const ClubEntries* lineUpFrom)
+    : EntryDialog("Staffel: " + TeamLabel(team), team, event, std::string(), &team, lineUpFrom, parent)
 {
 }
+
+EntryDialog::~EntryDialog() = default;
 
 EntryDialog::EntryDialog(const std::string& participantLine, const Entrant& participant, const Event& event,
-                         const std::string& mandatoryTimeLine, QWidget* parent)
-    : QDialog(parent)
+                         const std::string& mandatoryTimeLine, const Team* team, const ClubEntries* lineUpFrom,
+                         QWidget* parent)
+    : QDialog(parent), team_(team), eventNumber_(event.number)
 {
     SetUpDialog(*this, "entryDialog", QStringLiteral("Meldung bearbeiten"));
 
@@ -59,6 +65,11 @@ EntryDialog::EntryDialog(const std::string& participantLine, const Entrant& part
     timeField_->setMinimumWidth(HorizontalUnits(*timeField_, 79));
     const std::string stored = participant.EntryTime(event.number);
     timeField_->setText(stored.empty() ? QStringLiteral("00:00,00") : ToQString(stored));
+
+    if (team != nullptr && lineUpFrom != nullptr) {
+        lineUp_ = std::make_unique<LineUpFields>(*this, *team, event, *lineUpFrom);
+        connect(enter_, &QCheckBox::toggled, this, [this](bool entered) { lineUp_->SetEnabled(entered); });
+    }
 
     const DialogButtons buttons = MakeDialogButtons(*this);
 
@@ -80,19 +91,51 @@ EntryDialog::EntryDialog(const std::string& participantLine, const Entrant& part
         column->addWidget(MakeLabel(*this, "mandatoryTimeLabel", ToQString(mandatoryTimeLine)));
     column->addWidget(enter_);
     column->addLayout(timeRow);
+    if (lineUp_ != nullptr)
+        lineUp_->LayOut(*column);
     column->addSpacing(VerticalUnits(*this, 3));
     column->addLayout(buttonRow);
 
     // The check box comes first and so takes the focus when the dialog opens.
     SetTabOrder({enter_, timeField_, buttons.ok, buttons.cancel});
+    if (lineUp_ != nullptr && !lineUp_->empty()) {
+        QWidget* previous = timeField_;
+        for (QWidget* leg : lineUp_->fields()) {
+            QWidget::setTabOrder(previous, leg);
+            previous = leg;
+        }
+        QWidget::setTabOrder(previous, buttons.ok);
+    }
 }
 
 void EntryDialog::accept()
 {
+    const bool entered = enter_->isChecked();
+    legs_.clear();
+    if (entered && lineUp_ != nullptr) {
+        auto legs = lineUp_->Read(*this);
+        if (!legs)
+            return;
+        legs_ = std::move(*legs);
+    }
     // Only digits are ever typed into a text that came from the model, so the
     // text converts back; it is stored without further test.
-    entryTime_ = enter_->isChecked() ? ToModelText(timeField_->text()).value() : std::string();
+    entryTime_ = entered ? ToModelText(timeField_->text()).value() : std::string();
     QDialog::accept();
+}
+
+Team EntryDialog::ChangedTeam() const
+{
+    Team changed = *team_;
+    changed.SetEntry(eventNumber_, entryTime_);
+    // Legs are only read for an entry that stays.
+    const bool anyLegNamed = std::any_of(legs_.begin(), legs_.end(), [](std::int32_t leg) { return leg != 0; });
+    const bool legsShown = lineUp_ != nullptr && !lineUp_->empty();
+    if (anyLegNamed)
+        changed.lineUps[eventNumber_] = legs_;
+    else if (entryTime_.empty() || legsShown)
+        changed.lineUps.erase(eventNumber_);
+    return changed;
 }
 
 }  // namespace natarix

@@ -359,7 +359,7 @@ void MainWindow::NewSwimmer()
 void MainWindow::NewTeam()
 {
     Team team;
-    if (TeamDialog(team, this).exec() != QDialog::Accepted)
+    if (TeamDialog(team, this, cycle_.meet()).exec() != QDialog::Accepted)
         return;
     cycle_.Add(std::move(team));
     RefreshMainForm();
@@ -427,7 +427,7 @@ void MainWindow::EditParticipant(QTreeWidgetItem* item)
     const ParticipantItem participant = *RowObject<const ParticipantItem>(*item);
     if (const Team* const* team = std::get_if<const Team*>(&participant)) {
         Team changed = **team;
-        if (TeamDialog(changed, this).exec() != QDialog::Accepted)
+        if (TeamDialog(changed, this, cycle_.meet()).exec() != QDialog::Accepted)
             return;
         cycle_.Change(**team, std::move(changed));
     } else {
@@ -464,11 +464,20 @@ void MainWindow::EditEntry(QTreeWidgetItem* item)
         return;
     const ParticipantItem participant = *RowObject<const ParticipantItem>(*participantItem);
     const Event& event = *RowObject<const Event>(*item);
-    const auto dialog =
-        std::visit([&](const auto* p) { return std::make_unique<EntryDialog>(*p, event, this); }, participant);
-    if (dialog->exec() != QDialog::Accepted)
-        return;
-    cycle_.SetEntry(participant, event.number, dialog->entryTime());
+    const Team* const* team = std::get_if<const Team*>(&participant);
+    if (team != nullptr && cycle_.meet()->formatVersion != 5) {
+        // The entry and its line-up reach the session as one change, saved once.
+        EntryDialog dialog(**team, event, this, &cycle_.entries());
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        cycle_.Change(**team, dialog.ChangedTeam());
+    } else {
+        const auto dialog =
+            std::visit([&](const auto* p) { return std::make_unique<EntryDialog>(*p, event, this); }, participant);
+        if (dialog->exec() != QDialog::Accepted)
+            return;
+        cycle_.SetEntry(participant, event.number, dialog->entryTime());
+    }
     ShowEntriesOf(participant);
 }
 

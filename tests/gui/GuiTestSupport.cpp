@@ -72,6 +72,22 @@ void Retype(QLineEdit* field, const QString& text)
     TypeText(field, text);
 }
 
+QString ClickOkForCheck(QDialog& dialog)
+{
+    const auto box = AnswerNextMessageBox();
+    QTest::mouseClick(Control<QAbstractButton>(dialog, "okButton"), Qt::LeftButton);
+    return box->shown ? box->text : QString();
+}
+
+QStringList TabOrder(QWidget& dialog)
+{
+    QStringList order;
+    for (QWidget* widget = dialog.nextInFocusChain(); widget != &dialog; widget = widget->nextInFocusChain())
+        if (widget->parentWidget() == &dialog && widget->focusPolicy() & Qt::TabFocus)
+            order << widget->objectName();
+    return order;
+}
+
 void Toggle(QListWidget& list, const QString& text)
 {
     const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);

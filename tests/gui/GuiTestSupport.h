@@ -47,6 +47,13 @@ void Retype(QLineEdit* field, const QString& text);
 // the space bar.
 void Toggle(QListWidget& list, const QString& text);
 
+// Clicks the dialog's OK and answers the message box of a check that fails:
+// its text, or empty when none came.
+QString ClickOkForCheck(QDialog& dialog);
+
+// The object names of the dialog's own controls in the order Tab visits them.
+QStringList TabOrder(QWidget& dialog);
+
 // The dialog's control of that object name; a missing one ends the test run.
 template <typename T>
 T* Control(QWidget& dialog, const char* name)
