@@ -39,9 +39,11 @@ std::array<std::string, 4> EntryRow(const Entrant& participant, const Event& eve
     return {event.number, DistanceText(event), event.sex, participant.EntryTime(event.number)};
 }
 
-std::array<std::string, 4> OfficialRow(const Official& official)
+std::array<std::string, 4> OfficialRow(const Official& official, bool modern)
 {
-    return {official.surname, official.firstName, std::to_string(official.group), SectionNumbersText(official)};
+    const std::string group =
+        !modern ? std::to_string(official.group) : (official.groupCode.empty() ? "WKR" : official.groupCode);
+    return {official.surname, official.firstName, group, SectionNumbersText(official)};
 }
 
 std::vector<const Event*> EventsShownFor(const MeetDefinition& meet, ParticipantRef participant)

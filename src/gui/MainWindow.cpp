@@ -307,8 +307,9 @@ void MainWindow::RefreshMainForm()
     SelectFirstRow(*participants_);
 
     std::vector<ListRow> officialRows;
+    const bool modern = cycle_.meet()->formatVersion != 5;
     for (const auto& official : clubEntries.officials())
-        officialRows.push_back(MakeListRow(OfficialRow(*official), official.get()));
+        officialRows.push_back(MakeListRow(OfficialRow(*official, modern), official.get()));
     FillList(*officials_, std::move(officialRows), RowOrder::ByFirstColumn);
     SelectFirstRow(*officials_);
 }

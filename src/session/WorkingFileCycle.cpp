@@ -173,13 +173,15 @@ void WorkingFileCycle::KeepUnreadOriginal()
         return;
     }
     keptOriginalPath_ = copy;
-    messages_.Show(Message::Warning(std::string("Die Vereinsmeldeliste „") + PathToMessageText(original) +
-                                    std::string(unreadOriginalPending_
-                                                    ? "“ konnte nicht vollständig gelesen werden."
-                                                    : "“ wurde von einem anderen Programm oder in einem älteren Format "
-                                                      "geschrieben.") +
-                                    " Damit nichts verloren geht, wurde das Original unter „" +
-                                    PathToMessageText(copy) + std::string("“ aufbewahrt.")));
+    std::string text =
+        std::string("Die Vereinsmeldeliste „") + PathToMessageText(original) +
+        std::string(unreadOriginalPending_ ? "“ konnte nicht vollständig gelesen werden."
+                                           : "“ wurde von einem anderen Programm oder in einem älteren Format "
+                                             "geschrieben.") +
+        " Damit nichts verloren geht, wurde das Original unter „" + PathToMessageText(copy) + "“ aufbewahrt.";
+    // Taking another program's list over is no fault: a caption of its own.
+    messages_.Show(unreadOriginalPending_ ? Message::Warning(std::move(text))
+                                          : Message::Captioned(std::move(text), "Vereinsmeldeliste übernommen"));
     unreadOriginalPending_ = writtenElsewhere_ = false;
 }
 

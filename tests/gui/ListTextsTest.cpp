@@ -180,6 +180,9 @@ void ListTextsTest::OfficialRow()
     official.sectionNumbers = {"1", "3"};
     official.wish = "Zielrichterin";
     QCOMPARE(Shown(natarix::OfficialRow(official)), (QStringList{QString::fromUtf8("Schäfer"), "Birgit", "3", "1;3"}));
+    QCOMPARE(Shown(natarix::OfficialRow(official, true)).value(2), QStringLiteral("WKR"));
+    official.groupCode = "SPR";
+    QCOMPARE(Shown(natarix::OfficialRow(official, true)).value(2), QStringLiteral("SPR"));
 }
 
 QTEST_MAIN(ListTextsTest)

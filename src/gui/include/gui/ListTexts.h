@@ -29,8 +29,9 @@ std::string DistanceText(const Event& event);
 // entered).
 std::array<std::string, 4> EntryRow(const Entrant& participant, const Event& event);
 
-// "Nachname", "Vorname", "Gr.", "Abschnitte".
-std::array<std::string, 4> OfficialRow(const Official& official);
+// "Nachname", "Vorname", "Gr.", "Abschnitte"; the group of a modern meet is
+// its code ("WKR", "AUS", "SCH", "SPR").
+std::array<std::string, 4> OfficialRow(const Official& official, bool modern = false);
 
 // The events the participant may be entered in or is entered in, in the order
 // of their numbers' values (2 before 10).
