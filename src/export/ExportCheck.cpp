@@ -20,12 +20,17 @@ bool HasDsvId(const Swimmer& swimmer)
            id != "000000";
 }
 
-std::string SwimmerName(const ClubEntries& entries, std::int32_t meetId)
+const Swimmer* SwimmerOf(const ClubEntries& entries, std::int32_t meetId)
 {
     for (const auto& swimmer : entries.swimmers())
         if (swimmer->meetId == meetId)
-            return swimmer->firstName + " " + swimmer->surname;
-    return "?";
+            return swimmer.get();
+    return nullptr;
+}
+
+std::string NameOf(const Swimmer& swimmer)
+{
+    return swimmer.firstName + " " + swimmer.surname;
 }
 
 // The findings of one entered relay's line-up; none when it has none at all,
@@ -44,9 +49,17 @@ void CheckLineUp(const ClubEntries& entries, const Team& team, const Event& even
         lines.push_back(where + "in der Aufstellung fehlen " + std::to_string(legs - named) + " von " +
                         std::to_string(legs) + " Schwimmern");
     std::map<std::int32_t, int> times;
-    for (const std::int32_t id : lineUp->second)
-        if (id != 0 && ++times[id] == 2)
-            lines.push_back(where + SwimmerName(entries, id) + " steht mehrmals in der Aufstellung");
+    for (const std::int32_t id : lineUp->second) {
+        if (id == 0 || ++times[id] != 1)
+            continue;
+        // A swimmer changed after the line-up was named may no longer fit.
+        if (const Swimmer* swimmer = SwimmerOf(entries, id); swimmer != nullptr && !event.IsOpenTo(swimmer->sex))
+            lines.push_back(where + NameOf(*swimmer) + " passt nach dem Geschlecht nicht in diese Staffel");
+    }
+    for (const auto& [id, count] : times)
+        if (count > 1)
+            if (const Swimmer* swimmer = SwimmerOf(entries, id); swimmer != nullptr)
+                lines.push_back(where + NameOf(*swimmer) + " steht mehrmals in der Aufstellung");
 }
 
 void CheckModernClubSide(const MeetDefinition& meet, const ClubEntries& entries, std::string& text)
@@ -63,7 +76,10 @@ void CheckModernClubSide(const MeetDefinition& meet, const ClubEntries& entries,
         for (const std::string& line : lines)
             text += "\n" + line;
     };
-    section("Diese Staffelaufstellungen sind unvollständig oder nennen einen Schwimmer mehrmals:", lineUps);
+    section(
+        "Diese Staffelaufstellungen sind unvollständig, nennen einen Schwimmer mehrmals oder einen, der nicht "
+        "mitschwimmen darf:",
+        lineUps);
     if (entries.club.contact.email.empty())
         section("Der Ausrichter braucht die E-Mail-Adresse des Ansprechpartners:",
                 {"In den Vereinsdaten fehlt die E-Mail-Adresse."});
