@@ -3,6 +3,7 @@
 #include <set>
 
 #include "EntryListMapping.h"
+#include "Mapping.h"
 #include "dsv678/DefinitionListReader.h"
 
 namespace natarix::dsv678 {
@@ -38,6 +39,21 @@ natarix::ReadResult<EntryListHeader> ReadEntryList(std::string_view bytes, const
             break;
         }
     return Result(std::move(header), std::move(warnings));
+}
+
+natarix::ReadResult<ListedEntries> ReadEntryListOfItsOwnMeet(std::string_view bytes, const std::string& fileName)
+{
+    using Result = natarix::ReadResult<ListedEntries>;
+    const ReadResult list = ReadList(bytes, ListKind::Vereinsmeldeliste);
+    auto meet = std::make_unique<MeetDefinition>();
+    if (list.document)
+        MapListedMeet(*list.document, *meet);
+    ListedEntries listed{std::move(meet), {}, {}};
+    auto read = ReadEntryList(bytes, fileName, *listed.meet, listed.entries);
+    if (!read.ok())
+        return Result::Failed(read.failure(), read.warnings());
+    listed.header = read.value();
+    return Result(std::move(listed), read.warnings());
 }
 
 }  // namespace natarix::dsv678

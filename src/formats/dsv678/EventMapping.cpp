@@ -1,4 +1,5 @@
 #include "Mapping.h"
+#include "dsv678/Values.h"
 
 namespace natarix::dsv678 {
 
@@ -46,6 +47,41 @@ void MapEvents(const Document& document, MeetDefinition& meet)
         event.bestList = std::string(element->Field(8));
         event.qualifyingEventNumber = std::string(element->Field(9));
         event.qualifyingRound = RoundOf(element->Field(10));
+        event.listPosition = position++;
+        meet.AddEvent(std::move(event));
+    }
+}
+
+void MapListedMeet(const Document& entryList, MeetDefinition& meet)
+{
+    if (const Element* head = entryList.First("VERANSTALTUNG")) {
+        meet.title = std::string(head->Field(0));
+        meet.place = std::string(head->Field(1));
+        meet.poolLength = std::string(head->Field(2));
+        meet.timing = std::string(head->Field(3));
+    }
+    for (const Element* element : entryList.All("ABSCHNITT")) {
+        Section section;
+        section.number = std::string(element->Field(0));
+        section.date = natarix::Date(std::string(element->Field(1)));
+        section.startTime = std::string(element->Field(2));
+        section.relative = ParseYesNo(element->Field(3)).value_or(false);
+        meet.AddSection(std::move(section));
+    }
+    std::size_t position = 0;
+    for (const Element* element : entryList.All("WETTKAMPF")) {
+        Event event;
+        event.number = std::string(element->Field(0));
+        event.round = RoundOf(element->Field(1));
+        event.sectionNumber = std::string(element->Field(2));
+        event.swimmerCount = element->Field(3).empty() ? std::string("1") : std::string(element->Field(3));
+        event.distance = std::string(element->Field(4));
+        event.technique = std::string(element->Field(5));
+        event.exercise = std::string(element->Field(6));
+        event.sex = std::string(element->Field(7));
+        // No Zuordnung Bestenliste here: the qualification comes one field earlier.
+        event.qualifyingEventNumber = std::string(element->Field(8));
+        event.qualifyingRound = RoundOf(element->Field(9));
         event.listPosition = position++;
         meet.AddEvent(std::move(event));
     }

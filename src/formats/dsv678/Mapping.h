@@ -13,6 +13,10 @@ void MapEvents(const Document& document, MeetDefinition& meet);
 void MapClassesAndTimes(const Document& document, MeetDefinition& meet);
 void MapFees(const Document& document, MeetDefinition& meet);
 
+// The meet, sections and events a Vereinsmeldeliste copies from its
+// definition list, as far as it carries them (no classes, no fees).
+void MapListedMeet(const Document& entryList, MeetDefinition& meet);
+
 // Who a class takes, from its Wertungsklasse Typ and its two JGAK texts:
 // sets the kind and its years or ages.
 void SetClassLimits(ScoringClass& scoringClass);

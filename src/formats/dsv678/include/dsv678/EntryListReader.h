@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,14 @@ struct EntryListHeader {
 // elements, copied into the list, are not checked again.
 natarix::ReadResult<EntryListHeader> ReadEntryList(std::string_view bytes, const std::string& fileName,
                                                    const MeetDefinition& meet, ClubEntries& entries);
+
+// A Vereinsmeldeliste of another meet, read against the events it lists
+// itself: the club side it holds, for a club that takes its roster over.
+struct ListedEntries {
+    std::unique_ptr<MeetDefinition> meet;  // sections and events only
+    ClubEntries entries;
+    EntryListHeader header;
+};
+natarix::ReadResult<ListedEntries> ReadEntryListOfItsOwnMeet(std::string_view bytes, const std::string& fileName);
 
 }  // namespace natarix::dsv678
