@@ -6,9 +6,11 @@
 #include <optional>
 
 #include "cli/ModelJson.h"
+#include "dsv678/EntryListReader.h"
 #include "export/ClubExport.h"
 #include "export/ExportCheck.h"
 #include "pdf/PdfWriter.h"
+#include "platform/FileIo.h"
 #include "session/WorkingFileCycle.h"
 
 namespace natarix {
@@ -46,6 +48,16 @@ Aufruf / usage:
                                   paths; with --mail hand both to the mail program.
                                   --format picks the entry list format of a
                                   format 6 to 8 meet (default: the meet's; 6 gives 7).
+  natarix-cli import FILE [DEFINITION] [--with-entries]
+                                  laden wie "save" und aus der Meldeliste FILE (Format
+                                  6 bis 8, auch .DSV8z) Vereinsdaten, Schwimmer,
+                                  Staffeln und Kampfrichter übernehmen, die noch fehlen,
+                                  mit --with-entries auch die Meldungen zu passenden
+                                  Wettkämpfen; je Datensatz eine Zeile, dann die
+                                  Arbeitsdatei schreiben.
+                                  Take over the roster of an earlier entry list (with
+                                  --with-entries its entries too), print a line per
+                                  record, and write the working file.
   natarix-cli --help              diese Hilfe / this help
 
 Ohne DEFINITION wird im aktuellen Ordner die erste lesbare *.dsv-Datei genommen.
@@ -86,7 +98,7 @@ struct CommandContext {
     std::ostream& out;
     MessageSink& messages;
     std::string currentDirectory;
-    // What stands after the optional DEFINITION, e.g. an output file.
+    // What stands before and after the optional DEFINITION, e.g. an output file.
     std::vector<std::string> arguments;
     // Options given as "--name value" or "--name=value"; flags with an empty value.
     std::map<std::string, std::string> options;
@@ -96,6 +108,8 @@ struct CommandSpec {
     std::function<int(CommandContext&)> run;
     // How many file names the command needs after the optional DEFINITION.
     std::size_t trailingArguments = 0;
+    // And before it.
+    std::size_t leadingArguments = 0;
     // Options the command accepts, and whether each takes a value.
     std::map<std::string, bool> options;
     // Commands that only read take no lock, so they keep nobody from editing.
@@ -162,17 +176,53 @@ int Export(CommandContext& context)
     return outcome.mailed && outcome.mailResult == Mailer::kNoMailProgram ? kExitMailFailed : kExitOk;
 }
 
+// Takes over what an earlier entry list holds and prints a line per record.
+int Import(CommandContext& context)
+{
+    const std::string& file = context.arguments.front();
+    const FileContent content = ReadWholeFile(file);
+    if (content.status != ReadStatus::Ok) {
+        context.messages.Show(
+            Message::Warning("Die Meldeliste „" + PathToMessageText(file) + "“ konnte nicht gelesen werden."));
+        return kExitNotLoaded;
+    }
+    auto listed = dsv678::ReadEntryListOfItsOwnMeet(content.bytes, FileNameForMessage(file));
+    if (!listed.ok()) {
+        context.messages.Show(listed.failure());
+        return kExitNotLoaded;
+    }
+    const TakeOverOptions options{true, context.options.count("--with-entries") != 0};
+    const auto taken = context.cycle.TakeOver(*listed.value().meet, listed.value().entries, options);
+    for (const TakeOverLine& line : taken.lines)
+        context.out << (line.outcome == TakeOverLine::Outcome::Skipped  ? "ausgelassen: "
+                        : line.outcome == TakeOverLine::Outcome::Merged ? "zusammengeführt: "
+                                                                        : "übernommen: ")
+                    << line.record << (line.reason.empty() ? "" : " – " + line.reason) << '\n';
+    return taken.saved ? kExitOk : kExitWriteFailed;
+}
+
 const std::map<std::string, CommandSpec>& Commands()
 {
     static const std::map<std::string, CommandSpec> commands = {
-        {"show", {Show, 0, {}}},
-        {"save", {Save, 0, {}, WorkingFileCycle::Access::Edit}},
-        {"pdf", {Pdf, 1, {}}},
+        {"show", {Show, 0, 0, {}}},
+        {"save", {Save, 0, 0, {}, WorkingFileCycle::Access::Edit}},
+        {"pdf", {Pdf, 1, 0, {}}},
         // An export taken while another program edits could send an outdated state.
         {"export",
-         {Export, 0, {{"--dir", true}, {"--mail", false}, {"--format", true}}, WorkingFileCycle::Access::Edit}},
+         {Export, 0, 0, {{"--dir", true}, {"--mail", false}, {"--format", true}}, WorkingFileCycle::Access::Edit}},
+        {"import", {Import, 0, 1, {{"--with-entries", false}}, WorkingFileCycle::Access::Edit}},
     };
     return commands;
+}
+
+// The file names but the DEFINITION, which stands after the leading ones.
+std::vector<std::string> ArgumentsBesides(const std::vector<std::string>& files, std::size_t leading,
+                                          std::size_t definitionCount)
+{
+    std::vector<std::string> arguments(files.begin(), files.begin() + static_cast<std::ptrdiff_t>(leading));
+    arguments.insert(arguments.end(), files.begin() + static_cast<std::ptrdiff_t>(leading + definitionCount),
+                     files.end());
+    return arguments;
 }
 
 int UsageError(std::ostream& err, const std::string& problem)
@@ -230,15 +280,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return UsageError(err, "Wert fehlt / missing value: " + name);
         }
     }
-    if (files.size() < spec.trailingArguments)
+    const std::size_t fixed = spec.leadingArguments + spec.trailingArguments;
+    if (files.size() < fixed)
         return UsageError(err, "Dateiname fehlt / file name missing");
-    if (files.size() > spec.trailingArguments + 1)
+    if (files.size() > fixed + 1)
         return UsageError(err, "zu viele Dateinamen / too many file names");
-    const std::size_t definitionCount = files.size() - spec.trailingArguments;
+    const std::size_t definitionCount = files.size() - fixed;
+    const auto definitionAt = files.begin() + static_cast<std::ptrdiff_t>(spec.leadingArguments);
 
     StreamMessageSink messages(err);
     WorkingFileCycle cycle(messages, currentDirectory, SystemFileOps(), "natarix-cli");
-    const std::string definition = definitionCount == 0 ? cycle.FindStartupDefinition() : files.front();
+    const std::string definition = definitionCount == 0 ? cycle.FindStartupDefinition() : *definitionAt;
     if (definition.empty()) {
         messages.Show(
             Message::Warning(std::string("Im Ordner „") + PathToMessageText(currentDirectory) +
@@ -250,13 +302,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitNotLoaded;
     if (cycle.lockedElsewhere())
         return kExitLocked;
-    CommandContext context{
-        cycle,
-        out,
-        messages,
-        currentDirectory,
-        std::vector<std::string>(files.begin() + static_cast<std::ptrdiff_t>(definitionCount), files.end()),
-        std::move(options)};
+    CommandContext context{cycle,
+                           out,
+                           messages,
+                           currentDirectory,
+                           ArgumentsBesides(files, spec.leadingArguments, definitionCount),
+                           std::move(options)};
     return spec.run(context);
 }
 

@@ -38,10 +38,20 @@ bool RemoveHeld(const std::vector<std::unique_ptr<T>>& set, const T& member, Rem
 
 }  // namespace
 
-void WorkingFileCycle::Edit(const std::function<bool(ClubEntries&)>& change)
+bool WorkingFileCycle::Edit(const std::function<bool(ClubEntries&)>& change)
 {
-    if (meet_ != nullptr && !readOnly() && change(entries_))
-        SaveWorkingFile();
+    return meet_ != nullptr && !readOnly() && change(entries_) && SaveWorkingFile();
+}
+
+WorkingFileCycle::TakenOver WorkingFileCycle::TakeOver(const MeetDefinition& fromMeet, const ClubEntries& from,
+                                                       const TakeOverOptions& options)
+{
+    TakenOver taken;
+    taken.saved = Edit([&](ClubEntries& e) {
+        taken.lines = natarix::TakeOver(fromMeet, from, *meet_, e, options);
+        return true;
+    });
+    return taken;
 }
 
 void WorkingFileCycle::SetClub(Club club)

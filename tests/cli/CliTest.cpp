@@ -450,6 +450,28 @@ TEST_F(CliTest, ShowsEveryDefinitionListOfTheCorpusAndRefusesTheOtherListsByKind
     EXPECT_EQ(shown, 18);
 }
 
+// The roster of the short-distance meet into the long-distance one: people
+// and the two 400 m starts that find their events; a second run takes nothing.
+TEST_F(CliTest, ImportTakesAnEarlierRosterOverOnce)
+{
+    if (!CorpusPresent())
+        GTEST_SKIP() << "the real DSV files are not beside the repository";
+    const std::string dir = std::string(kCorpus) + "/schroeer-dsv__";
+    natarix::test::WriteBytes(folder.Path("Wk.dsv7"), ReadBytes(dir + "user-emsland-25langde.dsv7"));
+    const std::string list = dir + "2025-02-23-Meppen-SVHaren-Me.dsv7";
+    Outcome run = Run({"import", list, "Wk.dsv7", "--with-entries"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("übernommen: Vereinsdaten SV Haren\n"), std::string::npos);
+    EXPECT_NE(run.out.find("übernommen: Wettkampf 62 (400 F W) – als Wettkampf 1\n"), std::string::npos);
+    EXPECT_NE(run.out.find("ausgelassen: Wettkampf 12 (100 F W) – kein passender Wettkampf"), std::string::npos);
+    const std::string meld = ReadBytes(folder.Path("Wk.dsv7.meld"));
+    EXPECT_NE(meld.find("STARTPN:"), std::string::npos);
+    run = Run({"import", list, "--with-entries"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.find("übernommen:"), std::string::npos) << run.out;
+    EXPECT_EQ(Run({"import"}).status, 2);
+}
+
 TEST_F(CliTest, ModernMeetPrintsItsWarningsOnceAndSavesAndExportsTheNewFormats)
 {
     const std::string list = natarix::test::Replaced(Data("two-rounds.dsv7"), ";50;HALB", ";51;HALB");

@@ -10,6 +10,7 @@
 #include "model/Messages.h"
 #include "platform/FileLock.h"
 #include "platform/FileOps.h"
+#include "roster/TakeOver.h"
 
 namespace natarix {
 
@@ -81,6 +82,13 @@ public:
     // adds a coach (ClubEntries::CoachNumber). 0 for the empty name, and
     // without a competition or with a read-only one.
     std::int32_t CoachNumber(const std::string& name);
+    // Takes over what an earlier entry list holds (see roster/TakeOver.h),
+    // saved once; nothing, and not saved, when the competition is read only.
+    struct TakenOver {
+        std::vector<TakeOverLine> lines;
+        bool saved = false;
+    };
+    TakenOver TakeOver(const MeetDefinition& fromMeet, const ClubEntries& from, const TakeOverOptions& options);
     // Enters the participant into the event; an empty time takes the entry back.
     void SetEntry(ParticipantRef participant, const std::string& eventNumber, const std::string& entryTime);
 
@@ -106,8 +114,8 @@ public:
 
 private:
     // Applies `change` to the club's side of an open meet that may change and
-    // saves when it tells that it changed something.
-    void Edit(const std::function<bool(ClubEntries&)>& change);
+    // saves when it tells that it changed something; true when it was saved.
+    bool Edit(const std::function<bool(ClubEntries&)>& change);
 
     MessageSink& messages_;
     std::string startDirectory_;
