@@ -1,4 +1,5 @@
-// Reads the input as a Vereinsmeldeliste of the two-rounds meet: it either
+// Reads the input as a Vereinsmeldeliste against its own events, then as
+// one of the two-rounds meet: it either
 // fails, leaving the club side untouched, or gives a club side whose every
 // entry goes to an event of the meet and whose line-ups name its own
 // swimmers; written and read again, that club side writes the same bytes.
@@ -54,6 +55,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    // Read against the events the list gives itself, as a take-over does:
+    // its entries go only to those events.
+    if (const auto listed = dsv678::ReadEntryListOfItsOwnMeet(bytes, "Fuzz-Me.DSV7"); listed.ok())
+        for (const auto& swimmer : listed.value().entries.swimmers())
+            for (const auto& [number, time] : swimmer->entries)
+                Check(listed.value().meet->FindEvent(number) != nullptr, "an entry to an event the list lacks");
     ClubEntries entries;
     const auto read = dsv678::ReadEntryList(bytes, "Fuzz-Me.DSV7", *meet, entries);
     if (!read.ok()) {
