@@ -28,10 +28,11 @@ Event* EventNamed(MeetDefinition& meet, std::string_view number, Round round)
     return nullptr;
 }
 
-}  // namespace
-
-void MapEvents(const Document& document, MeetDefinition& meet)
+// The WETTKAMPF elements of either list: the entry list has no Zuordnung
+// Bestenliste, so its qualification comes one field earlier.
+void AddListedEvents(const Document& document, MeetDefinition& meet, bool withBestList)
 {
+    const std::size_t qualifying = withBestList ? 9 : 8;
     std::size_t position = 0;
     for (const Element* element : document.All("WETTKAMPF")) {
         Event event;
@@ -44,12 +45,20 @@ void MapEvents(const Document& document, MeetDefinition& meet)
         event.technique = std::string(element->Field(5));
         event.exercise = std::string(element->Field(6));
         event.sex = std::string(element->Field(7));
-        event.bestList = std::string(element->Field(8));
-        event.qualifyingEventNumber = std::string(element->Field(9));
-        event.qualifyingRound = RoundOf(element->Field(10));
+        if (withBestList)
+            event.bestList = std::string(element->Field(8));
+        event.qualifyingEventNumber = std::string(element->Field(qualifying));
+        event.qualifyingRound = RoundOf(element->Field(qualifying + 1));
         event.listPosition = position++;
         meet.AddEvent(std::move(event));
     }
+}
+
+}  // namespace
+
+void MapEvents(const Document& document, MeetDefinition& meet)
+{
+    AddListedEvents(document, meet, true);
 }
 
 void MapListedMeet(const Document& entryList, MeetDefinition& meet)
@@ -68,23 +77,7 @@ void MapListedMeet(const Document& entryList, MeetDefinition& meet)
         section.relative = ParseYesNo(element->Field(3)).value_or(false);
         meet.AddSection(std::move(section));
     }
-    std::size_t position = 0;
-    for (const Element* element : entryList.All("WETTKAMPF")) {
-        Event event;
-        event.number = std::string(element->Field(0));
-        event.round = RoundOf(element->Field(1));
-        event.sectionNumber = std::string(element->Field(2));
-        event.swimmerCount = element->Field(3).empty() ? std::string("1") : std::string(element->Field(3));
-        event.distance = std::string(element->Field(4));
-        event.technique = std::string(element->Field(5));
-        event.exercise = std::string(element->Field(6));
-        event.sex = std::string(element->Field(7));
-        // No Zuordnung Bestenliste here: the qualification comes one field earlier.
-        event.qualifyingEventNumber = std::string(element->Field(8));
-        event.qualifyingRound = RoundOf(element->Field(9));
-        event.listPosition = position++;
-        meet.AddEvent(std::move(event));
-    }
+    AddListedEvents(entryList, meet, false);
 }
 
 void MapClassesAndTimes(const Document& document, MeetDefinition& meet)
