@@ -24,10 +24,7 @@ natarix::ReadResult<EntryListHeader> ReadEntryList(std::string_view bytes, const
     const std::size_t valueWarnings = read.warnings.size();
     if (read.document)
         MapEntryList(*read.document, meet, entries, read.warnings);
-    std::vector<Message> warnings;
-    warnings.reserve(read.warnings.size());
-    for (const Diagnostic& warning : read.warnings)
-        warnings.push_back(Message::Plain(warning.ShownText()));
+    std::vector<Message> warnings = PlainMessages(read.warnings);
     if (read.failure)
         return Result::Failed(Message::ReadFailure(read.failure->text, {fileName, read.failure->line}),
                               std::move(warnings));

@@ -2,6 +2,7 @@
 
 #include "dsv678/Document.h"
 #include "model/MeetDefinition.h"
+#include "model/Messages.h"
 
 namespace natarix::dsv678 {
 
@@ -16,6 +17,9 @@ void MapFees(const Document& document, MeetDefinition& meet);
 // The meet, sections and events a Vereinsmeldeliste copies from its
 // definition list, as far as it carries them (no classes, no fees).
 void MapListedMeet(const Document& entryList, MeetDefinition& meet);
+
+// The reader's warnings as the model shows them, one plain message each.
+std::vector<Message> PlainMessages(const std::vector<Diagnostic>& warnings);
 
 // Who a class takes, from its Wertungsklasse Typ and its two JGAK texts:
 // sets the kind and its years or ages.

@@ -5,14 +5,20 @@
 
 namespace natarix::dsv678 {
 
+std::vector<Message> PlainMessages(const std::vector<Diagnostic>& warnings)
+{
+    std::vector<Message> messages;
+    messages.reserve(warnings.size());
+    for (const Diagnostic& warning : warnings)
+        messages.push_back(Message::Plain(warning.ShownText()));
+    return messages;
+}
+
 natarix::ReadResult<std::unique_ptr<MeetDefinition>> ReadMeet(std::string_view bytes, const std::string& fileName)
 {
     using Result = natarix::ReadResult<std::unique_ptr<MeetDefinition>>;
     const ReadResult read = ReadDefinitionList(bytes);
-    std::vector<Message> warnings;
-    warnings.reserve(read.warnings.size());
-    for (const Diagnostic& warning : read.warnings)
-        warnings.push_back(Message::Plain(warning.ShownText()));
+    std::vector<Message> warnings = PlainMessages(read.warnings);
     if (read.failure)
         return Result::Failed(Message::ReadFailure(read.failure->text, {fileName, read.failure->line}),
                               std::move(warnings));
