@@ -4,10 +4,11 @@
 
 namespace natarix {
 
-std::optional<std::string> CarryRefusal(std::string_view text, std::string_view fieldName, FieldKind kind)
+std::optional<std::string> CarryRefusal(std::string_view text, std::string_view fieldName, FieldKind kind,
+                                        int formatVersion)
 {
-    // Every competition is written back as a format-5 club entry list.
-    return EntryListRefusal(text, fieldName, kind == FieldKind::Surname);
+    return EntryListRefusal(text, fieldName, kind == FieldKind::Surname,
+                            formatVersion == 5 ? ListCharacters::Windows1252 : ListCharacters::Unicode);
 }
 
 }  // namespace natarix

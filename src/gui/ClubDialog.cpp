@@ -66,6 +66,7 @@ ClubDialog::ClubDialog(Club& club, QWidget* parent, const MeetDefinition* meet)
     : QDialog(parent), club_(club), modernFormat_(ModernFormat(meet))
 {
     SetUpDialog(*this, "clubDialog", QStringLiteral("Vereinsdaten bearbeiten"));
+    CheckTextsForFormatOf(*this, meet);
 
     clubName_ = MakeTextField(*this, "clubNameEdit", 183);
     clubName_->setText(ToQString(club.clubName));

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QVariant>
 #include <cmath>
 
 #include "gui/MessageBoxes.h"
@@ -119,9 +120,19 @@ void RefuseField(QDialog& dialog, QWidget& field, std::string text)
     field.setFocus(Qt::OtherFocusReason);
 }
 
+namespace {
+constexpr const char* kFormatVersionProperty = "natarixFormatVersion";
+}
+
+void CheckTextsForFormatOf(QDialog& dialog, const MeetDefinition* meet)
+{
+    dialog.setProperty(kFormatVersionProperty, meet != nullptr ? meet->formatVersion : 5);
+}
+
 std::optional<std::string> ReadTextField(QDialog& dialog, QLineEdit& field, std::string_view fieldName, FieldKind kind)
 {
-    if (auto refusal = RefusalOf(field.text(), fieldName, kind)) {
+    const QVariant version = dialog.property(kFormatVersionProperty);
+    if (auto refusal = RefusalOf(field.text(), fieldName, kind, version.isValid() ? version.toInt() : 5)) {
         RefuseField(dialog, field, std::move(*refusal));
         return std::nullopt;
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "gui/ModelText.h"
+#include "model/MeetDefinition.h"
 
 class QDialog;
 class QLayout;
@@ -63,6 +64,10 @@ void ShowCheckFailure(QDialog& dialog, std::string text);
 
 // A failed check of the field: shown as above, the focus then on the field.
 void RefuseField(QDialog& dialog, QWidget& field, std::string text);
+
+// The texts of the dialog are checked against the club entry list of `meet`'s
+// format (none: format 5, which carries the fewest characters).
+void CheckTextsForFormatOf(QDialog& dialog, const MeetDefinition* meet);
 
 // The field's text for the model, or nullopt after the dialog has said why the
 // club entry list could not carry it back; the focus then goes to the field.

@@ -46,9 +46,9 @@ std::string TextToCheck(const QString& text)
 
 }  // namespace
 
-std::optional<std::string> RefusalOf(const QString& text, std::string_view fieldName, FieldKind kind)
+std::optional<std::string> RefusalOf(const QString& text, std::string_view fieldName, FieldKind kind, int formatVersion)
 {
-    return CarryRefusal(TextToCheck(text), fieldName, kind);
+    return CarryRefusal(TextToCheck(text), fieldName, kind, formatVersion);
 }
 
 }  // namespace natarix

@@ -50,6 +50,7 @@ OfficialDialog::OfficialDialog(Official& official, const MeetDefinition& meet, Q
     : QDialog(parent), official_(official)
 {
     SetUpDialog(*this, "officialDialog", QStringLiteral("Kampfrichter bearbeiten"));
+    CheckTextsForFormatOf(*this, &meet);
 
     surname_ = MakeTextField(*this, "surnameEdit", 81);
     surname_->setText(ToQString(official.surname));

@@ -33,6 +33,7 @@ SwimmerDialog::SwimmerDialog(Swimmer& swimmer, QWidget* parent, const MeetDefini
       shownYear_(std::clamp<int>(swimmer.yearOfBirth, kFirstYear, kLastYear))
 {
     SetUpDialog(*this, "swimmerDialog", QStringLiteral("Teilnehmer bearbeiten"));
+    CheckTextsForFormatOf(*this, meet);
     const bool modern = ModernFormat(meet) != 0;
 
     surname_ = MakeTextField(*this, "surnameEdit", 81);

@@ -42,6 +42,7 @@ TeamDialog::TeamDialog(Team& team, QWidget* parent, const MeetDefinition* meet)
     : QDialog(parent), team_(team), modern_(meet != nullptr && meet->formatVersion != 5)
 {
     SetUpDialog(*this, "teamDialog", QStringLiteral("Staffel bearbeiten"));
+    CheckTextsForFormatOf(*this, meet);
     if (modern_)
         LayOutModern();
     else

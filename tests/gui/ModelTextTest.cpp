@@ -40,24 +40,33 @@ void ModelTextTest::Refusal_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("surname");
+    QTest::addColumn<int>("format");
     QTest::addColumn<QString>("expected");  // empty: the text is stored
 
     // The rule's own table is in tests/formats/dsv5; here what the window hands it.
     const QString none;
-    QTest::newRow("umlauts, euro and typographic quotes") << QString::fromUtf8("Müller € „Ö“ ß") << true << none;
-    QTest::newRow("comma in a surname") << QStringLiteral("Meier,Anna") << true
+    QTest::newRow("umlauts, euro and typographic quotes") << QString::fromUtf8("Müller € „Ö“ ß") << true << 5 << none;
+    QTest::newRow("comma in a surname") << QStringLiteral("Meier,Anna") << true << 5
                                         << QString::fromUtf8("Im Feld \"Feld\" ist das Zeichen \",\" nicht erlaubt.");
-    QTest::newRow("not in Windows-1252") << QString::fromUtf8("Łukasz") << false
+    QTest::newRow("not in Windows-1252") << QString::fromUtf8("Łukasz") << false << 5
                                          << QString::fromUtf8("Im Feld \"Feld\" ist das Zeichen U+0141 nicht erlaubt.");
-    QTest::newRow("outside the BMP") << QString::fromUtf8("a😀") << false
+    QTest::newRow("outside the BMP") << QString::fromUtf8("a😀") << false << 5
                                      << QString::fromUtf8("Im Feld \"Feld\" ist das Zeichen U+1F600 nicht erlaubt.");
-    QTest::newRow("lone surrogate") << QString(QChar(0xDC00)) << false
+    QTest::newRow("lone surrogate") << QString(QChar(0xDC00)) << false << 5
                                     << QString::fromUtf8("Im Feld \"Feld\" ist das Zeichen U+DC00 nicht erlaubt.");
     QTest::newRow("a fault before a lone surrogate")
-        << QString("a;") + QChar(0xD800) << false
+        << QString("a;") + QChar(0xD800) << false << 5
         << QString::fromUtf8("Im Feld \"Feld\" ist das Zeichen \";\" nicht erlaubt.");
+    // UTF-8 lists carry every character, but not what is no character.
+    QTest::newRow("format 7: not in Windows-1252") << QString::fromUtf8("Łukasz 😀") << false << 7 << none;
+    QTest::newRow("format 8: lone surrogate")
+        << QString(QChar(0xDC00)) << false << 8
+        << QString::fromUtf8("Im Feld \"Feld\" ist das Zeichen U+DC00 nicht erlaubt.");
+    QTest::newRow("format 7: comma in a surname")
+        << QStringLiteral("Meier,Anna") << true << 7
+        << QString::fromUtf8("Im Feld \"Feld\" ist das Zeichen \",\" nicht erlaubt.");
     QTest::newRow("the first fault is named")
-        << QString::fromUtf8("a(*b;Ł") << false
+        << QString::fromUtf8("a(*b;Ł") << false << 5
         << QString::fromUtf8("Im Feld \"Feld\" ist die Zeichenfolge \"(*\" nicht erlaubt.");
 }
 
@@ -65,8 +74,9 @@ void ModelTextTest::Refusal()
 {
     QFETCH(QString, text);
     QFETCH(bool, surname);
+    QFETCH(int, format);
     QFETCH(QString, expected);
-    const auto refusal = RefusalOf(text, "Feld", surname ? FieldKind::Surname : FieldKind::Text);
+    const auto refusal = RefusalOf(text, "Feld", surname ? FieldKind::Surname : FieldKind::Text, format);
     QCOMPARE(refusal ? ToQString(*refusal) : QString(), expected);
 }
 

@@ -70,6 +70,8 @@ struct Opened {
             return ToQString(club.clubId);
         if (what == "nation")
             return ToQString(club.nation);
+        if (what == "surname")
+            return ToQString(swimmer.surname);
         if (what == "dsvId")
             return ToQString(swimmer.registrationNumber);
         if (what == "coach")
@@ -151,6 +153,8 @@ void ModernDialogFieldsTest::Checks_data()
             "Im Feld \"Trainer\" ist das Zeichen \";\" nicht erlaubt.");
     refused("line break in the coach", "swimmer", "coachComboBox", "Neu\nNina",
             "Im Feld \"Trainer\" ist ein Zeilenumbruch nicht erlaubt.");
+    // A UTF-8 list carries what Windows-1252 lacks.
+    stored("a Polish surname", "swimmer", "surnameEdit", "Łukaszewicz", "surname", "Łukaszewicz");
     refused("line break in the surname", "swimmer", "surnameEdit", "Meier\r\nSchulz",
             "Im Feld \"Nachname\" ist ein Zeilenumbruch nicht erlaubt.");
 

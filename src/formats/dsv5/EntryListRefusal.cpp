@@ -21,29 +21,35 @@ std::string CodePointName(char32_t codePoint)
     return name;
 }
 
-// The character at `index`, advancing past it; see the header for what is
-// not UTF-8.
-char32_t NextCharacter(std::string_view text, std::size_t& index)
+// The character at `index`, advancing past it, and whether it is one; see
+// the header for what is not UTF-8.
+struct Character {
+    char32_t codePoint;
+    bool valid;
+};
+
+Character NextCharacter(std::string_view text, std::size_t& index)
 {
     if (const auto codePoint = DecodeUtf8(text, index))
-        return *codePoint;
+        return {*codePoint, true};
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[index + k]); };
     if (text.size() - index >= 3 && byte(0) == 0xED && (byte(1) & 0xE0) == 0xA0 && (byte(2) & 0xC0) == 0x80) {
         const char32_t surrogate = 0xD000 | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
         index += 3;
-        return surrogate;
+        return {surrogate, false};
     }
     ++index;
-    return 0xFFFD;
+    return {0xFFFD, false};
 }
 
 }  // namespace
 
-std::optional<std::string> EntryListRefusal(std::string_view text, std::string_view fieldName, bool endsAtComma)
+std::optional<std::string> EntryListRefusal(std::string_view text, std::string_view fieldName, bool endsAtComma,
+                                            ListCharacters characters)
 {
     for (std::size_t i = 0; i < text.size();) {
-        const char32_t c = NextCharacter(text, i);
-        if (CodePointToCp1252(c) < 0)
+        const auto [c, valid] = NextCharacter(text, i);
+        if (!valid || (characters == ListCharacters::Windows1252 && CodePointToCp1252(c) < 0))
             return Refusal(fieldName, "das Zeichen " + CodePointName(c));
         // The entry list is read line by line by the organisers' programs: a
         // line break inside a field would cut its line in two.

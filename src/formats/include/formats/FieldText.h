@@ -11,9 +11,10 @@ enum class FieldKind {
     Surname,  // joined to the first name in the club's entry file
 };
 
-// Why the competition's file format could not carry the UTF-8 text of a
-// field as it stands: the message names the field and the first character
-// at fault. nullopt when the text can be stored.
-std::optional<std::string> CarryRefusal(std::string_view text, std::string_view fieldName, FieldKind kind);
+// Why the club entry list of a meet of `formatVersion` could not carry the
+// UTF-8 text of a field as it stands: the message names the field and the
+// first character at fault. nullopt when the text can be stored.
+std::optional<std::string> CarryRefusal(std::string_view text, std::string_view fieldName, FieldKind kind,
+                                        int formatVersion);
 
 }  // namespace natarix
