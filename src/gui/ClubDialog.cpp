@@ -11,36 +11,12 @@
 #include <string_view>
 
 #include "DialogParts.h"
+#include "model/LsvItems.h"
 #include "model/MeetDefinition.h"
 
 namespace natarix {
 
 namespace {
-
-// The regional associations of the "LSV" list, in list order; `lsv` holds one
-// of them whole.
-const std::array<std::string_view, 20> kLsvItems = {
-    "00: Ausland",
-    "01: Badischer Schwimm-Verband",
-    "02: Bayerischer Schwimm-Verband",
-    "03: Berliner Schwimm-Verband",
-    "04: Landesschwimmverband Brandenburg",
-    "05: Landesschwimmverband Bremen",
-    "06: Hamburger Schwimm-Verband",
-    "07: Hessischer Schwimm-Verband",
-    "08: Schwimmverband Mecklenburg/Vorpommern",
-    "09: Landesschwimmverband Niedersachsen",
-    "10: Schwimmverband Rheinland",
-    "11: Saarländischer Schwimm-Bund",
-    "12: Sächsischer Schwimm-Verband",
-    "13: Landesschwimmverband Sachsen-Anhalt",
-    "14: Schleswig-Holsteinischer Schwimm-Verband",
-    "15: Südwestdeutscher Schwimm-Verband",
-    "16: Thüringer Schwimm-Verband",
-    "17: Schwimmverband Nordrhein-Westfalen",
-    "18: Schwimmverband Württemberg",
-    "99: Auswahlmannschaft",
-};
 
 // The contact fields in the order of the dialog's edits, with their names in
 // messages.
@@ -80,10 +56,11 @@ ClubDialog::ClubDialog(Club& club, QWidget* parent, const MeetDefinition* meet)
     }
     lsv_ = new QComboBox(this);
     lsv_->setObjectName(QStringLiteral("lsvComboBox"));
-    const QString storedLsv = ToQString(club.lsv);
+    // Formats 6 to 8 keep only the number: "9" is "09: Landesschwimmverband Niedersachsen".
+    const QString storedLsv = ToQString(modernFormat_ != 0 ? LsvItemOf(club.lsv) : club.lsv);
     int chosen = -1;
-    for (std::size_t i = 0; i < kLsvItems.size(); ++i) {
-        const QString item = ToQString(kLsvItems[i]);
+    for (std::size_t i = 0; i < LsvItems().size(); ++i) {
+        const QString item = ToQString(LsvItems()[i]);
         lsv_->addItem(item);
         if (chosen < 0 && item.startsWith(storedLsv, Qt::CaseInsensitive))
             chosen = static_cast<int>(i);
@@ -177,7 +154,7 @@ void ClubDialog::accept()
     club_.clubName = *clubName;
     club_.contact = contact;
     club_.clubId = *clubId;
-    club_.lsv = kLsvItems[static_cast<std::size_t>(lsv_->currentIndex())];
+    club_.lsv = LsvItems()[static_cast<std::size_t>(lsv_->currentIndex())];
     if (nation)
         club_.nation = *nation;
     if (directDebit_ != nullptr)

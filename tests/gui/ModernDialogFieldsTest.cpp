@@ -281,7 +281,10 @@ void ModernDialogFieldsTest::ChoicesReachTheModelAndShowAgain()
 
     Opened club("club", 8);
     club.club.nation.clear();
+    club.club.lsv = "9";  // as a modern list gives it
     club.Reopen("club");
+    QCOMPARE(Control<QComboBox>(*club.dialog, "lsvComboBox")->currentText(),
+             QStringLiteral("09: Landesschwimmverband Niedersachsen"));
     QCOMPARE(Control<QLineEdit>(*club.dialog, "nationEdit")->text(), QStringLiteral("GER"));
     QCOMPARE(ExecDriven(*club.dialog,
                         [&] {
