@@ -47,6 +47,35 @@ ReadResult<WorkingFileState> ReadWorkingFile(const std::string& path, const Meet
     return Result(state, read.warnings());
 }
 
+ReadResult<EarlierEntryList> ReadEarlierEntryList(const std::string& path)
+{
+    using Result = ReadResult<EarlierEntryList>;
+    const FileContent content = ReadWholeFile(path);
+    if (content.status != ReadStatus::Ok)
+        return Result::Failed(
+            Message::Warning("Die Meldeliste „" + PathToMessageText(path) + "“ konnte nicht gelesen werden."));
+    const std::string fileName = FileNameForMessage(path);
+    if (dsv678::LooksLikeZipArchive(content.bytes) || dsv678::OpensWithModernFormatLine(content.bytes)) {
+        auto read = dsv678::ReadEntryListOfItsOwnMeet(content.bytes, fileName);
+        if (!read.ok())
+            return Result::Failed(read.failure(), read.warnings());
+        dsv678::ListedEntries& listed = read.value();
+        const int version = listed.header.version;
+        return Result(EarlierEntryList{std::move(listed.meet), std::move(listed.entries), version}, read.warnings());
+    }
+    EarlierEntryList earlier{std::make_unique<MeetDefinition>(), {}, 5};
+    const EntryListRead read =
+        EntryListReader::ParseWithItsOwnMeet(content.bytes, *earlier.meet, earlier.entries, fileName);
+    if (!read.ok())
+        return Result::Failed(read.failure(), read.warnings());
+    std::vector<Message> warnings = read.warnings();
+    if (read.value() == ReadCompleteness::Incomplete)
+        warnings.push_back(Message::Warning(
+            "Die Meldeliste „" + fileName +
+            "“ enthält Zeilen, die nicht gelesen werden konnten; übernommen werden kann nur, was davor steht."));
+    return Result(std::move(earlier), std::move(warnings));
+}
+
 bool WriteEntryListFile(const std::string& path, const MeetDefinition& meet, const ClubEntries& entries, int version,
                         dsv678::EntryListForm form, const dsv678::Producer& producer, MessageSink& messages,
                         FileOps& ops)

@@ -3,6 +3,7 @@
 #include "AddressFields.h"
 #include "FormatTexts.h"
 #include "Lookups.h"
+#include "MeetLines.h"
 #include "dsv5/DsvScanner.h"
 #include "model/DsvError.h"
 #include "model/ReadLocation.h"
@@ -193,7 +194,39 @@ private:
     ClubEntries& entries_;
 };
 
+// The head of an entry list as the meet it describes: what the club side is
+// checked against when the list is read for its roster.
+void ReadHead(DsvScanner& scanner, MeetDefinition& meet)
+{
+    scanner.EatFixString("VEREINSMELDELISTE:");
+    scanner.EatFixString("FORMAT:");
+    if (scanner.ReadText() != "5")
+        Fail(kWrongFormatMessage);
+    meet.formatVersion = 5;
+    scanner.EatFixString("VERANSTALTUNG:");
+    meet.title = scanner.ReadText();
+    meet.place = scanner.ReadText();
+    do
+        ReadSection(scanner, meet);
+    while (scanner.NextFieldStartsWith("ABSCHNITT:"));
+    do
+        ReadEvent(scanner, meet);
+    while (scanner.NextFieldStartsWith("WETTKAMPF:"));
+}
+
 }  // namespace
+
+EntryListRead EntryListReader::ParseWithItsOwnMeet(std::string bytes, MeetDefinition& meet, ClubEntries& entries,
+                                                   std::string fileName)
+{
+    DsvScanner scanner(bytes);
+    try {
+        ReadHead(scanner, meet);
+    } catch (const DsvError& error) {
+        return EntryListRead::Failed(Message::ReadFailure(error.message(), {fileName, scanner.LineOfLastItem()}));
+    }
+    return Parse(std::move(bytes), meet, entries, std::move(fileName));
+}
 
 EntryListRead EntryListReader::Parse(std::string bytes, const MeetDefinition& meet, ClubEntries& entries,
                                      std::string fileName)

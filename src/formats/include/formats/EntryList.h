@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,21 @@ struct WorkingFileState {
 // reader refuses (then with the line).
 ReadResult<WorkingFileState> ReadWorkingFile(const std::string& path, const MeetDefinition& meet, ClubEntries& entries,
                                              std::string_view programName);
+
+// An entry list of an earlier meet, with that meet as the list itself gives
+// it (title, sections and events only): what a club takes its roster from.
+struct EarlierEntryList {
+    std::unique_ptr<MeetDefinition> meet;
+    ClubEntries entries;
+    int version = 5;
+};
+
+// Reads the club entry list at `path` of any format, 5 to 8 or a .DSV8z,
+// with the reader of its format against the events it lists itself. A file
+// that cannot be read, or content the reader refuses, is a failure (then
+// with the line); a format-5 list with lines it does not know before its end
+// mark keeps what came before them, with a warning.
+ReadResult<EarlierEntryList> ReadEarlierEntryList(const std::string& path);
 
 // Writes the club entry list of the meet atomically in `version`, as the
 // working file or as the export for the organiser; failures are shown

@@ -31,6 +31,12 @@ public:
     static EntryListRead Parse(std::string bytes, const MeetDefinition& meet, ClubEntries& entries,
                                std::string fileName = {});
 
+    // Parses an entry list of another meet: first its head into `meet` (the
+    // title, place, sections and events it lists), then the club side
+    // against that. Failures as for Parse.
+    static EntryListRead ParseWithItsOwnMeet(std::string bytes, MeetDefinition& meet, ClubEntries& entries,
+                                             std::string fileName = {});
+
 private:
     std::string filePath_;
 };
