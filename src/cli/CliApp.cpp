@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "cli/ModelJson.h"
-#include "dsv678/EntryListReader.h"
 #include "export/ClubExport.h"
 #include "export/ExportCheck.h"
+#include "formats/EntryList.h"
 #include "pdf/PdfWriter.h"
 #include "platform/FileIo.h"
 #include "session/WorkingFileCycle.h"
@@ -50,7 +50,7 @@ Aufruf / usage:
                                   format 6 to 8 meet (default: the meet's; 6 gives 7).
   natarix-cli import FILE [DEFINITION] [--with-entries]
                                   laden wie "save" und aus der Meldeliste FILE (Format
-                                  6 bis 8, auch .DSV8z) Vereinsdaten, Schwimmer,
+                                  5 bis 8, auch .DSV8z) Vereinsdaten, Schwimmer,
                                   Staffeln und Kampfrichter übernehmen, die noch fehlen,
                                   mit --with-entries auch die Meldungen zu passenden
                                   Wettkämpfen; je Datensatz eine Zeile, dann die
@@ -179,20 +179,15 @@ int Export(CommandContext& context)
 // Takes over what an earlier entry list holds and prints a line per record.
 int Import(CommandContext& context)
 {
-    const std::string& file = context.arguments.front();
-    const FileContent content = ReadWholeFile(file);
-    if (content.status != ReadStatus::Ok) {
-        context.messages.Show(
-            Message::Warning("Die Meldeliste „" + PathToMessageText(file) + "“ konnte nicht gelesen werden."));
-        return kExitNotLoaded;
-    }
-    auto listed = dsv678::ReadEntryListOfItsOwnMeet(content.bytes, FileNameForMessage(file));
-    if (!listed.ok()) {
-        context.messages.Show(listed.failure());
+    auto earlier = ReadEarlierEntryList(context.arguments.front());
+    for (const Message& warning : earlier.warnings())
+        context.messages.Show(warning);
+    if (!earlier.ok()) {
+        context.messages.Show(earlier.failure());
         return kExitNotLoaded;
     }
     const TakeOverOptions options{true, context.options.count("--with-entries") != 0};
-    const auto taken = context.cycle.TakeOver(*listed.value().meet, listed.value().entries, options);
+    const auto taken = context.cycle.TakeOver(*earlier.value().meet, earlier.value().entries, options);
     for (const TakeOverLine& line : taken.lines)
         context.out << (line.outcome == TakeOverLine::Outcome::Skipped  ? "ausgelassen: "
                         : line.outcome == TakeOverLine::Outcome::Merged ? "zusammengeführt: "

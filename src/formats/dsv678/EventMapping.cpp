@@ -63,6 +63,7 @@ void MapEvents(const Document& document, MeetDefinition& meet)
 
 void MapListedMeet(const Document& entryList, MeetDefinition& meet)
 {
+    meet.formatVersion = entryList.version;
     if (const Element* head = entryList.First("VERANSTALTUNG")) {
         meet.title = std::string(head->Field(0));
         meet.place = std::string(head->Field(1));
