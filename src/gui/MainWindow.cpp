@@ -26,6 +26,7 @@
 #include "ListViews.h"
 #include "export/ClubExport.h"
 #include "export/ExportCheck.h"
+#include "formats/EntryList.h"
 #include "gui/AboutDialog.h"
 #include "gui/ClubDialog.h"
 #include "gui/EntryDialog.h"
@@ -33,6 +34,7 @@
 #include "gui/MessageBoxes.h"
 #include "gui/OfficialDialog.h"
 #include "gui/SwimmerDialog.h"
+#include "gui/TakeOverDialog.h"
 #include "gui/TeamDialog.h"
 
 // The resources live in a static library, whose registration the linker would
@@ -115,6 +117,8 @@ void MainWindow::BuildMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
     file->addAction(QStringLiteral("Wettkampfdefinition öffnen..."), this, &MainWindow::OpenDefinition)
         ->setObjectName(QStringLiteral("openAction"));
+    takeOver_ = file->addAction(QStringLiteral("Übernehmen aus Meldeliste..."), this, &MainWindow::TakeOverFromList);
+    takeOver_->setObjectName(QStringLiteral("takeOverAction"));
     file->addAction(QStringLiteral("&Beenden"), this, &QWidget::close)->setObjectName(QStringLiteral("quitAction"));
 
     QMenu* exports = menuBar()->addMenu(QStringLiteral("Exportieren"));
@@ -270,6 +274,7 @@ void MainWindow::SetCompetitionCommandsEnabled(bool enabled)
         button->setEnabled(enabled);
     export_->setEnabled(enabled);
     mail_->setEnabled(enabled);
+    takeOver_->setEnabled(enabled);
 }
 
 void MainWindow::SetHeaderLine(QLabel& label, const std::string& text)
@@ -338,6 +343,31 @@ void MainWindow::OpenDefinition()
     // directory.
     QDir::setCurrent(file.absolutePath());
     LoadDefinition(NativePath(file.absoluteFilePath()));
+}
+
+void MainWindow::TakeOverFromList()
+{
+    const QString chosen = chooseFile_(
+        {this, QStringLiteral("Meldeliste zum Übernehmen öffnen"), QDir::currentPath(),
+         QStringLiteral("Meldelisten (*.dsv *.dsv6 *.dsv7 *.dsv8 *.dsv8z *.meld *.txt);;Alle Dateien (*)")});
+    if (chosen.isEmpty())
+        return;
+    auto earlier = ReadEarlierEntryList(NativePath(QFileInfo(chosen).absoluteFilePath()));
+    if (!earlier.warnings().empty())
+        messages_.Show(WarningsMessage(earlier.warnings(), "Hinweise zur Meldeliste"));
+    if (!earlier.ok()) {
+        messages_.Show(earlier.failure());
+        return;
+    }
+    const EarlierEntryList& list = earlier.value();
+    TakeOverDialog dialog(ListRoster(list.entries, *cycle_.meet(), cycle_.entries()), QFileInfo(chosen).fileName(),
+                          this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const auto taken = cycle_.TakeOver(*list.meet, list.entries, dialog.options());
+    RefreshMainForm();
+    if (taken.saved)
+        messages_.Show(Message::Captioned(TakeOverReport(taken.lines), "Aus Meldeliste übernommen"));
 }
 
 void MainWindow::ShowAbout()

@@ -74,7 +74,7 @@ std::string SwimmerRecord(const Swimmer& swimmer)
 
 std::string TeamRecord(const Team& team)
 {
-    std::string record = TeamLabel(team);
+    std::string record = TeamLabel(team) + (team.teamName.empty() ? "" : ", " + team.teamName);
     if (!team.classType.empty())
         record += " (" + team.classType + " " + team.classMinimum +
                   (team.classMaximum.empty() ? "" : "–" + team.classMaximum) + ")";

@@ -117,7 +117,7 @@ public:
         if (from.meetId != 0)
             swimmerIds_[from.meetId] = target->meetId;
         if (options_.entries)
-            Entries(from, *target);
+            Entries(from, *target, record);
     }
 
     void Team(std::size_t index)
@@ -140,7 +140,7 @@ public:
             lines_.push_back({Outcome::Taken, record, roster::CannotTakePart(meet_, *target)});
         }
         if (options_.entries)
-            Entries(from, *target);
+            Entries(from, *target, record);
     }
 
     void Official(std::size_t index)
@@ -193,12 +193,13 @@ private:
     }
 
     template <typename Participant>
-    void Entries(const Participant& from, Participant& target)
+    void Entries(const Participant& from, Participant& target, const std::string& participant)
     {
         std::set<const Event*> used;
         for (const auto& [number, time] : from.entries) {
             const Event* earlier = fromMeet_.FindEvent(number);
-            const std::string record = "Wettkampf " + number + (earlier ? " (" + earlier->Description() + ")" : "");
+            const std::string record =
+                participant + " – Wettkampf " + number + (earlier ? " (" + earlier->Description() + ")" : "");
             const auto events =
                 earlier == nullptr ? std::vector<const Event*>() : MatchingEvents(meet_, *earlier, &target);
             if (events.empty()) {
@@ -257,6 +258,32 @@ private:
 };
 
 }  // namespace
+
+std::string TakeOverReport(const std::vector<TakeOverLine>& lines)
+{
+    std::size_t records = 0, entries = 0, merged = 0;
+    std::string skipped;
+    std::size_t skippedCount = 0;
+    constexpr std::size_t kSkippedShown = 25;
+    for (const TakeOverLine& line : lines) {
+        const bool entry = line.record.find(" – Wettkampf ") != std::string::npos;
+        if (line.outcome == Outcome::Taken)
+            ++(entry ? entries : records);
+        else if (line.outcome == Outcome::Merged)
+            ++merged;
+        else if (++skippedCount <= kSkippedShown)
+            skipped += "\n" + line.record + ": " + line.reason;
+    }
+    std::string report =
+        "Übernommen: " + std::to_string(records) + " Einträge und " + std::to_string(entries) + " Meldungen.";
+    if (merged > 0)
+        report += "\nSchon vorhanden, ergänzt: " + std::to_string(merged) + " Einträge.";
+    if (skippedCount > 0)
+        report += "\n\nNicht übernommen:" + skipped;
+    if (skippedCount > kSkippedShown)
+        report += "\n… und " + std::to_string(skippedCount - kSkippedShown) + " weitere.";
+    return report;
+}
 
 std::vector<TakeOverLine> TakeOver(const MeetDefinition& fromMeet, const ClubEntries& from, const MeetDefinition& meet,
                                    ClubEntries& to, const TakeOverOptions& options)

@@ -55,25 +55,6 @@ std::string FreeCopyName(const std::string& original)
     return candidate;
 }
 
-// The warnings of one reading in one message, a line each, so that the
-// window shows them in one box.
-Message ReadWarningsMessage(const std::vector<Message>& warnings)
-{
-    std::string lines;
-    for (const Message& warning : warnings)
-        lines.append(lines.empty() ? "" : "\n").append(warning.ShownText());
-    return Message::Captioned(std::move(lines), "Hinweise zur Wettkampfdefinitionsliste");
-}
-
-// The warnings of reading the working file, in one message as well.
-Message WorkingFileWarningsMessage(const std::vector<Message>& warnings)
-{
-    std::string lines;
-    for (const Message& warning : warnings)
-        lines.append(lines.empty() ? "" : "\n").append(warning.ShownText());
-    return Message::Captioned(std::move(lines), "Hinweise zur Vereinsmeldeliste");
-}
-
 }  // namespace
 
 WorkingFileCycle::WorkingFileCycle(MessageSink& messages, std::string startDirectory, FileOps& ops,
@@ -96,7 +77,7 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
     }
     meet_ = std::move(read.value());
     if (!read.warnings().empty())
-        messages_.Show(ReadWarningsMessage(read.warnings()));
+        messages_.Show(WarningsMessage(read.warnings(), "Hinweise zur Wettkampfdefinitionsliste"));
     access_ = access;
     if (access_ == Access::Edit) {
         // A lock file that cannot be made at all (a read-only folder) leaves
@@ -114,7 +95,7 @@ void WorkingFileCycle::LoadDefinition(const std::string& path, Access access)
         if (!read.ok())
             messages_.Show(read.failure());
         if (!read.warnings().empty())
-            messages_.Show(WorkingFileWarningsMessage(read.warnings()));
+            messages_.Show(WarningsMessage(read.warnings(), "Hinweise zur Vereinsmeldeliste"));
         unreadOriginalPending_ = !read.ok() || read.value().completeness == ReadCompleteness::Incomplete;
         writtenElsewhere_ = read.ok() && read.value().writtenElsewhere;
     }

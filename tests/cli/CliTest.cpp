@@ -462,8 +462,10 @@ TEST_F(CliTest, ImportTakesAnEarlierRosterOverOnce)
     Outcome run = Run({"import", list, "Wk.dsv7", "--with-entries"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("übernommen: Vereinsdaten SV Haren\n"), std::string::npos);
-    EXPECT_NE(run.out.find("übernommen: Wettkampf 62 (400 F W) – als Wettkampf 1\n"), std::string::npos);
-    EXPECT_NE(run.out.find("ausgelassen: Wettkampf 12 (100 F W) – kein passender Wettkampf"), std::string::npos);
+    EXPECT_NE(run.out.find("übernommen: Lehmann, Ida (2014) – Wettkampf 62 (400 F W) – als Wettkampf 1\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("ausgelassen: Hahn, Rike (2012) – Wettkampf 12 (100 F W) – kein passender Wettkampf"),
+              std::string::npos);
     const std::string meld = ReadBytes(folder.Path("Wk.dsv7.meld"));
     EXPECT_NE(meld.find("STARTPN:"), std::string::npos);
     run = Run({"import", list, "--with-entries"});

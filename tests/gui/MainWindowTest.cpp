@@ -243,8 +243,9 @@ void MainWindowTest::MenusAndWindow()
         menus << menuAction->text() + ": " + items.join(" | ");
     }
     QCOMPARE(menus,
-             (QStringList{QString::fromUtf8("&Datei: Wettkampfdefinition öffnen... | &Beenden"),
-                          "Exportieren: DSV-Datei, Meldebogen und -liste | Per E-Mail senden...", "&Hilfe: &Info"}));
+             (QStringList{
+                 QString::fromUtf8("&Datei: Wettkampfdefinition öffnen... | Übernehmen aus Meldeliste... | &Beenden"),
+                 "Exportieren: DSV-Datei, Meldebogen und -liste | Per E-Mail senden...", "&Hilfe: &Info"}));
 
     QStringList headings;
     for (const char* name : {"eventBox", "participantsBox", "entriesBox", "officialsBox"})

@@ -84,6 +84,9 @@ private:
     void SetHeaderLine(QLabel& label, const std::string& text);
 
     void OpenDefinition();
+    // Reads an earlier entry list, lets the user tick what of it to take
+    // over, takes that over with one save and reports what came and what not.
+    void TakeOverFromList();
     void ShowAbout();
     void NewSwimmer();
     void NewTeam();
@@ -122,6 +125,7 @@ private:
     QTreeWidget* officials_ = nullptr;
     QAction* export_ = nullptr;
     QAction* mail_ = nullptr;
+    QAction* takeOver_ = nullptr;
     ExportStatusLine* exportStatus_ = nullptr;
 };
 

@@ -47,6 +47,16 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
+// The warnings of one reading as one message under `caption`, a line each:
+// shown once, not a box per line.
+inline Message WarningsMessage(const std::vector<Message>& warnings, std::string caption)
+{
+    std::string lines;
+    for (const Message& warning : warnings)
+        lines.append(lines.empty() ? "" : "\n").append(warning.ShownText());
+    return Message::Captioned(std::move(lines), std::move(caption));
+}
+
 // Where the core reports what the user must learn about.
 class MessageSink {
 public:

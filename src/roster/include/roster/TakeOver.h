@@ -44,7 +44,7 @@ struct TakeOverOptions {
 struct TakeOverLine {
     enum class Outcome { Taken, Merged, Skipped };
     Outcome outcome;
-    std::string record;  // as in RosterItem, or "Wettkampf 12 (100 F W)"
+    std::string record;  // as in RosterItem, or "Krüger, Lena (2011) – Wettkampf 12 (100 F W)"
     std::string reason;  // empty for a plain take-over
 };
 
@@ -60,5 +60,9 @@ struct TakeOverLine {
 // such event are reported, not taken.
 std::vector<TakeOverLine> TakeOver(const MeetDefinition& fromMeet, const ClubEntries& from, const MeetDefinition& meet,
                                    ClubEntries& to, const TakeOverOptions& options);
+
+// The report of a take-over as one message: how many records and entries
+// were taken and merged, then the records left out with their reasons.
+std::string TakeOverReport(const std::vector<TakeOverLine>& lines);
 
 }  // namespace natarix
