@@ -1,6 +1,8 @@
 // Reads the input as the working file of one fixed meet: whatever it holds,
 // the reader reports at most one plain message, leaves the meet alone and
-// leaves a club side that can be written again.
+// leaves a club side that can be written again. Then as an earlier list read
+// against its own head, as a take-over reads it: its club side, taken over
+// into the fixed meet, is written again too.
 
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +15,7 @@
 #include "dsv5/EntryListReader.h"
 #include "dsv5/EntryListWriter.h"
 #include "platform/FileIo.h"
+#include "roster/TakeOver.h"
 
 namespace {
 
@@ -58,5 +61,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string text = EntryListWriter("", *meet, entries, false).BuildText();
     Check(text.size() >= 9 && text.compare(text.size() - 9, 9, "DATEIENDE") == 0, "working text without its end");
+
+    MeetDefinition earlierMeet;
+    ClubEntries earlier;
+    const EntryListRead own = EntryListReader::ParseWithItsOwnMeet(
+        std::string(reinterpret_cast<const char*>(data), size), earlierMeet, earlier, "Fuzz.DSV");
+    if (!own.ok()) {
+        Check(own.failure().kind == MessageKind::Plain && own.failure().location, "a head error shown another way",
+              own.failure().text);
+        return 0;
+    }
+    ClubEntries taken;
+    TakeOver(earlierMeet, earlier, *meet, taken, {true, true});
+    for (const auto& swimmer : taken.swimmers())
+        for (const auto& [number, time] : swimmer->entries)
+            Check(meet->FindEvent(number) != nullptr, "an entry taken to no event of the meet", number);
+    const std::string takenText = EntryListWriter("", *meet, taken, false).BuildText();
+    Check(takenText.ends_with("DATEIENDE"), "taken-over text without its end");
     return 0;
 }
