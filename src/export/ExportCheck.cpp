@@ -12,14 +12,6 @@ namespace natarix {
 
 namespace {
 
-// A DSV-ID the organiser can look up: six digits, not all of them zero.
-bool HasDsvId(const Swimmer& swimmer)
-{
-    const std::string& id = swimmer.registrationNumber;
-    return id.size() == 6 && std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
-           id != "000000";
-}
-
 const Swimmer* SwimmerOf(const ClubEntries& entries, std::int32_t meetId)
 {
     for (const auto& swimmer : entries.swimmers())
@@ -90,7 +82,8 @@ void CheckModernClubSide(const MeetDefinition& meet, const ClubEntries& entries,
                 inLineUps.insert(legs.begin(), legs.end());
     std::vector<std::string> withoutId;
     for (const auto& swimmer : entries.swimmers())
-        if ((!swimmer->entries.empty() || inLineUps.count(swimmer->meetId) != 0) && !HasDsvId(*swimmer))
+        if ((!swimmer->entries.empty() || inLineUps.count(swimmer->meetId) != 0) &&
+            !IsKnownDsvId(swimmer->registrationNumber))
             withoutId.push_back(swimmer->surname + ", " + swimmer->firstName);
     section("Diesen Schwimmern fehlt die DSV-ID:", withoutId);
 }

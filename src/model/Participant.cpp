@@ -1,5 +1,7 @@
 #include "model/Participant.h"
 
+#include <algorithm>
+
 namespace natarix {
 
 std::string Entrant::EntryTime(std::string_view eventNumber) const
@@ -15,6 +17,12 @@ void Entrant::SetEntry(const std::string& eventNumber, const std::string& entryT
         entries.erase(entry);
     if (!entryTime.empty())
         entries.emplace(eventNumber, entryTime);
+}
+
+bool IsKnownDsvId(std::string_view id)
+{
+    return id.size() == 6 && id != "000000" &&
+           std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 const Entrant& EntrantOf(ParticipantRef participant)

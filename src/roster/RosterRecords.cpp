@@ -11,12 +11,6 @@ namespace natarix::roster {
 
 namespace {
 
-bool IsKnownDsvId(const std::string& id)
-{
-    return id.size() == 6 && id != "000000" &&
-           std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 struct NamedText {
     const std::string& text;
     std::string_view fieldName;

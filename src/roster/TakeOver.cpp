@@ -97,7 +97,7 @@ public:
             return;
         natarix::Swimmer* target = roster::SameSwimmer(to_, from);
         if (target != nullptr) {
-            if (target->registrationNumber == "000000" || target->registrationNumber.empty())
+            if (!IsKnownDsvId(target->registrationNumber))
                 target->registrationNumber = from.registrationNumber;
             if (target->nationalities.empty())
                 target->nationalities = from.nationalities;

@@ -21,10 +21,7 @@ std::string EntryTimeField(const std::string& time)
 
 std::string DsvIdField(const std::string& registrationNumber)
 {
-    const bool sixDigits =
-        registrationNumber.size() == 6 &&
-        std::all_of(registrationNumber.begin(), registrationNumber.end(), [](char c) { return c >= '0' && c <= '9'; });
-    return sixDigits && registrationNumber != "000000" ? registrationNumber : "0";
+    return IsKnownDsvId(registrationNumber) ? registrationNumber : "0";
 }
 
 std::string LsvCode(const std::string& lsv)

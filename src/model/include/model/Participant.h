@@ -64,6 +64,10 @@ struct Team : Entrant {
     std::map<NumberKey, std::vector<std::int32_t>, NumberKeyLess> lineUps{};
 };
 
+// A DSV-ID the organiser can look up: six digits, not all of them zero
+// (the model's "000000" is the unknown one).
+bool IsKnownDsvId(std::string_view id);
+
 // A swimmer or a team, where code takes either: the entries list, the
 // eligibility rule, the export's check.
 using ParticipantRef = std::variant<const Swimmer*, const Team*>;
