@@ -7,17 +7,6 @@
 
 namespace natarix {
 
-namespace {
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-}  // namespace
-
 int YouthClassLowestAge(std::string_view letter)
 {
     static constexpr std::pair<std::string_view, int> kClasses[] = {

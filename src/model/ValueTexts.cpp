@@ -1,5 +1,7 @@
 #include "model/ValueTexts.h"
 
+#include <algorithm>
+
 #include <limits>
 
 namespace natarix {
@@ -66,6 +68,13 @@ std::int32_t ParseAmount(std::string_view text)
         euros = NumberValue(amountText);
     }
     return Saturate(sign * (euros * 100 + cents));
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace natarix

@@ -6,7 +6,7 @@
 
 #include "PdfTestSupport.h"
 #include "TestFiles.h"
-#include "pdf/EntryFormPage.h"
+#include "model/EntryFees.h"
 #include "pdf/PdfWriter.h"
 
 namespace natarix {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -20,6 +21,9 @@ public:
     bool IsEarlierThan(const Date& other) const;
     // The year (characters 7 to 10) as a number.
     std::int32_t Year() const;
+    // Days since 01.01.1970 for a text that is a real date TT.MM.JJJJ;
+    // nothing for any other text, so that "31.02.2027" counts no days.
+    std::optional<std::int64_t> DayNumber() const;
 
     bool operator==(const Date&) const = default;
 

@@ -56,4 +56,7 @@ std::string TrimRight(std::string_view text);
 // to the 32-bit range.
 std::int32_t ParseAmount(std::string_view text);
 
+// Whether two texts are the same but for the case of ASCII letters.
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 }  // namespace natarix

@@ -1,10 +1,32 @@
-#include "EntryFees.h"
+#include "model/EntryFees.h"
 
+#include <limits>
 #include <map>
 
-#include "pdf/EntryFormPage.h"
-
 namespace natarix {
+
+std::string FormatAmount(std::int64_t cents)
+{
+    // The magnitude as unsigned, so that the lowest value has one too.
+    const auto magnitude = cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
+    std::string digits = std::to_string(magnitude);
+    if (digits.size() < 3)
+        digits.insert(0, 3 - digits.size(), '0');
+    digits.insert(digits.size() - 2, 1, ',');
+    return cents < 0 ? "-" + digits : digits;
+}
+
+std::int64_t SaturatingProduct(std::int64_t amount, std::int64_t count)
+{
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    return amount != 0 && count > kMax / amount ? kMax : amount * count;
+}
+
+std::int64_t SaturatingSum(std::int64_t a, std::int64_t b)
+{
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    return a > kMax - b ? kMax : a + b;
+}
 
 namespace {
 
