@@ -7,10 +7,10 @@
 
 #include "cli/ModelJson.h"
 #include "export/ClubExport.h"
-#include "export/ExportCheck.h"
 #include "formats/EntryList.h"
 #include "pdf/PdfWriter.h"
 #include "platform/FileIo.h"
+#include "review/EntryCheck.h"
 #include "session/WorkingFileCycle.h"
 
 namespace natarix {
@@ -58,6 +58,15 @@ Aufruf / usage:
                                   Take over the roster of an earlier entry list (with
                                   --with-entries its entries too), print a line per
                                   record, and write the working file.
+  natarix-cli check [DEFINITION] [--date TT.MM.JJJJ]
+                                  laden wie "show" (ohne JSON) und die Meldungen vor
+                                  dem Versand prüfen: je Befund eine Zeile, "Fehler:"
+                                  oder "Warnung:", dann der Text und was zu tun ist.
+                                  --date prüft den Meldeschluss gegen diesen Tag statt
+                                  gegen heute.
+                                  Check the entries before they are sent: a line per
+                                  finding; --date checks the deadline against that
+                                  day instead of today.
   natarix-cli --help              diese Hilfe / this help
 
 Ohne DEFINITION wird im aktuellen Ordner die erste lesbare *.dsv-Datei genommen.
@@ -75,6 +84,8 @@ Rückgabewert / exit status:
   1  keine Wettkampfdefinitionsliste geladen / no definition list could be loaded
   2  falscher Aufruf / usage error
   3  eine Datei konnte nicht geschrieben werden / a file could not be written
+  4  "check": nur Warnungen / warnings only
+  5  "check": mindestens ein Fehler / at least one error
   6  "save" und "export": die Arbeitsdatei ist in einem anderen Programm zum
      Bearbeiten geöffnet, nichts wurde geschrieben / the working file is open in
      another program for editing, nothing was written
@@ -161,9 +172,13 @@ int Export(CommandContext& context)
         listOptions.version = format->second == "7" ? 7 : 8;
     }
     // Written all the same: a script cannot answer a question.
-    if (const ExportConcerns concerns = CheckBeforeExport(*context.cycle.meet(), context.cycle.entries());
-        !concerns.text.empty())
-        context.messages.Show(Message::Warning(concerns.text));
+    if (const auto findings = CheckEntries(*context.cycle.meet(), context.cycle.entries(), Today());
+        !findings.empty()) {
+        std::string text = "Vor dem Versand prüfen:";
+        for (const Finding& finding : findings)
+            text += "\n" + FindingLine(finding);
+        context.messages.Show(Message::Warning(text));
+    }
     const ExportOutcome outcome =
         ExportClubEntries(context.cycle.meet(), context.cycle.entries(), folder, sendByMail, context.messages,
                           SystemMailer(), context.cycle.fileOps(), listOptions);
@@ -174,6 +189,26 @@ int Export(CommandContext& context)
     if (!outcome.dsvWritten || !outcome.pdfWritten)
         return kExitWriteFailed;
     return outcome.mailed && outcome.mailResult == Mailer::kNoMailProgram ? kExitMailFailed : kExitOk;
+}
+
+// Prints one finding a line; the exit status tells whether there were any
+// and whether one was an error.
+int Check(CommandContext& context)
+{
+    Date today = Today();
+    if (const auto date = context.options.find("--date"); date != context.options.end()) {
+        today = Date(date->second);
+        if (!today.DayNumber()) {
+            context.messages.Show(Message::Warning("--date nimmt einen Tag TT.MM.JJJJ, nicht „" + date->second + "“."));
+            return kExitUsage;
+        }
+    }
+    const auto findings = CheckEntries(*context.cycle.meet(), context.cycle.entries(), today);
+    for (const Finding& finding : findings)
+        context.out << FindingLine(finding) << '\n';
+    if (findings.empty())
+        return kExitOk;
+    return HasErrors(findings) ? kExitErrors : kExitWarnings;
 }
 
 // Takes over what an earlier entry list holds and prints a line per record.
@@ -205,6 +240,7 @@ const std::map<std::string, CommandSpec>& Commands()
         // An export taken while another program edits could send an outdated state.
         {"export",
          {Export, 0, 0, {{"--dir", true}, {"--mail", false}, {"--format", true}}, WorkingFileCycle::Access::Edit}},
+        {"check", {Check, 0, 0, {{"--date", true}}}},
         {"import", {Import, 0, 1, {{"--with-entries", false}}, WorkingFileCycle::Access::Edit}},
     };
     return commands;

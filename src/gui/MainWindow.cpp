@@ -25,17 +25,19 @@
 #include "DialogParts.h"
 #include "ListViews.h"
 #include "export/ClubExport.h"
-#include "export/ExportCheck.h"
 #include "formats/EntryList.h"
 #include "gui/AboutDialog.h"
 #include "gui/ClubDialog.h"
 #include "gui/EntryDialog.h"
+#include "gui/FindingsDialog.h"
 #include "gui/ListTexts.h"
+#include "gui/MeetGlancePanel.h"
 #include "gui/MessageBoxes.h"
 #include "gui/OfficialDialog.h"
 #include "gui/SwimmerDialog.h"
 #include "gui/TakeOverDialog.h"
 #include "gui/TeamDialog.h"
+#include "review/MeetGlance.h"
 
 // The resources live in a static library, whose registration the linker would
 // otherwise drop.
@@ -96,7 +98,7 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons)
 }  // namespace
 
 MainWindow::MainWindow(std::string startDirectory, FileOps& ops, Mailer& mailer)
-    : cycle_(messages_, std::move(startDirectory), ops), mailer_(mailer), chooseFile_(AskForFileToOpen)
+    : cycle_(messages_, std::move(startDirectory), ops), mailer_(mailer), chooseFile_(AskForFileToOpen), today_(Today)
 {
     InitResources();
     setObjectName(QStringLiteral("mainWindow"));
@@ -122,6 +124,10 @@ void MainWindow::BuildMenus()
     file->addAction(QStringLiteral("&Beenden"), this, &QWidget::close)->setObjectName(QStringLiteral("quitAction"));
 
     QMenu* exports = menuBar()->addMenu(QStringLiteral("Exportieren"));
+    check_ = exports->addAction(QStringLiteral("Prüfen..."), this, &MainWindow::CheckEntries);
+    check_->setObjectName(QStringLiteral("checkAction"));
+    check_->setShortcut(QKeySequence(Qt::Key_F7));
+    exports->addSeparator();
     export_ = exports->addAction(QStringLiteral("DSV-Datei, Meldebogen und -liste"), this, [this] { Export(false); });
     export_->setObjectName(QStringLiteral("exportAction"));
     mail_ = exports->addAction(QStringLiteral("Per E-Mail senden..."), this, [this] { Export(true); });
@@ -196,9 +202,11 @@ void MainWindow::BuildForm()
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addWidget(entriesBox, 1);
     rightColumn->addWidget(officialsBox);
+    glance_ = new MeetGlancePanel(&form);
     auto* lower = new QHBoxLayout;
     lower->addWidget(participantsBox);
     lower->addLayout(rightColumn);
+    lower->addWidget(glance_);
     auto* formLayout = new QVBoxLayout(form_);
     formLayout->addWidget(eventBox);
     formLayout->addLayout(lower, 1);
@@ -216,9 +224,10 @@ void MainWindow::BuildForm()
 
     connect(participants_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::ParticipantSelectionChanged);
-    connect(participants_, &QTreeWidget::itemDoubleClicked, this, &MainWindow::EditParticipant);
-    connect(officials_, &QTreeWidget::itemDoubleClicked, this, &MainWindow::EditOfficial);
-    connect(entries_, &QTreeWidget::itemDoubleClicked, this, &MainWindow::EditEntry);
+    connect(participants_, &QTreeWidget::itemDoubleClicked, this,
+            qOverload<QTreeWidgetItem*>(&MainWindow::EditParticipant));
+    connect(officials_, &QTreeWidget::itemDoubleClicked, this, qOverload<QTreeWidgetItem*>(&MainWindow::EditOfficial));
+    connect(entries_, &QTreeWidget::itemDoubleClicked, this, qOverload<QTreeWidgetItem*>(&MainWindow::EditEntry));
     for (QTreeWidget* list : {participants_, officials_})
         list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(participants_, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
@@ -252,6 +261,8 @@ void MainWindow::LoadDefinition(const std::string& path)
     entries_->setColumnWidth(
         1, modern ? distanceColumnWidth_ * kModernDistanceUnits / kDistanceUnits : distanceColumnWidth_);
     SetCompetitionCommandsEnabled(Editable());
+    // A meet that is only shown can still be checked.
+    check_->setEnabled(cycle_.meet() != nullptr);
     RefreshMainForm();
     cycle_.SaveWorkingFile();
 }
@@ -264,7 +275,9 @@ void MainWindow::ClearMainForm()
     dateAndPlace_->setToolTip(QString());
     for (QTreeWidget* list : {entries_, participants_, officials_})
         list->clear();
+    glance_->Clear();
     SetCompetitionCommandsEnabled(false);
+    check_->setEnabled(false);
     ClearExportStatus();
 }
 
@@ -317,6 +330,13 @@ void MainWindow::RefreshMainForm()
         officialRows.push_back(MakeListRow(OfficialRow(*official, modern), official.get()));
     FillList(*officials_, std::move(officialRows), RowOrder::ByFirstColumn);
     SelectFirstRow(*officials_);
+    RefreshGlance();
+}
+
+void MainWindow::RefreshGlance()
+{
+    if (cycle_.meet() != nullptr)
+        glance_->Show(GlanceAt(*cycle_.meet(), cycle_.entries(), today_()));
 }
 
 void MainWindow::ShowEntriesOf(ParticipantItem participant)
@@ -413,12 +433,53 @@ void MainWindow::EditClubData()
     cycle_.SetClub(std::move(club));
 }
 
+std::vector<Finding> MainWindow::Findings() const
+{
+    return natarix::CheckEntries(*cycle_.meet(), cycle_.entries(), today_());
+}
+
+FindingsDialog::Mender MainWindow::MenderIfEditable()
+{
+    if (!Editable())
+        return {};
+    return [this](const Finding& finding) {
+        Mend(finding);
+        return Findings();
+    };
+}
+
+void MainWindow::CheckEntries()
+{
+    if (cycle_.meet() == nullptr)
+        return;
+    auto findings = Findings();
+    if (findings.empty()) {
+        messages_.Show(Message::Captioned("Die Prüfung hat nichts gefunden.", "Prüfen"));
+        return;
+    }
+    FindingsDialog(std::move(findings), FindingsDialog::Purpose::Check, MenderIfEditable(), this).exec();
+}
+
+void MainWindow::Mend(const Finding& finding)
+{
+    const Event* event = finding.eventNumber.empty() ? nullptr : cycle_.meet()->FindEvent(finding.eventNumber);
+    bool changed = false;
+    if (std::holds_alternative<ClubDataSubject>(finding.subject)) {
+        EditClubData();
+    } else if (const auto* official = std::get_if<const Official*>(&finding.subject)) {
+        changed = EditOfficial(**official);
+    } else if (const auto* swimmer = std::get_if<const Swimmer*>(&finding.subject)) {
+        changed = event != nullptr ? EditEntry(*swimmer, *event) : EditParticipant(*swimmer);
+    } else if (const auto* team = std::get_if<const Team*>(&finding.subject)) {
+        changed = event != nullptr ? EditEntry(*team, *event) : EditParticipant(*team);
+    }
+    if (changed)
+        RefreshMainForm();
+}
+
 void MainWindow::Export(bool sendByMail)
 {
-    const ExportConcerns concerns =
-        cycle_.meet() != nullptr ? CheckBeforeExport(*cycle_.meet(), cycle_.entries()) : ExportConcerns();
-    if (!concerns.text.empty() &&
-        !MessageBoxes::AskYesNo(concerns.text + std::string("\n\nTrotzdem exportieren?"), concerns.caption, form_))
+    if (cycle_.meet() != nullptr && !FindingsDialog::AskBeforeExport(Findings(), MenderIfEditable(), this))
         return;
     const ExportOutcome outcome =
         ExportClubEntries(cycle_.meet(), cycle_.entries(), cycle_.startDirectory(), sendByMail, messages_, mailer_,
@@ -455,35 +516,45 @@ void MainWindow::EditParticipant(QTreeWidgetItem* item)
 {
     if (!Editable())
         return;
-    const ParticipantItem participant = *RowObject<const ParticipantItem>(*item);
+    if (EditParticipant(*RowObject<const ParticipantItem>(*item)))
+        RefreshMainForm();
+}
+
+bool MainWindow::EditParticipant(ParticipantItem participant)
+{
     if (const Team* const* team = std::get_if<const Team*>(&participant)) {
         Team changed = **team;
         if (TeamDialog(changed, this, cycle_.meet()).exec() != QDialog::Accepted)
-            return;
+            return false;
         cycle_.Change(**team, std::move(changed));
     } else {
         const Swimmer& swimmer = *std::get<const Swimmer*>(participant);
         Swimmer changed = swimmer;
         SwimmerDialog dialog(changed, this, cycle_.meet(), cycle_.entries().coaches);
         if (dialog.exec() != QDialog::Accepted)
-            return;
+            return false;
         if (const auto& coach = dialog.chosenCoach())
             changed.coachNumber = cycle_.CoachNumber(*coach);
         cycle_.Change(swimmer, std::move(changed));
     }
-    RefreshMainForm();
+    return true;
 }
 
 void MainWindow::EditOfficial(QTreeWidgetItem* item)
 {
     if (!Editable())
         return;
-    const Official& official = *RowObject<const Official>(*item);
+    if (EditOfficial(*RowObject<const Official>(*item)))
+        RefreshMainForm();
+}
+
+bool MainWindow::EditOfficial(const Official& official)
+{
     Official changed = official;
     if (OfficialDialog(changed, *cycle_.meet(), this).exec() != QDialog::Accepted)
-        return;
+        return false;
     cycle_.Change(official, std::move(changed));
-    RefreshMainForm();
+    return true;
 }
 
 void MainWindow::EditEntry(QTreeWidgetItem* item)
@@ -494,22 +565,29 @@ void MainWindow::EditEntry(QTreeWidgetItem* item)
     if (participantItem == nullptr)
         return;
     const ParticipantItem participant = *RowObject<const ParticipantItem>(*participantItem);
-    const Event& event = *RowObject<const Event>(*item);
+    if (!EditEntry(participant, *RowObject<const Event>(*item)))
+        return;
+    ShowEntriesOf(participant);
+    RefreshGlance();
+}
+
+bool MainWindow::EditEntry(ParticipantItem participant, const Event& event)
+{
     const Team* const* team = std::get_if<const Team*>(&participant);
     if (team != nullptr && cycle_.meet()->formatVersion != 5) {
         // The entry and its line-up reach the session as one change, saved once.
         EntryDialog dialog(**team, event, this, &cycle_.entries());
         if (dialog.exec() != QDialog::Accepted)
-            return;
+            return false;
         cycle_.Change(**team, dialog.ChangedTeam());
     } else {
         const auto dialog =
             std::visit([&](const auto* p) { return std::make_unique<EntryDialog>(*p, event, this); }, participant);
         if (dialog->exec() != QDialog::Accepted)
-            return;
+            return false;
         cycle_.SetEntry(participant, event.number, dialog->entryTime());
     }
-    ShowEntriesOf(participant);
+    return true;
 }
 
 void MainWindow::ShowDeleteMenu(QTreeWidget& list, const QPoint& position, void (MainWindow::*remove)())

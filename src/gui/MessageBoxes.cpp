@@ -65,16 +65,22 @@ void MessageBoxes::Show(const Message& message, QWidget* parent)
     box.exec();
 }
 
+std::optional<bool> MessageBoxes::RecordedAnswer(const std::string& text, const std::string& caption)
+{
+    if (activeRecorder == nullptr)
+        return std::nullopt;
+    activeRecorder->questions.push_back(Message::Captioned(text, caption));
+    if (activeRecorder->answers.empty())
+        return false;
+    const bool answer = activeRecorder->answers.front();
+    activeRecorder->answers.pop_front();
+    return answer;
+}
+
 bool MessageBoxes::AskYesNo(const std::string& text, const std::string& caption, QWidget* parent)
 {
-    if (activeRecorder != nullptr) {
-        activeRecorder->questions.push_back(Message::Captioned(text, caption));
-        if (activeRecorder->answers.empty())
-            return false;
-        const bool answer = activeRecorder->answers.front();
-        activeRecorder->answers.pop_front();
-        return answer;
-    }
+    if (const auto answer = RecordedAnswer(text, caption))
+        return *answer;
     QMessageBox box(parent);
     SetUpBox(box, text, caption);
     box.setIcon(QMessageBox::NoIcon);

@@ -72,6 +72,7 @@ void MainWindowWalkTest::VolunteerWalk()
     MessageBoxes::Recorder boxes;
     RecordingMailer mailer;
     MainWindow window(start.Native(), SystemFileOps(), mailer);
+    window.SetToday([] { return Date("01.02.2027"); });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.OpenStartupDefinition();
@@ -160,8 +161,13 @@ void MainWindowWalkTest::VolunteerWalk()
     QCOMPARE(ToQString(window.cycle().entries().club.clubName), QString::fromUtf8("SV Möwe 05"));
     QCOMPARE(lists.Read("Bezirksmeisterschaften-2027.dsv.meld"), workingFile);
 
-    // The files for the organiser, in the start folder.
+    // The files for the organiser, in the start folder; the check misses the
+    // club number, which a format-5 list may go without.
+    boxes.answers = {true, true};
     Find<QAction>(window, "exportAction")->trigger();
+    QCOMPARE(boxes.questions.size(), std::size_t(1));
+    QCOMPARE(boxes.questions[0].text, std::string("Warnung: Vereinsdaten: Es fehlt die Vereinsnummer. In den "
+                                                  "Vereinsdaten eintragen.\n\nTrotzdem exportieren?"));
     const QString dsv = QStringLiteral("270314-Kuehlenbrueck-Me-SVMoewe05.DSV");
     const QString pdf = QStringLiteral("270314-Kuehlenbrueck-Meldungen-SVMoewe05.PDF");
     QVERIFY(start.Read(dsv).startsWith("VEREINSMELDELISTE:\r\nFORMAT:5;\r\n"));

@@ -11,6 +11,9 @@ enum CliExitStatus {
     kExitNotLoaded = 1,
     kExitUsage = 2,
     kExitWriteFailed = 3,
+    // "check": findings, but only warnings; or at least one error.
+    kExitWarnings = 4,
+    kExitErrors = 5,
     // Another program has the working file open for editing; nothing was written.
     kExitLocked = 6,
     // Both files written, but no mail program could be reached.

@@ -9,9 +9,12 @@
 
 #include "export/Mailer.h"
 #include "gui/ExportStatusLine.h"
+#include "gui/FindingsDialog.h"
 #include "gui/MessageBoxSink.h"
+#include "model/Date.h"
 #include "model/Participant.h"
 #include "platform/FileOps.h"
+#include "review/EntryCheck.h"
 #include "session/WorkingFileCycle.h"
 
 class QAction;
@@ -22,6 +25,10 @@ class QPoint;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+
+namespace natarix {
+class MeetGlancePanel;
+}
 
 namespace natarix {
 
@@ -71,6 +78,8 @@ public:
     // How the folder of the last export is opened; the desktop's file manager by default.
     void SetFolderOpener(ExportStatusLine::FolderOpener opener) { exportStatus_->SetFolderOpener(std::move(opener)); }
 
+    // The day the deadline is checked against; today's by default.
+    void SetToday(std::function<Date()> today) { today_ = std::move(today); }
     WorkingFileCycle& cycle() { return cycle_; }
 
 private:
@@ -92,14 +101,26 @@ private:
     void NewTeam();
     void NewOfficial();
     void EditClubData();
+    // Lists the check's findings; before an export, asks whether to go on.
+    void CheckEntries();
     void Export(bool sendByMail);
+    std::vector<Finding> Findings() const;
+    // Opens the dialog that mends what the finding is about.
+    void Mend(const Finding& finding);
+    // None for a meet that is only shown.
+    FindingsDialog::Mender MenderIfEditable();
+    void RefreshGlance();
     void ShowExportStatus(const std::string& dsvPath, const std::string& pdfPath);
     void ClearExportStatus();
 
     void ParticipantSelectionChanged(const QItemSelection& selected);
     void EditParticipant(QTreeWidgetItem* item);
+    // Each true when the user changed the record with OK.
+    bool EditParticipant(ParticipantItem participant);
     void EditOfficial(QTreeWidgetItem* item);
+    bool EditOfficial(const Official& official);
     void EditEntry(QTreeWidgetItem* item);
+    bool EditEntry(ParticipantItem participant, const Event& event);
     void ShowDeleteMenu(QTreeWidget& list, const QPoint& position, void (MainWindow::*remove)());
     void DeleteParticipant();
     void DeleteOfficial();
@@ -110,6 +131,7 @@ private:
     WorkingFileCycle cycle_;
     Mailer& mailer_;
     OpenFileChooser chooseFile_;
+    std::function<Date()> today_;
 
     QWidget* form_ = nullptr;
     QGroupBox* eventBox_ = nullptr;
@@ -126,6 +148,8 @@ private:
     QAction* export_ = nullptr;
     QAction* mail_ = nullptr;
     QAction* takeOver_ = nullptr;
+    QAction* check_ = nullptr;
+    MeetGlancePanel* glance_ = nullptr;
     ExportStatusLine* exportStatus_ = nullptr;
 };
 

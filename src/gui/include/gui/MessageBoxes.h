@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ public:
 
     // Buttons "Ja" and "Nein", no icon, "Ja" the default; true for "Ja".
     static bool AskYesNo(const std::string& text, const std::string& caption, QWidget* parent = nullptr);
+
+    // While a Recorder exists: records the yes-or-no question and gives its
+    // answer. Nothing otherwise: then the caller asks in a window of its own.
+    static std::optional<bool> RecordedAnswer(const std::string& text, const std::string& caption);
 
     enum class Answer { Yes, No, Cancel };
     // Buttons "Ja", "Nein" and "Abbrechen", a question icon, "Abbrechen" the

@@ -19,13 +19,7 @@ struct ImpossibleEntry {
 // The participant's impossible entries, by event number value.
 std::vector<ImpossibleEntry> ImpossibleEntriesOf(const MeetDefinition& meet, ParticipantRef participant);
 
-// Those of every swimmer, then of every team, in the order they were added.
-std::vector<ImpossibleEntry> ImpossibleEntries(const MeetDefinition& meet, const ClubEntries& entries);
-
 // "Wettkampf 25 (50 B W): Geschlecht"
 std::string ImpossibleEntryLine(const ImpossibleEntry& entry);
-
-// The export's one warning, a line for each entry with the participant's name.
-std::string ImpossibleEntriesWarning(const std::vector<ImpossibleEntry>& entries);
 
 }  // namespace natarix

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "review/EntryCheck.h"
+
+// The checks behind CheckEntries, one group a file; each appends what it
+// finds.
+namespace natarix::check {
+
+struct Context {
+    const MeetDefinition& meet;
+    const ClubEntries& entries;
+    const Date& today;
+    bool Modern() const { return meet.formatVersion != 5; }
+};
+
+using Findings = std::vector<Finding>;
+
+void CheckClubData(const Context& context, Findings& findings);
+void CheckDeadline(const Context& context, Findings& findings);
+void CheckOfficials(const Context& context, Findings& findings);
+void CheckExportNames(const Context& context, Findings& findings);
+void CheckSwimmers(const Context& context, Findings& findings);
+void CheckEntriesOf(const Context& context, const Swimmer& swimmer, Findings& findings);
+void CheckEntriesOf(const Context& context, const Team& team, Findings& findings);
+// The classes of the event the team may swim in: its own where it names
+// one, else every class of the event.
+std::vector<const ScoringClass*> ClassesOf(const Team& team, const Event& event);
+void CheckLineUp(const Context& context, const Team& team, const Event& event, Findings& findings);
+
+// "Lehmann, Ida (2014)", "2. Mannschaft" with the team's name, "Wettkampf 3 (100 F W)"
+std::string SwimmerName(const Swimmer& swimmer);
+std::string TeamName(const Team& team);
+std::string EventName(const Event& event);
+
+// A swim time "MM:SS,hh" or "HH:MM:SS,hh" in hundredths; nothing for any
+// other text.
+std::optional<std::int64_t> Hundredths(std::string_view time);
+
+}  // namespace natarix::check
