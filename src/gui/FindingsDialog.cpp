@@ -56,13 +56,21 @@ FindingsDialog::FindingsDialog(std::vector<Finding> findings, Purpose purpose, M
     list_->setObjectName(QStringLiteral("findingsList"));
     list_->setHeaderLabels({QStringLiteral("Art"), QStringLiteral("Befund"), QStringLiteral("Was tun")});
     list_->setRootIsDecorated(false);
-    list_->setWordWrap(true);
-    list_->setUniformRowHeights(false);
     list_->setMinimumSize(HorizontalUnits(*list_, 560), VerticalUnits(*list_, 220));
     list_->header()->setStretchLastSection(true);
     list_->header()->resizeSection(0, HorizontalUnits(*list_, 50));
     list_->header()->resizeSection(1, HorizontalUnits(*list_, 300));
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &FindingsDialog::Mend);
+    // The chosen finding in full below the list, where a long advice wraps.
+    detail_ = new QLabel(this);
+    detail_->setObjectName(QStringLiteral("detailLabel"));
+    detail_->setWordWrap(true);
+    detail_->setTextFormat(Qt::PlainText);
+    detail_->setMinimumHeight(3 * detail_->fontMetrics().lineSpacing());
+    detail_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
+        detail_->setText(row == nullptr ? QString() : row->text(1) + QStringLiteral(".\n") + row->text(2));
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -82,6 +90,7 @@ FindingsDialog::FindingsDialog(std::vector<Finding> findings, Purpose purpose, M
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
     layout->addWidget(list_, 1);
+    layout->addWidget(detail_);
     layout->addLayout(buttons);
     Fill();
 }
@@ -116,6 +125,7 @@ void FindingsDialog::Fill()
         row->setToolTip(1, row->text(1));
         row->setToolTip(2, row->text(2));
     }
+    list_->setCurrentItem(list_->topLevelItem(0));
     if (accept_ != nullptr)
         accept_->setText(findings_.empty() ? QStringLiteral("Exportieren") : QStringLiteral("Trotzdem exportieren"));
 }

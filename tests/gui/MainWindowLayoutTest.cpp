@@ -14,6 +14,7 @@
 
 #include "WindowTestSupport.h"
 #include "gui/ApplicationFont.h"
+#include "gui/FindingsDialog.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxes.h"
 #include "gui/ModelText.h"
@@ -307,6 +308,26 @@ void MainWindowLayoutTest::Screenshots()
     QVERIFY(save("main-window-swimmer.png"));
     ClickRow(participants, example.RowOf("participantsList", "1. Mannschaft, Mixed, Jugend A"));
     QVERIFY(save("main-window-team.png"));
+
+    // Three days after the deadline, with what the check finds.
+    Swimmer late;
+    late.surname = "Brandt";
+    late.firstName = "Lea";
+    late.yearOfBirth = 2012;
+    late.sex = Sex::Female;
+    late.SetEntry("2", "01:15,00");
+    late.SetEntry("3", "00:00,00");
+    example.window->cycle().Add(late);
+    example.window->SetToday([] { return Date("04.03.2027"); });
+    example.window->RefreshMainForm();
+    QVERIFY(save("main-window-deadline-passed.png"));
+    const auto findings = DriveNext<FindingsDialog>([&](FindingsDialog& dialog) {
+        QTest::qWait(50);
+        QVERIFY(dialog.grab().save(directory + "/findings.png"));
+        dialog.reject();
+    });
+    Find<QAction>(*example.window, "checkAction")->trigger();
+    QVERIFY(findings->shown);
 }
 
 QTEST_MAIN(MainWindowLayoutTest)

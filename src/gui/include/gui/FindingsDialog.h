@@ -40,6 +40,7 @@ private:
     Mender mend_;
     QLabel* summary_ = nullptr;
     QTreeWidget* list_ = nullptr;
+    QLabel* detail_ = nullptr;
     QPushButton* accept_ = nullptr;
 };
 
