@@ -2,7 +2,7 @@
 // one of the two-rounds meet: it either
 // fails, leaving the club side untouched, or gives a club side whose every
 // entry goes to an event of the meet and whose line-ups name its own
-// swimmers; written and read again, that club side writes the same bytes.
+// swimmers, and that the check and the overview take; written and read again, that club side writes the same bytes.
 
 #include <cstdint>
 #include <cstdio>
@@ -16,6 +16,8 @@
 #include "dsv678/EntryListWriter.h"
 #include "dsv678/MeetReader.h"
 #include "platform/FileIo.h"
+#include "review/EntryCheck.h"
+#include "review/MeetGlance.h"
 
 namespace {
 
@@ -70,6 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Check(read.value().version >= 6 && read.value().version <= 8, "a version outside 6 to 8");
     CheckClubSide(entries);
+    // The check and the overview take whatever the reading gave.
+    for (const Finding& finding : CheckEntries(*meet, entries, Date("02.03.2025")))
+        Check(!finding.text.empty() && !finding.advice.empty(), "a finding that says nothing");
+    GlanceAt(*meet, entries, Date("02.03.2025"));
     const dsv678::Producer producer{"Fuzz", "1", "fuzz@example.org"};
     const std::string written = dsv678::WriteEntryList(*meet, entries, 8, producer, dsv678::EntryListForm::WorkingFile);
     ClubEntries again;

@@ -1,8 +1,8 @@
 // Reads the input as the working file of one fixed meet: whatever it holds,
 // the reader reports at most one plain message, leaves the meet alone and
-// leaves a club side that can be written again. Then as an earlier list read
-// against its own head, as a take-over reads it: its club side, taken over
-// into the fixed meet, is written again too.
+// leaves a club side that the check takes and that can be written again.
+// Then as an earlier list read against its own head, as a take-over reads it:
+// its club side, taken over into the fixed meet, is written again too.
 
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +15,8 @@
 #include "dsv5/EntryListReader.h"
 #include "dsv5/EntryListWriter.h"
 #include "platform/FileIo.h"
+#include "review/EntryCheck.h"
+#include "review/MeetGlance.h"
 #include "roster/TakeOver.h"
 
 namespace {
@@ -58,6 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkEntries(*swimmer);
     for (const auto& team : entries.teams())
         checkEntries(*team);
+    // The check and the overview take whatever the reading gave.
+    for (const Finding& finding : CheckEntries(*meet, entries, Date("02.03.2025")))
+        Check(!finding.text.empty() && !finding.advice.empty(), "a finding that says nothing");
+    GlanceAt(*meet, entries, Date("02.03.2025"));
 
     const std::string text = EntryListWriter("", *meet, entries, false).BuildText();
     Check(text.size() >= 9 && text.compare(text.size() - 9, 9, "DATEIENDE") == 0, "working text without its end");
