@@ -173,12 +173,8 @@ int Export(CommandContext& context)
     }
     // Written all the same: a script cannot answer a question.
     if (const auto findings = CheckEntries(*context.cycle.meet(), context.cycle.entries(), Today());
-        !findings.empty()) {
-        std::string text = "Vor dem Versand prüfen:";
-        for (const Finding& finding : findings)
-            text += "\n" + FindingLine(finding);
-        context.messages.Show(Message::Warning(text));
-    }
+        !findings.empty())
+        context.messages.Show(Message::Warning("Vor dem Versand prüfen:\n" + FindingLines(findings)));
     const ExportOutcome outcome =
         ExportClubEntries(context.cycle.meet(), context.cycle.entries(), folder, sendByMail, context.messages,
                           SystemMailer(), context.cycle.fileOps(), listOptions);
@@ -204,10 +200,9 @@ int Check(CommandContext& context)
         }
     }
     const auto findings = CheckEntries(*context.cycle.meet(), context.cycle.entries(), today);
-    for (const Finding& finding : findings)
-        context.out << FindingLine(finding) << '\n';
     if (findings.empty())
         return kExitOk;
+    context.out << FindingLines(findings) << '\n';
     return HasErrors(findings) ? kExitErrors : kExitWarnings;
 }
 

@@ -99,10 +99,8 @@ bool FindingsDialog::AskBeforeExport(std::vector<Finding> findings, Mender mend,
 {
     if (findings.empty())
         return true;
-    std::string lines;
-    for (const Finding& finding : findings)
-        lines += FindingLine(finding) + "\n";
-    if (const auto answer = MessageBoxes::RecordedAnswer(lines + "\nTrotzdem exportieren?", "Vor dem Versand prüfen"))
+    const std::string question = FindingLines(findings) + "\n\nTrotzdem exportieren?";
+    if (const auto answer = MessageBoxes::RecordedAnswer(question, "Vor dem Versand prüfen"))
         return *answer;
     return FindingsDialog(std::move(findings), Purpose::Export, std::move(mend), parent).exec() == QDialog::Accepted;
 }

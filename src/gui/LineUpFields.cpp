@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "DialogParts.h"
+#include "model/Labels.h"
 #include "model/ValueTexts.h"
 
 namespace natarix {
@@ -32,15 +33,7 @@ std::string SwimmerName(const Swimmer& swimmer)
 
 QString SwimmerItem(const Swimmer& swimmer)
 {
-    return ToQString(SwimmerName(swimmer) + " (" + std::to_string(swimmer.yearOfBirth) + ")");
-}
-
-const Swimmer* FindSwimmer(const ClubEntries& entries, std::int32_t meetId)
-{
-    for (const auto& swimmer : entries.swimmers())
-        if (swimmer->meetId == meetId)
-            return swimmer.get();
-    return nullptr;
+    return ToQString(SwimmerLabel(swimmer));
 }
 
 // Why the leg may not name that swimmer after the legs before it; nullopt
@@ -51,7 +44,7 @@ std::optional<std::string> LegFault(const Event& event, const ClubEntries& entri
     if (meetId == 0)
         return std::nullopt;
     const std::string field = "Im Feld \"" + LegName(leg) + "\"";
-    const Swimmer* swimmer = FindSwimmer(entries, meetId);
+    const Swimmer* swimmer = entries.FindSwimmer(meetId);
     if (swimmer == nullptr)
         return field + " steht niemand aus dem Verein.";
     if (!event.IsOpenTo(swimmer->sex))
@@ -94,7 +87,7 @@ LineUpFields::LineUpFields(QWidget& parent, const Team& team, const Event& event
         if (index < 0) {
             // A swimmer the event does not admit, or one the club does not
             // have, stays in view, so that OK can name the fault.
-            const Swimmer* swimmer = FindSwimmer(entries, named);
+            const Swimmer* swimmer = entries.FindSwimmer(named);
             field->addItem(swimmer != nullptr ? SwimmerItem(*swimmer)
                                               : QStringLiteral("(nicht im Verein: Veranstaltungs-ID %1)").arg(named),
                            named);

@@ -114,6 +114,14 @@ std::int32_t ClubEntries::CoachNumber(const std::string& name)
     coaches.push_back(Coach{number, name});
     return number;
 }
+const Swimmer* ClubEntries::FindSwimmer(std::int32_t meetId) const
+{
+    for (const auto& swimmer : swimmers_)
+        if (swimmer->meetId == meetId)
+            return swimmer.get();
+    return nullptr;
+}
+
 std::int64_t ClubEntries::CountIndividualEntries() const
 {
     return CountEntries(swimmers_);

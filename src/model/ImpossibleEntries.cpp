@@ -1,5 +1,7 @@
 #include "model/ImpossibleEntries.h"
 
+#include "model/Labels.h"
+
 namespace natarix {
 
 std::vector<ImpossibleEntry> ImpossibleEntriesOf(const MeetDefinition& meet, ParticipantRef participant)
@@ -19,7 +21,7 @@ std::vector<ImpossibleEntry> ImpossibleEntriesOf(const MeetDefinition& meet, Par
 
 std::string ImpossibleEntryLine(const ImpossibleEntry& entry)
 {
-    return "Wettkampf " + entry.event->number + " (" + entry.event->Description() + "): " + EntryBarText(entry.bar);
+    return EventLabel(*entry.event) + ": " + EntryBarText(entry.bar);
 }
 
 }  // namespace natarix

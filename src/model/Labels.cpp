@@ -20,6 +20,23 @@ std::string TeamLabel(const Team& team)
     return team.teamNumber + ". Mannschaft";
 }
 
+std::string EventLabel(const Event& event)
+{
+    return "Wettkampf " + event.number + " (" + event.Description() + ")";
+}
+
+std::string SwimmerLabel(const Swimmer& swimmer)
+{
+    return swimmer.surname + ", " + swimmer.firstName + " (" + std::to_string(swimmer.yearOfBirth) + ")";
+}
+
+std::string TeamClassLabel(const Team& team)
+{
+    if (team.classType.empty())
+        return {};
+    return team.classType + " " + team.classMinimum + (team.classMaximum.empty() ? "" : "–" + team.classMaximum);
+}
+
 std::string DistanceLabel(const Event& event, bool withSwimmerCount)
 {
     const std::string countPrefix = withSwimmerCount ? event.swimmerCount + "x" : std::string();

@@ -31,10 +31,8 @@ void CheckEntriesOf(const Context& context, const Team& team, Findings& findings
 std::vector<const ScoringClass*> ClassesOf(const Team& team, const Event& event);
 void CheckLineUp(const Context& context, const Team& team, const Event& event, Findings& findings);
 
-// "Lehmann, Ida (2014)", "2. Mannschaft" with the team's name, "Wettkampf 3 (100 F W)"
-std::string SwimmerName(const Swimmer& swimmer);
+// "2. Mannschaft" with the team's name: "2. Mannschaft Mixed"
 std::string TeamName(const Team& team);
-std::string EventName(const Event& event);
 
 // A swim time "MM:SS,hh" or "HH:MM:SS,hh" in hundredths; nothing for any
 // other text.

@@ -3,6 +3,7 @@
 #include "Checks.h"
 #include "export/ExportNames.h"
 #include "formats/EntryList.h"
+#include "review/MeetGlance.h"
 
 namespace natarix::check {
 
@@ -55,15 +56,12 @@ void CheckClubData(const Context& context, Findings& findings)
 
 void CheckDeadline(const Context& context, Findings& findings)
 {
-    const Date& deadline = context.meet.entryDeadlineDate;
-    const auto last = deadline.DayNumber();
-    const auto today = context.today.DayNumber();
-    if (!last || !today || *today <= *last)
+    const auto daysLeft = DaysToDeadline(context.meet, context.today);
+    if (!daysLeft || *daysLeft >= 0)
         return;
-    const std::int64_t days = *today - *last;
     findings.push_back({Severity::Warning,
-                        "Der Meldeschluss am " + deadline.text() + " ist seit " +
-                            (days == 1 ? std::string("einem Tag") : std::to_string(days) + " Tagen") + " vorbei",
+                        "Der Meldeschluss am " + context.meet.entryDeadlineDate.text() + " ist " +
+                            DeadlineNote(*daysLeft),
                         "Vor dem Versand beim Ausrichter fragen, ob er die Meldung noch annimmt.",
                         {},
                         {}});

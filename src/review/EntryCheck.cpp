@@ -4,51 +4,25 @@
 #include <ctime>
 
 #include "Checks.h"
+#include "dsv678/Values.h"
 #include "model/Labels.h"
 
 namespace natarix {
 
 namespace check {
 
-std::string SwimmerName(const Swimmer& swimmer)
-{
-    return swimmer.surname + ", " + swimmer.firstName + " (" + std::to_string(swimmer.yearOfBirth) + ")";
-}
-
 std::string TeamName(const Team& team)
 {
     return team.teamName.empty() ? TeamLabel(team) : TeamLabel(team) + " " + team.teamName;
 }
 
-std::string EventName(const Event& event)
-{
-    return "Wettkampf " + event.number + " (" + event.Description() + ")";
-}
-
 std::optional<std::int64_t> Hundredths(std::string_view time)
 {
-    // Digits and separators at fixed places, as the entry time field and
-    // the modern lists write them.
-    const bool withHours = time.size() == 11;
-    if (time.size() != 8 && !withHours)
+    // The entry time field writes MM:SS,hh, the modern lists HH:MM:SS,hh.
+    const auto swum = dsv678::ParseSwimTime(time.size() == 8 ? "00:" + std::string(time) : std::string(time));
+    if (!swum)
         return std::nullopt;
-    const std::string_view shape = withHours ? "99:99:99,99" : "99:99,99";
-    std::int64_t parts[4] = {};
-    std::size_t part = withHours ? 0 : 1;
-    for (std::size_t i = 0; i < time.size(); ++i) {
-        if (shape[i] != '9') {
-            if (time[i] != shape[i])
-                return std::nullopt;
-            ++part;
-            continue;
-        }
-        if (time[i] < '0' || time[i] > '9')
-            return std::nullopt;
-        parts[part] = parts[part] * 10 + (time[i] - '0');
-    }
-    if (parts[2] > 59 || (withHours && parts[1] > 59))
-        return std::nullopt;
-    return ((parts[0] * 60 + parts[1]) * 60 + parts[2]) * 100 + parts[3];
+    return ((std::int64_t{swum->hours} * 60 + swum->minutes) * 60 + swum->seconds) * 100 + swum->hundredths;
 }
 
 }  // namespace check
@@ -67,6 +41,14 @@ std::vector<Finding> CheckEntries(const MeetDefinition& meet, const ClubEntries&
     for (const auto& team : entries.teams())
         check::CheckEntriesOf(context, *team, findings);
     return findings;
+}
+
+std::string FindingLines(const std::vector<Finding>& findings)
+{
+    std::string lines;
+    for (const Finding& finding : findings)
+        lines += (lines.empty() ? "" : "\n") + FindingLine(finding);
+    return lines;
 }
 
 std::string FindingLine(const Finding& finding)

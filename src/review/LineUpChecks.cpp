@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "Checks.h"
+#include "model/Labels.h"
 #include "model/ValueTexts.h"
 
 namespace natarix::check {
@@ -8,14 +9,6 @@ namespace natarix::check {
 namespace {
 
 using Severity = Finding::Severity;
-
-const Swimmer* SwimmerWithId(const ClubEntries& entries, std::int32_t meetId)
-{
-    for (const auto& swimmer : entries.swimmers())
-        if (swimmer->meetId == meetId)
-            return swimmer.get();
-    return nullptr;
-}
 
 // The greatest total age a Masters relay class takes: the one it names, or
 // where only its least total is named ("80+"), one below the next class of
@@ -31,24 +24,22 @@ std::int64_t GreatestTotal(const ScoringClass& scoring, const Event& event)
     return next == INT64_MAX ? next : next - 1;
 }
 
+// The ages the swimmers reach in the competition's year, added up.
+std::int64_t TotalAge(std::int32_t competitionYear, const std::vector<const Swimmer*>& swimmers)
+{
+    std::int64_t total = 0;
+    for (const Swimmer* swimmer : swimmers)
+        total += std::int64_t{competitionYear} - swimmer->yearOfBirth;
+    return total;
+}
+
 bool LineUpFits(const ScoringClass& scoring, const Event& event, const std::vector<const Swimmer*>& swimmers)
 {
     if (scoring.kind != ScoringClass::Kind::RelayTotalAge)
         return std::all_of(swimmers.begin(), swimmers.end(),
                            [&](const Swimmer* swimmer) { return scoring.Matches(*swimmer); });
-    std::int64_t total = 0;
-    for (const Swimmer* swimmer : swimmers)
-        total += std::int64_t{scoring.competitionYear} - swimmer->yearOfBirth;
+    const std::int64_t total = TotalAge(scoring.competitionYear, swimmers);
     return scoring.age <= total && total <= GreatestTotal(scoring, event);
-}
-
-std::int64_t TotalAge(const Event& event, const std::vector<const Swimmer*>& swimmers)
-{
-    const std::int32_t year = event.scoringClasses.empty() ? 0 : event.scoringClasses.front().competitionYear;
-    std::int64_t total = 0;
-    for (const Swimmer* swimmer : swimmers)
-        total += std::int64_t{year} - swimmer->yearOfBirth;
-    return total;
 }
 
 }  // namespace
@@ -70,7 +61,7 @@ void CheckLineUp(const Context& context, const Team& team, const Event& event, F
     const auto lineUp = team.lineUps.find(NumberKey(event.number));
     if (lineUp == team.lineUps.end())
         return;
-    const Finding entry{Severity::Error, TeamName(team) + " – " + EventName(event) + ": ", {}, &team, event.number};
+    const Finding entry{Severity::Error, TeamName(team) + " – " + EventLabel(event) + ": ", {}, &team, event.number};
     const auto add = [&](Severity severity, const std::string& what, const char* advice) {
         Finding finding = entry;
         finding.severity = severity;
@@ -83,13 +74,13 @@ void CheckLineUp(const Context& context, const Team& team, const Event& event, F
     std::vector<const Swimmer*> swimmers;
     std::vector<const Swimmer*> distinct;  // in the order of their legs
     for (const std::int32_t id : lineUp->second)
-        if (const Swimmer* swimmer = id == 0 ? nullptr : SwimmerWithId(context.entries, id); swimmer != nullptr) {
+        if (const Swimmer* swimmer = context.entries.FindSwimmer(id); swimmer != nullptr) {
             const auto times = std::count(swimmers.begin(), swimmers.end(), swimmer);
             swimmers.push_back(swimmer);
             if (times == 0)
                 distinct.push_back(swimmer);
             else if (times == 1)
-                add(Severity::Error, SwimmerName(*swimmer) + " steht mehrmals in der Aufstellung",
+                add(Severity::Error, SwimmerLabel(*swimmer) + " steht mehrmals in der Aufstellung",
                     "Die Aufstellung der Staffel berichtigen.");
         }
     if (swimmers.size() < legs)
@@ -99,7 +90,7 @@ void CheckLineUp(const Context& context, const Team& team, const Event& event, F
             "Die Aufstellung vervollständigen oder sie am Wettkampftag nachreichen.");
     for (const Swimmer* swimmer : distinct)
         if (!event.IsOpenTo(swimmer->sex))
-            add(Severity::Error, SwimmerName(*swimmer) + " darf nach dem Geschlecht nicht mitschwimmen",
+            add(Severity::Error, SwimmerLabel(*swimmer) + " darf nach dem Geschlecht nicht mitschwimmen",
                 "Einen anderen Schwimmer aufstellen.");
     const std::vector<const ScoringClass*> classes = ClassesOf(team, event);
     // The total age of a Masters relay needs every leg; the other classes
@@ -112,7 +103,7 @@ void CheckLineUp(const Context& context, const Team& team, const Event& event, F
     if (std::none_of(classes.begin(), classes.end(),
                      [&](const ScoringClass* scoring) { return LineUpFits(*scoring, event, swimmers); }))
         add(Severity::Error,
-            totalAge ? "Das Gesamtalter " + std::to_string(TotalAge(event, swimmers)) +
+            totalAge ? "Das Gesamtalter " + std::to_string(TotalAge(classes.front()->competitionYear, swimmers)) +
                            " passt zu keiner Wertungsklasse der Staffel"
                      : std::string("Die Jahrgänge der Aufstellung passen zu keiner Wertungsklasse der Staffel"),
             "Andere Schwimmer aufstellen oder bei der Staffel die passende Klasse wählen.");

@@ -11,19 +11,6 @@ std::string Euros(std::int64_t cents)
     return FormatAmount(cents) + " €";
 }
 
-std::string DeadlineNote(std::int64_t daysLeft)
-{
-    if (daysLeft == 0)
-        return "heute";
-    if (daysLeft == 1)
-        return "noch 1 Tag";
-    if (daysLeft > 1)
-        return "noch " + std::to_string(daysLeft) + " Tage";
-    if (daysLeft == -1)
-        return "seit einem Tag vorbei";
-    return "seit " + std::to_string(-daysLeft) + " Tagen vorbei";
-}
-
 std::string FeeLabel(const Fee& fee)
 {
     switch (fee.kind) {
@@ -76,18 +63,37 @@ std::vector<std::string> AddressLines(const Address& address)
 
 }  // namespace
 
+std::optional<std::int64_t> DaysToDeadline(const MeetDefinition& meet, const Date& today)
+{
+    const auto last = meet.entryDeadlineDate.DayNumber();
+    const auto now = today.DayNumber();
+    if (!last || !now)
+        return std::nullopt;
+    return *last - *now;
+}
+
+std::string DeadlineNote(std::int64_t daysLeft)
+{
+    if (daysLeft == 0)
+        return "heute";
+    if (daysLeft == 1)
+        return "noch 1 Tag";
+    if (daysLeft > 1)
+        return "noch " + std::to_string(daysLeft) + " Tage";
+    if (daysLeft == -1)
+        return "seit einem Tag vorbei";
+    return "seit " + std::to_string(-daysLeft) + " Tagen vorbei";
+}
+
 MeetGlance GlanceAt(const MeetDefinition& meet, const ClubEntries& entries, const Date& today)
 {
     MeetGlance glance;
     glance.deadline = meet.entryDeadlineDate.text();
     if (!meet.entryDeadlineTime.empty())
         glance.deadline += ", " + meet.entryDeadlineTime + " Uhr";
-    const auto last = meet.entryDeadlineDate.DayNumber();
-    const auto now = today.DayNumber();
-    if (last && now) {
-        glance.daysLeft = *last - *now;
+    glance.daysLeft = DaysToDeadline(meet, today);
+    if (glance.daysLeft)
         glance.deadlineNote = DeadlineNote(*glance.daysLeft);
-    }
     glance.remarks = meet.remarks;
     glance.entryAddress = AddressLines(meet.entryAddress);
     glance.entryEmail = meet.entryAddress.email;

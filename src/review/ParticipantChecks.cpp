@@ -1,6 +1,7 @@
 #include <set>
 
 #include "Checks.h"
+#include "model/Labels.h"
 
 namespace natarix::check {
 
@@ -33,14 +34,6 @@ std::int32_t MeetYear(const Context& context)
 {
     const auto latest = context.meet.LatestSectionDate();
     return latest ? latest->Year() : context.today.Year();
-}
-
-std::string ClassText(const Team& team)
-{
-    std::string text = team.classType + " " + team.classMinimum;
-    if (!team.classMaximum.empty() && team.classMaximum != team.classMinimum)
-        text += "–" + team.classMaximum;
-    return text;
 }
 
 // The findings of one entry time: none, unreadable, or slower than the
@@ -85,7 +78,7 @@ void CheckEntries(const Context& context, const P& participant, const std::strin
         const Event* event = context.meet.FindEvent(number);
         if (event == nullptr)
             continue;
-        const Finding entry{Severity::Warning, name + " – " + EventName(*event), {}, &participant, number};
+        const Finding entry{Severity::Warning, name + " – " + EventLabel(*event), {}, &participant, number};
         if (const EntryBar bar = WhyMayNotEnter(participant, *event); bar.Any()) {
             Finding barred = entry;
             barred.severity = Severity::Error;
@@ -99,7 +92,7 @@ void CheckEntries(const Context& context, const P& participant, const std::strin
                 ClassesOf(participant, *event).empty()) {
                 Finding barred = entry;
                 barred.severity = Severity::Error;
-                barred.text += ": Die Wertungsklasse " + ClassText(participant) + " gibt es in diesem Wettkampf nicht";
+                barred.text += ": Die Wertungsklasse " + TeamClassLabel(participant) + " gibt es in diesem Wettkampf nicht";
                 barred.advice = "Bei der Staffel eine Klasse des Wettkampfs wählen oder die Meldung zurücknehmen.";
                 findings.push_back(std::move(barred));
             }
@@ -120,7 +113,7 @@ void CheckSwimmers(const Context& context, Findings& findings)
     const std::int32_t meetYear = MeetYear(context);
     for (std::size_t i = 0; i < swimmers.size(); ++i) {
         const Swimmer& swimmer = *swimmers[i];
-        const std::string name = SwimmerName(swimmer);
+        const std::string name = SwimmerLabel(swimmer);
         for (std::size_t earlier = 0; earlier < i; ++earlier)
             if (SamePerson(*swimmers[earlier], swimmer)) {
                 findings.push_back({Severity::Error,
@@ -149,7 +142,7 @@ void CheckSwimmers(const Context& context, Findings& findings)
 
 void CheckEntriesOf(const Context& context, const Swimmer& swimmer, Findings& findings)
 {
-    CheckEntries(context, swimmer, SwimmerName(swimmer), findings);
+    CheckEntries(context, swimmer, SwimmerLabel(swimmer), findings);
 }
 
 void CheckEntriesOf(const Context& context, const Team& team, Findings& findings)

@@ -63,15 +63,14 @@ Official* SameOfficial(const ClubEntries& to, const Official& earlier)
 
 std::string SwimmerRecord(const Swimmer& swimmer)
 {
-    return swimmer.surname + ", " + swimmer.firstName + " (" + std::to_string(swimmer.yearOfBirth) + ")";
+    return SwimmerLabel(swimmer);
 }
 
 std::string TeamRecord(const Team& team)
 {
     std::string record = TeamLabel(team) + (team.teamName.empty() ? "" : ", " + team.teamName);
     if (!team.classType.empty())
-        record += " (" + team.classType + " " + team.classMinimum +
-                  (team.classMaximum.empty() ? "" : "–" + team.classMaximum) + ")";
+        record += " (" + TeamClassLabel(team) + ")";
     return record;
 }
 

@@ -38,6 +38,9 @@ public:
     // for the empty name.
     std::int32_t CoachNumber(const std::string& name);
 
+    // The swimmer of that Veranstaltungs-ID, or nullptr.
+    const Swimmer* FindSwimmer(std::int32_t meetId) const;
+
     std::int64_t CountIndividualEntries() const;
     std::int64_t CountRelayEntries() const;
 

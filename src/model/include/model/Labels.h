@@ -19,6 +19,16 @@ std::string_view SexLetter(Sex sex);
 // "2. Mannschaft"
 std::string TeamLabel(const Team& team);
 
+// "Wettkampf 3 (100 F W)"
+std::string EventLabel(const Event& event);
+
+// "Krüger, Lena (2011)"
+std::string SwimmerLabel(const Swimmer& swimmer);
+
+// A team's own class of formats 6 to 8, "AK 80+" or "JG 2010–2012"; empty
+// for a team without one.
+std::string TeamClassLabel(const Team& team);
+
 // "4x100m F", or "100m F" without the swimmer count.
 std::string DistanceLabel(const Event& event, bool withSwimmerCount);
 

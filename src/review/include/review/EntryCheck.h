@@ -40,6 +40,8 @@ std::vector<Finding> CheckEntries(const MeetDefinition& meet, const ClubEntries&
 
 // "Fehler: <text>. <advice>" or "Warnung: …"
 std::string FindingLine(const Finding& finding);
+// Those of every finding, one a line, without a line break after the last.
+std::string FindingLines(const std::vector<Finding>& findings);
 
 bool HasErrors(const std::vector<Finding>& findings);
 

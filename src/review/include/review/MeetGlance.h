@@ -34,6 +34,13 @@ struct MeetGlance {
     bool DeadlinePassed() const { return daysLeft && *daysLeft < 0; }
 };
 
+// Days from `today` to the meet's entry deadline, negative once it has
+// passed; nothing when either is no real date.
+std::optional<std::int64_t> DaysToDeadline(const MeetDefinition& meet, const Date& today);
+
+// "noch 5 Tage", "heute", "seit einem Tag vorbei", "seit 3 Tagen vorbei"
+std::string DeadlineNote(std::int64_t daysLeft);
+
 MeetGlance GlanceAt(const MeetDefinition& meet, const ClubEntries& entries, const Date& today);
 
 }  // namespace natarix
