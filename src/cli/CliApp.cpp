@@ -172,8 +172,7 @@ int Export(CommandContext& context)
         listOptions.version = format->second == "7" ? 7 : 8;
     }
     // Written all the same: a script cannot answer a question.
-    if (const auto findings = CheckEntries(*context.cycle.meet(), context.cycle.entries(), Today());
-        !findings.empty())
+    if (const auto findings = CheckEntries(*context.cycle.meet(), context.cycle.entries(), Today()); !findings.empty())
         context.messages.Show(Message::Warning("Vor dem Versand prüfen:\n" + FindingLines(findings)));
     const ExportOutcome outcome =
         ExportClubEntries(context.cycle.meet(), context.cycle.entries(), folder, sendByMail, context.messages,

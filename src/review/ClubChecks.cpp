@@ -59,12 +59,12 @@ void CheckDeadline(const Context& context, Findings& findings)
     const auto daysLeft = DaysToDeadline(context.meet, context.today);
     if (!daysLeft || *daysLeft >= 0)
         return;
-    findings.push_back({Severity::Warning,
-                        "Der Meldeschluss am " + context.meet.entryDeadlineDate.text() + " ist " +
-                            DeadlineNote(*daysLeft),
-                        "Vor dem Versand beim Ausrichter fragen, ob er die Meldung noch annimmt.",
-                        {},
-                        {}});
+    findings.push_back(
+        {Severity::Warning,
+         "Der Meldeschluss am " + context.meet.entryDeadlineDate.text() + " ist " + DeadlineNote(*daysLeft),
+         "Vor dem Versand beim Ausrichter fragen, ob er die Meldung noch annimmt.",
+         {},
+         {}});
 }
 
 void CheckOfficials(const Context& context, Findings& findings)

@@ -92,7 +92,8 @@ void CheckEntries(const Context& context, const P& participant, const std::strin
                 ClassesOf(participant, *event).empty()) {
                 Finding barred = entry;
                 barred.severity = Severity::Error;
-                barred.text += ": Die Wertungsklasse " + TeamClassLabel(participant) + " gibt es in diesem Wettkampf nicht";
+                barred.text +=
+                    ": Die Wertungsklasse " + TeamClassLabel(participant) + " gibt es in diesem Wettkampf nicht";
                 barred.advice = "Bei der Staffel eine Klasse des Wettkampfs wählen oder die Meldung zurücknehmen.";
                 findings.push_back(std::move(barred));
             }
