@@ -11,7 +11,7 @@ build="${NATARIX_BUILD_DIR:-$root/build}/fuzz"
 seconds="${1:-30}"
 
 (cd "$root" && cmake --preset fuzz -B "$build" >/dev/null)
-cmake --build "$build" --parallel 2 --target fuzz_scanner fuzz_definition fuzz_entrylist fuzz_roundtrip fuzz_pdf fuzz_dsv678 fuzz_dsv678_entrylist
+cmake --build "$build" --parallel 2 --target fuzz_scanner fuzz_definition fuzz_entrylist fuzz_roundtrip fuzz_pdf fuzz_dsv678 fuzz_dsv678_entrylist fuzz_dsv678_results
 
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:print_stacktrace=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
@@ -55,6 +55,8 @@ for candidate in "$root/../shared/corpus/dsv-real" "$root/../../shared/corpus/ds
 done
 run fuzz_dsv678 8192 ${real:+"$real"/*Wk.dsv[678]}
 run fuzz_dsv678_entrylist 8192 "$data"/two-rounds-Me.DSV7 ${real:+"$real"/*Me.dsv[678]}
+# Of the real result lists only the small example fits below the longest input.
+run fuzz_dsv678_results 8192 ${real:+"$real"/*ergebnis.dsv7}
 
 if [ ${#failed[@]} -ne 0 ]; then
   echo "Findings in: ${failed[*]}"

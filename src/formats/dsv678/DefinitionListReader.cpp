@@ -23,7 +23,7 @@ ReadResult Failed(std::string text)
     return result;
 }
 
-ReadResult ReadText(std::string_view bytes, ListKind kind)
+ReadResult ReadText(std::string_view bytes, const ExpectedList& expected)
 {
     ReadResult result;
     // Valid UTF-8, as every list of formats 7 and 8 is, is read in place.
@@ -36,8 +36,27 @@ ReadResult ReadText(std::string_view bytes, ListKind kind)
             {0, "Die Datei ist nicht in UTF-8 geschrieben; sie wird als Windows-1252 gelesen.", 0});
     }
     const bool holdsNul = text.find('\0') != std::string_view::npos;
-    ValidateList(SplitElements(text, result.warnings), result, holdsNul, kind);
+    ValidateList(SplitElements(text, result.warnings), result, holdsNul, expected);
     return result;
+}
+
+ReadResult ReadListOf(std::string_view bytes, const ExpectedList& expected)
+{
+    if (bytes.size() > kLargestListBytes)
+        return Failed("Die Datei ist größer als " + std::string(kLargestListText) + "; so groß ist keine " +
+                      expected.name + ".");
+    if (!LooksLikeZipArchive(bytes))
+        return ReadText(bytes, expected);
+#ifdef NATARIX_WITH_ZIP
+    const Unpacked unpacked = UnpackSingleFile(bytes);
+    if (!unpacked.failure)
+        return ReadText(unpacked.content, expected);
+    return Failed(*unpacked.failure);
+#else
+    return Failed(
+        "Diese Datei ist ein ZIP-Archiv (.DSV8z); diese Ausgabe des Programms öffnet keine "
+        "ZIP-Archive. Bitte die DSV-Datei darin auspacken und diese öffnen.");
+#endif
 }
 
 }  // namespace
@@ -82,21 +101,12 @@ ReadResult ReadDefinitionList(std::string_view bytes)
 
 ReadResult ReadList(std::string_view bytes, ListKind kind)
 {
-    if (bytes.size() > kLargestListBytes)
-        return Failed("Die Datei ist größer als " + std::string(kLargestListText) + "; so groß ist keine " +
-                      std::string(ListKindName(kind)) + ".");
-    if (!LooksLikeZipArchive(bytes))
-        return ReadText(bytes, kind);
-#ifdef NATARIX_WITH_ZIP
-    const Unpacked unpacked = UnpackSingleFile(bytes);
-    if (!unpacked.failure)
-        return ReadText(unpacked.content, kind);
-    return Failed(*unpacked.failure);
-#else
-    return Failed(
-        "Diese Datei ist ein ZIP-Archiv (.DSV8z); diese Ausgabe des Programms öffnet keine "
-        "ZIP-Archive. Bitte die DSV-Datei darin auspacken und diese öffnen.");
-#endif
+    return ReadListOf(bytes, Expecting(kind));
+}
+
+ReadResult ReadResultListDocument(std::string_view bytes)
+{
+    return ReadListOf(bytes, ExpectingResultList());
 }
 
 }  // namespace natarix::dsv678

@@ -18,8 +18,30 @@ Diagnostic Failure(std::size_t line, std::string text)
     return {line, std::move(text), 0};
 }
 
-// The version of a FORMAT element that opens a list of `expected` kind, or the failure.
-std::optional<Diagnostic> CheckFormat(const Element& format, ListKind expected, int& version)
+// The element table of a kind of list and the lookup in it.
+struct ListTable {
+    std::span<const ElementSpec> elements;
+    const ElementSpec* (*find)(std::string_view name);
+};
+
+ListTable TableOf(ListKind kind)
+{
+    switch (kind) {
+        case ListKind::Vereinsmeldeliste:
+            return {EntryListElements(), FindEntryListElement};
+        case ListKind::Wettkampfergebnisliste:
+            return {ResultListElements(), FindResultListElement};
+        case ListKind::Vereinsergebnisliste:
+            return {ClubResultListElements(), FindClubResultListElement};
+        case ListKind::Wettkampfdefinitionsliste:
+            break;
+    }
+    return {DefinitionListElements(), FindDefinitionElement};
+}
+
+// The kind and version of a FORMAT element that opens a list of the kinds
+// expected, or the failure.
+std::optional<Diagnostic> CheckFormat(const Element& format, const ExpectedList& expected, Document& document)
 {
     if (format.name != "FORMAT")
         return Failure(format.line, "Die Datei beginnt mit " + Shortened(format.name) +
@@ -33,17 +55,18 @@ std::optional<Diagnostic> CheckFormat(const Element& format, ListKind expected, 
             kind = &candidate;
     if (kind == nullptr)
         return Failure(format.line, Quoted(listName) + " ist keine Listart des DSV-Standards.");
-    if (*kind != expected)
-        return Failure(0, "Diese Datei ist eine " + std::string(ListKindName(*kind)) + ", keine " +
-                              std::string(ListKindName(expected)) + ".");
+    if (std::find(expected.kinds.begin(), expected.kinds.end(), *kind) == expected.kinds.end())
+        return Failure(0,
+                       "Diese Datei ist eine " + std::string(ListKindName(*kind)) + ", keine " + expected.name + ".");
     const auto number = ParseNumber(format.Field(1));
     if (!number)
         return Failure(format.line, "Die Formatnummer " + Quoted(format.Field(1)) + " ist keine Zahl.");
-    // Format 5 has a grammar of its own; its reader gets those files first.
+    // Format 5 has a grammar of its own; its readers get those files first.
     if (*number < 6 || *number > 8)
-        return Failure(
-            0, "Diese Datei hat das Format " + std::to_string(*number) + "; gelesen werden die Formate 5 bis 8.");
-    version = static_cast<int>(*number);
+        return Failure(0, "Diese Datei hat das Format " + std::to_string(*number) + "; gelesen werden die Formate " +
+                              std::to_string(expected.oldestVersion) + " bis 8.");
+    document.kind = *kind;
+    document.version = static_cast<int>(*number);
     return std::nullopt;
 }
 
@@ -65,18 +88,20 @@ std::string FieldCountText(std::size_t count)
     return count == 1 ? "1 Feld" : std::to_string(count) + " Felder";
 }
 
-void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, bool holdsNul)
+ExpectedList Expecting(ListKind kind)
 {
-    ValidateList(std::move(elements), result, holdsNul, ListKind::Wettkampfdefinitionsliste);
+    return {std::string(ListKindName(kind)), {kind}};
 }
 
-void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsNul, ListKind kind)
+ExpectedList ExpectingResultList()
 {
-    const bool definitionList = kind == ListKind::Wettkampfdefinitionsliste;
-    const auto find = definitionList ? FindDefinitionElement : FindEntryListElement;
-    const std::string kindName(ListKindName(kind));
+    return {"Ergebnisliste", {ListKind::Wettkampfergebnisliste, ListKind::Vereinsergebnisliste}, 6};
+}
+
+void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsNul, const ExpectedList& expected)
+{
     if (elements.empty()) {
-        result.failure = Failure(0, "Die Datei ist leer; eine " + kindName + " beginnt mit FORMAT.");
+        result.failure = Failure(0, "Die Datei ist leer; eine " + expected.name + " beginnt mit FORMAT.");
         return;
     }
     if (auto failure = holdsNul ? CheckForNulBytes(elements) : std::nullopt) {
@@ -85,11 +110,13 @@ void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsN
     }
     WarningList warnings(result.warnings);
     Document document;
-    document.kind = kind;
-    if (auto failure = CheckFormat(elements.front(), kind, document.version)) {
+    if (auto failure = CheckFormat(elements.front(), expected, document)) {
         result.failure = std::move(failure);
         return;
     }
+    const bool definitionList = document.kind == ListKind::Wettkampfdefinitionsliste;
+    const ListTable table = TableOf(document.kind);
+    const std::string kindName(ListKindName(document.kind));
 
     std::size_t end = 1;
     while (end < elements.size() && elements[end].name != "DATEIENDE")
@@ -103,7 +130,7 @@ void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsN
         result.failure = Failure(after.line, "Nach DATEIENDE folgt noch " + Shortened(after.name) + ".");
         return;
     }
-    if (auto failure = CheckFields(elements[end], *find("DATEIENDE"), document.version, warnings)) {
+    if (auto failure = CheckFields(elements[end], *table.find("DATEIENDE"), document.version, warnings)) {
         result.failure = std::move(failure);
         return;
     }
@@ -113,7 +140,7 @@ void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsN
     std::size_t kept = 0;
     for (std::size_t i = 1; i < end; ++i) {
         Element& element = elements[i];
-        const ElementSpec* spec = find(element.name);
+        const ElementSpec* spec = table.find(element.name);
         if (spec == nullptr) {
             warnings.Add(element.line, element.name.empty()
                                            ? std::string("Eine Zeile ohne Elementnamen wird übergangen.")
@@ -138,8 +165,7 @@ void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsN
     elements.resize(kept);
     document.elements = std::move(elements);
 
-    if (auto failure = CheckCardinalities(document.elements,
-                                          definitionList ? DefinitionListElements() : EntryListElements(), warnings)) {
+    if (auto failure = CheckCardinalities(document.elements, table.elements, warnings)) {
         result.failure = std::move(failure);
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "TextTools.h"
@@ -9,15 +10,25 @@
 
 namespace natarix::dsv678 {
 
-// Checks split elements against the table of the Wettkampfdefinitionsliste:
-// FORMAT first, DATEIENDE last, field counts, value lists, cardinalities and
-// references. Sets the result's document, or its failure. `holdsNul`: the
-// text had a NUL byte, whose line is then looked for.
-void ValidateDefinitionList(std::vector<Element> elements, ReadResult& result, bool holdsNul);
+// The kinds of list one reading takes and the name its messages give them:
+// one kind by its own name, or either result list as "Ergebnisliste".
+struct ExpectedList {
+    std::string name;
+    std::vector<ListKind> kinds;
+    // Format 5 has readers of its own for definition and entry lists, none
+    // for result lists.
+    int oldestVersion = 5;
+};
+ExpectedList Expecting(ListKind kind);
+ExpectedList ExpectingResultList();
 
-// The same checks for a list of another kind (the Vereinsmeldeliste): its
-// own element table, no references between definition-list elements.
-void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsNul, ListKind kind);
+// Checks split elements against the table of the list kind their FORMAT
+// line names, one of those expected: FORMAT first, DATEIENDE last, field
+// counts, value lists, cardinalities, and references between elements for
+// the definition list only (the result lists' mapping passes over results
+// it cannot place). Sets the result's document, or its failure.
+// `holdsNul`: the text had a NUL byte, whose line is then looked for.
+void ValidateList(std::vector<Element> elements, ReadResult& result, bool holdsNul, const ExpectedList& expected);
 
 // One known element: its field count brought to that of `version` and its
 // values checked, enumerations in their canonical spelling. A failure when

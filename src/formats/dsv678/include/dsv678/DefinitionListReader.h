@@ -16,6 +16,12 @@ ReadResult ReadDefinitionList(std::string_view bytes);
 // against its own element table; a list of any other kind is refused by name.
 ReadResult ReadList(std::string_view bytes, ListKind kind);
 
+// The same for either result list, the Wettkampfergebnisliste or the
+// Vereinsergebnisliste, each checked against its own table: the document's
+// kind says which it was; a list of another kind is refused as no
+// Ergebnisliste.
+ReadResult ReadResultListDocument(std::string_view bytes);
+
 // A .DSV8z is told by its content, the local file header of a ZIP archive
 // (or the end record of an empty one), not by its name; the front door
 // sends such files here.

@@ -63,6 +63,12 @@ const ElementSpec* FindDefinitionElement(std::string_view name);
 std::span<const ElementSpec> EntryListElements();
 const ElementSpec* FindEntryListElement(std::string_view name);
 
+// The same for the Wettkampfergebnisliste and for the Vereinsergebnisliste.
+std::span<const ElementSpec> ResultListElements();
+const ElementSpec* FindResultListElement(std::string_view name);
+std::span<const ElementSpec> ClubResultListElements();
+const ElementSpec* FindClubResultListElement(std::string_view name);
+
 // The spelling of the value list for `text` compared without case, or
 // nullptr when the list lacks it.
 const AllowedValue* FindAllowedValue(const FieldSpec& field, std::string_view text);

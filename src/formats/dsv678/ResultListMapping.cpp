@@ -1,0 +1,383 @@
+#include "ResultListMapping.h"
+
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "TextTools.h"
+#include "dsv678/Values.h"
+#include "model/Round.h"
+
+namespace natarix::dsv678 {
+
+namespace {
+
+std::uint32_t NumberOf(std::string_view text)
+{
+    return ParseNumber(text).value_or(0);
+}
+
+// A number of the model; one beyond its range is taken as none.
+std::int32_t Int32Of(std::string_view text)
+{
+    const std::uint32_t number = NumberOf(text);
+    return number <= static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())
+               ? static_cast<std::int32_t>(number)
+               : 0;
+}
+
+std::optional<std::int64_t> HundredthsOf(std::string_view text)
+{
+    const auto time = ParseSwimTime(text);
+    if (!time)
+        return std::nullopt;
+    return ((time->hours * std::int64_t{60} + time->minutes) * 60 + time->seconds) * 100 + time->hundredths;
+}
+
+// Blanks, tabs and no-break spaces removed at both ends: real files end
+// names with a no-break space (U+00A0), which the line grammar keeps.
+std::string TrimmedName(std::string_view text)
+{
+    constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+    for (std::size_t before = text.size() + 1; text.size() < before;) {
+        before = text.size();
+        text = Trim(text);
+        if (text.starts_with(kNoBreakSpace))
+            text.remove_prefix(kNoBreakSpace.size());
+        if (text.ends_with(kNoBreakSpace))
+            text.remove_suffix(kNoBreakSpace.size());
+    }
+    return std::string(text);
+}
+
+// A swim: the swimmer's or the relay's Veranstaltungs-ID, Wettkampfnr. and
+// Wettkampfart. Relay IDs alone are not unique: producers reuse them in
+// other events.
+using SwimKey = std::tuple<std::uint32_t, std::uint32_t, std::string>;
+using EventKey = std::pair<std::uint32_t, std::string>;
+
+// Where a result line keeps what decides about its time. The
+// Vereinsergebnisliste writes the Endzeit before the Grund der Nichtwertung.
+struct ResultLayout {
+    std::size_t id;
+    std::size_t number;
+    std::size_t kind;
+    std::size_t place;
+    std::size_t reason;
+    std::size_t time;
+};
+constexpr ResultLayout kIndividualLayout{7, 0, 1, 3, 4, 13};  // PNERGEBNIS
+constexpr ResultLayout kPersonLayout{0, 1, 2, 4, 6, 5};       // PERSONENERGEBNIS
+constexpr ResultLayout kRelayLayout{6, 0, 1, 3, 4, 9};        // STERGEBNIS
+constexpr ResultLayout kTeamLayout{0, 1, 2, 4, 6, 5};         // STAFFELERGEBNIS
+// The Startnummer disqualifizierter Schwimmer of the two relay layouts.
+constexpr std::size_t kRelayOffender = 10;
+constexpr std::size_t kTeamOffender = 7;
+
+SwimKey KeyOf(const Element& line, const ResultLayout& layout)
+{
+    return {NumberOf(line.Field(layout.id)), NumberOf(line.Field(layout.number)), std::string(line.Field(layout.kind))};
+}
+
+// What a result line says about its time.
+struct Verdict {
+    std::optional<std::int64_t> hundredths;
+    bool unranked = false;  // a Grund der Nichtwertung is given
+};
+
+// A time counts when no Grund der Nichtwertung is given and the Endzeit is
+// not zero. A Grund with a time, or Platz 0 without a Grund, contradicts the
+// DSV standard: such a time is in doubt and not taken.
+Verdict Judge(const Element& line, const ResultLayout& layout, WarningList& warnings)
+{
+    const std::optional<std::int64_t> time = HundredthsOf(line.Field(layout.time));
+    const bool timed = time.value_or(0) > 0;
+    if (!line.Field(layout.reason).empty()) {
+        if (timed)
+            warnings.Add(line.line,
+                         "Ein Ergebnis mit Grund der Nichtwertung hat eine Endzeit; sie wird nicht übernommen.");
+        return {std::nullopt, true};
+    }
+    if (!timed) {
+        warnings.Add(line.line, "Ein Ergebnis ohne Grund der Nichtwertung hat keine Endzeit; es wird übergangen.");
+        return {};
+    }
+    if (NumberOf(line.Field(layout.place)) == 0) {
+        warnings.Add(line.line,
+                     "Ein Ergebnis ohne Grund der Nichtwertung hat den Platz 0; seine Zeit wird nicht übernommen.");
+        return {};
+    }
+    return {time, false};
+}
+
+ResultSwimmer SwimmerOf(std::string_view name, std::string_view dsvId, std::string_view sex, std::string_view year)
+{
+    ResultSwimmer swimmer;
+    const std::size_t comma = name.find(',');
+    swimmer.surname = TrimmedName(name.substr(0, comma));
+    if (comma != std::string_view::npos)
+        swimmer.firstName = TrimmedName(name.substr(comma + 1));
+    swimmer.dsvId = dsvId;
+    swimmer.sex = sex;
+    swimmer.yearOfBirth = Int32Of(year);
+    return swimmer;
+}
+
+class ResultListMapper {
+public:
+    ResultListMapper(const Document& document, std::vector<Diagnostic>& warnings)
+        : document_(document), clubList_(document.kind == ListKind::Vereinsergebnisliste), warnings_(warnings)
+    {
+    }
+
+    ResultList Map()
+    {
+        list_.version = document_.version;
+        list_.clubList = clubList_;
+        // Splits and line-ups follow their relay's lines: all is indexed first.
+        for (const Element& element : document_.elements)
+            Index(element);
+        for (const Element& element : document_.elements) {
+            if (element.name == "PNERGEBNIS" || element.name == "PERSONENERGEBNIS")
+                MapIndividual(element, clubList_ ? kPersonLayout : kIndividualLayout);
+            else if (element.name == "STERGEBNIS" || element.name == "STAFFELERGEBNIS")
+                MapRelay(element, clubList_ ? kTeamLayout : kRelayLayout, clubList_ ? kTeamOffender : kRelayOffender);
+        }
+        return std::move(list_);
+    }
+
+private:
+    // The event of a result and the date of its section.
+    struct Placed {
+        const Element* event = nullptr;
+        natarix::Date date;
+    };
+
+    void Index(const Element& element)
+    {
+        const std::string& name = element.name;
+        if (name == "ERZEUGER") {
+            list_.producer = element.Field(0);
+        } else if (name == "VERANSTALTUNG") {
+            list_.meet = element.Field(0);
+            list_.town = element.Field(1);
+            list_.poolLength = element.Field(2);
+            list_.timing = element.Field(3);
+        } else if (name == "ABSCHNITT") {
+            const std::uint32_t number = NumberOf(element.Field(0));
+            if (auto [it, added] = sections_.try_emplace(number, &element); !added)
+                warnings_.Add(element.line, "Abschnitt " + std::to_string(number) + " ist schon in Zeile " +
+                                                std::to_string(it->second->line) + " festgelegt; es gilt der erste.");
+        } else if (name == "WETTKAMPF") {
+            const EventKey key{NumberOf(element.Field(0)), std::string(element.Field(1))};
+            if (auto [it, added] = events_.try_emplace(key, &element); !added)
+                warnings_.Add(element.line, EventText(key) + " ist schon in Zeile " + std::to_string(it->second->line) +
+                                                " festgelegt; es gilt der erste.");
+        } else if (name == "VEREIN" && clubList_) {
+            if (club_ == nullptr)
+                club_ = &element;
+            else
+                warnings_.Add(element.line,
+                              "Die Vereinsergebnisliste nennt einen weiteren Verein; ihre Schwimmer werden dem "
+                              "ersten zugeordnet.");
+        } else if (name == "PERSON") {
+            const std::uint32_t id = NumberOf(element.Field(2));
+            if (auto [it, added] = persons_.try_emplace(id, &element); !added)
+                warnings_.Add(element.line, "Die Veranstaltungs-ID " + std::to_string(id) +
+                                                " hat schon die PERSON in Zeile " + std::to_string(it->second->line) +
+                                                "; es gilt die erste.");
+        } else if (name == "STAFFELPERSON") {
+            // Producers write a relay's line-up and splits again for each of
+            // its result lines: the first is kept.
+            legs_.try_emplace({RelayKeyOf(element), NumberOf(element.Field(5))}, &element);
+        } else if (name == "STZWISCHENZEIT") {
+            splits_.try_emplace({RelayKeyOf(element), NumberOf(element.Field(3)), NumberOf(element.Field(4))},
+                                &element);
+        }
+    }
+
+    static SwimKey RelayKeyOf(const Element& element)
+    {
+        return {NumberOf(element.Field(0)), NumberOf(element.Field(1)), std::string(element.Field(2))};
+    }
+
+    static std::string EventText(const EventKey& key)
+    {
+        return "Wettkampf " + std::to_string(key.first) + " (" + Shortened(key.second) + ")";
+    }
+
+    static bool IsRelayEvent(const Element& event) { return NumberOf(event.Field(3)) > 1; }
+
+    // One line per Wertung a swim is scored in: the first line stands for
+    // the swim, the others are only compared with it. True for the first.
+    bool FirstOfSwim(std::map<SwimKey, const Element*>& firstLines, const Element& line, const ResultLayout& layout)
+    {
+        const auto [it, added] = firstLines.try_emplace(KeyOf(line, layout), &line);
+        if (added)
+            return true;
+        const Element& first = *it->second;
+        if (first.Field(layout.time) != line.Field(layout.time) ||
+            first.Field(layout.reason) != line.Field(layout.reason))
+            warnings_.Add(line.line,
+                          "Ein Ergebnis steht ein weiteres Mal mit anderer Endzeit oder anderem Grund der "
+                          "Nichtwertung; es gilt die erste Zeile.");
+        return false;
+    }
+
+    std::optional<Placed> Place(const Element& line, const ResultLayout& layout)
+    {
+        const EventKey key{NumberOf(line.Field(layout.number)), std::string(line.Field(layout.kind))};
+        const auto event = events_.find(key);
+        if (event == events_.end()) {
+            warnings_.Add(line.line, EventText(key) + " fehlt in der Datei; seine Ergebnisse werden übergangen.");
+            return std::nullopt;
+        }
+        const std::uint32_t sectionNumber = NumberOf(event->second->Field(2));
+        const auto section = sections_.find(sectionNumber);
+        if (section == sections_.end()) {
+            warnings_.Add(line.line, "Abschnitt " + std::to_string(sectionNumber) + " von " + EventText(key) +
+                                         " fehlt in der Datei; die Ergebnisse werden übergangen.");
+            return std::nullopt;
+        }
+        return Placed{event->second, natarix::Date(std::string(section->second->Field(1)))};
+    }
+
+    SwimResult ResultOf(const Placed& placed, std::int64_t hundredths) const
+    {
+        const Element& event = *placed.event;
+        SwimResult result;
+        result.distance = Int32Of(event.Field(4));
+        result.technique = event.Field(5);
+        result.exercise = event.Field(6);
+        result.poolLength = list_.poolLength;
+        result.hundredths = hundredths;
+        result.date = placed.date;
+        result.meet = list_.meet;
+        result.town = list_.town;
+        result.eventNumber = std::to_string(NumberOf(event.Field(0)));
+        result.round = RoundFromLetter(event.Field(1)).value_or(Round::None);
+        result.handTimed = list_.timing == "HANDZEIT";
+        return result;
+    }
+
+    // The club from the result line's Verein and Vereinskennzahl at
+    // `clubField`, or the one club of a Vereinsergebnisliste.
+    void SetClub(ResultSwimmer& swimmer, const Element& line, std::size_t clubField) const
+    {
+        const Element* club = clubList_ ? club_ : &line;
+        const std::size_t field = clubList_ ? 0 : clubField;
+        if (club == nullptr)
+            return;
+        swimmer.club = club->Field(field);
+        swimmer.clubNumber = club->Field(field + 1);
+    }
+
+    void MapIndividual(const Element& line, const ResultLayout& layout)
+    {
+        if (!FirstOfSwim(individualLines_, line, layout))
+            return;
+        const std::optional<Placed> placed = Place(line, layout);
+        if (!placed)
+            return;
+        const Element& event = *placed->event;
+        if (IsRelayEvent(event)) {
+            warnings_.Add(line.line, EventText({NumberOf(event.Field(0)), std::string(event.Field(1))}) +
+                                         " ist ein Staffelwettkampf; Einzelergebnisse dazu werden übergangen.");
+            return;
+        }
+        ResultSwimmer swimmer;
+        if (clubList_) {
+            const auto person = persons_.find(NumberOf(line.Field(layout.id)));
+            if (person == persons_.end()) {
+                warnings_.Add(line.line,
+                              line.name + " nennt einen Schwimmer ohne PERSON; das Ergebnis wird übergangen.");
+                return;
+            }
+            const Element& p = *person->second;
+            swimmer = SwimmerOf(p.Field(0), p.Field(1), p.Field(3), p.Field(4));
+        } else {
+            swimmer = SwimmerOf(line.Field(5), line.Field(6), line.Field(8), line.Field(9));
+        }
+        SetClub(swimmer, line, 11);
+        const Verdict verdict = Judge(line, layout, warnings_);
+        if (verdict.unranked)
+            ++list_.swimsWithoutTime;
+        if (!verdict.hundredths)
+            return;
+        SwimResult result = ResultOf(*placed, *verdict.hundredths);
+        result.swimmer = std::move(swimmer);
+        list_.results.push_back(std::move(result));
+    }
+
+    // The first leg of a relay, timed by the split at the leg's distance,
+    // swum by the relay's first swimmer, in the event's stroke (backstroke
+    // for a medley relay).
+    void MapRelay(const Element& line, const ResultLayout& layout, std::size_t offenderField)
+    {
+        if (!FirstOfSwim(relayLines_, line, layout))
+            return;
+        const std::optional<Placed> placed = Place(line, layout);
+        if (!placed)
+            return;
+        const Element& event = *placed->event;
+        if (!IsRelayEvent(event)) {
+            warnings_.Add(line.line, EventText({NumberOf(event.Field(0)), std::string(event.Field(1))}) +
+                                         " ist kein Staffelwettkampf; Staffelergebnisse dazu werden übergangen.");
+            return;
+        }
+        const Verdict verdict = Judge(line, layout, warnings_);
+        // A relay disqualified on any leg, a later one too, gives its first
+        // swimmer no time either: the file cannot say whether the first leg
+        // stands, so none is taken.
+        if (!verdict.hundredths || !line.Field(offenderField).empty())
+            return;
+        const SwimKey key = KeyOf(line, layout);
+        const auto split = splits_.find({key, 1, NumberOf(event.Field(4))});
+        if (split == splits_.end())
+            return;
+        const std::optional<std::int64_t> time = HundredthsOf(split->second->Field(5));
+        if (time.value_or(0) <= 0)
+            return;
+        const auto leg = legs_.find({key, 1});
+        if (leg == legs_.end()) {
+            warnings_.Add(line.line,
+                          "Die Staffel nennt keinen Schwimmer der ersten Strecke; ihre Zwischenzeit wird nicht "
+                          "übernommen.");
+            return;
+        }
+        const Element& swimmer = *leg->second;
+        SwimResult result = ResultOf(*placed, *time);
+        result.swimmer = SwimmerOf(swimmer.Field(3), swimmer.Field(4), swimmer.Field(6), swimmer.Field(7));
+        SetClub(result.swimmer, line, 7);
+        if (result.technique == "L")
+            result.technique = "R";
+        result.firstLeg = true;
+        list_.results.push_back(std::move(result));
+    }
+
+    const Document& document_;
+    const bool clubList_;
+    WarningList warnings_;
+    ResultList list_;
+    std::map<std::uint32_t, const Element*> sections_;
+    std::map<EventKey, const Element*> events_;
+    const Element* club_ = nullptr;                    // Vereinsergebnisliste
+    std::map<std::uint32_t, const Element*> persons_;  // Vereinsergebnisliste
+    std::map<std::pair<SwimKey, std::uint32_t>, const Element*> legs_;
+    std::map<std::tuple<SwimKey, std::uint32_t, std::uint32_t>, const Element*> splits_;  // leg, Distanz
+    std::map<SwimKey, const Element*> individualLines_;
+    std::map<SwimKey, const Element*> relayLines_;
+};
+
+}  // namespace
+
+ResultList MapResultList(const Document& document, std::vector<Diagnostic>& warnings)
+{
+    return ResultListMapper(document, warnings).Map();
+}
+
+}  // namespace natarix::dsv678
