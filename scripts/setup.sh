@@ -9,11 +9,12 @@ set -euo pipefail
 
 # The window and natarix-cli: compiler, Qt with its German translations, a
 # font, a virtual screen for machines without one, the mail hand-over, and
-# libzip for the .DSV8z archives of format 8 (NATARIX_WITH_ZIP).
+# libzip for the .DSV8z archives of format 8 (NATARIX_WITH_ZIP) and SQLite
+# for the results database (NATARIX_WITH_RESULTS_STORE).
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n fonts-dejavu-core
-  xvfb xdg-utils libzip-dev
+  xvfb xdg-utils libzip-dev libsqlite3-dev
 )
 case "${1:-}" in
   --program) ;;

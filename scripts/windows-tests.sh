@@ -34,7 +34,7 @@ step "cross build in $build"
 # the preset has gained since. The preset builds with -O2: GCC 12 reports
 # false overlaps in std::string copies at -O3.
 (cd "$root" && cmake --preset mingw -B "$build" >/dev/null)
-programs=(tests/codec/codec_tests tests/formats/dsv5/dsv5_tests tests/formats/dsv678/dsv678_tests tests/export/export_tests tests/export/windows/mapi_tests tests/review/review_tests)
+programs=(tests/codec/codec_tests tests/formats/dsv5/dsv5_tests tests/formats/dsv678/dsv678_tests tests/export/export_tests tests/export/windows/mapi_tests tests/review/review_tests tests/times/times_tests)
 if ! cmake --build "$build" --parallel "$(nproc)" --target natarix-cli "${programs[@]##*/}"; then
   echo "Windows tests FAILED: the cross build"
   exit 1

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "CommandContext.h"
 #include "cli/ModelJson.h"
 #include "export/ClubExport.h"
 #include "formats/EntryList.h"
@@ -16,6 +17,12 @@
 namespace natarix {
 
 namespace {
+
+#ifdef NATARIX_WITH_RESULTS_STORE
+constexpr bool kHasResultStore = true;
+#else
+constexpr bool kHasResultStore = false;
+#endif
 
 constexpr const char* kHelp = R"(natarix-cli - Meldungen eines Schwimmvereins prüfen und skripten
            (entries of a swimming club, for checking files and scripting)
@@ -58,15 +65,42 @@ Aufruf / usage:
                                   Take over the roster of an earlier entry list (with
                                   --with-entries its entries too), print a line per
                                   record, and write the working file.
-  natarix-cli check [DEFINITION] [--date TT.MM.JJJJ]
+  natarix-cli check [DEFINITION] [--date TT.MM.JJJJ] [--store DB]
                                   laden wie "show" (ohne JSON) und die Meldungen vor
                                   dem Versand prüfen: je Befund eine Zeile, "Fehler:"
                                   oder "Warnung:", dann der Text und was zu tun ist.
                                   --date prüft den Meldeschluss gegen diesen Tag statt
-                                  gegen heute.
+                                  gegen heute. Gibt es die Ergebnisdatenbank (siehe
+                                  "times"), werden die Meldezeiten auch mit den
+                                  Bestzeiten verglichen.
                                   Check the entries before they are sent: a line per
                                   finding; --date checks the deadline against that
-                                  day instead of today.
+                                  day instead of today; entry times are compared
+                                  with best times where a results database exists.
+  natarix-cli times import [--store DB] FILE...
+                                  die Ergebnislisten FILE... (Wettkampf- oder
+                                  Vereinsergebnisliste, Format 6 bis 8) in die
+                                  Ergebnisdatenbank einlesen; je Datei eine Zeile mit
+                                  den neuen und den schon vorhandenen Ergebnissen.
+                                  Read result lists into the results database.
+  natarix-cli times best [--store DB] [DEFINITION]
+                                  laden wie "show" und als JSON für jeden Schwimmer
+                                  und jeden Wettkampf, den er schwimmen darf, die
+                                  Bestzeit der zwölf Monate vor dem ersten Tag der
+                                  Veranstaltung ausgeben (gleiche Strecke, Lage,
+                                  Ausübung und Bahnlänge).
+                                  Print every swimmer's best time per event as JSON.
+  natarix-cli times fill [--store DB] [DEFINITION]
+                                  laden wie "save", jede Meldung ohne Zeit mit der
+                                  Bestzeit füllen, je Meldung eine Zeile ausgeben und
+                                  die Arbeitsdatei schreiben.
+                                  Fill entries without a time with best times, save.
+                                  Die Ergebnisdatenbank ist DB, sonst
+                                  $NATARIX_RESULTS_STORE, sonst
+                                  $XDG_DATA_HOME/natarix/results.sqlite
+                                  (~/.local/share/natarix/results.sqlite).
+                                  The database: DB, $NATARIX_RESULTS_STORE, or the
+                                  user's data folder.
   natarix-cli --help              diese Hilfe / this help
 
 Ohne DEFINITION wird im aktuellen Ordner die erste lesbare *.dsv-Datei genommen.
@@ -91,6 +125,8 @@ Rückgabewert / exit status:
      another program for editing, nothing was written
   7  export --mail: beide Dateien geschrieben, aber kein E-Mail-Programm
      erreicht / both files written, but no mail program could be reached
+  8  "times": die Ergebnisdatenbank ließ sich nicht öffnen oder schreiben /
+     the results database could not be opened or written
 )";
 
 // Every message of the core on standard error, in UTF-8, with the place of a
@@ -104,17 +140,6 @@ private:
     std::ostream& err_;
 };
 
-struct CommandContext {
-    WorkingFileCycle& cycle;
-    std::ostream& out;
-    MessageSink& messages;
-    std::string currentDirectory;
-    // What stands before and after the optional DEFINITION, e.g. an output file.
-    std::vector<std::string> arguments;
-    // Options given as "--name value" or "--name=value"; flags with an empty value.
-    std::map<std::string, std::string> options;
-};
-
 struct CommandSpec {
     std::function<int(CommandContext&)> run;
     // How many file names the command needs after the optional DEFINITION.
@@ -125,6 +150,8 @@ struct CommandSpec {
     std::map<std::string, bool> options;
     // Commands that only read take no lock, so they keep nobody from editing.
     WorkingFileCycle::Access access = WorkingFileCycle::Access::View;
+    // Takes one file name or more and loads no definition list.
+    bool withoutDefinition = false;
 };
 
 int Show(CommandContext& context)
@@ -198,7 +225,8 @@ int Check(CommandContext& context)
             return kExitUsage;
         }
     }
-    const auto findings = CheckEntries(*context.cycle.meet(), context.cycle.entries(), today);
+    const std::unique_ptr<ResultSource> results = ExistingResults(context);
+    const auto findings = CheckEntries(*context.cycle.meet(), context.cycle.entries(), today, results.get());
     if (findings.empty())
         return kExitOk;
     context.out << FindingLines(findings) << '\n';
@@ -234,8 +262,13 @@ const std::map<std::string, CommandSpec>& Commands()
         // An export taken while another program edits could send an outdated state.
         {"export",
          {Export, 0, 0, {{"--dir", true}, {"--mail", false}, {"--format", true}}, WorkingFileCycle::Access::Edit}},
-        {"check", {Check, 0, 0, {{"--date", true}}}},
+        {"check", {Check, 0, 0, {{"--date", true}, {"--store", true}}}},
         {"import", {Import, 0, 1, {{"--with-entries", false}}, WorkingFileCycle::Access::Edit}},
+#ifdef NATARIX_WITH_RESULTS_STORE
+        {"times import", {TimesImport, 1, 0, {{"--store", true}}, WorkingFileCycle::Access::View, true}},
+        {"times best", {TimesBest, 0, 0, {{"--store", true}}}},
+        {"times fill", {TimesFill, 0, 0, {{"--store", true}}, WorkingFileCycle::Access::Edit}},
+#endif
     };
     return commands;
 }
@@ -259,6 +292,13 @@ int UsageError(std::ostream& err, const std::string& problem)
 
 }  // namespace
 
+#ifndef NATARIX_WITH_RESULTS_STORE
+std::unique_ptr<ResultSource> ExistingResults(CommandContext&)
+{
+    return nullptr;
+}
+#endif
+
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const std::string& currentDirectory)
 {
@@ -273,8 +313,20 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         ++arg;
     if (arg == args.end())
         return UsageError(err, "kein Befehl angegeben / no command given");
-    const std::string commandName = *arg;
+    std::string commandName = *arg;
+    // "times" takes a second word: "times import", "times best", "times fill".
+    auto subcommand = args.end();
+    if (commandName == "times") {
+        subcommand = std::next(arg);
+        while (subcommand != args.end() && subcommand->size() > 1 && subcommand->front() == '-')
+            ++subcommand;
+        if (subcommand == args.end())
+            return UsageError(err, "times ohne import, best oder fill / times needs import, best or fill");
+        commandName += " " + *subcommand;
+    }
     const auto command = Commands().find(commandName);
+    if (command == Commands().end() && commandName.starts_with("times ") && !kHasResultStore)
+        return UsageError(err, "diese Ausgabe ist ohne Ergebnisdatenbank gebaut / this build has no results database");
     if (command == Commands().end())
         return UsageError(err, "unbekannter Befehl / unknown command: " + commandName);
     const CommandSpec& spec = command->second;
@@ -282,7 +334,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::vector<std::string> files;
     std::map<std::string, std::string> options;
     for (auto it = args.begin(); it != args.end(); ++it) {
-        if (it == arg)
+        if (it == arg || it == subcommand)
             continue;
         if (it->size() <= 1 || it->front() != '-') {
             files.push_back(*it);
@@ -305,6 +357,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return UsageError(err, "Wert fehlt / missing value: " + name);
         }
     }
+    StreamMessageSink messages(err);
+    WorkingFileCycle cycle(messages, currentDirectory, SystemFileOps(), "natarix-cli");
+    if (spec.withoutDefinition) {
+        if (files.empty())
+            return UsageError(err, "Dateiname fehlt / file name missing");
+        CommandContext context{cycle, out, messages, currentDirectory, std::move(files), std::move(options)};
+        return spec.run(context);
+    }
     const std::size_t fixed = spec.leadingArguments + spec.trailingArguments;
     if (files.size() < fixed)
         return UsageError(err, "Dateiname fehlt / file name missing");
@@ -312,9 +372,6 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return UsageError(err, "zu viele Dateinamen / too many file names");
     const std::size_t definitionCount = files.size() - fixed;
     const auto definitionAt = files.begin() + static_cast<std::ptrdiff_t>(spec.leadingArguments);
-
-    StreamMessageSink messages(err);
-    WorkingFileCycle cycle(messages, currentDirectory, SystemFileOps(), "natarix-cli");
     const std::string definition = definitionCount == 0 ? cycle.FindStartupDefinition() : *definitionAt;
     if (definition.empty()) {
         messages.Show(

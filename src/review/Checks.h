@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "review/EntryCheck.h"
+#include "times/BestTimes.h"
 
 // The checks behind CheckEntries, one group a file; each appends what it
 // finds.
@@ -14,6 +15,7 @@ struct Context {
     const MeetDefinition& meet;
     const ClubEntries& entries;
     const Date& today;
+    const ResultSource* results;  // nullptr: no results database
     bool Modern() const { return meet.formatVersion != 5; }
 };
 
@@ -34,8 +36,9 @@ void CheckLineUp(const Context& context, const Team& team, const Event& event, F
 // "2. Mannschaft" with the team's name: "2. Mannschaft Mixed"
 std::string TeamName(const Team& team);
 
-// A swim time "MM:SS,hh" or "HH:MM:SS,hh" in hundredths; nothing for any
-// other text.
-std::optional<std::int64_t> Hundredths(std::string_view time);
+// An entry time against the swimmer's known times: faster than any, or
+// resting on a time older than twelve months.
+void CheckAgainstBestTimes(const Context& context, const Event& event, const Swimmer& swimmer,
+                           std::int64_t entryHundredths, const Finding& entry, Findings& findings);
 
 }  // namespace natarix::check

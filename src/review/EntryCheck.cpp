@@ -4,7 +4,6 @@
 #include <ctime>
 
 #include "Checks.h"
-#include "dsv678/Values.h"
 #include "model/Labels.h"
 
 namespace natarix {
@@ -16,20 +15,12 @@ std::string TeamName(const Team& team)
     return team.teamName.empty() ? TeamLabel(team) : TeamLabel(team) + " " + team.teamName;
 }
 
-std::optional<std::int64_t> Hundredths(std::string_view time)
-{
-    // The entry time field writes MM:SS,hh, the modern lists HH:MM:SS,hh.
-    const auto swum = dsv678::ParseSwimTime(time.size() == 8 ? "00:" + std::string(time) : std::string(time));
-    if (!swum)
-        return std::nullopt;
-    return ((std::int64_t{swum->hours} * 60 + swum->minutes) * 60 + swum->seconds) * 100 + swum->hundredths;
-}
-
 }  // namespace check
 
-std::vector<Finding> CheckEntries(const MeetDefinition& meet, const ClubEntries& entries, const Date& today)
+std::vector<Finding> CheckEntries(const MeetDefinition& meet, const ClubEntries& entries, const Date& today,
+                                  const ResultSource* results)
 {
-    const check::Context context{meet, entries, today};
+    const check::Context context{meet, entries, today, results};
     check::Findings findings;
     check::CheckClubData(context, findings);
     check::CheckDeadline(context, findings);

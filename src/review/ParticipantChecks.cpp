@@ -2,6 +2,7 @@
 
 #include "Checks.h"
 #include "model/Labels.h"
+#include "times/TimeTexts.h"
 
 namespace natarix::check {
 
@@ -41,7 +42,7 @@ std::int32_t MeetYear(const Context& context)
 void CheckTime(const Context& context, const Event& event, const std::string& time, const Swimmer* swimmer,
                Finding finding, Findings& findings)
 {
-    const auto hundredths = Hundredths(time);
+    const auto hundredths = SwimTimeHundredths(time);
     if (!hundredths) {
         finding.text += ": Die Meldezeit „" + time + "“ ist keine Zeit";
         finding.advice = "Die Meldezeit in der Form MM:SS,hh eintragen.";
@@ -55,12 +56,14 @@ void CheckTime(const Context& context, const Event& event, const std::string& ti
         findings.push_back(std::move(finding));
         return;
     }
+    if (swimmer != nullptr && context.results != nullptr)
+        CheckAgainstBestTimes(context, event, *swimmer, *hundredths, finding, findings);
     if (swimmer == nullptr || !context.Modern())
         return;
     const MandatoryTime* mandatory = event.MandatoryTimeFor(*swimmer);
     if (mandatory == nullptr)
         return;
-    const auto limit = Hundredths(mandatory->time);
+    const auto limit = SwimTimeHundredths(mandatory->time);
     if (limit && *limit > 0 && *hundredths > *limit) {
         finding.text += ": Die Meldezeit " + time + " ist langsamer als die Pflichtzeit " + mandatory->time;
         finding.advice =

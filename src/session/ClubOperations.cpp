@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "session/WorkingFileCycle.h"
+#include "times/TimeTexts.h"
 
 namespace natarix {
 
@@ -138,6 +139,21 @@ void WorkingFileCycle::SetEntry(ParticipantRef participant, const std::string& e
             held->SetEntry(eventNumber, entryTime);
         return held != nullptr;
     });
+}
+
+WorkingFileCycle::FilledTimes WorkingFileCycle::FillEntryTimes(const ResultSource& results)
+{
+    FilledTimes filled;
+    filled.saved = Edit([&](ClubEntries& e) {
+        filled.entries = FillableEntries(*meet_, e, results);
+        // The entry field holds minutes and seconds; no entry takes an hour.
+        std::erase_if(filled.entries,
+                      [](const SwimmerBestTime& f) { return EntryTimeText(f.best.swim.hundredths).empty(); });
+        for (const SwimmerBestTime& f : filled.entries)
+            Held(e.swimmers(), *f.swimmer)->SetEntry(f.event->number, EntryTimeText(f.best.swim.hundredths));
+        return !filled.entries.empty();
+    });
+    return filled;
 }
 
 }  // namespace natarix

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <regex>
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <stdlib.h>
@@ -570,6 +573,49 @@ TEST_F(CliTest, ModernMeetPrintsItsWarningsOnceAndSavesAndExportsTheNewFormats)
     run = Run({"export", "Alt.dsv", "--format", "8"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "--format gilt nur für Veranstaltungen der Formate 6 bis 8; diese hat das Format 5.\n");
+}
+
+// A club reads the result lists of the 2025 district meets and fills the
+// entries of the next meet of the series that still lack a time.
+TEST_F(CliTest, TimesImportsAMeetSeriesAndFillsTheNextMeetsEntries)
+{
+    if (!CorpusPresent())
+        GTEST_SKIP() << "the real DSV files are not beside the repository";
+    const std::string dir = std::string(kCorpus) + "/schroeer-dsv__";
+    const std::string store = folder.Path("results.sqlite");
+    Outcome run = Run({"times", "import", "--store", store, dir + "user-emsland-25kurzer.dsv7",
+                       dir + "user-emsland-25sprier.dsv7", dir + "user-emsland-25langer.dsv7"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("user-emsland-25kurzer.dsv7: 518 Ergebnisse übernommen, 0 schon vorhanden\n"),
+              std::string::npos);
+    EXPECT_TRUE(run.out.ends_with("zusammen: 1303 Ergebnisse übernommen, 0 schon vorhanden\n")) << run.out;
+    run = Run({"times", "import", "--store=" + store, dir + "user-emsland-25langer.dsv7", folder.Path("none.dsv7")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("0 Ergebnisse übernommen, 277 schon vorhanden"), std::string::npos);
+
+    // The club's own entry list of that meet as its working file, every time taken out.
+    natarix::test::WriteBytes(folder.Path("Mehrkampf.dsv7"), ReadBytes(dir + "user-emsland-25mehrde.dsv7"));
+    const std::regex time("(STARTPN: \\d+;\\d+;)[0-9:,]+;");
+    std::string list = std::regex_replace(ReadBytes(dir + "2025-11-29-Haseluen-SVHaren-Me.dsv7"), time, "$1#;");
+    for (std::size_t at; (at = list.find('#')) != std::string::npos;)
+        list.replace(at, 1, "00:00:00,00");
+    natarix::test::WriteBytes(folder.Path("Mehrkampf.dsv7.meld"), list);
+    run = Run({"times", "best", "--store", store, "Mehrkampf.dsv7"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"eventNumber\": \"209\",\n    \"time\": \"00:03:33,70\",\n    \"date\": \"22.02.2025\","),
+              std::string::npos)
+        << run.out;
+    run = Run({"times", "fill", "--store", store, "Mehrkampf.dsv7"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 16) << run.out;
+    EXPECT_NE(run.out.find("Lehmann, Ida (2014) – Wettkampf 231 (400 F W): 06:22,23 (6:22,23 vom 22.11.2025, "
+                           "Kreismeisterschaften lg. Strecke 2025 u. 36. Emsl. Spatzenschw. in Papenburg (25-m-Bahn))"),
+              std::string::npos);
+    EXPECT_NE(ReadBytes(folder.Path("Mehrkampf.dsv7.meld")).find("STARTPN:631;231;00:06:22,23;"), std::string::npos);
+    run = Run({"times", "fill", "--store", store, "Mehrkampf.dsv7"});
+    EXPECT_EQ(run.out, "Keine Meldung ohne Zeit, für die eine Bestzeit bekannt ist.\n");
+    EXPECT_EQ(Run({"times"}).status, 2);
+    EXPECT_EQ(Run({"times", "import", "--store", store}).status, 2);
 }
 
 }  // namespace

@@ -204,5 +204,53 @@ TEST(EntryCheck, EachKindOfFindingOnAModernMeet)
         });
 }
 
+SwimResult IdasFreestyle(std::int64_t hundredths, const char* date)
+{
+    SwimResult swim;
+    swim.swimmer = {"Lehmann", "Ida", 2012, "W", "123456", "SV Musterstadt", "4711"};
+    swim.distance = 100;
+    swim.technique = "F";
+    swim.exercise = "GL";
+    swim.poolLength = "25";
+    swim.hundredths = hundredths;
+    swim.date = Date(date);
+    swim.meet = "Wintercup";
+    swim.town = "Neustadt";
+    return swim;
+}
+
+// Ida's entry in 100 F at 01:20,00 against what the results database knows;
+// the example's first day is 13.03.2027.
+TEST(EntryCheck, EntryTimesAgainstTheBestTimesKnown)
+{
+    const std::string entry = "Warnung: Lehmann, Ida (2012) – Wettkampf 1 (100 F W): ";
+    const struct {
+        const char* what;
+        std::vector<SwimResult> swims;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"nothing known", {}, {}},
+        {"the best of the twelve months", {IdasFreestyle(8000, "13.03.2026"), IdasFreestyle(8100, "01.02.2027")}, {}},
+        {"faster than any time known",
+         {IdasFreestyle(8500, "01.02.2027")},
+         {entry +
+          "Die Meldezeit 1:20,00 ist schneller als die beste bekannte Zeit, 1:25,00 vom 01.02.2027, Wintercup in "
+          "Neustadt (25-m-Bahn). Die Meldezeit prüfen: der Ausrichter kann verlangen, dass sie nachgewiesen wird."}},
+        {"resting on a time older than twelve months",
+         {IdasFreestyle(8000, "12.03.2026"), IdasFreestyle(8400, "01.02.2027")},
+         {entry + "Die Meldezeit stützt sich auf eine Zeit, die älter als zwölf Monate ist, 1:20,00 vom 12.03.2026, "
+                  "Wintercup in Neustadt (25-m-Bahn). Die Bestzeit der letzten zwölf Monate melden: 1:24,00 vom "
+                  "01.02.2027, Wintercup in Neustadt (25-m-Bahn)."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::CheckedMeet checked = test::FormatFiveMeet();
+        ASSERT_NE(checked.meet, nullptr);
+        ResultCollection results;
+        results.results = c.swims;
+        EXPECT_EQ(Lines(CheckEntries(*checked.meet, checked.entries, Date("01.02.2027"), &results)), c.lines);
+    }
+}
+
 }  // namespace
 }  // namespace natarix

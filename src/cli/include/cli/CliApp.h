@@ -18,6 +18,8 @@ enum CliExitStatus {
     kExitLocked = 6,
     // Both files written, but no mail program could be reached.
     kExitMailFailed = 7,
+    // "times": the results database could not be opened or written.
+    kExitStoreFailed = 8,
 };
 
 // Runs the command-line tool: `args` without the program name, `currentDirectory`

@@ -7,6 +7,7 @@
 #include "model/ClubEntries.h"
 #include "model/Date.h"
 #include "model/MeetDefinition.h"
+#include "times/BestTimes.h"
 
 namespace natarix {
 
@@ -35,8 +36,10 @@ struct Finding {
 
 // Every finding in a fixed order: club data, deadline, officials, file
 // names, swimmers, then each participant's entries and line-ups. `today`
-// decides whether the entry deadline has passed.
-std::vector<Finding> CheckEntries(const MeetDefinition& meet, const ClubEntries& entries, const Date& today);
+// decides whether the entry deadline has passed; with `results`, entry
+// times are also held against the swimmers' known times.
+std::vector<Finding> CheckEntries(const MeetDefinition& meet, const ClubEntries& entries, const Date& today,
+                                  const ResultSource* results = nullptr);
 
 // "Fehler: <text>. <advice>" or "Warnung: …"
 std::string FindingLine(const Finding& finding);

@@ -11,6 +11,7 @@
 #include "platform/FileLock.h"
 #include "platform/FileOps.h"
 #include "roster/TakeOver.h"
+#include "times/BestTimes.h"
 
 namespace natarix {
 
@@ -89,6 +90,14 @@ public:
         bool saved = false;
     };
     TakenOver TakeOver(const MeetDefinition& fromMeet, const ClubEntries& from, const TakeOverOptions& options);
+    // Gives every entry without a time the swimmer's best time of the last
+    // twelve months (times/BestTimes.h), saved once; `saved` is false when
+    // there was nothing to fill or the competition is read only.
+    struct FilledTimes {
+        std::vector<SwimmerBestTime> entries;
+        bool saved = false;
+    };
+    FilledTimes FillEntryTimes(const ResultSource& results);
     // Enters the participant into the event; an empty time takes the entry back.
     void SetEntry(ParticipantRef participant, const std::string& eventNumber, const std::string& entryTime);
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/ReadResult.h"
+#include "model/SwimResult.h"
+#include "times/BestTimes.h"
+
+namespace natarix {
+
+namespace sqlite {
+class Database;
+}
+
+// The results database: every valid swim of every result list the club
+// has read, in one SQLite file that lives from meet to meet.
+class ResultStore : public ResultSource {
+public:
+    // Opens the file, creating it and its folder where missing, and brings
+    // an older schema up to date. Refused: a file that is no database, or
+    // one a newer program wrote.
+    static ReadResult<std::unique_ptr<ResultStore>> Open(const std::string& path);
+    ~ResultStore() override;
+
+    struct Imported {
+        std::size_t added = 0;  // results new to the database
+        std::size_t known = 0;  // results it had already
+    };
+    // Adds the list's results in one transaction: a failure leaves the
+    // database as it was.
+    ReadResult<Imported> Import(const ResultList& list, const std::string& fileName);
+
+    std::vector<SwimResult> CandidatesFor(const Swimmer& swimmer) const override;
+
+    std::size_t ResultCount() const;
+    const std::string& path() const { return path_; }
+
+private:
+    ResultStore(std::string path, std::unique_ptr<sqlite::Database> db);
+
+    std::string path_;
+    std::unique_ptr<sqlite::Database> db_;
+};
+
+// Where the database lives: `option` (--store) when given, else the
+// environment's NATARIX_RESULTS_STORE, else natarix/results.sqlite in the
+// user's data folder ($XDG_DATA_HOME, ~/.local/share; %APPDATA% on Windows).
+// Empty when none of these is known.
+std::string ResultStorePath(const std::string& option = {});
+
+}  // namespace natarix

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "Schema.h"
+#include "Sqlite.h"
+#include "resultstore/ResultStore.h"
+
+namespace natarix {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ResultStoreTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() /
+                  ("natarix-store-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        path_ = (folder_ / "sub" / "results.sqlite").string();
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::unique_ptr<ResultStore> OpenOrFail()
+    {
+        auto opened = ResultStore::Open(path_);
+        EXPECT_TRUE(opened.ok()) << (opened.ok() ? "" : opened.failure().text);
+        return opened.ok() ? std::move(opened).value() : nullptr;
+    }
+
+    int VersionOnDisk()
+    {
+        sqlite::Error error;
+        auto db = sqlite::Database::Open(path_, error);
+        return db ? resultstore::SchemaVersionOf(*db, error) : -1;
+    }
+
+    fs::path folder_;
+    std::string path_;
+};
+
+SwimResult Swim(const char* surname, const char* dsvId, std::int64_t hundredths, const char* date = "18.10.2025")
+{
+    SwimResult swim;
+    swim.swimmer = {surname, "Lotte", 2012, "W", dsvId, "SV Neustadt 08", "2468"};
+    swim.distance = 100;
+    swim.technique = "B";
+    swim.exercise = "GL";
+    swim.poolLength = "25";
+    swim.hundredths = hundredths;
+    swim.date = Date(date);
+    swim.meet = "Herbstpokal";
+    swim.town = "Neustadt";
+    swim.eventNumber = "3";
+    swim.round = Round::Heats;
+    swim.handTimed = true;
+    return swim;
+}
+
+ResultList List(std::vector<SwimResult> results)
+{
+    ResultList list;
+    list.version = 7;
+    list.meet = "Herbstpokal";
+    list.town = "Neustadt";
+    list.results = std::move(results);
+    return list;
+}
+
+Swimmer Named(const char* surname, const char* dsvId)
+{
+    Swimmer swimmer;
+    swimmer.surname = surname;
+    swimmer.firstName = "Lotte";
+    swimmer.yearOfBirth = 2012;
+    swimmer.registrationNumber = dsvId;
+    return swimmer;
+}
+
+TEST_F(ResultStoreTest, ReadingTheSameListTwiceAddsNothing)
+{
+    auto store = OpenOrFail();
+    ASSERT_TRUE(store);
+    const ResultList list = List({Swim("Brenner", "412233", 9248), Swim("Ahlers", "000000", 9900)});
+    auto first = store->Import(list, "a-Pr.dsv7");
+    ASSERT_TRUE(first.ok());
+    EXPECT_EQ(first.value().added, 2u);
+    auto again = store->Import(list, "copy-of-a-Pr.dsv7");
+    ASSERT_TRUE(again.ok());
+    EXPECT_EQ(again.value().added, 0u);
+    EXPECT_EQ(again.value().known, 2u);
+    EXPECT_EQ(store->ResultCount(), 2u);
+    EXPECT_EQ(VersionOnDisk(), resultstore::kSchemaVersion);
+}
+
+TEST_F(ResultStoreTest, AFailedImportLeavesTheDatabaseAsItWas)
+{
+    auto store = OpenOrFail();
+    ASSERT_TRUE(store);
+    ASSERT_TRUE(store->Import(List({Swim("Brenner", "412233", 9248)}), "a").ok());
+    // The third result breaks a constraint after two rows went in.
+    auto failed =
+        store->Import(List({Swim("Ahlers", "", 9900), Swim("Kuhlmann", "", 9800), Swim("Yilmaz", "", 0)}), "b");
+    ASSERT_FALSE(failed.ok());
+    EXPECT_NE(failed.failure().text.find("bleibt, wie sie war"), std::string::npos);
+    EXPECT_EQ(store->ResultCount(), 1u);
+    EXPECT_TRUE(store->CandidatesFor(Named("Ahlers", "000000")).empty());
+}
+
+TEST_F(ResultStoreTest, FindsASwimmerByDsvIdOrByNameAndKeepsEveryField)
+{
+    auto store = OpenOrFail();
+    ASSERT_TRUE(store);
+    SwimResult leg = Swim("Brenner", "412233", 3107);
+    leg.firstLeg = true;
+    leg.distance = 50;
+    leg.technique = "F";
+    ASSERT_TRUE(store
+                    ->Import(List({Swim("Brenner", "412233", 9248), leg, Swim("Brenner", "000000", 9300, "01.11.2025"),
+                                   Swim("Brenner", "499999", 9400, "02.11.2025")}),
+                             "a")
+                    .ok());
+    const auto byId = store->CandidatesFor(Named("Brenner", "412233"));
+    ASSERT_EQ(byId.size(), 3u);  // both of her DSV-ID and the one without any, not the other DSV-ID
+    EXPECT_EQ(byId[0], Swim("Brenner", "412233", 9248));
+    EXPECT_EQ(byId[1], leg);
+    EXPECT_EQ(store->CandidatesFor(Named("BRENNER", "000000")).size(), 4u);
+}
+
+TEST_F(ResultStoreTest, MigratesADatabaseOfTheFirstSchema)
+{
+    fs::create_directories(fs::path(path_).parent_path());
+    {
+        sqlite::Error error;
+        auto db = sqlite::Database::Open(path_, error);
+        ASSERT_TRUE(db);
+        ASSERT_TRUE(resultstore::MigrateTo(*db, 1, error)) << error.text;
+        ASSERT_TRUE(
+            db->Execute("INSERT INTO result_lists (id, file_name, list_kind, format_version, producer, meet, "
+                        "town) VALUES (1, 'a', 'Wettkampfergebnisliste', 7, '', 'Herbstpokal', 'Neustadt');"
+                        "INSERT INTO results VALUES (1, 1, 'Brenner', 'Lotte', 'brenner,lotte', 2012, 'W', "
+                        "'412233', 'SV', '2468', 100, 'B', 'GL', '25', 9248, '2025-10-18', 'Herbstpokal', "
+                        "'Neustadt', '3', 'V', 0, 0)",
+                        error))
+            << error.text;
+    }
+    ASSERT_EQ(VersionOnDisk(), 1);
+    auto store = OpenOrFail();
+    ASSERT_TRUE(store);
+    EXPECT_EQ(VersionOnDisk(), resultstore::kSchemaVersion);
+    const auto found = store->CandidatesFor(Named("Brenner", "412233"));
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].date.text(), "18.10.2025");
+}
+
+TEST_F(ResultStoreTest, RefusesWhatItCannotKeep)
+{
+    fs::create_directories(fs::path(path_).parent_path());
+    {
+        sqlite::Error error;
+        auto db = sqlite::Database::Open(path_, error);
+        ASSERT_TRUE(db && db->Execute("PRAGMA user_version = 99", error));
+    }
+    auto newer = ResultStore::Open(path_);
+    ASSERT_FALSE(newer.ok());
+    EXPECT_NE(newer.failure().text.find("neueren Ausgabe"), std::string::npos);
+    EXPECT_EQ(VersionOnDisk(), 99);
+
+    std::ofstream(path_, std::ios::trunc) << "FORMAT:Wettkampfergebnisliste;7;\n";
+    auto text = ResultStore::Open(path_);
+    ASSERT_FALSE(text.ok());
+    EXPECT_NE(text.failure().text.find("keine Ergebnisdatenbank"), std::string::npos);
+}
+
+TEST(ResultStorePath, OptionThenEnvironmentThenDataFolder)
+{
+    ::setenv("HOME", "/home/ida", 1);
+    ::setenv("XDG_DATA_HOME", "relative/data", 1);
+    ::unsetenv("NATARIX_RESULTS_STORE");
+    EXPECT_EQ(ResultStorePath(), "/home/ida/.local/share/natarix/results.sqlite");
+    ::setenv("XDG_DATA_HOME", "/data", 1);
+    EXPECT_EQ(ResultStorePath(), "/data/natarix/results.sqlite");
+    ::setenv("NATARIX_RESULTS_STORE", "/tmp/club.sqlite", 1);
+    EXPECT_EQ(ResultStorePath(), "/tmp/club.sqlite");
+    EXPECT_EQ(ResultStorePath("mine.sqlite"), "mine.sqlite");
+    ::unsetenv("NATARIX_RESULTS_STORE");
+}
+
+}  // namespace
+}  // namespace natarix
