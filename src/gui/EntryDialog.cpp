@@ -13,6 +13,7 @@
 #include "LineUpFields.h"
 #include "gui/EntryTimeField.h"
 #include "model/Labels.h"
+#include "times/TimeTexts.h"
 
 namespace natarix {
 
@@ -35,9 +36,10 @@ std::string MandatoryTimeLine(const Swimmer& swimmer, const Event& event)
 
 }  // namespace
 
-EntryDialog::EntryDialog(const Swimmer& swimmer, const Event& event, QWidget* parent)
+EntryDialog::EntryDialog(const Swimmer& swimmer, const Event& event, QWidget* parent,
+                         const std::optional<BestTime>& best)
     : EntryDialog("Teilnehmer: " + swimmer.surname + ", " + swimmer.firstName, swimmer, event,
-                  MandatoryTimeLine(swimmer, event), nullptr, nullptr, parent)
+                  MandatoryTimeLine(swimmer, event), nullptr, nullptr, parent, best)
 {
 }
 
@@ -50,7 +52,7 @@ EntryDialog::~EntryDialog() = default;
 
 EntryDialog::EntryDialog(const std::string& participantLine, const Entrant& participant, const Event& event,
                          const std::string& mandatoryTimeLine, const Team* team, const ClubEntries* lineUpFrom,
-                         QWidget* parent)
+                         QWidget* parent, const std::optional<BestTime>& best)
     : QDialog(parent), team_(team), eventNumber_(event.number)
 {
     SetUpDialog(*this, "entryDialog", QStringLiteral("Meldung bearbeiten"));
@@ -71,11 +73,31 @@ EntryDialog::EntryDialog(const std::string& participantLine, const Entrant& part
         connect(enter_, &QCheckBox::toggled, this, [this](bool entered) { lineUp_->SetEnabled(entered); });
     }
 
+    // The best time with where and when it was swum, and beside the time
+    // the button that takes it.
+    QLabel* bestLabel = nullptr;
+    QPushButton* takeBest = nullptr;
+    const QString bestTime = best ? ToQString(EntryTimeText(best->swim.hundredths)) : QString();
+    if (!bestTime.isEmpty()) {
+        bestLabel = MakeLabel(*this, "bestTimeLabel", ToQString("Bestzeit: " + BestTimeNote(*best)));
+        bestLabel->setWordWrap(true);
+        bestLabel->setMaximumWidth(HorizontalUnits(*bestLabel, 240));
+        takeBest = new QPushButton(QStringLiteral("Bestzeit übernehmen"), this);
+        takeBest->setObjectName(QStringLiteral("takeBestTimeButton"));
+        takeBest->setAutoDefault(false);
+        connect(takeBest, &QPushButton::clicked, this, [this, bestTime] {
+            enter_->setChecked(true);
+            timeField_->setText(bestTime);
+        });
+    }
+
     const DialogButtons buttons = MakeDialogButtons(*this);
 
     auto* timeRow = new QHBoxLayout;
     timeRow->addWidget(MakeLabel(*this, "entryTimeLabel", QStringLiteral("Meldezeit:"), timeField_));
     timeRow->addWidget(timeField_, 1);
+    if (takeBest != nullptr)
+        timeRow->addWidget(takeBest);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(buttons.ok);
@@ -91,13 +113,18 @@ EntryDialog::EntryDialog(const std::string& participantLine, const Entrant& part
         column->addWidget(MakeLabel(*this, "mandatoryTimeLabel", ToQString(mandatoryTimeLine)));
     column->addWidget(enter_);
     column->addLayout(timeRow);
+    if (bestLabel != nullptr)
+        column->addWidget(bestLabel);
     if (lineUp_ != nullptr)
         lineUp_->LayOut(*column);
     column->addSpacing(VerticalUnits(*this, 3));
     column->addLayout(buttonRow);
 
     // The check box comes first and so takes the focus when the dialog opens.
-    SetTabOrder({enter_, timeField_, buttons.ok, buttons.cancel});
+    if (takeBest != nullptr)
+        SetTabOrder({enter_, timeField_, takeBest, buttons.ok, buttons.cancel});
+    else
+        SetTabOrder({enter_, timeField_, buttons.ok, buttons.cancel});
     if (lineUp_ != nullptr && !lineUp_->empty()) {
         QWidget* previous = timeField_;
         for (QWidget* leg : lineUp_->fields()) {

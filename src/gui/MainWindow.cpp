@@ -34,10 +34,13 @@
 #include "gui/MeetGlancePanel.h"
 #include "gui/MessageBoxes.h"
 #include "gui/OfficialDialog.h"
+#include "gui/ResultsImport.h"
 #include "gui/SwimmerDialog.h"
 #include "gui/TakeOverDialog.h"
 #include "gui/TeamDialog.h"
+#include "model/Labels.h"
 #include "review/MeetGlance.h"
+#include "times/TimeTexts.h"
 
 // The resources live in a static library, whose registration the linker would
 // otherwise drop.
@@ -58,6 +61,11 @@ constexpr int kModernDistanceUnits = 120;
 QString AskForFileToOpen(const MainWindow::OpenFileRequest& request)
 {
     return QFileDialog::getOpenFileName(request.parent, request.title, request.directory, request.filter);
+}
+
+QStringList AskForFilesToOpen(const MainWindow::OpenFileRequest& request)
+{
+    return QFileDialog::getOpenFileNames(request.parent, request.title, request.directory, request.filter);
 }
 
 // A path from Qt in the encoding that the file layer takes.
@@ -98,7 +106,11 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons)
 }  // namespace
 
 MainWindow::MainWindow(std::string startDirectory, FileOps& ops, Mailer& mailer)
-    : cycle_(messages_, std::move(startDirectory), ops), mailer_(mailer), chooseFile_(AskForFileToOpen), today_(Today)
+    : cycle_(messages_, std::move(startDirectory), ops),
+      mailer_(mailer),
+      chooseFile_(AskForFileToOpen),
+      chooseFiles_(AskForFilesToOpen),
+      today_(Today)
 {
     InitResources();
     setObjectName(QStringLiteral("mainWindow"));
@@ -121,6 +133,13 @@ void MainWindow::BuildMenus()
         ->setObjectName(QStringLiteral("openAction"));
     takeOver_ = file->addAction(QStringLiteral("Übernehmen aus Meldeliste..."), this, &MainWindow::TakeOverFromList);
     takeOver_->setObjectName(QStringLiteral("takeOverAction"));
+    file->addSeparator();
+    file->addAction(QStringLiteral("Ergebnislisten einlesen..."), this, &MainWindow::ImportResults)
+        ->setObjectName(QStringLiteral("importResultsAction"));
+    fillTimes_ =
+        file->addAction(QStringLiteral("Meldezeiten aus Bestzeiten eintragen"), this, &MainWindow::FillEntryTimes);
+    fillTimes_->setObjectName(QStringLiteral("fillTimesAction"));
+    file->addSeparator();
     file->addAction(QStringLiteral("&Beenden"), this, &QWidget::close)->setObjectName(QStringLiteral("quitAction"));
 
     QMenu* exports = menuBar()->addMenu(QStringLiteral("Exportieren"));
@@ -288,6 +307,7 @@ void MainWindow::SetCompetitionCommandsEnabled(bool enabled)
     export_->setEnabled(enabled);
     mail_->setEnabled(enabled);
     takeOver_->setEnabled(enabled);
+    fillTimes_->setEnabled(enabled);
 }
 
 void MainWindow::SetHeaderLine(QLabel& label, const std::string& text)
@@ -390,6 +410,64 @@ void MainWindow::TakeOverFromList()
         messages_.Show(Message::Captioned(TakeOverReport(taken.lines), "Aus Meldeliste übernommen"));
 }
 
+ResultStore* MainWindow::Results(bool create)
+{
+    if (results_)
+        return results_.get();
+    const std::string path = ResultStorePath();
+    std::error_code error;
+    if (path.empty() || (!create && !std::filesystem::exists(ToFsPath(path), error))) {
+        if (create)
+            messages_.Show(Message::Warning("Es ist kein Ordner für die Ergebnisdatenbank bekannt."));
+        return nullptr;
+    }
+    auto opened = ResultStore::Open(path);
+    if (!opened.ok()) {
+        if (create)
+            messages_.Show(opened.failure());
+        return nullptr;
+    }
+    results_ = std::move(opened).value();
+    return results_.get();
+}
+
+void MainWindow::ImportResults()
+{
+    const QStringList chosen =
+        chooseFiles_({this, QStringLiteral("Ergebnislisten einlesen"), QDir::currentPath(),
+                      QStringLiteral("Ergebnislisten (*.dsv6 *.dsv7 *.dsv8 *.dsv8z *.dsv *.txt);;Alle Dateien (*)")});
+    if (chosen.isEmpty())
+        return;
+    ResultStore* store = Results(true);
+    if (store == nullptr)
+        return;
+    messages_.Show(ImportResultLists(*store, chosen, this));
+    if (cycle_.meet() != nullptr)
+        RefreshGlance();
+}
+
+void MainWindow::FillEntryTimes()
+{
+    if (!Editable())
+        return;
+    ResultStore* store = Results(false);
+    const auto filled = store != nullptr ? cycle_.FillEntryTimes(*store) : WorkingFileCycle::FilledTimes{};
+    if (filled.entries.empty()) {
+        messages_.Show(Message::Captioned(
+            store == nullptr ? "Es sind noch keine Ergebnislisten eingelesen (Datei → Ergebnislisten einlesen...)."
+                             : "Keine Meldung ohne Zeit, für die eine Bestzeit der letzten zwölf Monate bekannt ist.",
+            "Meldezeiten aus Bestzeiten"));
+        return;
+    }
+    RefreshMainForm();
+    std::string text = std::to_string(filled.entries.size()) +
+                       (filled.entries.size() == 1 ? " Meldezeit eingetragen:" : " Meldezeiten eingetragen:");
+    for (const SwimmerBestTime& line : filled.entries)
+        text += "\n" + SwimmerLabel(*line.swimmer) + " – " + EventLabel(*line.event) + ": " +
+                EntryTimeText(line.best.swim.hundredths) + " (" + BestTimeNote(line.best) + ")";
+    messages_.Show(Message::Captioned(std::move(text), "Meldezeiten aus Bestzeiten"));
+}
+
 void MainWindow::ShowAbout()
 {
     AboutDialog(this).exec();
@@ -433,9 +511,9 @@ void MainWindow::EditClubData()
     cycle_.SetClub(std::move(club));
 }
 
-std::vector<Finding> MainWindow::Findings() const
+std::vector<Finding> MainWindow::Findings()
 {
-    return natarix::CheckEntries(*cycle_.meet(), cycle_.entries(), today_());
+    return natarix::CheckEntries(*cycle_.meet(), cycle_.entries(), today_(), Results(false));
 }
 
 FindingsDialog::Mender MainWindow::MenderIfEditable()
@@ -581,8 +659,19 @@ bool MainWindow::EditEntry(ParticipantItem participant, const Event& event)
             return false;
         cycle_.Change(**team, dialog.ChangedTeam());
     } else {
-        const auto dialog =
-            std::visit([&](const auto* p) { return std::make_unique<EntryDialog>(*p, event, this); }, participant);
+        const auto dialog = std::visit(
+            [&](const auto* p) {
+                if constexpr (std::is_same_v<decltype(p), const Swimmer*>) {
+                    ResultStore* store = Results(false);
+                    const auto best = store != nullptr
+                                          ? KnownTimesFor(*cycle_.meet(), event, *p, store->CandidatesFor(*p)).best
+                                          : std::nullopt;
+                    return std::make_unique<EntryDialog>(*p, event, this, best);
+                } else {
+                    return std::make_unique<EntryDialog>(*p, event, this);
+                }
+            },
+            participant);
         if (dialog->exec() != QDialog::Accepted)
             return false;
         cycle_.SetEntry(participant, event.number, dialog->entryTime());

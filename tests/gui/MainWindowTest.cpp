@@ -244,11 +244,11 @@ void MainWindowTest::MenusAndWindow()
             items << item->text();
         menus << menuAction->text() + ": " + items.join(" | ");
     }
-    QCOMPARE(
-        menus,
-        (QStringList{
-            QString::fromUtf8("&Datei: Wettkampfdefinition öffnen... | Übernehmen aus Meldeliste... | &Beenden"),
-            "Exportieren: Prüfen... |  | DSV-Datei, Meldebogen und -liste | Per E-Mail senden...", "&Hilfe: &Info"}));
+    QCOMPARE(menus, (QStringList{QString::fromUtf8("&Datei: Wettkampfdefinition öffnen... | Übernehmen aus "
+                                                   "Meldeliste... |  | Ergebnislisten einlesen... | "
+                                                   "Meldezeiten aus Bestzeiten eintragen |  | &Beenden"),
+                                 "Exportieren: Prüfen... |  | DSV-Datei, Meldebogen und -liste | Per E-Mail senden...",
+                                 "&Hilfe: &Info"}));
 
     QStringList headings;
     for (const char* name : {"eventBox", "participantsBox", "entriesBox", "officialsBox"})

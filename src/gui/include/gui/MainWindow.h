@@ -2,7 +2,9 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "model/Date.h"
 #include "model/Participant.h"
 #include "platform/FileOps.h"
+#include "resultstore/ResultStore.h"
 #include "review/EntryCheck.h"
 #include "session/WorkingFileCycle.h"
 
@@ -50,6 +53,8 @@ public:
     };
     // Returns the chosen file, or an empty text when the user cancelled.
     using OpenFileChooser = std::function<QString(const OpenFileRequest&)>;
+    // Returns the chosen files, none when the user cancelled.
+    using OpenFilesChooser = std::function<QStringList(const OpenFileRequest&)>;
 
     // `startDirectory` (in the file system's encoding) is where definition
     // lists are looked for at start-up and where the export writes.
@@ -75,6 +80,7 @@ public:
     void ShowEntriesOf(ParticipantItem participant);
 
     void SetOpenFileChooser(OpenFileChooser chooser) { chooseFile_ = std::move(chooser); }
+    void SetOpenFilesChooser(OpenFilesChooser chooser) { chooseFiles_ = std::move(chooser); }
     // How the folder of the last export is opened; the desktop's file manager by default.
     void SetFolderOpener(ExportStatusLine::FolderOpener opener) { exportStatus_->SetFolderOpener(std::move(opener)); }
 
@@ -97,6 +103,14 @@ private:
     // over, takes that over with one save and reports what came and what not.
     void TakeOverFromList();
     void ShowAbout();
+    // Reads result lists into the results database and says what they brought.
+    void ImportResults();
+    // Gives every entry without a time the best time of the last twelve
+    // months and lists what it filled.
+    void FillEntryTimes();
+    // The results database; opened on first use. With `create`, a missing
+    // one is made (and a failure told); without, nullptr while none exists.
+    ResultStore* Results(bool create);
     void NewSwimmer();
     void NewTeam();
     void NewOfficial();
@@ -104,7 +118,7 @@ private:
     // Lists the check's findings; before an export, asks whether to go on.
     void CheckEntries();
     void Export(bool sendByMail);
-    std::vector<Finding> Findings() const;
+    std::vector<Finding> Findings();
     // Opens the dialog that mends what the finding is about.
     void Mend(const Finding& finding);
     // None for a meet that is only shown.
@@ -131,6 +145,8 @@ private:
     WorkingFileCycle cycle_;
     Mailer& mailer_;
     OpenFileChooser chooseFile_;
+    OpenFilesChooser chooseFiles_;
+    std::unique_ptr<ResultStore> results_;
     std::function<Date()> today_;
 
     QWidget* form_ = nullptr;
@@ -149,6 +165,7 @@ private:
     QAction* mail_ = nullptr;
     QAction* takeOver_ = nullptr;
     QAction* check_ = nullptr;
+    QAction* fillTimes_ = nullptr;
     MeetGlancePanel* glance_ = nullptr;
     ExportStatusLine* exportStatus_ = nullptr;
 };
