@@ -16,15 +16,18 @@ namespace natarix {
 
 namespace {
 
-// The database the options name; nullptr after telling why it cannot be opened.
-std::unique_ptr<ResultStore> OpenStore(CommandContext& context)
+// The database the options name; with `create`, a missing one is made and
+// a failure told, without it nullptr while none exists.
+std::unique_ptr<ResultStore> OpenStore(CommandContext& context, bool create)
 {
     const auto option = context.options.find("--store");
     const std::string path = ResultStorePath(option == context.options.end() ? std::string() : option->second);
-    if (path.empty()) {
-        context.messages.Show(
-            Message::Warning("Es ist kein Ordner für die Ergebnisdatenbank bekannt (weder HOME noch XDG_DATA_HOME); "
-                             "bitte --store DATEI angeben."));
+    std::error_code error;
+    if (path.empty() || (!create && !std::filesystem::exists(ToFsPath(path), error))) {
+        if (create)
+            context.messages.Show(Message::Warning(
+                "Es ist kein Ordner für die Ergebnisdatenbank bekannt (weder HOME noch XDG_DATA_HOME); "
+                "bitte --store DATEI angeben."));
         return nullptr;
     }
     auto opened = ResultStore::Open(path);
@@ -39,22 +42,12 @@ std::unique_ptr<ResultStore> OpenStore(CommandContext& context)
 
 std::unique_ptr<ResultSource> ExistingResults(CommandContext& context)
 {
-    const auto option = context.options.find("--store");
-    const std::string path = ResultStorePath(option == context.options.end() ? std::string() : option->second);
-    std::error_code error;
-    if (path.empty() || !std::filesystem::exists(ToFsPath(path), error))
-        return nullptr;
-    auto opened = ResultStore::Open(path);
-    if (!opened.ok()) {
-        context.messages.Show(opened.failure());
-        return nullptr;
-    }
-    return std::move(opened).value();
+    return OpenStore(context, false);
 }
 
 int TimesImport(CommandContext& context)
 {
-    const std::unique_ptr<ResultStore> store = OpenStore(context);
+    const std::unique_ptr<ResultStore> store = OpenStore(context, true);
     if (!store)
         return kExitStoreFailed;
     bool allRead = true;
@@ -85,7 +78,7 @@ int TimesImport(CommandContext& context)
 
 int TimesBest(CommandContext& context)
 {
-    const std::unique_ptr<ResultStore> store = OpenStore(context);
+    const std::unique_ptr<ResultStore> store = OpenStore(context, true);
     if (!store)
         return kExitStoreFailed;
     JsonWriter json;
@@ -126,7 +119,7 @@ int TimesBest(CommandContext& context)
 
 int TimesFill(CommandContext& context)
 {
-    const std::unique_ptr<ResultStore> store = OpenStore(context);
+    const std::unique_ptr<ResultStore> store = OpenStore(context, true);
     if (!store)
         return kExitStoreFailed;
     const auto filled = context.cycle.FillEntryTimes(*store);

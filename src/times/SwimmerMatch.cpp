@@ -1,7 +1,5 @@
 #include "times/SwimmerMatch.h"
 
-#include <algorithm>
-
 namespace natarix {
 
 namespace {
@@ -9,23 +7,6 @@ namespace {
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    // U+00A0 is written as C2 A0; some lists end names with it.
-    for (;;) {
-        if (!text.empty() && IsBlank(text.front()))
-            text.remove_prefix(1);
-        else if (text.starts_with("\xC2\xA0"))
-            text.remove_prefix(2);
-        else if (!text.empty() && IsBlank(text.back()))
-            text.remove_suffix(1);
-        else if (text.ends_with("\xC2\xA0"))
-            text.remove_suffix(2);
-        else
-            return text;
-    }
 }
 
 void AppendFolded(std::string_view text, std::string& key)
@@ -85,21 +66,9 @@ std::string NameKey(std::string_view surname, std::string_view firstName)
     return key;
 }
 
-SplitName SplitListedName(std::string_view name)
-{
-    const std::size_t comma = name.find(',');
-    if (comma == std::string_view::npos)
-        return {std::string(Trimmed(name)), {}};
-    return {std::string(Trimmed(name.substr(0, comma))), std::string(Trimmed(name.substr(comma + 1)))};
-}
-
 std::string KnownResultDsvId(std::string_view written)
 {
-    const std::string_view id = Trimmed(written);
-    if (id.size() != 6 || !std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
-        id == "000000")
-        return {};
-    return std::string(id);
+    return IsKnownDsvId(written) ? std::string(written) : std::string();
 }
 
 Recognition Recognise(const Swimmer& swimmer, const ResultSwimmer& result)

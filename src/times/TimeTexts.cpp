@@ -11,7 +11,7 @@ std::optional<std::int64_t> SwimTimeHundredths(std::string_view text)
     const auto swum = dsv678::ParseSwimTime(text.size() == 8 ? "00:" + std::string(text) : std::string(text));
     if (!swum)
         return std::nullopt;
-    return ((std::int64_t{swum->hours} * 60 + swum->minutes) * 60 + swum->seconds) * 100 + swum->hundredths;
+    return swum->InHundredths();
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "SampleSwims.h"
 #include "Schema.h"
 #include "Sqlite.h"
 #include "resultstore/ResultStore.h"
@@ -44,18 +45,7 @@ protected:
 
 SwimResult Swim(const char* surname, const char* dsvId, std::int64_t hundredths, const char* date = "18.10.2025")
 {
-    SwimResult swim;
-    swim.swimmer = {surname, "Lotte", 2012, "W", dsvId, "SV Neustadt 08", "2468"};
-    swim.distance = 100;
-    swim.technique = "B";
-    swim.exercise = "GL";
-    swim.poolLength = "25";
-    swim.hundredths = hundredths;
-    swim.date = Date(date);
-    swim.meet = "Herbstpokal";
-    swim.town = "Neustadt";
-    swim.eventNumber = "3";
-    swim.round = Round::Heats;
+    SwimResult swim = test::SampleSwim(hundredths, date, dsvId, surname);
     swim.handTimed = true;
     return swim;
 }

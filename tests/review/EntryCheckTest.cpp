@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "ReviewTestSupport.h"
+#include "SampleSwims.h"
 #include "review/EntryCheck.h"
 
 namespace natarix {
@@ -206,16 +207,10 @@ TEST(EntryCheck, EachKindOfFindingOnAModernMeet)
 
 SwimResult IdasFreestyle(std::int64_t hundredths, const char* date)
 {
-    SwimResult swim;
-    swim.swimmer = {"Lehmann", "Ida", 2012, "W", "123456", "SV Musterstadt", "4711"};
-    swim.distance = 100;
+    SwimResult swim = test::SampleSwim(hundredths, date, "123456", "Lehmann");
+    swim.swimmer.firstName = "Ida";
     swim.technique = "F";
-    swim.exercise = "GL";
-    swim.poolLength = "25";
-    swim.hundredths = hundredths;
-    swim.date = Date(date);
     swim.meet = "Wintercup";
-    swim.town = "Neustadt";
     return swim;
 }
 

@@ -35,7 +35,7 @@ std::optional<std::int64_t> HundredthsOf(std::string_view text)
     const auto time = ParseSwimTime(text);
     if (!time)
         return std::nullopt;
-    return ((time->hours * std::int64_t{60} + time->minutes) * 60 + time->seconds) * 100 + time->hundredths;
+    return time->InHundredths();
 }
 
 // Blanks, tabs and no-break spaces removed at both ends: real files end

@@ -13,17 +13,9 @@ namespace natarix {
 // "MUELLER" are one name). Surname and first name stay apart.
 std::string NameKey(std::string_view surname, std::string_view firstName);
 
-// "Nachname, Vorname" split at its first comma, each part trimmed; a name
-// without comma is all surname.
-struct SplitName {
-    std::string surname;
-    std::string firstName;
-};
-SplitName SplitListedName(std::string_view name);
-
-// A DSV-ID as the result lists write it, reduced to what identifies: six
-// digits, not all zero; empty for an unknown one ("0", "000000", nothing,
-// or another federation's form).
+// A DSV-ID as a result list writes it when it identifies (six digits, not
+// all zero); empty for an unknown one ("0", "000000", nothing, or another
+// federation's form).
 std::string KnownResultDsvId(std::string_view written);
 
 enum class Recognition {

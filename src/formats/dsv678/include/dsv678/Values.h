@@ -19,6 +19,10 @@ struct SwimTime {
     int minutes = 0;
     int seconds = 0;
     int hundredths = 0;
+    std::int64_t InHundredths() const
+    {
+        return ((std::int64_t{hours} * 60 + minutes) * 60 + seconds) * 100 + hundredths;
+    }
     bool operator==(const SwimTime&) const = default;
 };
 std::optional<SwimTime> ParseSwimTime(std::string_view text);
