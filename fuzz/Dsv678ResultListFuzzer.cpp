@@ -2,10 +2,13 @@
 // a message or gives a document of a result kind whose elements all have
 // the field count of their table, and the mapping takes it whole: each time
 // positive and of an event, section and swim the list holds, no more swims
-// than result lines, and no first leg in the medley's Lagen.
+// than result lines, and no first leg in the medley's Lagen. With the
+// results database, every list read goes into it whole, and a second time
+// adds nothing.
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -13,6 +16,10 @@
 #include "dsv678/DefinitionListReader.h"
 #include "dsv678/ElementTable.h"
 #include "dsv678/ResultListReader.h"
+
+#ifdef NATARIX_WITH_RESULTS_STORE
+#include "resultstore/ResultStore.h"
+#endif
 
 namespace {
 
@@ -73,6 +80,16 @@ void CheckMapping(std::string_view bytes, const ReadResult& result)
     Check(firstLegs <= relayLines, "more first legs than relay lines");
     Check(list.results.size() - firstLegs + list.swimsWithoutTime <= individualLines,
           "more individual swims than result lines");
+#ifdef NATARIX_WITH_RESULTS_STORE
+    // One database in memory for the whole run: what an input adds stays.
+    static const std::unique_ptr<natarix::ResultStore> store =
+        std::move(natarix::ResultStore::Open(":memory:")).value();
+    const auto first = store->Import(list, "Fuzz-Pr.dsv7");
+    Check(first.ok(), "the database refuses a list the reader gave", first.ok() ? "" : first.failure().text);
+    Check(first.value().added + first.value().known == list.results.size(), "results lost on import");
+    const auto again = store->Import(list, "Fuzz-Pr.dsv7");
+    Check(again.ok() && again.value().added == 0, "a list read twice added results");
+#endif
 }
 
 }  // namespace

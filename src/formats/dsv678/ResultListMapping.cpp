@@ -236,6 +236,11 @@ private:
             warnings_.Add(line.line, EventText(key) + " fehlt in der Datei; seine Ergebnisse werden übergangen.");
             return std::nullopt;
         }
+        // Einzelstrecke 0 is "another distance": no entry time can come of it.
+        if (Int32Of(event->second->Field(4)) <= 0) {
+            warnings_.Add(line.line, EventText(key) + " hat keine Einzelstrecke; seine Ergebnisse werden übergangen.");
+            return std::nullopt;
+        }
         const std::uint32_t sectionNumber = NumberOf(event->second->Field(2));
         const auto section = sections_.find(sectionNumber);
         if (section == sections_.end()) {
@@ -243,7 +248,14 @@ private:
                                          " fehlt in der Datei; die Ergebnisse werden übergangen.");
             return std::nullopt;
         }
-        return Placed{event->second, natarix::Date(std::string(section->second->Field(1)))};
+        // A time without its day cannot be placed in any twelve months.
+        natarix::Date date(std::string(section->second->Field(1)));
+        if (!date.DayNumber()) {
+            warnings_.Add(line.line, "Abschnitt " + std::to_string(sectionNumber) + " von " + EventText(key) +
+                                         " hat kein gültiges Datum; die Ergebnisse werden übergangen.");
+            return std::nullopt;
+        }
+        return Placed{event->second, std::move(date)};
     }
 
     SwimResult ResultOf(const Placed& placed, std::int64_t hundredths) const

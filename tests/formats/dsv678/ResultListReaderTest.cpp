@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "TestFiles.h"
@@ -130,6 +131,23 @@ TEST(Dsv678ResultList, TakesAValidSwimWithItsEventPoolAndSectionDate)
     EXPECT_EQ(read.value().results[1].date, natarix::Date("19.10.2025"));
     EXPECT_EQ(read.value().results[1].round, Round::Heats);
     EXPECT_TRUE(read.warnings().empty());
+}
+
+// Found by fuzzing: a section date that is no day, or an event without a
+// distance, reached the database, which refused the whole list.
+TEST(Dsv678ResultList, PassesOverResultsWithoutADayOrADistance)
+{
+    for (const auto& [from, to, warning] :
+         {std::tuple{"18.10.2025", "18.10.202", "Abschnitt 1 von Wettkampf 3 (E) hat kein gültiges Datum"},
+          std::tuple{"3;E;1;1;100;", "3;E;1;1;0;", "Wettkampf 3 (E) hat keine Einzelstrecke"}}) {
+        std::string bytes = ResultList({kBrenner});
+        bytes.replace(bytes.find(from), std::string_view(from).size(), to);
+        const auto read = Read(bytes);
+        ASSERT_TRUE(read.ok());
+        EXPECT_TRUE(read.value().results.empty());
+        ASSERT_FALSE(read.warnings().empty());
+        EXPECT_NE(read.warnings().back().text.find(warning), std::string::npos) << read.warnings().back().text;
+    }
 }
 
 TEST(Dsv678ResultList, FieldCountsFollowTheVersion)
