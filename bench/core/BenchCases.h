@@ -12,6 +12,8 @@ void RegisterDefinitionBenchmarks();
 void RegisterEntryListBenchmarks();
 void RegisterPdfBenchmarks();
 void RegisterExportBenchmarks();
+// Only where the results database is built (NATARIX_BENCH_RESULTS).
+void RegisterResultBenchmarks();
 
 // One of the largest cases, run once in a child process for its peak memory.
 struct PeakMemoryCase {
@@ -27,5 +29,6 @@ std::vector<PeakMemoryCase> DefinitionPeakMemoryCases();
 std::vector<PeakMemoryCase> EntryListPeakMemoryCases();
 std::vector<PeakMemoryCase> PdfPeakMemoryCases();
 std::vector<PeakMemoryCase> ExportPeakMemoryCases();
+std::vector<PeakMemoryCase> ResultPeakMemoryCases();
 
 }  // namespace natarix::bench

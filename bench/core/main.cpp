@@ -31,7 +31,12 @@ constexpr std::string_view kPrepareOnly = "--prepare-only";
 std::vector<PeakMemoryCase> AllPeakMemoryCases()
 {
     std::vector<PeakMemoryCase> cases;
-    for (auto family : {DefinitionPeakMemoryCases, EntryListPeakMemoryCases, PdfPeakMemoryCases, ExportPeakMemoryCases})
+    std::vector<std::vector<PeakMemoryCase> (*)()> families = {DefinitionPeakMemoryCases, EntryListPeakMemoryCases,
+                                                               PdfPeakMemoryCases, ExportPeakMemoryCases};
+#ifdef NATARIX_BENCH_RESULTS
+    families.push_back(ResultPeakMemoryCases);
+#endif
+    for (auto family : families)
         for (PeakMemoryCase& one : family())
             cases.push_back(std::move(one));
     return cases;
@@ -133,6 +138,12 @@ int main(int argc, char** argv)
         RegisterEntryListBenchmarks();
         RegisterPdfBenchmarks();
         RegisterExportBenchmarks();
+#ifdef NATARIX_BENCH_RESULTS
+        benchmark::AddCustomContext("floor_of_import",
+                                    "cut the same bytes into element lines (dsv678::SplitElements), in memory");
+        benchmark::AddCustomContext("floor_of_best_times", "fetch every swimmer's candidates from the database");
+        RegisterResultBenchmarks();
+#endif
         benchmark::RunSpecifiedBenchmarks();
         benchmark::Shutdown();
         return 0;
