@@ -56,6 +56,9 @@ std::unique_ptr<ResultStore> OpenFreshStore(const std::string& path)
 // read, then its swims added to the database, list by list.
 ResultStore::Imported ImportAll(ResultStore& store, const std::vector<std::string>& lists)
 {
+    // As the window and natarix-cli import several files: in one batch.
+    if (const auto failure = store.BeginBatch())
+        throw std::runtime_error(failure->text);
     ResultStore::Imported total;
     for (std::size_t index = 0; index < lists.size(); ++index) {
         const std::string name = ResultListName(static_cast<int>(index));
@@ -68,6 +71,8 @@ ResultStore::Imported ImportAll(ResultStore& store, const std::vector<std::strin
         total.added += imported.value().added;
         total.known += imported.value().known;
     }
+    if (const auto failure = store.FinishBatch())
+        throw std::runtime_error(failure->text);
     return total;
 }
 

@@ -50,7 +50,12 @@ int TimesImport(CommandContext& context)
     const std::unique_ptr<ResultStore> store = OpenStore(context, true);
     if (!store)
         return kExitStoreFailed;
+    if (const auto failure = store->BeginBatch()) {
+        context.messages.Show(*failure);
+        return kExitStoreFailed;
+    }
     bool allRead = true;
+    bool allStored = true;
     ResultStore::Imported total;
     for (const std::string& file : context.arguments) {
         auto list = ReadResultListFile(file);
@@ -63,14 +68,22 @@ int TimesImport(CommandContext& context)
         }
         const auto imported = store->Import(list.value(), file);
         if (!imported.ok()) {
+            // The lists before it are kept; the rest would fail alike.
             context.messages.Show(imported.failure());
-            return kExitStoreFailed;
+            allStored = false;
+            break;
         }
         context.out << file << ": " << imported.value().added << " Ergebnisse übernommen, " << imported.value().known
                     << " schon vorhanden\n";
         total.added += imported.value().added;
         total.known += imported.value().known;
     }
+    if (const auto failure = store->FinishBatch()) {
+        context.messages.Show(*failure);
+        return kExitStoreFailed;
+    }
+    if (!allStored)
+        return kExitStoreFailed;
     if (context.arguments.size() > 1)
         context.out << "zusammen: " << total.added << " Ergebnisse übernommen, " << total.known << " schon vorhanden\n";
     return allRead ? kExitOk : kExitNotLoaded;

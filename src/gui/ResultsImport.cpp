@@ -35,6 +35,8 @@ Message ImportResultLists(ResultStore& store, const QStringList& files, QWidget*
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
     }
+    if (auto failure = store.BeginBatch())
+        return std::move(*failure);
     ResultStore::Imported total;
     std::string lines;
     std::string notes;
@@ -68,6 +70,8 @@ Message ImportResultLists(ResultStore& store, const QStringList& files, QWidget*
         total.known += imported.value().known;
         ++read;
     }
+    if (auto failure = store.FinishBatch())
+        return std::move(*failure);
     const bool stopped = read < files.size();
     std::string text = Counted(total.added, "neues Ergebnis", "neue Ergebnisse") + " aus " +
                        Counted(static_cast<std::size_t>(read), "Ergebnisliste", "Ergebnislisten") + ", " +

@@ -1,6 +1,7 @@
 #include "resultstore/ResultStore.h"
 
 #include <filesystem>
+#include <unordered_map>
 
 #include "Schema.h"
 #include "Sqlite.h"
@@ -31,21 +32,33 @@ Date ListDay(const std::string& iso)
     return iso.size() == 10 ? Date(iso.substr(8, 2) + "." + iso.substr(5, 2) + "." + iso.substr(0, 4)) : Date();
 }
 
+// The swimmer's row, made where it is missing; its id either way.
+constexpr const char* kAddSwimmer = R"sql(
+    INSERT INTO swimmers (dsv_id, name_key, year_of_birth, surname, first_name, sex) VALUES (?1, ?2, ?3, ?4, ?5, ?6)
+    ON CONFLICT (dsv_id, name_key, year_of_birth) DO UPDATE SET dsv_id = excluded.dsv_id
+    RETURNING id
+)sql";
+
 // A swim already held is passed over; ON CONFLICT, unlike OR IGNORE, lets
 // every other broken constraint fail the import.
-constexpr const char* kInsertResult = R"sql(
-    INSERT INTO results (list_id, surname, first_name, name_key, year_of_birth, sex, dsv_id, club,
-        club_number, distance, technique, exercise, pool_length, hundredths, swum_on, meet, town, event_number,
-        round, hand_timed, first_leg)
-    VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20, ?21)
+constexpr const char* kAddResult = R"sql(
+    INSERT INTO results (swimmer_id, swum_on, meet, town, event_number, round, first_leg, list_id, club,
+        club_number, distance, technique, exercise, pool_length, hundredths, hand_timed)
+    VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16)
     ON CONFLICT DO NOTHING
 )sql";
 
-constexpr const char* kSelectColumns = R"sql(
-    SELECT surname, first_name, year_of_birth, sex, dsv_id, club, club_number, distance, technique, exercise,
-        pool_length, hundredths, swum_on, meet, town, event_number, round, hand_timed, first_leg
-    FROM results
+// Both ways of finding a swimmer go through an index of the swimmers; a
+// swimmer's swims then lie together.
+constexpr const char* kCandidates = R"sql(
+    SELECT s.surname, s.first_name, s.year_of_birth, s.sex, s.dsv_id, r.club, r.club_number, r.distance,
+        r.technique, r.exercise, r.pool_length, r.hundredths, r.swum_on, r.meet, r.town, r.event_number, r.round,
+        r.hand_timed, r.first_leg
+    FROM swimmers s JOIN results r ON r.swimmer_id = s.id
 )sql";
+constexpr const char* kByDsvIdOrName =
+    "WHERE (s.dsv_id = ?1 AND s.dsv_id <> '') OR (s.dsv_id = '' AND s.name_key = ?2 AND s.year_of_birth = ?3)";
+constexpr const char* kByName = "WHERE s.name_key = ?2 AND s.year_of_birth = ?3";
 
 SwimResult ResultOfRow(const sqlite::Statement& row)
 {
@@ -95,8 +108,11 @@ ReadResult<std::unique_ptr<ResultStore>> ResultStore::Open(const std::string& pa
             Message::Warning("Die Ergebnisdatenbank stammt von einer neueren Ausgabe des Programms (Schema " +
                              std::to_string(version) + ", diese kennt bis " +
                              std::to_string(resultstore::kSchemaVersion) + "); sie bleibt unverändert.\n" + path));
-    // WAL keeps readers going while another program imports.
-    if (!db->Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON", error) ||
+    // WAL keeps readers going while another program imports; a large cache
+    // keeps the swims of a big list from being written page by page.
+    if (!db->Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON; "
+                     "PRAGMA cache_size = -65536",
+                     error) ||
         !resultstore::MigrateTo(*db, resultstore::kSchemaVersion, error))
         return Result::Failed(StoreFailure(path, "Die Ergebnisdatenbank lässt sich nicht einrichten.", error));
     return Result(
@@ -114,7 +130,7 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
                                                "sie war.",
                                            error));
     };
-    sqlite::Transaction transaction(*db_, error);
+    sqlite::Transaction transaction(*db_, error, batch_ ? "list" : nullptr);
     if (!transaction.began())
         return failed();
     sqlite::Statement addList(*db_,
@@ -133,34 +149,50 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
         return failed();
     const std::int64_t listId = db_->LastInsertId();
 
-    sqlite::Statement add(*db_, kInsertResult, error);
-    if (!add.ok())
+    sqlite::Statement addSwimmer(*db_, kAddSwimmer, error);
+    sqlite::Statement add(*db_, kAddResult, error);
+    if (!addSwimmer.ok() || !add.ok())
         return failed();
+    // A list names most of its swimmers more than once.
+    std::unordered_map<std::string, std::int64_t> swimmerIds;
     Imported imported;
     for (const SwimResult& swim : list.results) {
         const ResultSwimmer& who = swim.swimmer;
+        const std::string dsvId = KnownResultDsvId(who.dsvId);
+        const std::string nameKey = NameKey(who.surname, who.firstName);
+        const std::string swimmerKey = dsvId + '\n' + nameKey + '\n' + std::to_string(who.yearOfBirth);
+        auto [known, added] = swimmerIds.try_emplace(swimmerKey, 0);
+        if (added) {
+            addSwimmer.Reset();
+            addSwimmer.BindInPlace(1, dsvId)
+                .BindInPlace(2, nameKey)
+                .Bind(3, std::int64_t{who.yearOfBirth})
+                .BindInPlace(4, who.surname)
+                .BindInPlace(5, who.firstName)
+                .BindInPlace(6, who.sex);
+            if (!addSwimmer.Step(error))
+                return failed();
+            known->second = addSwimmer.Number(0);
+            addSwimmer.Reset();
+        }
+        const std::string day = IsoDay(swim.date);
         add.Reset();
-        add.Bind(1, listId)
-            .Bind(2, who.surname)
-            .Bind(3, who.firstName)
-            .Bind(4, NameKey(who.surname, who.firstName))
-            .Bind(5, std::int64_t{who.yearOfBirth})
-            .Bind(6, who.sex)
-            .Bind(7, KnownResultDsvId(who.dsvId))
-            .Bind(8, who.club)
-            .Bind(9, who.clubNumber)
-            .Bind(10, std::int64_t{swim.distance})
-            .Bind(11, swim.technique)
-            .Bind(12, swim.exercise)
-            .Bind(13, swim.poolLength)
-            .Bind(14, swim.hundredths)
-            .Bind(15, IsoDay(swim.date))
-            .Bind(16, swim.meet)
-            .Bind(17, swim.town)
-            .Bind(18, swim.eventNumber)
-            .Bind(19, RoundLetter(swim.round))
-            .Bind(20, std::int64_t{swim.handTimed})
-            .Bind(21, std::int64_t{swim.firstLeg});
+        add.Bind(1, known->second)
+            .BindInPlace(2, day)
+            .BindInPlace(3, swim.meet)
+            .BindInPlace(4, swim.town)
+            .BindInPlace(5, swim.eventNumber)
+            .BindInPlace(6, RoundLetter(swim.round))
+            .Bind(7, std::int64_t{swim.firstLeg})
+            .Bind(8, listId)
+            .BindInPlace(9, who.club)
+            .BindInPlace(10, who.clubNumber)
+            .Bind(11, std::int64_t{swim.distance})
+            .BindInPlace(12, swim.technique)
+            .BindInPlace(13, swim.exercise)
+            .BindInPlace(14, swim.poolLength)
+            .Bind(15, swim.hundredths)
+            .Bind(16, std::int64_t{swim.handTimed});
         if (!add.Run(error))
             return failed();
         (db_->Changes() > 0 ? imported.added : imported.known) += 1;
@@ -176,22 +208,45 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
     return Result(imported);
 }
 
+std::optional<Message> ResultStore::BeginBatch()
+{
+    sqlite::Error error;
+    if (batch_)
+        return std::nullopt;
+    auto batch = std::make_unique<sqlite::Transaction>(*db_, error);
+    if (!batch->began())
+        return StoreFailure(path_, "Die Ergebnisdatenbank lässt sich nicht beschreiben.", error);
+    batch_ = std::move(batch);
+    return std::nullopt;
+}
+
+std::optional<Message> ResultStore::FinishBatch()
+{
+    sqlite::Error error;
+    const std::unique_ptr<sqlite::Transaction> batch = std::move(batch_);
+    if (!batch || batch->Commit(error))
+        return std::nullopt;
+    return StoreFailure(
+        path_, "Die eingelesenen Ergebnisse ließen sich nicht speichern; die Datenbank bleibt, wie sie war.", error);
+}
+
 std::vector<SwimResult> ResultStore::CandidatesFor(const Swimmer& swimmer) const
 {
     sqlite::Error error;
     const bool byId = IsKnownDsvId(swimmer.registrationNumber);
-    const std::string sql = std::string(kSelectColumns) +
-                            (byId ? "WHERE dsv_id = ?1 OR (dsv_id = '' AND name_key = ?2 AND year_of_birth = ?3)"
-                                  : "WHERE name_key = ?2 AND year_of_birth = ?3");
-    sqlite::Statement query(*db_, sql, error);
+    std::unique_ptr<sqlite::Statement>& query = byId ? byDsvIdOrName_ : byName_;
+    if (!query)
+        query = std::make_unique<sqlite::Statement>(*db_, std::string(kCandidates) + (byId ? kByDsvIdOrName : kByName),
+                                                    error);
     std::vector<SwimResult> found;
-    if (!query.ok())
+    if (!query->ok())
         return found;
+    query->Reset();
     if (byId)
-        query.Bind(1, swimmer.registrationNumber);
-    query.Bind(2, NameKey(swimmer.surname, swimmer.firstName)).Bind(3, std::int64_t{swimmer.yearOfBirth});
-    while (query.Step(error))
-        found.push_back(ResultOfRow(query));
+        query->Bind(1, swimmer.registrationNumber);
+    query->Bind(2, NameKey(swimmer.surname, swimmer.firstName)).Bind(3, std::int64_t{swimmer.yearOfBirth});
+    while (query->Step(error))
+        found.push_back(ResultOfRow(*query));
     return found;
 }
 

@@ -9,8 +9,11 @@ namespace {
 // Step N brings version N-1 to N. Steps are never changed once released:
 // a database written by an older program runs the steps it lacks.
 constexpr const char* kSteps[] = {
-    // 1: the lists read and their results. A swim is one row however often
-    // it is read: its meet, day, event, round and swimmer make it unique.
+    // 1: the lists read, the swimmers they name and their swims. A swimmer
+    // is one row per DSV-ID, name and year of birth as the lists give them;
+    // a swim is one row however often it is read: swimmer, day, meet, event,
+    // round and whether it was a first leg make it unique. The swims are
+    // kept in swimmer order, so that one swimmer's swims lie together.
     R"sql(
     CREATE TABLE result_lists (
         id INTEGER PRIMARY KEY,
@@ -22,15 +25,25 @@ constexpr const char* kSteps[] = {
         town TEXT NOT NULL,
         imported_at TEXT NOT NULL DEFAULT (strftime('%Y-%m-%dT%H:%M:%SZ', 'now'))
     );
-    CREATE TABLE results (
+    CREATE TABLE swimmers (
         id INTEGER PRIMARY KEY,
-        list_id INTEGER NOT NULL REFERENCES result_lists(id),
-        surname TEXT NOT NULL,
-        first_name TEXT NOT NULL,
+        dsv_id TEXT NOT NULL,
         name_key TEXT NOT NULL,
         year_of_birth INTEGER NOT NULL,
+        surname TEXT NOT NULL,
+        first_name TEXT NOT NULL,
         sex TEXT NOT NULL,
-        dsv_id TEXT NOT NULL,
+        UNIQUE (dsv_id, name_key, year_of_birth)
+    );
+    CREATE TABLE results (
+        swimmer_id INTEGER NOT NULL REFERENCES swimmers(id),
+        swum_on TEXT NOT NULL CHECK (swum_on GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),
+        meet TEXT NOT NULL,
+        town TEXT NOT NULL,
+        event_number TEXT NOT NULL,
+        round TEXT NOT NULL,
+        first_leg INTEGER NOT NULL,
+        list_id INTEGER NOT NULL REFERENCES result_lists(id),
         club TEXT NOT NULL,
         club_number TEXT NOT NULL,
         distance INTEGER NOT NULL CHECK (distance > 0),
@@ -38,21 +51,14 @@ constexpr const char* kSteps[] = {
         exercise TEXT NOT NULL,
         pool_length TEXT NOT NULL,
         hundredths INTEGER NOT NULL CHECK (hundredths > 0),
-        swum_on TEXT NOT NULL CHECK (swum_on GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),
-        meet TEXT NOT NULL,
-        town TEXT NOT NULL,
-        event_number TEXT NOT NULL,
-        round TEXT NOT NULL,
         hand_timed INTEGER NOT NULL,
-        first_leg INTEGER NOT NULL,
-        UNIQUE (meet, town, swum_on, event_number, round, first_leg, name_key, year_of_birth, dsv_id)
-    );
+        PRIMARY KEY (swimmer_id, swum_on, meet, town, event_number, round, first_leg)
+    ) WITHOUT ROWID;
     )sql",
-    // 2: a swimmer's results found by DSV-ID or by name and year without
-    // reading the whole table.
+    // 2: swimmers found by name and year of birth whatever their DSV-ID (the
+    // unique key already finds them by DSV-ID).
     R"sql(
-    CREATE INDEX results_by_dsv_id ON results (dsv_id) WHERE dsv_id <> '';
-    CREATE INDEX results_by_name ON results (name_key, year_of_birth);
+    CREATE INDEX swimmers_by_name ON swimmers (name_key, year_of_birth);
     )sql",
 };
 

@@ -80,6 +80,12 @@ Statement& Statement::Bind(int index, std::string_view text)
     return *this;
 }
 
+Statement& Statement::BindInPlace(int index, std::string_view text)
+{
+    sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+    return *this;
+}
+
 Statement& Statement::Bind(int index, std::int64_t number)
 {
     sqlite3_bind_int64(statement_, index, number);
@@ -124,22 +130,23 @@ std::int64_t Statement::Number(int column) const
     return sqlite3_column_int64(statement_, column);
 }
 
-Transaction::Transaction(Database& db, Error& error) : db_(db)
+Transaction::Transaction(Database& db, Error& error, const char* savepoint)
+    : db_(db), savepoint_(savepoint != nullptr ? savepoint : "")
 {
-    began_ = db_.Execute("BEGIN IMMEDIATE", error);
+    began_ = db_.Execute(savepoint_.empty() ? "BEGIN IMMEDIATE" : "SAVEPOINT " + savepoint_, error);
 }
 
 Transaction::~Transaction()
 {
     if (began_ && !done_) {
         Error ignored;
-        db_.Execute("ROLLBACK", ignored);
+        db_.Execute(savepoint_.empty() ? "ROLLBACK" : "ROLLBACK TO " + savepoint_ + "; RELEASE " + savepoint_, ignored);
     }
 }
 
 bool Transaction::Commit(Error& error)
 {
-    done_ = db_.Execute("COMMIT", error);
+    done_ = db_.Execute(savepoint_.empty() ? "COMMIT" : "RELEASE " + savepoint_, error);
     return done_;
 }
 

@@ -48,7 +48,10 @@ public:
     ~Statement();
 
     bool ok() const { return statement_ != nullptr; }
+    // A copy of the text is bound.
     Statement& Bind(int index, std::string_view text);
+    // The text itself is bound: it must stay as it is until the next Reset.
+    Statement& BindInPlace(int index, std::string_view text);
     Statement& Bind(int index, std::int64_t number);
     // Runs to the next row: true while there is one; a failure ends it with
     // `error` set.
@@ -64,10 +67,11 @@ private:
     sqlite3_stmt* statement_ = nullptr;
 };
 
-// BEGIN IMMEDIATE on creation; rolled back with the object unless committed.
+// BEGIN IMMEDIATE on creation, or within a transaction a savepoint of that
+// name; rolled back with the object unless committed.
 class Transaction {
 public:
-    Transaction(Database& db, Error& error);
+    Transaction(Database& db, Error& error, const char* savepoint = nullptr);
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     ~Transaction();
@@ -76,6 +80,7 @@ public:
 
 private:
     Database& db_;
+    std::string savepoint_;
     bool began_ = false;
     bool done_ = false;
 };

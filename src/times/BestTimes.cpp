@@ -72,25 +72,43 @@ bool SwumInEvent(const SwimResult& swim, const Event& event, std::string_view me
            EqualIgnoringAsciiCase(swim.exercise, Exercise(event));
 }
 
-KnownTimes KnownTimesFor(const MeetDefinition& meet, const Event& event, const Swimmer& swimmer,
-                         const std::vector<SwimResult>& candidates)
+namespace {
+
+// A swim of the swimmer before the meet, in a pool of the meet's length.
+struct OwnSwim {
+    const SwimResult* swim;
+    bool byName;
+    bool inWindow;
+};
+
+// The candidates that can count for some event of the meet, looked at once
+// per swimmer rather than once per event.
+std::vector<OwnSwim> OwnSwims(const MeetDefinition& meet, const TimeWindow& window, const Swimmer& swimmer,
+                              const std::vector<SwimResult>& candidates)
 {
-    KnownTimes known;
-    const std::optional<TimeWindow> window = EntryTimeWindow(meet);
-    if (!window)
-        return known;
     const std::string pool(TrimRight(meet.poolLength));
+    std::vector<OwnSwim> own;
     for (const SwimResult& swim : candidates) {
-        if (swim.hundredths <= 0 || !SwumInEvent(swim, event, pool))
+        if (swim.hundredths <= 0 || !IsCountedPool(swim.poolLength) || swim.poolLength != pool)
             continue;
         const std::optional<std::int64_t> day = swim.date.DayNumber();
-        if (!day || *day >= window->firstDayNumber)
+        if (!day || *day >= window.firstDayNumber)
             continue;
         const Recognition recognition = Recognise(swimmer, swim.swimmer);
-        if (recognition == Recognition::None)
+        if (recognition != Recognition::None)
+            own.push_back({&swim, recognition == Recognition::ByName, *day >= window.fromDay});
+    }
+    return own;
+}
+
+KnownTimes Select(const Event& event, std::string_view pool, const std::vector<OwnSwim>& own)
+{
+    KnownTimes known;
+    for (const OwnSwim& swim : own) {
+        if (!SwumInEvent(*swim.swim, event, pool))
             continue;
-        BestTime candidate{swim, recognition == Recognition::ByName};
-        if (*day >= window->fromDay && Better(candidate, known.best))
+        BestTime candidate{*swim.swim, swim.byName};
+        if (swim.inWindow && Better(candidate, known.best))
             known.best = candidate;
         if (Better(candidate, known.fastest))
             known.fastest = std::move(candidate);
@@ -98,25 +116,29 @@ KnownTimes KnownTimesFor(const MeetDefinition& meet, const Event& event, const S
     return known;
 }
 
-namespace {
-
 template <typename Wanted>
 std::vector<SwimmerBestTime> Collect(const MeetDefinition& meet, const ClubEntries& entries,
                                      const ResultSource& results, Wanted wanted)
 {
     std::vector<SwimmerBestTime> found;
+    const std::optional<TimeWindow> window = EntryTimeWindow(meet);
+    if (!window)
+        return found;
+    const std::string pool(TrimRight(meet.poolLength));
     const std::vector<const Event*> events = meet.EventsInListOrder();
     for (const auto& swimmer : entries.swimmers()) {
         std::vector<SwimResult> candidates;
+        std::vector<OwnSwim> own;
         bool looked = false;
         for (const Event* event : events) {
             if (!MayEnter(*swimmer, *event) || !wanted(*swimmer, *event))
                 continue;
             if (!looked) {
                 candidates = results.CandidatesFor(*swimmer);
+                own = OwnSwims(meet, *window, *swimmer, candidates);
                 looked = true;
             }
-            KnownTimes known = KnownTimesFor(meet, *event, *swimmer, candidates);
+            KnownTimes known = Select(*event, pool, own);
             if (known.best)
                 found.push_back({swimmer.get(), event, std::move(*known.best)});
         }
@@ -125,6 +147,15 @@ std::vector<SwimmerBestTime> Collect(const MeetDefinition& meet, const ClubEntri
 }
 
 }  // namespace
+
+KnownTimes KnownTimesFor(const MeetDefinition& meet, const Event& event, const Swimmer& swimmer,
+                         const std::vector<SwimResult>& candidates)
+{
+    const std::optional<TimeWindow> window = EntryTimeWindow(meet);
+    if (!window)
+        return {};
+    return Select(event, TrimRight(meet.poolLength), OwnSwims(meet, *window, swimmer, candidates));
+}
 
 std::vector<SwimmerBestTime> BestTimesOf(const MeetDefinition& meet, const ClubEntries& entries,
                                          const ResultSource& results)

@@ -131,9 +131,9 @@ TEST_F(ResultStoreTest, MigratesADatabaseOfTheFirstSchema)
         ASSERT_TRUE(
             db->Execute("INSERT INTO result_lists (id, file_name, list_kind, format_version, producer, meet, "
                         "town) VALUES (1, 'a', 'Wettkampfergebnisliste', 7, '', 'Herbstpokal', 'Neustadt');"
-                        "INSERT INTO results VALUES (1, 1, 'Brenner', 'Lotte', 'brenner,lotte', 2012, 'W', "
-                        "'412233', 'SV', '2468', 100, 'B', 'GL', '25', 9248, '2025-10-18', 'Herbstpokal', "
-                        "'Neustadt', '3', 'V', 0, 0)",
+                        "INSERT INTO swimmers VALUES (1, '412233', 'brenner,lotte', 2012, 'Brenner', 'Lotte', 'W');"
+                        "INSERT INTO results VALUES (1, '2025-10-18', 'Herbstpokal', 'Neustadt', '3', 'V', 0, 1, "
+                        "'SV', '2468', 100, 'B', 'GL', '25', 9248, 0)",
                         error))
             << error.text;
     }

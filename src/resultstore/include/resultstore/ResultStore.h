@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,9 @@ namespace natarix {
 
 namespace sqlite {
 class Database;
-}
+class Statement;
+class Transaction;
+}  // namespace sqlite
 
 // The results database: every valid swim of every result list the club
 // has read, in one SQLite file that lives from meet to meet.
@@ -29,9 +32,16 @@ public:
         std::size_t added = 0;  // results new to the database
         std::size_t known = 0;  // results it had already
     };
-    // Adds the list's results in one transaction: a failure leaves the
-    // database as it was.
+    // Adds the list's results in one transaction (within a batch, a
+    // savepoint): a failure leaves the database as it was before the list.
     ReadResult<Imported> Import(const ResultList& list, const std::string& fileName);
+
+    // Until FinishBatch, every import goes into one transaction, so that
+    // the pages many lists share are written once. FinishBatch keeps what
+    // the batch imported, or, when that fails, nothing of it; a batch not
+    // finished is undone. Each gives the failure, if any.
+    std::optional<Message> BeginBatch();
+    std::optional<Message> FinishBatch();
 
     std::vector<SwimResult> CandidatesFor(const Swimmer& swimmer) const override;
 
@@ -43,6 +53,10 @@ private:
 
     std::string path_;
     std::unique_ptr<sqlite::Database> db_;
+    // Prepared once: a club's look-up asks for every swimmer.
+    mutable std::unique_ptr<sqlite::Statement> byDsvIdOrName_;
+    mutable std::unique_ptr<sqlite::Statement> byName_;
+    std::unique_ptr<sqlite::Transaction> batch_;
 };
 
 // Where the database lives: `option` (--store) when given, else the
