@@ -56,9 +56,11 @@ constexpr const char* kCandidates = R"sql(
         r.hand_timed, r.first_leg
     FROM swimmers s JOIN results r ON r.swimmer_id = s.id
 )sql";
+// ?4: the first day wanted as YYYY-MM-DD; empty for every day.
 constexpr const char* kByDsvIdOrName =
-    "WHERE (s.dsv_id = ?1 AND s.dsv_id <> '') OR (s.dsv_id = '' AND s.name_key = ?2 AND s.year_of_birth = ?3)";
-constexpr const char* kByName = "WHERE s.name_key = ?2 AND s.year_of_birth = ?3";
+    "WHERE ((s.dsv_id = ?1 AND s.dsv_id <> '') OR (s.dsv_id = '' AND s.name_key = ?2 AND s.year_of_birth = ?3)) "
+    "AND r.swum_on >= ?4";
+constexpr const char* kByName = "WHERE s.name_key = ?2 AND s.year_of_birth = ?3 AND r.swum_on >= ?4";
 
 SwimResult ResultOfRow(const sqlite::Statement& row)
 {
@@ -124,6 +126,8 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
     using Result = ReadResult<Imported>;
     sqlite::Error error;
     const auto failed = [&] {
+        // Swimmers the undone list added are gone again.
+        swimmerIds_.clear();
         return Result::Failed(StoreFailure(path_,
                                            "Die Ergebnisse aus " + fileName +
                                                " ließen sich nicht speichern; die Datenbank bleibt, wie "
@@ -153,15 +157,13 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
     sqlite::Statement add(*db_, kAddResult, error);
     if (!addSwimmer.ok() || !add.ok())
         return failed();
-    // A list names most of its swimmers more than once.
-    std::unordered_map<std::string, std::int64_t> swimmerIds;
     Imported imported;
     for (const SwimResult& swim : list.results) {
         const ResultSwimmer& who = swim.swimmer;
         const std::string dsvId = KnownResultDsvId(who.dsvId);
         const std::string nameKey = NameKey(who.surname, who.firstName);
         const std::string swimmerKey = dsvId + '\n' + nameKey + '\n' + std::to_string(who.yearOfBirth);
-        auto [known, added] = swimmerIds.try_emplace(swimmerKey, 0);
+        auto [known, added] = swimmerIds_.try_emplace(swimmerKey, 0);
         if (added) {
             addSwimmer.Reset();
             addSwimmer.BindInPlace(1, dsvId)
@@ -226,11 +228,12 @@ std::optional<Message> ResultStore::FinishBatch()
     const std::unique_ptr<sqlite::Transaction> batch = std::move(batch_);
     if (!batch || batch->Commit(error))
         return std::nullopt;
+    swimmerIds_.clear();
     return StoreFailure(
         path_, "Die eingelesenen Ergebnisse ließen sich nicht speichern; die Datenbank bleibt, wie sie war.", error);
 }
 
-std::vector<SwimResult> ResultStore::CandidatesFor(const Swimmer& swimmer) const
+std::vector<SwimResult> ResultStore::CandidatesFor(const Swimmer& swimmer, const Date& since) const
 {
     sqlite::Error error;
     const bool byId = IsKnownDsvId(swimmer.registrationNumber);
@@ -244,7 +247,9 @@ std::vector<SwimResult> ResultStore::CandidatesFor(const Swimmer& swimmer) const
     query->Reset();
     if (byId)
         query->Bind(1, swimmer.registrationNumber);
-    query->Bind(2, NameKey(swimmer.surname, swimmer.firstName)).Bind(3, std::int64_t{swimmer.yearOfBirth});
+    query->Bind(2, NameKey(swimmer.surname, swimmer.firstName))
+        .Bind(3, std::int64_t{swimmer.yearOfBirth})
+        .Bind(4, IsoDay(since));
     while (query->Step(error))
         found.push_back(ResultOfRow(*query));
     return found;

@@ -9,7 +9,8 @@ namespace natarix::sqlite {
 std::optional<Database> Database::Open(const std::string& path, Error& error)
 {
     sqlite3* db = nullptr;
-    const int status = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int status =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (status != SQLITE_OK) {
         error.text = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(status);
         sqlite3_close(db);

@@ -8,11 +8,11 @@
 
 namespace natarix {
 
-std::vector<SwimResult> ResultCollection::CandidatesFor(const Swimmer& swimmer) const
+std::vector<SwimResult> ResultCollection::CandidatesFor(const Swimmer& swimmer, const Date& since) const
 {
     std::vector<SwimResult> found;
     for (const SwimResult& result : results)
-        if (Recognise(swimmer, result.swimmer) != Recognition::None)
+        if (Recognise(swimmer, result.swimmer) != Recognition::None && !result.date.IsEarlierThan(since))
             found.push_back(result);
     return found;
 }
@@ -134,7 +134,8 @@ std::vector<SwimmerBestTime> Collect(const MeetDefinition& meet, const ClubEntri
             if (!MayEnter(*swimmer, *event) || !wanted(*swimmer, *event))
                 continue;
             if (!looked) {
-                candidates = results.CandidatesFor(*swimmer);
+                // Only the window is offered: older swims need not be fetched.
+                candidates = results.CandidatesFor(*swimmer, window->from);
                 own = OwnSwims(meet, *window, *swimmer, candidates);
                 looked = true;
             }

@@ -118,6 +118,7 @@ TEST_F(ResultStoreTest, FindsASwimmerByDsvIdOrByNameAndKeepsEveryField)
     EXPECT_EQ(byId[0], Swim("Brenner", "412233", 9248));
     EXPECT_EQ(byId[1], leg);
     EXPECT_EQ(store->CandidatesFor(Named("BRENNER", "000000")).size(), 4u);
+    EXPECT_EQ(store->CandidatesFor(Named("Brenner", "412233"), Date("01.11.2025")).size(), 1u);
 }
 
 TEST_F(ResultStoreTest, MigratesADatabaseOfTheFirstSchema)

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/ReadResult.h"
@@ -43,7 +44,7 @@ public:
     std::optional<Message> BeginBatch();
     std::optional<Message> FinishBatch();
 
-    std::vector<SwimResult> CandidatesFor(const Swimmer& swimmer) const override;
+    std::vector<SwimResult> CandidatesFor(const Swimmer& swimmer, const Date& since = Date()) const override;
 
     std::size_t ResultCount() const;
     const std::string& path() const { return path_; }
@@ -57,6 +58,9 @@ private:
     mutable std::unique_ptr<sqlite::Statement> byDsvIdOrName_;
     mutable std::unique_ptr<sqlite::Statement> byName_;
     std::unique_ptr<sqlite::Transaction> batch_;
+    // The row of each swimmer imported so far: lists name the same swimmers
+    // again and again. Emptied whenever an import is undone.
+    std::unordered_map<std::string, std::int64_t> swimmerIds_;
 };
 
 // Where the database lives: `option` (--store) when given, else the

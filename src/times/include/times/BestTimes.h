@@ -16,15 +16,15 @@ class ResultSource {
 public:
     virtual ~ResultSource() = default;
     // Every result that may be the swimmer's: at least all that Recognise()
-    // takes; more do no harm.
-    virtual std::vector<SwimResult> CandidatesFor(const Swimmer& swimmer) const = 0;
+    // takes, swum on or after `since` where that is a date; more do no harm.
+    virtual std::vector<SwimResult> CandidatesFor(const Swimmer& swimmer, const Date& since = Date()) const = 0;
 };
 
 // Results held in memory.
 class ResultCollection : public ResultSource {
 public:
     std::vector<SwimResult> results;
-    std::vector<SwimResult> CandidatesFor(const Swimmer& swimmer) const override;
+    std::vector<SwimResult> CandidatesFor(const Swimmer& swimmer, const Date& since = Date()) const override;
 };
 
 // A swim offered as entry time.
