@@ -116,6 +116,7 @@ Messages go to standard error; a reading failure adds a line with its place.
 Rückgabewert / exit status:
   0  geladen und alles Verlangte geschrieben / loaded, everything asked for written
   1  keine Wettkampfdefinitionsliste geladen / no definition list could be loaded
+     ("times import": eine Ergebnisliste nicht gelesen / a result list not read)
   2  falscher Aufruf / usage error
   3  eine Datei konnte nicht geschrieben werden / a file could not be written
   4  "check": nur Warnungen / warnings only
