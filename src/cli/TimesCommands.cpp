@@ -6,9 +6,9 @@
 #include "CommandContext.h"
 #include "JsonWriter.h"
 #include "cli/CliApp.h"
-#include "formats/ResultList.h"
 #include "model/Labels.h"
 #include "platform/FileOps.h"
+#include "resultstore/ImportFiles.h"
 #include "resultstore/ResultStore.h"
 #include "times/TimeTexts.h"
 
@@ -50,40 +50,26 @@ int TimesImport(CommandContext& context)
     const std::unique_ptr<ResultStore> store = OpenStore(context, true);
     if (!store)
         return kExitStoreFailed;
-    if (const auto failure = store->BeginBatch()) {
-        context.messages.Show(*failure);
+    const auto done = ImportResultListFiles(*store, context.arguments);
+    if (!done.ok()) {
+        context.messages.Show(done.failure());
         return kExitStoreFailed;
     }
     bool allRead = true;
-    bool allStored = true;
-    ResultStore::Imported total;
-    for (const std::string& file : context.arguments) {
-        auto list = ReadResultListFile(file);
-        if (!list.warnings().empty())
-            context.messages.Show(WarningsMessage(list.warnings(), "Beim Lesen von " + file));
-        if (!list.ok()) {
-            context.messages.Show(list.failure());
+    for (const ListImport& file : done.value().lists) {
+        if (!file.warnings.empty())
+            context.messages.Show(WarningsMessage(file.warnings, "Beim Lesen von " + file.path));
+        if (file.failure) {
+            context.messages.Show(*file.failure);
             allRead = false;
             continue;
         }
-        const auto imported = store->Import(list.value(), file);
-        if (!imported.ok()) {
-            // The lists before it are kept; the rest would fail alike.
-            context.messages.Show(imported.failure());
-            allStored = false;
-            break;
-        }
-        context.out << file << ": " << imported.value().added << " Ergebnisse übernommen, " << imported.value().known
+        context.out << file.path << ": " << file.imported.added << " Ergebnisse übernommen, " << file.imported.known
                     << " schon vorhanden\n";
-        total.added += imported.value().added;
-        total.known += imported.value().known;
     }
-    if (const auto failure = store->FinishBatch()) {
-        context.messages.Show(*failure);
+    if (done.value().storeFailed)
         return kExitStoreFailed;
-    }
-    if (!allStored)
-        return kExitStoreFailed;
+    const ResultStore::Imported& total = done.value().total;
     if (context.arguments.size() > 1)
         context.out << "zusammen: " << total.added << " Ergebnisse übernommen, " << total.known << " schon vorhanden\n";
     return allRead ? kExitOk : kExitNotLoaded;

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "formats/ResultList.h"
 #include "platform/FileOps.h"
+#include "resultstore/ImportFiles.h"
 #include "resultstore/ResultStore.h"
 
 namespace natarix {
@@ -35,48 +35,42 @@ Message ImportResultLists(ResultStore& store, const QStringList& files, QWidget*
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
     }
-    if (auto failure = store.BeginBatch())
-        return std::move(*failure);
-    ResultStore::Imported total;
+    std::vector<std::string> paths;
+    for (const QString& file : files)
+        paths.push_back(FromFsPath(std::filesystem::path(QFileInfo(file).absoluteFilePath().toStdU16String())));
+    const auto done = ImportResultListFiles(store, paths, [&](std::size_t next) {
+        if (!progress)
+            return true;
+        progress->setValue(static_cast<int>(next));
+        progress->setLabelText(QStringLiteral("Ergebnislisten werden eingelesen ...\n") +
+                               QFileInfo(files[static_cast<qsizetype>(next)]).fileName());
+        return !progress->wasCanceled();
+    });
+    if (!done.ok())
+        return done.failure();
+    const ResultStore::Imported& total = done.value().total;
     std::string lines;
     std::string notes;
-    int read = 0;
-    for (const QString& file : files) {
-        if (progress) {
-            progress->setValue(read);
-            progress->setLabelText(QStringLiteral("Ergebnislisten werden eingelesen ...\n") +
-                                   QFileInfo(file).fileName());
-            if (progress->wasCanceled())
-                break;
-        }
-        const std::string name = QFileInfo(file).fileName().toStdString();
-        auto list =
-            ReadResultListFile(FromFsPath(std::filesystem::path(QFileInfo(file).absoluteFilePath().toStdU16String())));
-        for (const Message& warning : list.warnings())
+    std::size_t read = 0;
+    for (const ListImport& file : done.value().lists) {
+        const std::string name = FileNameForMessage(file.path);
+        for (const Message& warning : file.warnings)
             notes += name + ": " + warning.ShownText() + "\n";
-        if (!list.ok()) {
-            lines += name + ": nicht eingelesen – " + list.failure().ShownText() + "\n";
-            ++read;
-            continue;
-        }
-        const auto imported = store.Import(list.value(), name);
-        if (!imported.ok()) {
-            lines += imported.failure().text + "\n";
+        if (done.value().storeFailed && &file == &done.value().lists.back()) {
+            lines += file.failure->text + "\n";
             break;
         }
-        lines += name + ": " + Counted(imported.value().added, "Ergebnis", "Ergebnisse") + " neu, " +
-                 std::to_string(imported.value().known) + " schon vorhanden\n";
-        total.added += imported.value().added;
-        total.known += imported.value().known;
         ++read;
+        if (file.failure)
+            lines += name + ": nicht eingelesen – " + file.failure->ShownText() + "\n";
+        else
+            lines += name + ": " + Counted(file.imported.added, "Ergebnis", "Ergebnisse") + " neu, " +
+                     std::to_string(file.imported.known) + " schon vorhanden\n";
     }
-    if (auto failure = store.FinishBatch())
-        return std::move(*failure);
-    const bool stopped = read < files.size();
+    const bool stopped = read < static_cast<std::size_t>(files.size());
     std::string text = Counted(total.added, "neues Ergebnis", "neue Ergebnisse") + " aus " +
-                       Counted(static_cast<std::size_t>(read), "Ergebnisliste", "Ergebnislisten") + ", " +
-                       std::to_string(total.known) + " waren schon in der Datenbank" +
-                       (stopped ? "; abgebrochen." : ".") + "\n\n" + lines;
+                       Counted(read, "Ergebnisliste", "Ergebnislisten") + ", " + std::to_string(total.known) +
+                       " waren schon in der Datenbank" + (stopped ? "; abgebrochen." : ".") + "\n\n" + lines;
     if (!notes.empty())
         text += "\nHinweise:\n" + notes;
     while (!text.empty() && text.back() == '\n')
