@@ -39,6 +39,18 @@ protected:
         return db ? resultstore::SchemaVersionOf(*db, error) : -1;
     }
 
+    // The rows whose references point nowhere; the database does not check them itself.
+    int BrokenReferences()
+    {
+        sqlite::Error error;
+        auto db = sqlite::Database::Open(path_, error);
+        sqlite::Statement check(*db, "PRAGMA foreign_key_check", error);
+        int broken = 0;
+        while (check.Step(error))
+            ++broken;
+        return error.text.empty() ? broken : -1;
+    }
+
     fs::path folder_;
     std::string path_;
 };
@@ -84,6 +96,7 @@ TEST_F(ResultStoreTest, ReadingTheSameListTwiceAddsNothing)
     EXPECT_EQ(again.value().known, 2u);
     EXPECT_EQ(store->ResultCount(), 2u);
     EXPECT_EQ(VersionOnDisk(), resultstore::kSchemaVersion);
+    EXPECT_EQ(BrokenReferences(), 0);
 }
 
 TEST_F(ResultStoreTest, AFailedImportLeavesTheDatabaseAsItWas)
@@ -98,6 +111,10 @@ TEST_F(ResultStoreTest, AFailedImportLeavesTheDatabaseAsItWas)
     EXPECT_NE(failed.failure().text.find("bleibt, wie sie war"), std::string::npos);
     EXPECT_EQ(store->ResultCount(), 1u);
     EXPECT_TRUE(store->CandidatesFor(Named("Ahlers", "000000")).empty());
+    // The rows the undone list made are not taken for existing ones.
+    ASSERT_TRUE(store->Import(List({Swim("Ahlers", "", 9900)}), "c").ok());
+    EXPECT_EQ(store->CandidatesFor(Named("Ahlers", "000000")).size(), 1u);
+    EXPECT_EQ(BrokenReferences(), 0);
 }
 
 TEST_F(ResultStoreTest, FindsASwimmerByDsvIdOrByNameAndKeepsEveryField)
@@ -145,6 +162,9 @@ TEST_F(ResultStoreTest, MigratesADatabaseOfTheFirstSchema)
     const auto found = store->CandidatesFor(Named("Brenner", "412233"));
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].date.text(), "18.10.2025");
+    EXPECT_EQ(found[0].meet + "/" + found[0].town + "/" + found[0].swimmer.club + "/" + found[0].swimmer.clubNumber,
+              "Herbstpokal/Neustadt/SV/2468");
+    EXPECT_EQ(BrokenReferences(), 0);
 }
 
 TEST_F(ResultStoreTest, RefusesWhatItCannotKeep)

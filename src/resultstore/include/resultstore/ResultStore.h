@@ -4,7 +4,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "model/ReadResult.h"
@@ -18,6 +17,9 @@ class Database;
 class Statement;
 class Transaction;
 }  // namespace sqlite
+namespace resultstore {
+class RowIds;
+}  // namespace resultstore
 
 // The results database: every valid swim of every result list the club
 // has read, in one SQLite file that lives from meet to meet.
@@ -58,9 +60,9 @@ private:
     mutable std::unique_ptr<sqlite::Statement> byDsvIdOrName_;
     mutable std::unique_ptr<sqlite::Statement> byName_;
     std::unique_ptr<sqlite::Transaction> batch_;
-    // The row of each swimmer imported so far: lists name the same swimmers
-    // again and again. Emptied whenever an import is undone.
-    std::unordered_map<std::string, std::int64_t> swimmerIds_;
+    // Prepared with the first import.
+    std::unique_ptr<resultstore::RowIds> ids_;
+    std::unique_ptr<sqlite::Statement> addResult_;
 };
 
 // Where the database lives: `option` (--store) when given, else the
