@@ -1,5 +1,5 @@
-// Result lists read into a fresh results database, against cutting the same
-// bytes into element lines; and the best times of a club of 200 swimmers
+// Result list files read into a fresh results database, against reading the
+// same files and cutting them into element lines; and the best times of a club of 200 swimmers
 // for a meet of 60 events, looked up in the database those lists fill.
 #include <benchmark/benchmark.h>
 
@@ -12,7 +12,8 @@
 #include "BenchPairs.h"
 #include "ResultInputs.h"
 #include "dsv678/LineGrammar.h"
-#include "dsv678/ResultListReader.h"
+#include "platform/FileIo.h"
+#include "resultstore/ImportFiles.h"
 #include "resultstore/ResultStore.h"
 #include "times/BestTimes.h"
 
@@ -31,13 +32,19 @@ constexpr ListSet kListSets[] = {{2, 500}, {100, 5000}};
 constexpr int kClubSwimmers = 200;
 constexpr int kMeetEvents = 60;
 
-// Made on first use, so that a filtered run generates only what it reads.
-const std::vector<std::string>& ListsOf(const ListSet& set)
+// The lists as files in the scratch folder, written on first use, so that a
+// filtered run generates only what it reads.
+const std::vector<std::string>& FilesOf(const ListSet& set)
 {
     static std::map<std::string, std::vector<std::string>> made;
     auto [found, added] = made.try_emplace(set.Label());
-    if (added)
-        found->second = MakeResultLists(set.lists, set.results);
+    if (added) {
+        const std::vector<std::string> lists = MakeResultLists(set.lists, set.results);
+        for (std::size_t index = 0; index < lists.size(); ++index) {
+            found->second.push_back(Scratch().File(set.Label() + "-" + ResultListName(static_cast<int>(index))));
+            WriteFileBytes(found->second.back(), lists[index]);
+        }
+    }
     return found->second;
 }
 
@@ -52,36 +59,25 @@ std::unique_ptr<ResultStore> OpenFreshStore(const std::string& path)
     return std::move(opened).value();
 }
 
-// What the import of the files does once their bytes are read: each list
-// read, then its swims added to the database, list by list.
-ResultStore::Imported ImportAll(ResultStore& store, const std::vector<std::string>& lists)
+// What "Ergebnislisten einlesen..." and natarix-cli times import do.
+ResultStore::Imported ImportAll(ResultStore& store, const std::vector<std::string>& files)
 {
-    // As the window and natarix-cli import several files: in one batch.
-    if (const auto failure = store.BeginBatch())
-        throw std::runtime_error(failure->text);
-    ResultStore::Imported total;
-    for (std::size_t index = 0; index < lists.size(); ++index) {
-        const std::string name = ResultListName(static_cast<int>(index));
-        const auto list = dsv678::ReadResultList(lists[index], name);
-        if (!list.ok() || !list.warnings().empty())
-            throw std::runtime_error("the result list did not read cleanly: " + name);
-        const auto imported = store.Import(list.value(), name);
-        if (!imported.ok())
-            throw std::runtime_error(imported.failure().text);
-        total.added += imported.value().added;
-        total.known += imported.value().known;
-    }
-    if (const auto failure = store.FinishBatch())
-        throw std::runtime_error(failure->text);
-    return total;
+    const auto done = ImportResultListFiles(store, files);
+    if (!done.ok())
+        throw std::runtime_error(done.failure().text);
+    for (const ListImport& file : done.value().lists)
+        if (file.failure || !file.warnings.empty())
+            throw std::runtime_error("the result list did not read cleanly: " + file.path);
+    return done.value().total;
 }
 
-std::size_t SplitAll(const std::vector<std::string>& lists)
+// Each file read whole and cut into its element lines.
+std::size_t SplitAll(const std::vector<std::string>& files)
 {
     std::size_t elements = 0;
-    for (const std::string& bytes : lists) {
+    for (const std::string& file : files) {
         std::vector<dsv678::Diagnostic> warnings;
-        elements += dsv678::SplitElements(bytes, warnings).size();
+        elements += dsv678::SplitElements(ReadWholeFile(file).bytes, warnings).size();
     }
     return elements;
 }
@@ -100,21 +96,21 @@ void RegisterResultBenchmarks()
 {
     for (const ListSet& set : kListSets) {
         RegisterCase("result_import/" + set.Label(), [set](benchmark::State& state) {
-            const std::vector<std::string>& lists = ListsOf(set);
+            const std::vector<std::string>& files = FilesOf(set);
             const std::string path = Scratch().File("import-" + set.Label() + ".sqlite");
             // Every import goes to a database of its own; opening it (which
             // lays out the tables) and closing it are not counted.
             std::unique_ptr<ResultStore> store;
             ResultStore::Imported imported;
             MeasureAgainstFloor(
-                state, [&] { imported = ImportAll(*store, lists); }, [&lists] { return SplitAll(lists); },
+                state, [&] { imported = ImportAll(*store, files); }, [&files] { return SplitAll(files); },
                 [&] {
                     store.reset();
                     store = OpenFreshStore(path);
                 });
             std::size_t bytes = 0;
-            for (const std::string& list : lists)
-                bytes += list.size();
+            for (const std::string& file : files)
+                bytes += std::filesystem::file_size(file);
             state.counters["bytes"] = static_cast<double>(bytes);
             state.counters["lists"] = set.lists;
             state.counters["results"] = set.results;
@@ -126,7 +122,7 @@ void RegisterResultBenchmarks()
         RegisterCase("best_times/" + set.Label(), [set](benchmark::State& state) {
             const std::unique_ptr<ResultStore> store =
                 OpenFreshStore(Scratch().File("best-times-" + set.Label() + ".sqlite"));
-            ImportAll(*store, ListsOf(set));
+            ImportAll(*store, FilesOf(set));
             const MeetDefinition meet = MakeBestTimeMeet(kMeetEvents);
             const ClubEntries club = MakeBestTimeClub(kClubSwimmers);
             const std::size_t found = BestTimesOf(meet, club, *store).size();
@@ -146,9 +142,9 @@ std::vector<PeakMemoryCase> ResultPeakMemoryCases()
     const ListSet largest = kListSets[std::size(kListSets) - 1];
     return {{"result_import/" + largest.Label(), [] {},
              [largest] {
-                 const std::vector<std::string>* lists = &ListsOf(largest);
+                 const std::vector<std::string>* files = &FilesOf(largest);
                  std::shared_ptr<ResultStore> store = OpenFreshStore(Scratch().File("peak-import.sqlite"));
-                 return std::function<void()>([lists, store] { ImportAll(*store, *lists); });
+                 return std::function<void()>([files, store] { ImportAll(*store, *files); });
              }}};
 }
 

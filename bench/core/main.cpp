@@ -140,7 +140,7 @@ int main(int argc, char** argv)
         RegisterExportBenchmarks();
 #ifdef NATARIX_BENCH_RESULTS
         benchmark::AddCustomContext("floor_of_import",
-                                    "cut the same bytes into element lines (dsv678::SplitElements), in memory");
+                                    "read each file whole and cut it into element lines (dsv678::SplitElements)");
         benchmark::AddCustomContext("floor_of_best_times", "fetch every swimmer's candidates from the database");
         RegisterResultBenchmarks();
 #endif
