@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 
 #include "TextTools.h"
@@ -58,6 +59,15 @@ std::string TrimmedName(std::string_view text)
 // Wettkampfart. Relay IDs alone are not unique: producers reuse them in
 // other events.
 using SwimKey = std::tuple<std::uint32_t, std::uint32_t, std::string>;
+struct SwimKeyHash {
+    std::size_t operator()(const SwimKey& key) const
+    {
+        const std::uint64_t numbers = (std::uint64_t{std::get<0>(key)} << 32) | std::get<1>(key);
+        return std::hash<std::uint64_t>{}(numbers * 0x9E3779B97F4A7C15ULL) ^ std::hash<std::string>{}(std::get<2>(key));
+    }
+};
+// Every result line is looked up once: hashed, not in a tree.
+using FirstLines = std::unordered_map<SwimKey, const Element*, SwimKeyHash>;
 using EventKey = std::pair<std::uint32_t, std::string>;
 
 // Where a result line keeps what decides about its time. The
@@ -141,6 +151,7 @@ public:
         // Splits and line-ups follow their relay's lines: all is indexed first.
         for (const Element& element : document_.elements)
             Index(element);
+        individualLines_.reserve(document_.elements.size());
         for (const Element& element : document_.elements) {
             if (element.name == "PNERGEBNIS" || element.name == "PERSONENERGEBNIS")
                 MapIndividual(element, clubList_ ? kPersonLayout : kIndividualLayout);
@@ -151,10 +162,10 @@ public:
     }
 
 private:
-    // The event of a result and the date of its section.
+    // The event of a result, with what every result of it shares.
     struct Placed {
         const Element* event = nullptr;
-        natarix::Date date;
+        SwimResult shared;  // all but the swimmer, the time and firstLeg
     };
 
     void Index(const Element& element)
@@ -169,9 +180,12 @@ private:
             list_.timing = element.Field(3);
         } else if (name == "ABSCHNITT") {
             const std::uint32_t number = NumberOf(element.Field(0));
-            if (auto [it, added] = sections_.try_emplace(number, &element); !added)
+            if (auto [it, added] =
+                    sections_.try_emplace(number, Section{&element, natarix::Date(std::string(element.Field(1)))});
+                !added)
                 warnings_.Add(element.line, "Abschnitt " + std::to_string(number) + " ist schon in Zeile " +
-                                                std::to_string(it->second->line) + " festgelegt; es gilt der erste.");
+                                                std::to_string(it->second.element->line) +
+                                                " festgelegt; es gilt der erste.");
         } else if (name == "WETTKAMPF") {
             const EventKey key{NumberOf(element.Field(0)), std::string(element.Field(1))};
             if (auto [it, added] = events_.try_emplace(key, &element); !added)
@@ -214,7 +228,7 @@ private:
 
     // One line per Wertung a swim is scored in: the first line stands for
     // the swim, the others are only compared with it. True for the first.
-    bool FirstOfSwim(std::map<SwimKey, const Element*>& firstLines, const Element& line, const ResultLayout& layout)
+    bool FirstOfSwim(FirstLines& firstLines, const Element& line, const ResultLayout& layout)
     {
         const auto [it, added] = firstLines.try_emplace(KeyOf(line, layout), &line);
         if (added)
@@ -228,51 +242,60 @@ private:
         return false;
     }
 
-    std::optional<Placed> Place(const Element& line, const ResultLayout& layout)
+    const Placed* Place(const Element& line, const ResultLayout& layout)
     {
         const EventKey key{NumberOf(line.Field(layout.number)), std::string(line.Field(layout.kind))};
         const auto event = events_.find(key);
         if (event == events_.end()) {
             warnings_.Add(line.line, EventText(key) + " fehlt in der Datei; seine Ergebnisse werden übergangen.");
-            return std::nullopt;
+            return nullptr;
         }
         // Einzelstrecke 0 is "another distance": no entry time can come of it.
         if (Int32Of(event->second->Field(4)) <= 0) {
             warnings_.Add(line.line, EventText(key) + " hat keine Einzelstrecke; seine Ergebnisse werden übergangen.");
-            return std::nullopt;
+            return nullptr;
         }
         const std::uint32_t sectionNumber = NumberOf(event->second->Field(2));
         const auto section = sections_.find(sectionNumber);
         if (section == sections_.end()) {
             warnings_.Add(line.line, "Abschnitt " + std::to_string(sectionNumber) + " von " + EventText(key) +
                                          " fehlt in der Datei; die Ergebnisse werden übergangen.");
-            return std::nullopt;
+            return nullptr;
         }
         // A time without its day cannot be placed in any twelve months.
-        natarix::Date date(std::string(section->second->Field(1)));
+        const natarix::Date& date = section->second.date;
         if (!date.DayNumber()) {
             warnings_.Add(line.line, "Abschnitt " + std::to_string(sectionNumber) + " von " + EventText(key) +
                                          " hat kein gültiges Datum; die Ergebnisse werden übergangen.");
-            return std::nullopt;
+            return nullptr;
         }
-        return Placed{event->second, std::move(date)};
+        // What the results of an event share is made once.
+        auto [placed, added] = placed_.try_emplace(event->second);
+        if (added)
+            placed->second = {event->second, SharedOf(*event->second, date)};
+        return &placed->second;
     }
 
-    SwimResult ResultOf(const Placed& placed, std::int64_t hundredths) const
+    SwimResult SharedOf(const Element& event, const natarix::Date& date) const
     {
-        const Element& event = *placed.event;
         SwimResult result;
         result.distance = Int32Of(event.Field(4));
         result.technique = event.Field(5);
         result.exercise = event.Field(6);
         result.poolLength = list_.poolLength;
-        result.hundredths = hundredths;
-        result.date = placed.date;
+        result.date = date;
         result.meet = list_.meet;
         result.town = list_.town;
         result.eventNumber = std::to_string(NumberOf(event.Field(0)));
         result.round = RoundFromLetter(event.Field(1)).value_or(Round::None);
         result.handTimed = list_.timing == "HANDZEIT";
+        return result;
+    }
+
+    static SwimResult ResultOf(const Placed& placed, std::int64_t hundredths)
+    {
+        SwimResult result = placed.shared;
+        result.hundredths = hundredths;
         return result;
     }
 
@@ -292,7 +315,7 @@ private:
     {
         if (!FirstOfSwim(individualLines_, line, layout))
             return;
-        const std::optional<Placed> placed = Place(line, layout);
+        const Placed* placed = Place(line, layout);
         if (!placed)
             return;
         const Element& event = *placed->event;
@@ -332,7 +355,7 @@ private:
     {
         if (!FirstOfSwim(relayLines_, line, layout))
             return;
-        const std::optional<Placed> placed = Place(line, layout);
+        const Placed* placed = Place(line, layout);
         if (!placed)
             return;
         const Element& event = *placed->event;
@@ -375,14 +398,19 @@ private:
     const bool clubList_;
     WarningList warnings_;
     ResultList list_;
-    std::map<std::uint32_t, const Element*> sections_;
+    struct Section {
+        const Element* element;
+        natarix::Date date;
+    };
+    std::map<std::uint32_t, Section> sections_;
+    std::map<const Element*, Placed> placed_;  // by event
     std::map<EventKey, const Element*> events_;
     const Element* club_ = nullptr;                    // Vereinsergebnisliste
     std::map<std::uint32_t, const Element*> persons_;  // Vereinsergebnisliste
     std::map<std::pair<SwimKey, std::uint32_t>, const Element*> legs_;
     std::map<std::tuple<SwimKey, std::uint32_t, std::uint32_t>, const Element*> splits_;  // leg, Distanz
-    std::map<SwimKey, const Element*> individualLines_;
-    std::map<SwimKey, const Element*> relayLines_;
+    FirstLines individualLines_;
+    FirstLines relayLines_;
 };
 
 }  // namespace
