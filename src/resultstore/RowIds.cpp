@@ -69,22 +69,23 @@ std::optional<std::int64_t> RowIds::Swimmer(const ResultSwimmer& who, sqlite::Er
 
 std::optional<std::int64_t> RowIds::Meet(std::string_view name, std::string_view town, sqlite::Error& error)
 {
-    key_.assign(name).append(1, '\n').append(town);
-    if (const auto known = meets_.known.find(key_); known != meets_.known.end())
-        return known->second;
-    meets_.add.Reset();
-    meets_.add.BindInPlace(1, name).BindInPlace(2, town);
-    return Remembered(meets_, error);
+    return NamedByTwo(meets_, name, town, error);
 }
 
 std::optional<std::int64_t> RowIds::Club(std::string_view name, std::string_view number, sqlite::Error& error)
 {
-    key_.assign(name).append(1, '\n').append(number);
-    if (const auto known = clubs_.known.find(key_); known != clubs_.known.end())
+    return NamedByTwo(clubs_, name, number, error);
+}
+
+std::optional<std::int64_t> RowIds::NamedByTwo(Rows& rows, std::string_view first, std::string_view second,
+                                               sqlite::Error& error)
+{
+    key_.assign(first).append(1, '\n').append(second);
+    if (const auto known = rows.known.find(key_); known != rows.known.end())
         return known->second;
-    clubs_.add.Reset();
-    clubs_.add.BindInPlace(1, name).BindInPlace(2, number);
-    return Remembered(clubs_, error);
+    rows.add.Reset();
+    rows.add.BindInPlace(1, first).BindInPlace(2, second);
+    return Remembered(rows, error);
 }
 
 void RowIds::Forget()

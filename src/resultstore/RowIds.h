@@ -35,6 +35,9 @@ private:
     // The id `rows` knows under `key_`, or the one `add` (bound by the
     // caller) returns.
     std::optional<std::int64_t> Remembered(Rows& rows, sqlite::Error& error);
+    // A meet by name and town, a club by name and number.
+    std::optional<std::int64_t> NamedByTwo(Rows& rows, std::string_view first, std::string_view second,
+                                           sqlite::Error& error);
 
     Rows swimmers_;
     Rows meets_;
