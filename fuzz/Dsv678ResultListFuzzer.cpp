@@ -69,7 +69,10 @@ void CheckMapping(std::string_view bytes, const ReadResult& result)
             ++relayLines;
     }
     std::size_t firstLegs = 0;
-    for (const natarix::SwimResult& swim : list.results) {
+    for (const natarix::ListedSwim& listed : list.swims)
+        Check(listed.swimmer < list.swimmers.size() && listed.event < list.events.size(), "a swim pointing nowhere");
+    const std::vector<natarix::SwimResult> swims = list.FlatSwims();
+    for (const natarix::SwimResult& swim : swims) {
         Check(swim.hundredths > 0, "a time that is none");
         Check(dates.contains(swim.date.text()), "a date of no section", swim.date.text());
         Check(swim.poolLength == list.poolLength && swim.meet == list.meet, "a swim of another meet");
@@ -78,7 +81,7 @@ void CheckMapping(std::string_view bytes, const ReadResult& result)
         firstLegs += swim.firstLeg ? 1 : 0;
     }
     Check(firstLegs <= relayLines, "more first legs than relay lines");
-    Check(list.results.size() - firstLegs + list.swimsWithoutTime <= individualLines,
+    Check(swims.size() - firstLegs + list.swimsWithoutTime <= individualLines,
           "more individual swims than result lines");
 #ifdef NATARIX_WITH_RESULTS_STORE
     // One database in memory for the whole run: what an input adds stays.
@@ -86,7 +89,7 @@ void CheckMapping(std::string_view bytes, const ReadResult& result)
         std::move(natarix::ResultStore::Open(":memory:")).value();
     const auto first = store->Import(list, "Fuzz-Pr.dsv7");
     Check(first.ok(), "the database refuses a list the reader gave", first.ok() ? "" : first.failure().text);
-    Check(first.value().added + first.value().known == list.results.size(), "results lost on import");
+    Check(first.value().added + first.value().known == list.swims.size(), "results lost on import");
     const auto again = store->Import(list, "Fuzz-Pr.dsv7");
     Check(again.ok() && again.value().added == 0, "a list read twice added results");
 #endif

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <tuple>
+#include <utility>
 
 #include "RowIds.h"
 #include "Schema.h"
@@ -36,41 +37,38 @@ Date ListDay(const std::string& iso)
 
 // A swim already held is passed over; ON CONFLICT, unlike OR IGNORE, lets
 // every other broken constraint fail the import.
-constexpr const char* kAddResult = R"sql(
-    INSERT INTO results (swimmer_id, swum_on, meet_id, event_number, round, first_leg, list_id, club_id, distance,
-        technique, exercise, pool_length, hundredths, hand_timed)
-    VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14)
+constexpr const char* kAddSwim = R"sql(
+    INSERT INTO swims (swimmer_id, swum_on, event_id, list_id, club_id, hundredths, hand_timed)
+    VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)
     ON CONFLICT DO NOTHING
 )sql";
 
 // Both ways of finding a swimmer go through an index of the swimmers; a
 // swimmer's swims then lie together.
 constexpr const char* kCandidates = R"sql(
-    SELECT s.surname, s.first_name, s.year_of_birth, s.sex, s.dsv_id, c.name, c.number, r.distance,
-        r.technique, r.exercise, r.pool_length, r.hundredths, r.swum_on, m.name, m.town, r.event_number, r.round,
-        r.hand_timed, r.first_leg
-    FROM swimmers s JOIN results r ON r.swimmer_id = s.id JOIN meets m ON m.id = r.meet_id
-        JOIN clubs c ON c.id = r.club_id
+    SELECT s.surname, s.first_name, s.year_of_birth, s.sex, s.dsv_id, c.name, c.number, e.distance,
+        e.technique, e.exercise, e.pool_length, w.hundredths, w.swum_on, m.name, m.town, e.number, e.round,
+        w.hand_timed, e.first_leg
+    FROM swimmers s JOIN swims w ON w.swimmer_id = s.id JOIN events e ON e.id = w.event_id
+        JOIN meets m ON m.id = e.meet_id JOIN clubs c ON c.id = w.club_id
 )sql";
 // ?4: the first day wanted as YYYY-MM-DD; empty for every day.
 constexpr const char* kByDsvIdOrName =
     "WHERE ((s.dsv_id = ?1 AND s.dsv_id <> '') OR (s.dsv_id = '' AND s.name_key = ?2 AND s.year_of_birth = ?3)) "
-    "AND r.swum_on >= ?4";
-constexpr const char* kByName = "WHERE s.name_key = ?2 AND s.year_of_birth = ?3 AND r.swum_on >= ?4";
+    "AND w.swum_on >= ?4";
+constexpr const char* kByName = "WHERE s.name_key = ?2 AND s.year_of_birth = ?3 AND w.swum_on >= ?4";
 
-// A swim to add, with the ids it points to, ordered as the results' key.
+// A swim to add, with the ids it points to, ordered as the swims' key.
 struct SwimRow {
     std::int64_t swimmer;
-    std::string day;
-    std::int64_t meet;
+    const std::string* day;
+    std::int64_t event;
     std::int64_t club;
-    const SwimResult* swim;
+    std::int64_t hundredths;
 
     bool operator<(const SwimRow& other) const
     {
-        return std::forward_as_tuple(swimmer, day, meet, swim->eventNumber, RoundLetter(swim->round), swim->firstLeg) <
-               std::forward_as_tuple(other.swimmer, other.day, other.meet, other.swim->eventNumber,
-                                     RoundLetter(other.swim->round), other.swim->firstLeg);
+        return std::tie(swimmer, *day, event) < std::tie(other.swimmer, *other.day, other.event);
     }
 };
 
@@ -172,43 +170,59 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
 
     if (!ids_) {
         ids_ = std::make_unique<resultstore::RowIds>(*db_, error);
-        addResult_ = std::make_unique<sqlite::Statement>(*db_, kAddResult, error);
+        addSwim_ = std::make_unique<sqlite::Statement>(*db_, kAddSwim, error);
     }
-    if (!ids_->ok() || !addResult_->ok())
+    if (!ids_->ok() || !addSwim_->ok())
         return failed();
-    // In the order of the results' key, so that the rows go into the
+    // Each swimmer, club and event of the list is looked up once, however
+    // many swims name it.
+    std::vector<std::pair<std::int64_t, std::int64_t>> swimmers;  // swimmer and club
+    swimmers.reserve(list.swimmers.size());
+    for (const ResultSwimmer& who : list.swimmers) {
+        const auto swimmer = ids_->Swimmer(who, error);
+        const auto club = swimmer ? ids_->Club(who.club, who.clubNumber, error) : std::nullopt;
+        if (!club)
+            return failed();
+        swimmers.emplace_back(*swimmer, *club);
+    }
+    std::vector<std::int64_t> events;
+    events.reserve(list.events.size());
+    std::vector<std::string> days;
+    days.reserve(list.events.size());
+    if (!list.events.empty()) {
+        const auto meet = ids_->Meet(list.meet, list.town, error);
+        if (!meet)
+            return failed();
+        for (const ResultEvent& event : list.events) {
+            const std::string& day = days.emplace_back(IsoDay(event.date));
+            const auto id = ids_->Event(*meet, day, event, list.poolLength, error);
+            if (!id)
+                return failed();
+            events.push_back(*id);
+        }
+    }
+    // In the order of the swims' key, so that the rows go into the
     // database's tree one after the other rather than all over it; stable,
     // so that of a swim listed twice the first counts.
     std::vector<SwimRow> rows;
-    rows.reserve(list.results.size());
-    for (const SwimResult& swim : list.results) {
-        const auto swimmer = ids_->Swimmer(swim.swimmer, error);
-        const auto meet = swimmer ? ids_->Meet(swim.meet, swim.town, error) : std::nullopt;
-        const auto club = meet ? ids_->Club(swim.swimmer.club, swim.swimmer.clubNumber, error) : std::nullopt;
-        if (!club)
-            return failed();
-        rows.push_back({*swimmer, IsoDay(swim.date), *meet, *club, &swim});
+    rows.reserve(list.swims.size());
+    for (const ListedSwim& swim : list.swims) {
+        const auto& [swimmer, club] = swimmers.at(swim.swimmer);
+        rows.push_back({swimmer, &days.at(swim.event), events.at(swim.event), club, swim.hundredths});
     }
     std::stable_sort(rows.begin(), rows.end());
-    sqlite::Statement& add = *addResult_;
+    sqlite::Statement& add = *addSwim_;
+    const std::int64_t handTimed = list.HandTimed() ? 1 : 0;
     Imported imported;
     for (const SwimRow& row : rows) {
-        const SwimResult& swim = *row.swim;
         add.Reset();
         add.Bind(1, row.swimmer)
-            .BindInPlace(2, row.day)
-            .Bind(3, row.meet)
-            .BindInPlace(4, swim.eventNumber)
-            .BindInPlace(5, RoundLetter(swim.round))
-            .Bind(6, std::int64_t{swim.firstLeg})
-            .Bind(7, listId)
-            .Bind(8, row.club)
-            .Bind(9, std::int64_t{swim.distance})
-            .BindInPlace(10, swim.technique)
-            .BindInPlace(11, swim.exercise)
-            .BindInPlace(12, swim.poolLength)
-            .Bind(13, swim.hundredths)
-            .Bind(14, std::int64_t{swim.handTimed});
+            .BindInPlace(2, *row.day)
+            .Bind(3, row.event)
+            .Bind(4, listId)
+            .Bind(5, row.club)
+            .Bind(6, row.hundredths)
+            .Bind(7, handTimed);
         if (!add.Run(error))
             return failed();
         (db_->Changes() > 0 ? imported.added : imported.known) += 1;
@@ -273,7 +287,7 @@ std::vector<SwimResult> ResultStore::CandidatesFor(const Swimmer& swimmer, const
 std::size_t ResultStore::ResultCount() const
 {
     sqlite::Error error;
-    sqlite::Statement count(*db_, "SELECT count(*) FROM results", error);
+    sqlite::Statement count(*db_, "SELECT count(*) FROM swims", error);
     return count.ok() && count.Step(error) ? static_cast<std::size_t>(count.Number(0)) : 0;
 }
 

@@ -6,7 +6,7 @@ namespace natarix::resultstore {
 
 // The schema version this program writes; a database of a later one came
 // from a newer program and is not touched.
-constexpr int kSchemaVersion = 3;
+constexpr int kSchemaVersion = 4;
 
 int SchemaVersionOf(sqlite::Database& db, sqlite::Error& error);
 

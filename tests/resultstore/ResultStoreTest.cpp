@@ -62,14 +62,9 @@ SwimResult Swim(const char* surname, const char* dsvId, std::int64_t hundredths,
     return swim;
 }
 
-ResultList List(std::vector<SwimResult> results)
+ResultList List(const std::vector<SwimResult>& swims)
 {
-    ResultList list;
-    list.version = 7;
-    list.meet = "Herbstpokal";
-    list.town = "Neustadt";
-    list.results = std::move(results);
-    return list;
+    return test::ListOf(swims);
 }
 
 Swimmer Named(const char* surname, const char* dsvId)
@@ -164,6 +159,9 @@ TEST_F(ResultStoreTest, MigratesADatabaseOfTheFirstSchema)
     EXPECT_EQ(found[0].date.text(), "18.10.2025");
     EXPECT_EQ(found[0].meet + "/" + found[0].town + "/" + found[0].swimmer.club + "/" + found[0].swimmer.clubNumber,
               "Herbstpokal/Neustadt/SV/2468");
+    SwimResult expected = test::SampleSwim(9248, "18.10.2025");
+    expected.swimmer.club = "SV";
+    EXPECT_EQ(found[0], expected);
     EXPECT_EQ(BrokenReferences(), 0);
 }
 

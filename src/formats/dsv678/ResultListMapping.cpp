@@ -162,10 +162,12 @@ public:
     }
 
 private:
-    // The event of a result, with what every result of it shares.
+    // The event of a result, and where the list keeps it: once as swum,
+    // and for a relay once more as its first legs, made when first needed.
     struct Placed {
         const Element* event = nullptr;
-        SwimResult shared;  // all but the swimmer, the time and firstLeg
+        std::uint32_t index = 0;
+        std::optional<std::uint32_t> firstLegIndex;
     };
 
     void Index(const Element& element)
@@ -242,9 +244,13 @@ private:
         return false;
     }
 
-    const Placed* Place(const Element& line, const ResultLayout& layout)
+    Placed* Place(const Element& line, const ResultLayout& layout)
     {
-        const EventKey key{NumberOf(line.Field(layout.number)), std::string(line.Field(layout.kind))};
+        // Lines come event by event: most are of the event of the line before.
+        const std::uint32_t number = NumberOf(line.Field(layout.number));
+        if (lastPlaced_ != nullptr && number == lastKey_.first && line.Field(layout.kind) == lastKey_.second)
+            return lastPlaced_;
+        const EventKey key{number, std::string(line.Field(layout.kind))};
         const auto event = events_.find(key);
         if (event == events_.end()) {
             warnings_.Add(line.line, EventText(key) + " fehlt in der Datei; seine Ergebnisse werden übergangen.");
@@ -269,53 +275,79 @@ private:
                                          " hat kein gültiges Datum; die Ergebnisse werden übergangen.");
             return nullptr;
         }
-        // What the results of an event share is made once.
         auto [placed, added] = placed_.try_emplace(event->second);
-        if (added)
-            placed->second = {event->second, SharedOf(*event->second, date)};
-        return &placed->second;
+        if (added) {
+            placed->second = {event->second, static_cast<std::uint32_t>(list_.events.size()), std::nullopt};
+            list_.events.push_back(EventOf(*event->second, date));
+        }
+        lastKey_ = key;
+        lastPlaced_ = &placed->second;
+        return lastPlaced_;
     }
 
-    SwimResult SharedOf(const Element& event, const natarix::Date& date) const
+    static ResultEvent EventOf(const Element& event, const natarix::Date& date)
     {
-        SwimResult result;
+        ResultEvent result;
         result.distance = Int32Of(event.Field(4));
         result.technique = event.Field(5);
         result.exercise = event.Field(6);
-        result.poolLength = list_.poolLength;
         result.date = date;
-        result.meet = list_.meet;
-        result.town = list_.town;
         result.eventNumber = std::to_string(NumberOf(event.Field(0)));
         result.round = RoundFromLetter(event.Field(1)).value_or(Round::None);
-        result.handTimed = list_.timing == "HANDZEIT";
         return result;
     }
 
-    static SwimResult ResultOf(const Placed& placed, std::int64_t hundredths)
+    // The relay's first legs as an event of their own, in the event's
+    // stroke, backstroke for a medley relay.
+    std::uint32_t FirstLegsOf(Placed& placed)
     {
-        SwimResult result = placed.shared;
-        result.hundredths = hundredths;
-        return result;
+        if (!placed.firstLegIndex) {
+            ResultEvent legs = list_.events[placed.index];
+            if (legs.technique == "L")
+                legs.technique = "R";
+            legs.firstLeg = true;
+            placed.firstLegIndex = static_cast<std::uint32_t>(list_.events.size());
+            list_.events.push_back(std::move(legs));
+        }
+        return *placed.firstLegIndex;
     }
 
-    // The club from the result line's Verein and Vereinskennzahl at
-    // `clubField`, or the one club of a Vereinsergebnisliste.
-    void SetClub(ResultSwimmer& swimmer, const Element& line, std::size_t clubField) const
+    // The club's Verein and Vereinskennzahl: the result line's at `clubField`,
+    // or those of the one club of a Vereinsergebnisliste.
+    std::pair<std::string_view, std::string_view> ClubOf(const Element& line, std::size_t clubField) const
     {
         const Element* club = clubList_ ? club_ : &line;
         const std::size_t field = clubList_ ? 0 : clubField;
         if (club == nullptr)
-            return;
-        swimmer.club = club->Field(field);
-        swimmer.clubNumber = club->Field(field + 1);
+            return {};
+        return {club->Field(field), club->Field(field + 1)};
+    }
+
+    // The swimmer's place in the list, added on first sight. Lines that
+    // write a swimmer alike name the same swimmer, so most lines cost one
+    // look-up and no new texts.
+    std::uint32_t SwimmerIndex(std::string_view name, std::string_view dsvId, std::string_view sex,
+                               std::string_view year, std::pair<std::string_view, std::string_view> club)
+    {
+        constexpr char kSeparator = '\x1F';  // a control character no field keeps
+        swimmerKey_.assign(name).append(1, kSeparator).append(dsvId).append(1, kSeparator).append(sex);
+        swimmerKey_.append(1, kSeparator).append(year).append(1, kSeparator).append(club.first);
+        swimmerKey_.append(1, kSeparator).append(club.second);
+        const auto [found, added] =
+            swimmerIndices_.try_emplace(swimmerKey_, static_cast<std::uint32_t>(list_.swimmers.size()));
+        if (added) {
+            ResultSwimmer& swimmer = list_.swimmers.emplace_back(SwimmerOf(name, dsvId, sex, year));
+            swimmer.club = club.first;
+            swimmer.clubNumber = club.second;
+        }
+        return found->second;
     }
 
     void MapIndividual(const Element& line, const ResultLayout& layout)
     {
         if (!FirstOfSwim(individualLines_, line, layout))
             return;
-        const Placed* placed = Place(line, layout);
+        Placed* placed = Place(line, layout);
         if (!placed)
             return;
         const Element& event = *placed->event;
@@ -324,28 +356,27 @@ private:
                                          " ist ein Staffelwettkampf; Einzelergebnisse dazu werden übergangen.");
             return;
         }
-        ResultSwimmer swimmer;
+        const Element* person = &line;
+        std::size_t nameField = 5;  // then DSV-ID, skipped, sex and year
         if (clubList_) {
-            const auto person = persons_.find(NumberOf(line.Field(layout.id)));
-            if (person == persons_.end()) {
+            const auto found = persons_.find(NumberOf(line.Field(layout.id)));
+            if (found == persons_.end()) {
                 warnings_.Add(line.line,
                               line.name + " nennt einen Schwimmer ohne PERSON; das Ergebnis wird übergangen.");
                 return;
             }
-            const Element& p = *person->second;
-            swimmer = SwimmerOf(p.Field(0), p.Field(1), p.Field(3), p.Field(4));
-        } else {
-            swimmer = SwimmerOf(line.Field(5), line.Field(6), line.Field(8), line.Field(9));
+            person = found->second;
+            nameField = 0;
         }
-        SetClub(swimmer, line, 11);
         const Verdict verdict = Judge(line, layout, warnings_);
         if (verdict.unranked)
             ++list_.swimsWithoutTime;
         if (!verdict.hundredths)
             return;
-        SwimResult result = ResultOf(*placed, *verdict.hundredths);
-        result.swimmer = std::move(swimmer);
-        list_.results.push_back(std::move(result));
+        const Element& p = *person;
+        const std::uint32_t swimmer = SwimmerIndex(p.Field(nameField), p.Field(nameField + 1), p.Field(nameField + 3),
+                                                   p.Field(nameField + 4), ClubOf(line, 11));
+        list_.swims.push_back({swimmer, placed->index, *verdict.hundredths});
     }
 
     // The first leg of a relay, timed by the split at the leg's distance,
@@ -355,7 +386,7 @@ private:
     {
         if (!FirstOfSwim(relayLines_, line, layout))
             return;
-        const Placed* placed = Place(line, layout);
+        Placed* placed = Place(line, layout);
         if (!placed)
             return;
         const Element& event = *placed->event;
@@ -384,14 +415,10 @@ private:
                           "übernommen.");
             return;
         }
-        const Element& swimmer = *leg->second;
-        SwimResult result = ResultOf(*placed, *time);
-        result.swimmer = SwimmerOf(swimmer.Field(3), swimmer.Field(4), swimmer.Field(6), swimmer.Field(7));
-        SetClub(result.swimmer, line, 7);
-        if (result.technique == "L")
-            result.technique = "R";
-        result.firstLeg = true;
-        list_.results.push_back(std::move(result));
+        const Element& first = *leg->second;
+        const std::uint32_t swimmer =
+            SwimmerIndex(first.Field(3), first.Field(4), first.Field(6), first.Field(7), ClubOf(line, 7));
+        list_.swims.push_back({swimmer, FirstLegsOf(*placed), *time});
     }
 
     const Document& document_;
@@ -403,7 +430,9 @@ private:
         natarix::Date date;
     };
     std::map<std::uint32_t, Section> sections_;
-    std::map<const Element*, Placed> placed_;  // by event
+    std::map<const Element*, Placed> placed_;  // by event; a map, so that pointers stay
+    EventKey lastKey_;
+    Placed* lastPlaced_ = nullptr;
     std::map<EventKey, const Element*> events_;
     const Element* club_ = nullptr;                    // Vereinsergebnisliste
     std::map<std::uint32_t, const Element*> persons_;  // Vereinsergebnisliste
@@ -411,6 +440,8 @@ private:
     std::map<std::tuple<SwimKey, std::uint32_t, std::uint32_t>, const Element*> splits_;  // leg, Distanz
     FirstLines individualLines_;
     FirstLines relayLines_;
+    std::unordered_map<std::string, std::uint32_t> swimmerIndices_;
+    std::string swimmerKey_;  // reused, so that a known swimmer costs no allocation
 };
 
 }  // namespace

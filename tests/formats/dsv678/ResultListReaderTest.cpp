@@ -96,11 +96,11 @@ TEST(Dsv678ResultList, ReadsEveryRealResultList)
         ASSERT_TRUE(read.ok()) << read.failure().ShownText();
         const natarix::ResultList& list = read.value();
         std::size_t firstLegs = 0;
-        for (const SwimResult& result : list.results)
+        for (const SwimResult& result : list.FlatSwims())
             firstLegs += result.firstLeg ? 1 : 0;
         EXPECT_EQ(list.version, c.version);
         EXPECT_EQ(list.poolLength, c.pool);
-        EXPECT_EQ(list.results.size(), c.results);
+        EXPECT_EQ(list.swims.size(), c.results);
         EXPECT_EQ(firstLegs, c.firstLegs);
         EXPECT_EQ(list.swimsWithoutTime, c.withoutTime);
         EXPECT_EQ(read.warnings().size(), c.warnings);
@@ -126,10 +126,11 @@ TEST(Dsv678ResultList, TakesAValidSwimWithItsEventPoolAndSectionDate)
     expected.eventNumber = "3";
     expected.round = Round::Decider;
     expected.handTimed = true;
-    ASSERT_EQ(read.value().results.size(), 2u);
-    EXPECT_EQ(read.value().results[0], expected);
-    EXPECT_EQ(read.value().results[1].date, natarix::Date("19.10.2025"));
-    EXPECT_EQ(read.value().results[1].round, Round::Heats);
+    const std::vector<SwimResult> swims = read.value().FlatSwims();
+    ASSERT_EQ(swims.size(), 2u);
+    EXPECT_EQ(swims[0], expected);
+    EXPECT_EQ(swims[1].date, natarix::Date("19.10.2025"));
+    EXPECT_EQ(swims[1].round, Round::Heats);
     EXPECT_TRUE(read.warnings().empty());
 }
 
@@ -144,7 +145,7 @@ TEST(Dsv678ResultList, PassesOverResultsWithoutADayOrADistance)
         bytes.replace(bytes.find(from), std::string_view(from).size(), to);
         const auto read = Read(bytes);
         ASSERT_TRUE(read.ok());
-        EXPECT_TRUE(read.value().results.empty());
+        EXPECT_TRUE(read.value().swims.empty());
         ASSERT_FALSE(read.warnings().empty());
         EXPECT_NE(read.warnings().back().text.find(warning), std::string::npos) << read.warnings().back().text;
     }
@@ -247,7 +248,7 @@ TEST(Dsv678ResultList, JudgesEachSwimOnce)
         SCOPED_TRACE(c.name);
         const auto read = Read(ResultList(c.body));
         ASSERT_TRUE(read.ok()) << read.failure().ShownText();
-        EXPECT_EQ(read.value().results.size(), c.results);
+        EXPECT_EQ(read.value().swims.size(), c.results);
         EXPECT_EQ(read.value().swimsWithoutTime, c.withoutTime);
         EXPECT_EQ(Texts(read.warnings()), c.warnings);
     }
@@ -295,10 +296,10 @@ TEST(Dsv678ResultList, TakesTheFirstLegOfAValidRelay)
         ASSERT_TRUE(read.ok()) << read.failure().ShownText();
         EXPECT_TRUE(read.warnings().empty()) << Texts(read.warnings()).front();
         EXPECT_EQ(read.value().swimsWithoutTime, 0u);
-        ASSERT_EQ(read.value().results.size(), c.technique.empty() ? 0u : 1u);
+        ASSERT_EQ(read.value().swims.size(), c.technique.empty() ? 0u : 1u);
         if (c.technique.empty())
             continue;
-        const SwimResult& leg = read.value().results.front();
+        const SwimResult leg = read.value().FlatSwims().front();
         EXPECT_TRUE(leg.firstLeg);
         EXPECT_EQ(leg.technique, c.technique);
         EXPECT_EQ(leg.distance, c.distance);
@@ -333,15 +334,18 @@ TEST(Dsv678ResultList, ReadsAVereinsergebnisliste)
     const natarix::ResultList& list = read.value();
     EXPECT_TRUE(list.clubList);
     EXPECT_EQ(list.swimsWithoutTime, 1u);
-    ASSERT_EQ(list.results.size(), 3u);
+    const std::vector<SwimResult> swims = list.FlatSwims();
+    ASSERT_EQ(swims.size(), 3u);
     const ResultSwimmer brenner{"Brenner", "Lotte", 2012, "W", "412233", "SV Neustadt 08", "2468"};
-    EXPECT_EQ(list.results[0].swimmer, brenner);
-    EXPECT_EQ(list.results[0].hundredths, 9248);
-    EXPECT_EQ(list.results[1].swimmer, brenner);
-    EXPECT_TRUE(list.results[1].firstLeg);
-    EXPECT_EQ(list.results[1].hundredths, 3107);
-    EXPECT_EQ(list.results[2].swimmer.surname, "Ahlers");
-    EXPECT_EQ(list.results[2].technique, "R");
+    EXPECT_EQ(swims[0].swimmer, brenner);
+    EXPECT_EQ(swims[0].hundredths, 9248);
+    EXPECT_EQ(swims[1].swimmer, brenner);
+    EXPECT_TRUE(swims[1].firstLeg);
+    EXPECT_EQ(swims[1].hundredths, 3107);
+    EXPECT_EQ(swims[2].swimmer.surname, "Ahlers");
+    EXPECT_EQ(swims[2].technique, "R");
+    // Her swim and her first leg name her alike: she is kept once.
+    EXPECT_EQ(list.swimmers.size(), 2u);
 }
 
 TEST(Dsv678ResultList, RefusesOtherLists)

@@ -42,8 +42,35 @@ struct SwimResult {
     bool operator==(const SwimResult&) const = default;
 };
 
+// An event of a result list as its swims were swum. A relay's first legs
+// make an event of their own: the leg's distance, and backstroke for a
+// medley relay.
+struct ResultEvent {
+    std::int32_t distance = 0;  // metres
+    std::string technique;
+    std::string exercise;
+    Date date;  // the day of the event's section
+    std::string eventNumber;
+    Round round = Round::None;
+    bool firstLeg = false;
+
+    bool operator==(const ResultEvent&) const = default;
+};
+
+// A swim of a result list that gave a valid time: indices into the list's
+// swimmers and events.
+struct ListedSwim {
+    std::uint32_t swimmer = 0;
+    std::uint32_t event = 0;
+    std::int64_t hundredths = 0;
+
+    bool operator==(const ListedSwim&) const = default;
+};
+
 // What a result list (Wettkampfergebnisliste or Vereinsergebnisliste) holds
-// for entry times.
+// for entry times. Swimmers and events are kept once and the swims point to
+// them, as in the results database: a list names the same few again and
+// again.
 struct ResultList {
     int version = 0;
     bool clubList = false;  // a Vereinsergebnisliste
@@ -52,10 +79,17 @@ struct ResultList {
     std::string town;
     std::string poolLength;
     std::string timing;
-    std::vector<SwimResult> results;
+    std::vector<ResultSwimmer> swimmers;
+    std::vector<ResultEvent> events;
+    std::vector<ListedSwim> swims;
     // Swims the list holds that give no time: disqualified, not started,
     // withdrawn, given up, or over time.
     std::size_t swimsWithoutTime = 0;
+
+    bool HandTimed() const { return timing == "HANDZEIT"; }
+    // A swim with everything it shares with others written out.
+    SwimResult Flat(const ListedSwim& swim) const;
+    std::vector<SwimResult> FlatSwims() const;
 };
 
 }  // namespace natarix

@@ -62,7 +62,7 @@ private:
     std::unique_ptr<sqlite::Transaction> batch_;
     // Prepared with the first import.
     std::unique_ptr<resultstore::RowIds> ids_;
-    std::unique_ptr<sqlite::Statement> addResult_;
+    std::unique_ptr<sqlite::Statement> addSwim_;
 };
 
 // Where the database lives: `option` (--store) when given, else the
