@@ -1,5 +1,6 @@
 #include "ResultListMapping.h"
 
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <map>
@@ -8,6 +9,7 @@
 #include <tuple>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "TextTools.h"
 #include "dsv678/Values.h"
@@ -58,17 +60,22 @@ std::string TrimmedName(std::string_view text)
 // A swim: the swimmer's or the relay's Veranstaltungs-ID, Wettkampfnr. and
 // Wettkampfart. Relay IDs alone are not unique: producers reuse them in
 // other events.
-using SwimKey = std::tuple<std::uint32_t, std::uint32_t, std::string>;
+// Texts of keys point into the document, which outlives the mapping.
+using SwimKey = std::tuple<std::uint32_t, std::uint32_t, std::string_view>;
 struct SwimKeyHash {
     std::size_t operator()(const SwimKey& key) const
     {
         const std::uint64_t numbers = (std::uint64_t{std::get<0>(key)} << 32) | std::get<1>(key);
-        return std::hash<std::uint64_t>{}(numbers * 0x9E3779B97F4A7C15ULL) ^ std::hash<std::string>{}(std::get<2>(key));
+        return std::hash<std::uint64_t>{}(numbers * 0x9E3779B97F4A7C15ULL) ^
+               std::hash<std::string_view>{}(std::get<2>(key));
     }
 };
 // Every result line is looked up once: hashed, not in a tree.
 using FirstLines = std::unordered_map<SwimKey, const Element*, SwimKeyHash>;
-using EventKey = std::pair<std::uint32_t, std::string>;
+using EventKey = std::pair<std::uint32_t, std::string_view>;
+// A swimmer as a line writes them: name, DSV-ID, sex, year of birth, club
+// and Vereinskennzahl.
+using SwimmerFields = std::array<std::string_view, 6>;
 
 // Where a result line keeps what decides about its time. The
 // Vereinsergebnisliste writes the Endzeit before the Grund der Nichtwertung.
@@ -90,7 +97,7 @@ constexpr std::size_t kTeamOffender = 7;
 
 SwimKey KeyOf(const Element& line, const ResultLayout& layout)
 {
-    return {NumberOf(line.Field(layout.id)), NumberOf(line.Field(layout.number)), std::string(line.Field(layout.kind))};
+    return {NumberOf(line.Field(layout.id)), NumberOf(line.Field(layout.number)), line.Field(layout.kind)};
 }
 
 // What a result line says about its time.
@@ -189,7 +196,7 @@ private:
                                                 std::to_string(it->second.element->line) +
                                                 " festgelegt; es gilt der erste.");
         } else if (name == "WETTKAMPF") {
-            const EventKey key{NumberOf(element.Field(0)), std::string(element.Field(1))};
+            const EventKey key{NumberOf(element.Field(0)), element.Field(1)};
             if (auto [it, added] = events_.try_emplace(key, &element); !added)
                 warnings_.Add(element.line, EventText(key) + " ist schon in Zeile " + std::to_string(it->second->line) +
                                                 " festgelegt; es gilt der erste.");
@@ -218,7 +225,7 @@ private:
 
     static SwimKey RelayKeyOf(const Element& element)
     {
-        return {NumberOf(element.Field(0)), NumberOf(element.Field(1)), std::string(element.Field(2))};
+        return {NumberOf(element.Field(0)), NumberOf(element.Field(1)), element.Field(2)};
     }
 
     static std::string EventText(const EventKey& key)
@@ -250,7 +257,7 @@ private:
         const std::uint32_t number = NumberOf(line.Field(layout.number));
         if (lastPlaced_ != nullptr && number == lastKey_.first && line.Field(layout.kind) == lastKey_.second)
             return lastPlaced_;
-        const EventKey key{number, std::string(line.Field(layout.kind))};
+        const EventKey key{number, line.Field(layout.kind)};
         const auto event = events_.find(key);
         if (event == events_.end()) {
             warnings_.Add(line.line, EventText(key) + " fehlt in der Datei; seine Ergebnisse werden übergangen.");
@@ -324,22 +331,28 @@ private:
     }
 
     // The swimmer's place in the list, added on first sight. Lines that
-    // write a swimmer alike name the same swimmer, so most lines cost one
-    // look-up and no new texts.
-    std::uint32_t SwimmerIndex(std::string_view name, std::string_view dsvId, std::string_view sex,
-                               std::string_view year, std::pair<std::string_view, std::string_view> club)
+    // write a swimmer alike name the same swimmer. A swimmer's lines share
+    // their Veranstaltungs-ID `personId` (0 where there is none), so most
+    // lines are matched by it and a comparison of their fields.
+    std::uint32_t SwimmerIndex(std::uint32_t personId, const SwimmerFields& fields)
     {
+        if (const auto hint = hints_.find(personId);
+            personId != 0 && hint != hints_.end() && swimmerFields_[hint->second] == fields)
+            return hint->second;
         constexpr char kSeparator = '\x1F';  // a control character no field keeps
-        swimmerKey_.assign(name).append(1, kSeparator).append(dsvId).append(1, kSeparator).append(sex);
-        swimmerKey_.append(1, kSeparator).append(year).append(1, kSeparator).append(club.first);
-        swimmerKey_.append(1, kSeparator).append(club.second);
+        swimmerKey_.clear();
+        for (const std::string_view field : fields)
+            swimmerKey_.append(field).append(1, kSeparator);
         const auto [found, added] =
             swimmerIndices_.try_emplace(swimmerKey_, static_cast<std::uint32_t>(list_.swimmers.size()));
         if (added) {
-            ResultSwimmer& swimmer = list_.swimmers.emplace_back(SwimmerOf(name, dsvId, sex, year));
-            swimmer.club = club.first;
-            swimmer.clubNumber = club.second;
+            ResultSwimmer& swimmer = list_.swimmers.emplace_back(SwimmerOf(fields[0], fields[1], fields[2], fields[3]));
+            swimmer.club = fields[4];
+            swimmer.clubNumber = fields[5];
+            swimmerFields_.push_back(fields);
         }
+        if (personId != 0)
+            hints_[personId] = found->second;
         return found->second;
     }
 
@@ -352,7 +365,7 @@ private:
             return;
         const Element& event = *placed->event;
         if (IsRelayEvent(event)) {
-            warnings_.Add(line.line, EventText({NumberOf(event.Field(0)), std::string(event.Field(1))}) +
+            warnings_.Add(line.line, EventText({NumberOf(event.Field(0)), event.Field(1)}) +
                                          " ist ein Staffelwettkampf; Einzelergebnisse dazu werden übergangen.");
             return;
         }
@@ -374,8 +387,10 @@ private:
         if (!verdict.hundredths)
             return;
         const Element& p = *person;
-        const std::uint32_t swimmer = SwimmerIndex(p.Field(nameField), p.Field(nameField + 1), p.Field(nameField + 3),
-                                                   p.Field(nameField + 4), ClubOf(line, 11));
+        const auto [club, clubNumber] = ClubOf(line, 11);
+        const std::uint32_t swimmer = SwimmerIndex(NumberOf(line.Field(layout.id)),
+                                                   {p.Field(nameField), p.Field(nameField + 1), p.Field(nameField + 3),
+                                                    p.Field(nameField + 4), club, clubNumber});
         list_.swims.push_back({swimmer, placed->index, *verdict.hundredths});
     }
 
@@ -391,7 +406,7 @@ private:
             return;
         const Element& event = *placed->event;
         if (!IsRelayEvent(event)) {
-            warnings_.Add(line.line, EventText({NumberOf(event.Field(0)), std::string(event.Field(1))}) +
+            warnings_.Add(line.line, EventText({NumberOf(event.Field(0)), event.Field(1)}) +
                                          " ist kein Staffelwettkampf; Staffelergebnisse dazu werden übergangen.");
             return;
         }
@@ -416,8 +431,9 @@ private:
             return;
         }
         const Element& first = *leg->second;
+        const auto [club, clubNumber] = ClubOf(line, 7);
         const std::uint32_t swimmer =
-            SwimmerIndex(first.Field(3), first.Field(4), first.Field(6), first.Field(7), ClubOf(line, 7));
+            SwimmerIndex(0, {first.Field(3), first.Field(4), first.Field(6), first.Field(7), club, clubNumber});
         list_.swims.push_back({swimmer, FirstLegsOf(*placed), *time});
     }
 
@@ -441,7 +457,9 @@ private:
     FirstLines individualLines_;
     FirstLines relayLines_;
     std::unordered_map<std::string, std::uint32_t> swimmerIndices_;
-    std::string swimmerKey_;  // reused, so that a known swimmer costs no allocation
+    std::string swimmerKey_;                                  // reused, so that a known swimmer costs no allocation
+    std::vector<SwimmerFields> swimmerFields_;                // by swimmer index
+    std::unordered_map<std::uint32_t, std::uint32_t> hints_;  // Veranstaltungs-ID to swimmer index
 };
 
 }  // namespace
