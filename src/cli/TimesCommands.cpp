@@ -67,8 +67,6 @@ int TimesImport(CommandContext& context)
         context.out << file.path << ": " << file.imported.added << " Ergebnisse übernommen, " << file.imported.known
                     << " schon vorhanden\n";
     }
-    if (done.value().storeFailed)
-        return kExitStoreFailed;
     const ResultStore::Imported& total = done.value().total;
     if (context.arguments.size() > 1)
         context.out << "zusammen: " << total.added << " Ergebnisse übernommen, " << total.known << " schon vorhanden\n";

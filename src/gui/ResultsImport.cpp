@@ -56,10 +56,6 @@ Message ImportResultLists(ResultStore& store, const QStringList& files, QWidget*
         const std::string name = FileNameForMessage(file.path);
         for (const Message& warning : file.warnings)
             notes += name + ": " + warning.ShownText() + "\n";
-        if (done.value().storeFailed && &file == &done.value().lists.back()) {
-            lines += file.failure->text + "\n";
-            break;
-        }
         ++read;
         if (file.failure)
             lines += name + ": nicht eingelesen – " + file.failure->ShownText() + "\n";

@@ -1,5 +1,6 @@
 #include "resultstore/ImportFiles.h"
 
+#include <deque>
 #include <future>
 
 #include "formats/ResultList.h"
@@ -22,17 +23,18 @@ ReadResult<FilesImport> ImportResultListFiles(ResultStore& store, const std::vec
     if (auto failure = store.BeginBatch())
         return Result::Failed(std::move(*failure));
     FilesImport done;
-    // The next list is read while the database stores this one: on two
-    // cores the import takes about as long as the slower of the two.
-    std::future<ReadResult<ResultList>> next;
-    if (!paths.empty())
-        next = ReadBeside(paths.front());
+    // The next lists are read while the database stores this one: on two
+    // cores the import takes about as long as the slower of the two. Two
+    // are read at once, so that neither core waits while the other reads.
+    constexpr std::size_t kReadAhead = 2;
+    std::deque<std::future<ReadResult<ResultList>>> next;
     for (std::size_t index = 0; index < paths.size(); ++index) {
+        while (next.size() < kReadAhead && index + next.size() < paths.size())
+            next.push_back(ReadBeside(paths[index + next.size()]));
         if (goOn && !goOn(done.lists.size()))
             break;
-        ReadResult<ResultList> list = next.get();
-        if (index + 1 < paths.size())
-            next = ReadBeside(paths[index + 1]);
+        ReadResult<ResultList> list = next.front().get();
+        next.pop_front();
         ListImport& file = done.lists.emplace_back();
         file.path = paths[index];
         file.warnings = list.warnings();
@@ -42,10 +44,11 @@ ReadResult<FilesImport> ImportResultListFiles(ResultStore& store, const std::vec
         }
         auto imported = store.Import(list.value(), file.path);
         if (!imported.ok()) {
-            // The rest would fail alike.
             file.failure = imported.failure();
-            done.storeFailed = true;
-            break;
+            // The whole batch is undone: FinishBatch says so.
+            if (store.BatchFailed())
+                break;
+            continue;
         }
         file.imported = imported.value();
         done.total.added += file.imported.added;

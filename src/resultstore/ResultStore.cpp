@@ -8,7 +8,7 @@
 #include "RowIds.h"
 #include "Schema.h"
 #include "Sqlite.h"
-#include "model/Round.h"
+#include "SwimContexts.h"
 #include "model/ValueTexts.h"
 #include "times/SwimmerMatch.h"
 
@@ -30,72 +30,69 @@ std::string IsoDay(const Date& date)
     return text.substr(6, 4) + "-" + text.substr(3, 2) + "-" + text.substr(0, 2);
 }
 
-Date ListDay(const std::string& iso)
+// Swims go in many to a statement: SQLite's work for each statement, not
+// for each row, was a fifth of the import. A swim already held is passed
+// over; ON CONFLICT, unlike OR IGNORE, lets every other broken constraint
+// fail the import.
+constexpr std::size_t kSwimsPerStatement = 64;
+constexpr int kSwimColumns = 6;
+
+std::string AddSwimsSql(std::size_t swims)
 {
-    return iso.size() == 10 ? Date(iso.substr(8, 2) + "." + iso.substr(5, 2) + "." + iso.substr(0, 4)) : Date();
+    std::string sql = "INSERT INTO swims (swimmer_id, event_id, list_id, club_id, hundredths, hand_timed) VALUES ";
+    for (std::size_t swim = 0; swim < swims; ++swim)
+        sql += swim == 0 ? "(?, ?, ?, ?, ?, ?)" : ", (?, ?, ?, ?, ?, ?)";
+    return sql + " ON CONFLICT DO NOTHING";
 }
 
-// A swim already held is passed over; ON CONFLICT, unlike OR IGNORE, lets
-// every other broken constraint fail the import.
-constexpr const char* kAddSwim = R"sql(
-    INSERT INTO swims (swimmer_id, swum_on, event_id, list_id, club_id, hundredths, hand_timed)
-    VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)
-    ON CONFLICT DO NOTHING
-)sql";
-
 // Both ways of finding a swimmer go through an index of the swimmers; a
-// swimmer's swims then lie together.
+// swimmer's swims then lie together. Their events and clubs come from
+// SwimContexts.
 constexpr const char* kCandidates = R"sql(
-    SELECT s.surname, s.first_name, s.year_of_birth, s.sex, s.dsv_id, c.name, c.number, e.distance,
-        e.technique, e.exercise, e.pool_length, w.hundredths, w.swum_on, m.name, m.town, e.number, e.round,
-        w.hand_timed, e.first_leg
-    FROM swimmers s JOIN swims w ON w.swimmer_id = s.id JOIN events e ON e.id = w.event_id
-        JOIN meets m ON m.id = e.meet_id JOIN clubs c ON c.id = w.club_id
+    SELECT s.surname, s.first_name, s.year_of_birth, s.sex, s.dsv_id, w.event_id, w.club_id, w.hundredths,
+        w.hand_timed
+    FROM swimmers s JOIN swims w ON w.swimmer_id = s.id
 )sql";
-// ?4: the first day wanted as YYYY-MM-DD; empty for every day.
 constexpr const char* kByDsvIdOrName =
-    "WHERE ((s.dsv_id = ?1 AND s.dsv_id <> '') OR (s.dsv_id = '' AND s.name_key = ?2 AND s.year_of_birth = ?3)) "
-    "AND w.swum_on >= ?4";
-constexpr const char* kByName = "WHERE s.name_key = ?2 AND s.year_of_birth = ?3 AND w.swum_on >= ?4";
+    "WHERE (s.dsv_id = ?1 AND s.dsv_id <> '') OR (s.dsv_id = '' AND s.name_key = ?2 AND s.year_of_birth = ?3)";
+constexpr const char* kByName = "WHERE s.name_key = ?2 AND s.year_of_birth = ?3";
 
 // A swim to add, with the ids it points to, ordered as the swims' key.
 struct SwimRow {
     std::int64_t swimmer;
-    const std::string* day;
     std::int64_t event;
     std::int64_t club;
     std::int64_t hundredths;
 
     bool operator<(const SwimRow& other) const
     {
-        return std::tie(swimmer, *day, event) < std::tie(other.swimmer, *other.day, other.event);
+        return std::tie(swimmer, event) < std::tie(other.swimmer, other.event);
     }
 };
 
-SwimResult ResultOfRow(const sqlite::Statement& row)
+// Why the database would refuse the list, if it would: what its checks
+// refuse is refused here before a row is written.
+std::optional<std::string> Unstorable(const ResultList& list)
 {
-    SwimResult result;
-    result.swimmer = {row.Text(0), row.Text(1), static_cast<std::int32_t>(row.Number(2)), row.Text(3), row.Text(4),
-                      row.Text(5), row.Text(6)};
-    result.distance = static_cast<std::int32_t>(row.Number(7));
-    result.technique = row.Text(8);
-    result.exercise = row.Text(9);
-    result.poolLength = row.Text(10);
-    result.hundredths = row.Number(11);
-    result.date = ListDay(row.Text(12));
-    result.meet = row.Text(13);
-    result.town = row.Text(14);
-    result.eventNumber = row.Text(15);
-    result.round = RoundFromLetter(row.Text(16)).value_or(Round::None);
-    result.handTimed = row.Number(17) != 0;
-    result.firstLeg = row.Number(18) != 0;
-    return result;
+    for (const ResultEvent& event : list.events) {
+        if (event.distance <= 0)
+            return "ein Wettkampf ohne Strecke";
+        if (IsoDay(event.date).empty())
+            return "ein Wettkampf ohne gültigen Tag";
+    }
+    for (const ListedSwim& swim : list.swims) {
+        if (swim.swimmer >= list.swimmers.size() || swim.event >= list.events.size())
+            return "ein Ergebnis ohne Schwimmer oder Wettkampf";
+        if (swim.hundredths <= 0)
+            return "ein Ergebnis ohne Zeit";
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
 ResultStore::ResultStore(std::string path, std::unique_ptr<sqlite::Database> db)
-    : path_(std::move(path)), db_(std::move(db))
+    : path_(std::move(path)), db_(std::move(db)), contexts_(std::make_unique<resultstore::SwimContexts>())
 {
 }
 
@@ -139,18 +136,30 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
 {
     using Result = ReadResult<Imported>;
     sqlite::Error error;
+    if (batchFailure_)
+        return Result::Failed(*batchFailure_);
+    if (const auto reason = Unstorable(list))
+        return Result::Failed(Message::Warning("Die Ergebnisse aus " + fileName + " ließen sich nicht speichern (" +
+                                               *reason + "); die Datenbank bleibt, wie sie war."));
+    // Outside a batch the list has a transaction of its own. Within one, a
+    // savepoint for each list would copy every page the list changes, a
+    // tenth of the import; since the list was checked above, only the
+    // database itself can fail it, and then the whole batch is undone.
+    std::optional<sqlite::Transaction> transaction;
     const auto failed = [&] {
-        // Rows the undone list added are gone again.
-        if (ids_)
-            ids_->Forget();
-        return Result::Failed(StoreFailure(path_,
-                                           "Die Ergebnisse aus " + fileName +
-                                               " ließen sich nicht speichern; die Datenbank bleibt, wie "
-                                               "sie war.",
-                                           error));
+        const Message failure = StoreFailure(path_,
+                                             "Die Ergebnisse aus " + fileName +
+                                                 " ließen sich nicht speichern; die Datenbank bleibt, wie sie vor "
+                                                 "dem Einlesen war.",
+                                             error);
+        if (batch_)
+            batchFailure_ = failure;
+        else if (ids_)
+            ids_->Forget();  // rows the undone list added are gone again
+        return Result::Failed(failure);
     };
-    sqlite::Transaction transaction(*db_, error, batch_ ? "list" : nullptr);
-    if (!transaction.began())
+    contexts_->MarkStale();
+    if (!batch_ && !transaction.emplace(*db_, error).began())
         return failed();
     sqlite::Statement addList(*db_,
                               "INSERT INTO result_lists (file_name, list_kind, format_version, producer, meet, town) "
@@ -170,9 +179,10 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
 
     if (!ids_) {
         ids_ = std::make_unique<resultstore::RowIds>(*db_, error);
-        addSwim_ = std::make_unique<sqlite::Statement>(*db_, kAddSwim, error);
+        addSwim_ = std::make_unique<sqlite::Statement>(*db_, AddSwimsSql(1), error);
+        addSwims_ = std::make_unique<sqlite::Statement>(*db_, AddSwimsSql(kSwimsPerStatement), error);
     }
-    if (!ids_->ok() || !addSwim_->ok())
+    if (!ids_->ok() || !addSwim_->ok() || !addSwims_->ok())
         return failed();
     // Each swimmer, club and event of the list is looked up once, however
     // many swims name it.
@@ -187,15 +197,12 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
     }
     std::vector<std::int64_t> events;
     events.reserve(list.events.size());
-    std::vector<std::string> days;
-    days.reserve(list.events.size());
     if (!list.events.empty()) {
         const auto meet = ids_->Meet(list.meet, list.town, error);
         if (!meet)
             return failed();
         for (const ResultEvent& event : list.events) {
-            const std::string& day = days.emplace_back(IsoDay(event.date));
-            const auto id = ids_->Event(*meet, day, event, list.poolLength, error);
+            const auto id = ids_->Event(*meet, IsoDay(event.date), event, list.poolLength, error);
             if (!id)
                 return failed();
             events.push_back(*id);
@@ -208,24 +215,31 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
     rows.reserve(list.swims.size());
     for (const ListedSwim& swim : list.swims) {
         const auto& [swimmer, club] = swimmers.at(swim.swimmer);
-        rows.push_back({swimmer, &days.at(swim.event), events.at(swim.event), club, swim.hundredths});
+        rows.push_back({swimmer, events.at(swim.event), club, swim.hundredths});
     }
     std::stable_sort(rows.begin(), rows.end());
-    sqlite::Statement& add = *addSwim_;
     const std::int64_t handTimed = list.HandTimed() ? 1 : 0;
     Imported imported;
-    for (const SwimRow& row : rows) {
+    for (std::size_t first = 0; first < rows.size();) {
+        const std::size_t count = rows.size() - first >= kSwimsPerStatement ? kSwimsPerStatement : 1;
+        sqlite::Statement& add = count > 1 ? *addSwims_ : *addSwim_;
         add.Reset();
-        add.Bind(1, row.swimmer)
-            .BindInPlace(2, *row.day)
-            .Bind(3, row.event)
-            .Bind(4, listId)
-            .Bind(5, row.club)
-            .Bind(6, row.hundredths)
-            .Bind(7, handTimed);
+        for (std::size_t index = 0; index < count; ++index) {
+            const SwimRow& row = rows[first + index];
+            const int column = static_cast<int>(index) * kSwimColumns;
+            add.Bind(column + 1, row.swimmer)
+                .Bind(column + 2, row.event)
+                .Bind(column + 3, listId)
+                .Bind(column + 4, row.club)
+                .Bind(column + 5, row.hundredths)
+                .Bind(column + 6, handTimed);
+        }
         if (!add.Run(error))
             return failed();
-        (db_->Changes() > 0 ? imported.added : imported.known) += 1;
+        const auto added = static_cast<std::size_t>(db_->Changes());
+        imported.added += added;
+        imported.known += count - added;
+        first += count;
     }
     // A list that brought nothing new leaves no trace.
     if (imported.added == 0) {
@@ -233,7 +247,7 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
         if (!drop.ok() || !drop.Bind(1, listId).Run(error))
             return failed();
     }
-    if (!transaction.Commit(error))
+    if (transaction && !transaction->Commit(error))
         return failed();
     return Result(imported);
 }
@@ -254,33 +268,55 @@ std::optional<Message> ResultStore::FinishBatch()
 {
     sqlite::Error error;
     const std::unique_ptr<sqlite::Transaction> batch = std::move(batch_);
-    if (!batch || batch->Commit(error))
+    std::optional<Message> failure = std::exchange(batchFailure_, std::nullopt);
+    if (!batch || (!failure && batch->Commit(error)))
         return std::nullopt;
+    if (!failure)
+        failure = StoreFailure(
+            path_, "Die eingelesenen Ergebnisse ließen sich nicht speichern; die Datenbank bleibt, wie sie war.",
+            error);
+    // The batch is undone when `batch` goes.
     if (ids_)
         ids_->Forget();
-    return StoreFailure(
-        path_, "Die eingelesenen Ergebnisse ließen sich nicht speichern; die Datenbank bleibt, wie sie war.", error);
+    contexts_->MarkStale();
+    return failure;
+}
+
+bool ResultStore::BatchFailed() const
+{
+    return batchFailure_.has_value();
 }
 
 std::vector<SwimResult> ResultStore::CandidatesFor(const Swimmer& swimmer, const Date& since) const
 {
     sqlite::Error error;
+    std::vector<SwimResult> found;
+    if (!contexts_->Refresh(*db_, error))
+        return found;
     const bool byId = IsKnownDsvId(swimmer.registrationNumber);
     std::unique_ptr<sqlite::Statement>& query = byId ? byDsvIdOrName_ : byName_;
     if (!query)
         query = std::make_unique<sqlite::Statement>(*db_, std::string(kCandidates) + (byId ? kByDsvIdOrName : kByName),
                                                     error);
-    std::vector<SwimResult> found;
     if (!query->ok())
         return found;
     query->Reset();
     if (byId)
         query->Bind(1, swimmer.registrationNumber);
-    query->Bind(2, NameKey(swimmer.surname, swimmer.firstName))
-        .Bind(3, std::int64_t{swimmer.yearOfBirth})
-        .Bind(4, IsoDay(since));
-    while (query->Step(error))
-        found.push_back(ResultOfRow(*query));
+    query->Bind(2, NameKey(swimmer.surname, swimmer.firstName)).Bind(3, std::int64_t{swimmer.yearOfBirth});
+    const std::string first = IsoDay(since);
+    while (query->Step(error)) {
+        const resultstore::SwimContexts::Event* event = contexts_->FindEvent(query->Number(5));
+        const auto* club = contexts_->FindClub(query->Number(6));
+        if (event == nullptr || club == nullptr || event->day < first)
+            continue;
+        SwimResult& swim = found.emplace_back(event->shared);
+        swim.swimmer = {query->Text(0), query->Text(1), static_cast<std::int32_t>(query->Number(2)),
+                        query->Text(3), query->Text(4), club->first,
+                        club->second};
+        swim.hundredths = query->Number(7);
+        swim.handTimed = query->Number(8) != 0;
+    }
     return found;
 }
 

@@ -107,13 +107,12 @@ constexpr const char* kSteps[] = {
     ALTER TABLE swims RENAME TO results;
     )sql",
     // 4: an event as a row of its own. Every swim of an event repeated its
-    // number, round, distance, stroke, exercise and pool; a swim is now its
-    // swimmer, its day, its event and its time, which halves the time an
-    // import takes. The day stays in the swim's key, so that a swimmer's
-    // swims lie in the order of their days and the look-up reads only the
-    // twelve months it wants. A relay's first legs are an event of their
-    // own. Events that differ in any of these are told apart, so the swims
-    // stay unique as before.
+    // day, number, round, distance, stroke, exercise and pool; a swim is now
+    // its swimmer, its event, its club and its time, one row of numbers,
+    // which halves the time an import takes. A swimmer's swims still lie
+    // together. A relay's first legs are an event of their own. Events that
+    // differ in any of these are told apart, so the swims stay unique as
+    // before.
     R"sql(
     CREATE TABLE events (
         id INTEGER PRIMARY KEY,
@@ -133,16 +132,15 @@ constexpr const char* kSteps[] = {
         FROM results;
     CREATE TABLE swims (
         swimmer_id INTEGER NOT NULL REFERENCES swimmers(id),
-        swum_on TEXT NOT NULL,
         event_id INTEGER NOT NULL REFERENCES events(id),
         list_id INTEGER NOT NULL REFERENCES result_lists(id),
         club_id INTEGER NOT NULL REFERENCES clubs(id),
         hundredths INTEGER NOT NULL CHECK (hundredths > 0),
         hand_timed INTEGER NOT NULL,
-        PRIMARY KEY (swimmer_id, swum_on, event_id)
+        PRIMARY KEY (swimmer_id, event_id)
     ) WITHOUT ROWID;
     INSERT INTO swims
-        SELECT r.swimmer_id, r.swum_on, e.id, r.list_id, r.club_id, r.hundredths, r.hand_timed
+        SELECT r.swimmer_id, e.id, r.list_id, r.club_id, r.hundredths, r.hand_timed
         FROM results r JOIN events e ON e.meet_id = r.meet_id AND e.swum_on = r.swum_on
             AND e.number = r.event_number AND e.round = r.round AND e.first_leg = r.first_leg
             AND e.distance = r.distance AND e.technique = r.technique AND e.exercise = r.exercise

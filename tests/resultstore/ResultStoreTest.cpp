@@ -99,16 +99,49 @@ TEST_F(ResultStoreTest, AFailedImportLeavesTheDatabaseAsItWas)
     auto store = OpenOrFail();
     ASSERT_TRUE(store);
     ASSERT_TRUE(store->Import(List({Swim("Brenner", "412233", 9248)}), "a").ok());
-    // The third result breaks a constraint after two rows went in.
-    auto failed =
+    // A result without a time: the list is refused before a row is written.
+    auto refused =
         store->Import(List({Swim("Ahlers", "", 9900), Swim("Kuhlmann", "", 9800), Swim("Yilmaz", "", 0)}), "b");
+    ASSERT_FALSE(refused.ok());
+    EXPECT_NE(refused.failure().text.find("ohne Zeit); die Datenbank bleibt, wie sie war"), std::string::npos);
+    EXPECT_EQ(store->ResultCount(), 1u);
+    // The database fails the third swim after two went in.
+    {
+        sqlite::Error error;
+        auto db = sqlite::Database::Open(path_, error);
+        ASSERT_TRUE(
+            db->Execute("CREATE TRIGGER fail BEFORE INSERT ON swims WHEN NEW.hundredths = 9700 "
+                        "BEGIN SELECT RAISE(ABORT, 'disk full'); END",
+                        error))
+            << error.text;
+    }
+    auto failed =
+        store->Import(List({Swim("Ahlers", "", 9900), Swim("Kuhlmann", "", 9800), Swim("Yilmaz", "", 9700)}), "c");
     ASSERT_FALSE(failed.ok());
-    EXPECT_NE(failed.failure().text.find("bleibt, wie sie war"), std::string::npos);
+    EXPECT_NE(failed.failure().text.find("disk full"), std::string::npos);
     EXPECT_EQ(store->ResultCount(), 1u);
     EXPECT_TRUE(store->CandidatesFor(Named("Ahlers", "000000")).empty());
     // The rows the undone list made are not taken for existing ones.
-    ASSERT_TRUE(store->Import(List({Swim("Ahlers", "", 9900)}), "c").ok());
+    ASSERT_TRUE(store->Import(List({Swim("Ahlers", "", 9900)}), "d").ok());
     EXPECT_EQ(store->CandidatesFor(Named("Ahlers", "000000")).size(), 1u);
+    EXPECT_EQ(BrokenReferences(), 0);
+
+    // Within a batch a list the database fails undoes the whole batch; a
+    // list refused before writing is passed over alone.
+    ASSERT_FALSE(store->BeginBatch());
+    ASSERT_TRUE(store->Import(List({Swim("Kuhlmann", "", 9800)}), "e").ok());
+    EXPECT_FALSE(store->Import(List({Swim("Yilmaz", "", 0)}), "f").ok());
+    EXPECT_FALSE(store->BatchFailed());
+    EXPECT_FALSE(store->Import(List({Swim("Yilmaz", "", 9700)}), "g").ok());
+    EXPECT_TRUE(store->BatchFailed());
+    EXPECT_FALSE(store->Import(List({Swim("Weber", "", 9600)}), "h").ok());
+    const auto undone = store->FinishBatch();
+    ASSERT_TRUE(undone);
+    EXPECT_NE(undone->text.find("wie sie vor dem Einlesen war"), std::string::npos);
+    EXPECT_EQ(store->ResultCount(), 2u);
+    EXPECT_TRUE(store->CandidatesFor(Named("Kuhlmann", "000000")).empty());
+    ASSERT_TRUE(store->Import(List({Swim("Kuhlmann", "", 9800)}), "i").ok());
+    EXPECT_EQ(store->CandidatesFor(Named("Kuhlmann", "000000")).size(), 1u);
     EXPECT_EQ(BrokenReferences(), 0);
 }
 

@@ -24,15 +24,12 @@ struct ListImport {
 struct FilesImport {
     std::vector<ListImport> lists;  // the files looked at, in order
     ResultStore::Imported total;
-    // The database refused the last list; the import stopped there, and
-    // the lists before it are kept.
-    bool storeFailed = false;
 };
 
-// Reads the result lists and imports them in one batch, each list undone
-// alone when the database refuses it. `goOn(done)` is asked before each file
-// and stops the import with false. Fails when the batch cannot begin or be
-// kept; then nothing of it is kept.
+// Reads the result lists and imports them in one batch; a list that cannot
+// be read or kept is passed over. `goOn(done)` is asked before each file and
+// stops the import with false. Fails when the database fails (the batch
+// cannot begin, an import or the keeping fails); then nothing of it is kept.
 ReadResult<FilesImport> ImportResultListFiles(ResultStore& store, const std::vector<std::string>& paths,
                                               const std::function<bool(std::size_t done)>& goOn = {});
 
