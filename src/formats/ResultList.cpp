@@ -14,22 +14,25 @@ namespace natarix {
 
 namespace {
 
-// The bytes looked at for the head of a list: far more than any comment
-// block above its FORMAT line.
-constexpr std::size_t kHeadBytes = 64 * 1024;
-
 // A format-5 list opens with its name as a keyword line
 // ("WETTKAMPFERGEBNISLISTE:") and "FORMAT:5;"; a FORMAT line of the later
-// formats may name version 5 too.
+// formats may name version 5 too. Read line by line up to the second
+// element, so that a list costs its head only.
 bool IsFormatFive(std::string_view bytes)
 {
     std::vector<dsv678::Diagnostic> ignored;
-    const std::vector<dsv678::Element> head =
-        dsv678::SplitElements(dsv678::DecodeFileText(bytes.substr(0, kHeadBytes)).utf8, ignored);
-    return std::any_of(head.begin(), head.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(head.size(), 2)),
-                       [](const dsv678::Element& element) {
-                           return element.name == "FORMAT" && (element.Field(0) == "5" || element.Field(1) == "5");
-                       });
+    std::size_t elements = 0;
+    for (std::size_t start = 0; start < bytes.size() && elements < 2;) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        for (const dsv678::Element& element :
+             dsv678::SplitElements(dsv678::DecodeFileText(bytes.substr(start, end - start)).utf8, ignored)) {
+            if (element.name == "FORMAT" && (element.Field(0) == "5" || element.Field(1) == "5"))
+                return true;
+            ++elements;
+        }
+        start = end + 1;
+    }
+    return false;
 }
 
 }  // namespace

@@ -76,6 +76,15 @@ using EventKey = std::pair<std::uint32_t, std::string_view>;
 // A swimmer as a line writes them: name, DSV-ID, sex, year of birth, club
 // and Vereinskennzahl.
 using SwimmerFields = std::array<std::string_view, 6>;
+struct SwimmerFieldsHash {
+    std::size_t operator()(const SwimmerFields& fields) const
+    {
+        std::size_t hash = 0;
+        for (const std::string_view field : fields)
+            hash = hash * 0x9E3779B97F4A7C15ULL + std::hash<std::string_view>{}(field);
+        return hash;
+    }
+};
 
 // Where a result line keeps what decides about its time. The
 // Vereinsergebnisliste writes the Endzeit before the Grund der Nichtwertung.
@@ -160,9 +169,11 @@ public:
             Index(element);
         individualLines_.reserve(document_.elements.size());
         for (const Element& element : document_.elements) {
-            if (element.name == "PNERGEBNIS" || element.name == "PERSONENERGEBNIS")
+            // Compared as views: their lengths first, so most names cost no memcmp.
+            const std::string_view name = element.name;
+            if (name == "PNERGEBNIS" || name == "PERSONENERGEBNIS")
                 MapIndividual(element, clubList_ ? kPersonLayout : kIndividualLayout);
-            else if (element.name == "STERGEBNIS" || element.name == "STAFFELERGEBNIS")
+            else if (name == "STERGEBNIS" || name == "STAFFELERGEBNIS")
                 MapRelay(element, clubList_ ? kTeamLayout : kRelayLayout, clubList_ ? kTeamOffender : kRelayOffender);
         }
         return std::move(list_);
@@ -173,13 +184,14 @@ private:
     // and for a relay once more as its first legs, made when first needed.
     struct Placed {
         const Element* event = nullptr;
+        bool relay = false;
         std::uint32_t index = 0;
         std::optional<std::uint32_t> firstLegIndex;
     };
 
     void Index(const Element& element)
     {
-        const std::string& name = element.name;
+        const std::string_view name = element.name;
         if (name == "ERZEUGER") {
             list_.producer = element.Field(0);
         } else if (name == "VERANSTALTUNG") {
@@ -237,9 +249,9 @@ private:
 
     // One line per Wertung a swim is scored in: the first line stands for
     // the swim, the others are only compared with it. True for the first.
-    bool FirstOfSwim(FirstLines& firstLines, const Element& line, const ResultLayout& layout)
+    bool FirstOfSwim(FirstLines& firstLines, const SwimKey& key, const Element& line, const ResultLayout& layout)
     {
-        const auto [it, added] = firstLines.try_emplace(KeyOf(line, layout), &line);
+        const auto [it, added] = firstLines.try_emplace(key, &line);
         if (added)
             return true;
         const Element& first = *it->second;
@@ -251,13 +263,13 @@ private:
         return false;
     }
 
-    Placed* Place(const Element& line, const ResultLayout& layout)
+    // The event of the line whose swim is `swim`.
+    Placed* Place(const Element& line, const SwimKey& swim)
     {
         // Lines come event by event: most are of the event of the line before.
-        const std::uint32_t number = NumberOf(line.Field(layout.number));
-        if (lastPlaced_ != nullptr && number == lastKey_.first && line.Field(layout.kind) == lastKey_.second)
+        const EventKey key{std::get<1>(swim), std::get<2>(swim)};
+        if (lastPlaced_ != nullptr && key == lastKey_)
             return lastPlaced_;
-        const EventKey key{number, line.Field(layout.kind)};
         const auto event = events_.find(key);
         if (event == events_.end()) {
             warnings_.Add(line.line, EventText(key) + " fehlt in der Datei; seine Ergebnisse werden übergangen.");
@@ -284,7 +296,8 @@ private:
         }
         auto [placed, added] = placed_.try_emplace(event->second);
         if (added) {
-            placed->second = {event->second, static_cast<std::uint32_t>(list_.events.size()), std::nullopt};
+            placed->second = {event->second, IsRelayEvent(*event->second),
+                              static_cast<std::uint32_t>(list_.events.size()), std::nullopt};
             list_.events.push_back(EventOf(*event->second, date));
         }
         lastKey_ = key;
@@ -337,34 +350,30 @@ private:
     std::uint32_t SwimmerIndex(std::uint32_t personId, const SwimmerFields& fields)
     {
         if (const auto hint = hints_.find(personId);
-            personId != 0 && hint != hints_.end() && swimmerFields_[hint->second] == fields)
-            return hint->second;
-        constexpr char kSeparator = '\x1F';  // a control character no field keeps
-        swimmerKey_.clear();
-        for (const std::string_view field : fields)
-            swimmerKey_.append(field).append(1, kSeparator);
+            personId != 0 && hint != hints_.end() && hint->second->first == fields)
+            return hint->second->second;
         const auto [found, added] =
-            swimmerIndices_.try_emplace(swimmerKey_, static_cast<std::uint32_t>(list_.swimmers.size()));
+            swimmerIndices_.try_emplace(fields, static_cast<std::uint32_t>(list_.swimmers.size()));
         if (added) {
             ResultSwimmer& swimmer = list_.swimmers.emplace_back(SwimmerOf(fields[0], fields[1], fields[2], fields[3]));
             swimmer.club = fields[4];
             swimmer.clubNumber = fields[5];
-            swimmerFields_.push_back(fields);
         }
         if (personId != 0)
-            hints_[personId] = found->second;
+            hints_[personId] = &*found;
         return found->second;
     }
 
     void MapIndividual(const Element& line, const ResultLayout& layout)
     {
-        if (!FirstOfSwim(individualLines_, line, layout))
+        const SwimKey key = KeyOf(line, layout);
+        if (!FirstOfSwim(individualLines_, key, line, layout))
             return;
-        Placed* placed = Place(line, layout);
+        Placed* placed = Place(line, key);
         if (!placed)
             return;
         const Element& event = *placed->event;
-        if (IsRelayEvent(event)) {
+        if (placed->relay) {
             warnings_.Add(line.line, EventText({NumberOf(event.Field(0)), event.Field(1)}) +
                                          " ist ein Staffelwettkampf; Einzelergebnisse dazu werden übergangen.");
             return;
@@ -372,7 +381,7 @@ private:
         const Element* person = &line;
         std::size_t nameField = 5;  // then DSV-ID, skipped, sex and year
         if (clubList_) {
-            const auto found = persons_.find(NumberOf(line.Field(layout.id)));
+            const auto found = persons_.find(std::get<0>(key));
             if (found == persons_.end()) {
                 warnings_.Add(line.line,
                               line.name + " nennt einen Schwimmer ohne PERSON; das Ergebnis wird übergangen.");
@@ -388,9 +397,9 @@ private:
             return;
         const Element& p = *person;
         const auto [club, clubNumber] = ClubOf(line, 11);
-        const std::uint32_t swimmer = SwimmerIndex(NumberOf(line.Field(layout.id)),
-                                                   {p.Field(nameField), p.Field(nameField + 1), p.Field(nameField + 3),
-                                                    p.Field(nameField + 4), club, clubNumber});
+        const std::uint32_t swimmer =
+            SwimmerIndex(std::get<0>(key), {p.Field(nameField), p.Field(nameField + 1), p.Field(nameField + 3),
+                                            p.Field(nameField + 4), club, clubNumber});
         list_.swims.push_back({swimmer, placed->index, *verdict.hundredths});
     }
 
@@ -399,13 +408,14 @@ private:
     // for a medley relay).
     void MapRelay(const Element& line, const ResultLayout& layout, std::size_t offenderField)
     {
-        if (!FirstOfSwim(relayLines_, line, layout))
+        const SwimKey key = KeyOf(line, layout);
+        if (!FirstOfSwim(relayLines_, key, line, layout))
             return;
-        Placed* placed = Place(line, layout);
+        Placed* placed = Place(line, key);
         if (!placed)
             return;
         const Element& event = *placed->event;
-        if (!IsRelayEvent(event)) {
+        if (!placed->relay) {
             warnings_.Add(line.line, EventText({NumberOf(event.Field(0)), event.Field(1)}) +
                                          " ist kein Staffelwettkampf; Staffelergebnisse dazu werden übergangen.");
             return;
@@ -416,7 +426,6 @@ private:
         // stands, so none is taken.
         if (!verdict.hundredths || !line.Field(offenderField).empty())
             return;
-        const SwimKey key = KeyOf(line, layout);
         const auto split = splits_.find({key, 1, NumberOf(event.Field(4))});
         if (split == splits_.end())
             return;
@@ -456,10 +465,11 @@ private:
     std::map<std::tuple<SwimKey, std::uint32_t, std::uint32_t>, const Element*> splits_;  // leg, Distanz
     FirstLines individualLines_;
     FirstLines relayLines_;
-    std::unordered_map<std::string, std::uint32_t> swimmerIndices_;
-    std::string swimmerKey_;                                  // reused, so that a known swimmer costs no allocation
-    std::vector<SwimmerFields> swimmerFields_;                // by swimmer index
-    std::unordered_map<std::uint32_t, std::uint32_t> hints_;  // Veranstaltungs-ID to swimmer index
+    // Swimmers by their fields; the fields point into the document.
+    using SwimmerIndices = std::unordered_map<SwimmerFields, std::uint32_t, SwimmerFieldsHash>;
+    SwimmerIndices swimmerIndices_;
+    // By Veranstaltungs-ID; elements of an unordered_map stay where they are.
+    std::unordered_map<std::uint32_t, const SwimmerIndices::value_type*> hints_;
 };
 
 }  // namespace
