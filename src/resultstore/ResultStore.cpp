@@ -31,7 +31,7 @@ std::string IsoDay(const Date& date)
 }
 
 // Swims go in many to a statement: SQLite's work for each statement, not
-// for each row, was a fifth of the import. A swim already held is passed
+// for each row, was a sixth of the storing. A swim already held is passed
 // over; ON CONFLICT, unlike OR IGNORE, lets every other broken constraint
 // fail the import.
 constexpr std::size_t kSwimsPerStatement = 64;
@@ -195,18 +195,22 @@ ReadResult<ResultStore::Imported> ResultStore::Import(const ResultList& list, co
             return failed();
         swimmers.emplace_back(*swimmer, *club);
     }
-    std::vector<std::int64_t> events;
-    events.reserve(list.events.size());
-    if (!list.events.empty()) {
+    // Only events with a swim get a row: an event whose swims gave no time
+    // leaves no trace either.
+    std::vector<bool> swum(list.events.size(), false);
+    for (const ListedSwim& swim : list.swims)
+        swum[swim.event] = true;
+    std::vector<std::int64_t> events(list.events.size(), 0);
+    for (std::size_t index = 0; index < events.size(); ++index) {
+        if (!swum[index])
+            continue;
         const auto meet = ids_->Meet(list.meet, list.town, error);
-        if (!meet)
+        const auto id =
+            meet ? ids_->Event(*meet, IsoDay(list.events[index].date), list.events[index], list.poolLength, error)
+                 : std::nullopt;
+        if (!id)
             return failed();
-        for (const ResultEvent& event : list.events) {
-            const auto id = ids_->Event(*meet, IsoDay(event.date), event, list.poolLength, error);
-            if (!id)
-                return failed();
-            events.push_back(*id);
-        }
+        events[index] = *id;
     }
     // In the order of the swims' key, so that the rows go into the
     // database's tree one after the other rather than all over it; stable,
