@@ -39,6 +39,14 @@ protected:
         return db ? resultstore::SchemaVersionOf(*db, error) : -1;
     }
 
+    int Count(const char* table)
+    {
+        sqlite::Error error;
+        auto db = sqlite::Database::Open(path_, error);
+        sqlite::Statement count(*db, std::string("SELECT count(*) FROM ") + table, error);
+        return count.Step(error) ? static_cast<int>(count.Number(0)) : -1;
+    }
+
     // The rows whose references point nowhere; the database does not check them itself.
     int BrokenReferences()
     {
@@ -166,6 +174,18 @@ TEST_F(ResultStoreTest, FindsASwimmerByDsvIdOrByNameAndKeepsEveryField)
     EXPECT_EQ(store->CandidatesFor(Named("Brenner", "412233"), Date("01.11.2025")).size(), 1u);
 }
 
+TEST_F(ResultStoreTest, ALookUpSeesWhatAnImportAddedAfterTheLastLookUp)
+{
+    auto store = OpenOrFail();
+    ASSERT_TRUE(store);
+    ASSERT_TRUE(store->Import(List({Swim("Brenner", "412233", 9248)}), "a").ok());
+    EXPECT_EQ(store->CandidatesFor(Named("Brenner", "412233")).size(), 1u);
+    ASSERT_TRUE(store->Import(List({Swim("Brenner", "412233", 9100, "01.11.2025")}), "b").ok());
+    const auto found = store->CandidatesFor(Named("Brenner", "412233"));
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[1].date.text(), "01.11.2025");
+}
+
 TEST_F(ResultStoreTest, MigratesADatabaseOfTheFirstSchema)
 {
     fs::create_directories(fs::path(path_).parent_path());
@@ -178,8 +198,13 @@ TEST_F(ResultStoreTest, MigratesADatabaseOfTheFirstSchema)
             db->Execute("INSERT INTO result_lists (id, file_name, list_kind, format_version, producer, meet, "
                         "town) VALUES (1, 'a', 'Wettkampfergebnisliste', 7, '', 'Herbstpokal', 'Neustadt');"
                         "INSERT INTO swimmers VALUES (1, '412233', 'brenner,lotte', 2012, 'Brenner', 'Lotte', 'W');"
+                        "INSERT INTO swimmers VALUES (2, '', 'ahlers,lotte', 2012, 'Ahlers', 'Lotte', 'W');"
                         "INSERT INTO results VALUES (1, '2025-10-18', 'Herbstpokal', 'Neustadt', '3', 'V', 0, 1, "
-                        "'SV', '2468', 100, 'B', 'GL', '25', 9248, 0)",
+                        "'SV', '2468', 100, 'B', 'GL', '25', 9248, 0);"
+                        "INSERT INTO results VALUES (2, '2025-10-18', 'Herbstpokal', 'Neustadt', '3', 'V', 0, 1, "
+                        "'SV', '2468', 100, 'B', 'GL', '25', 9300, 0);"
+                        "INSERT INTO results VALUES (1, '2025-10-18', 'Herbstpokal', 'Neustadt', '3', 'V', 1, 1, "
+                        "'SV', '2468', 50, 'R', 'GL', '25', 3107, 0)",
                         error))
             << error.text;
     }
@@ -187,8 +212,13 @@ TEST_F(ResultStoreTest, MigratesADatabaseOfTheFirstSchema)
     auto store = OpenOrFail();
     ASSERT_TRUE(store);
     EXPECT_EQ(VersionOnDisk(), resultstore::kSchemaVersion);
-    const auto found = store->CandidatesFor(Named("Brenner", "412233"));
-    ASSERT_EQ(found.size(), 1u);
+    auto found = store->CandidatesFor(Named("Brenner", "412233"));
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_TRUE(found[1].firstLeg && found[1].distance == 50 && found[1].hundredths == 3107);
+    // Both swims of event 3 share its row; the first legs have one of their own.
+    EXPECT_EQ(Count("events"), 2);
+    EXPECT_EQ(store->CandidatesFor(Named("Ahlers", "")).size(), 1u);
+    found.pop_back();
     EXPECT_EQ(found[0].date.text(), "18.10.2025");
     EXPECT_EQ(found[0].meet + "/" + found[0].town + "/" + found[0].swimmer.club + "/" + found[0].swimmer.clubNumber,
               "Herbstpokal/Neustadt/SV/2468");
