@@ -153,6 +153,39 @@ TEST_F(ResultStoreTest, AFailedImportLeavesTheDatabaseAsItWas)
     EXPECT_EQ(BrokenReferences(), 0);
 }
 
+// What the database's checks would refuse is refused before a row is
+// written, so that within a batch such a list is passed over alone.
+TEST_F(ResultStoreTest, RefusesAListTheDatabaseCouldNotKeepBeforeWriting)
+{
+    struct Case {
+        const char* name;
+        void (*spoil)(ResultList&);
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"no distance", [](ResultList& list) { list.events[0].distance = 0; }, "ohne Strecke"},
+        {"no real day", [](ResultList& list) { list.events[0].date = Date("31.02.2025"); }, "ohne gültigen Tag"},
+        {"no time", [](ResultList& list) { list.swims[1].hundredths = 0; }, "ohne Zeit"},
+        {"no such event", [](ResultList& list) { list.swims[1].event = 7; }, "ohne Schwimmer oder Wettkampf"},
+        {"no such swimmer", [](ResultList& list) { list.swims[1].swimmer = 7; }, "ohne Schwimmer oder Wettkampf"},
+    };
+    auto store = OpenOrFail();
+    ASSERT_TRUE(store);
+    ASSERT_FALSE(store->BeginBatch());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResultList list = List({Swim("Brenner", "412233", 9248), Swim("Ahlers", "", 9900)});
+        c.spoil(list);
+        const auto refused = store->Import(list, "a");
+        ASSERT_FALSE(refused.ok());
+        EXPECT_NE(refused.failure().text.find(c.reason), std::string::npos) << refused.failure().text;
+        EXPECT_FALSE(store->BatchFailed());
+    }
+    EXPECT_FALSE(store->FinishBatch());
+    EXPECT_EQ(store->ResultCount(), 0u);
+    EXPECT_EQ(Count("events"), 0);
+}
+
 TEST_F(ResultStoreTest, FindsASwimmerByDsvIdOrByNameAndKeepsEveryField)
 {
     auto store = OpenOrFail();

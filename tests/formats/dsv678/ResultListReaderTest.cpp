@@ -183,6 +183,24 @@ TEST(Dsv678ResultList, FieldCountsFollowTheVersion)
     }
 }
 
+// A swimmer's lines share their Veranstaltungs-ID, which finds the swimmer
+// quickly; a line whose fields differ is still another swimmer.
+TEST(Dsv678ResultList, KeepsEachSwimmerOnceAndTellsApartThoseOfOneId)
+{
+    const auto read = Read(ResultList(
+        {kBrenner,
+         "PNERGEBNIS:4;V;41;1;;Brenner, Lotte\xC2\xA0;412233;17;W;2012;;SV Neustadt 08;2468;00:00:35,00;;;;;;",
+         "WETTKAMPF:5;E;1;1;50;B;GL;W;SW;;;",
+         "PNERGEBNIS:5;E;51;1;;Ahlers, Mira;0;17;W;2013;;SV Neustadt 08;2468;00:00:36,00;;;;;;"}));
+    ASSERT_TRUE(read.ok()) << read.failure().ShownText();
+    const natarix::ResultList& list = read.value();
+    ASSERT_EQ(list.swimmers.size(), 2u);
+    ASSERT_EQ(list.swims.size(), 3u);
+    EXPECT_EQ(list.swims[0].swimmer, list.swims[1].swimmer);
+    EXPECT_EQ(list.swimmers[list.swims[2].swimmer].surname, "Ahlers");
+    EXPECT_EQ(list.events.size(), 3u);
+}
+
 TEST(Dsv678ResultList, JudgesEachSwimOnce)
 {
     const auto swim = [](std::string place, std::string reason, std::string time, std::string id = "17") {
