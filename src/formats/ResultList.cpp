@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "dsv678/Decoding.h"
 #include "dsv678/DefinitionListReader.h"
 #include "dsv678/LineGrammar.h"
 #include "dsv678/ResultListReader.h"
@@ -16,23 +15,13 @@ namespace {
 
 // A format-5 list opens with its name as a keyword line
 // ("WETTKAMPFERGEBNISLISTE:") and "FORMAT:5;"; a FORMAT line of the later
-// formats may name version 5 too. Read line by line up to the second
-// element, so that a list costs its head only.
+// formats may name version 5 too.
 bool IsFormatFive(std::string_view bytes)
 {
-    std::vector<dsv678::Diagnostic> ignored;
-    std::size_t elements = 0;
-    for (std::size_t start = 0; start < bytes.size() && elements < 2;) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-        for (const dsv678::Element& element :
-             dsv678::SplitElements(dsv678::DecodeFileText(bytes.substr(start, end - start)).utf8, ignored)) {
-            if (element.name == "FORMAT" && (element.Field(0) == "5" || element.Field(1) == "5"))
-                return true;
-            ++elements;
-        }
-        start = end + 1;
-    }
-    return false;
+    const std::vector<dsv678::Element> head = dsv678::HeadElements(bytes, 2);
+    return std::any_of(head.begin(), head.end(), [](const dsv678::Element& element) {
+        return element.name == "FORMAT" && (element.Field(0) == "5" || element.Field(1) == "5");
+    });
 }
 
 }  // namespace

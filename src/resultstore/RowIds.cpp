@@ -76,8 +76,6 @@ std::optional<std::int64_t> RowIds::FoundOrAdded(Rows& rows, const Binding& bind
 std::optional<std::int64_t> RowIds::Remembered(Rows& rows, const Binding& bindKey, const Binding& bindRest,
                                                sqlite::Error& error)
 {
-    if (const auto known = rows.known.find(key_); known != rows.known.end())
-        return known->second;
     const auto id = FoundOrAdded(rows, bindKey, bindRest, error);
     if (id)
         rows.known.emplace(key_, *id);
@@ -118,6 +116,8 @@ std::optional<std::int64_t> RowIds::NamedByTwo(Rows& rows, std::string_view firs
                                                sqlite::Error& error)
 {
     key_.assign(first).append(1, '\n').append(second);
+    if (const auto known = rows.known.find(key_); known != rows.known.end())
+        return known->second;
     return Remembered(
         rows, [&](sqlite::Statement& s) { s.BindInPlace(1, first).BindInPlace(2, second); }, [](sqlite::Statement&) {},
         error);

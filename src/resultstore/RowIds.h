@@ -44,7 +44,7 @@ private:
     // the row `add` adds with the key and what `bindRest` binds.
     std::optional<std::int64_t> FoundOrAdded(Rows& rows, const Binding& bindKey, const Binding& bindRest,
                                              sqlite::Error& error);
-    // The same, kept under `key_` from then on.
+    // The same, kept under `key_` from then on; the caller looked there first.
     std::optional<std::int64_t> Remembered(Rows& rows, const Binding& bindKey, const Binding& bindRest,
                                            sqlite::Error& error);
     // A meet by name and town, a club by name and number.

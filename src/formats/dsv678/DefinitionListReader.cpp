@@ -78,20 +78,10 @@ bool LooksLikeZipArchive(std::string_view bytes)
 
 bool OpensWithModernFormatLine(std::string_view bytes)
 {
-    // Line by line up to the first element, so that a long format-5 file
-    // costs its first line only.
-    std::vector<Diagnostic> ignored;
-    for (std::size_t start = 0; start < bytes.size();) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-        const std::vector<Element> elements =
-            SplitElements(DecodeFileText(bytes.substr(start, end - start)).utf8, ignored);
-        if (!elements.empty()) {
-            const Element& first = elements.front();
-            return first.name == "FORMAT" && first.fields.size() >= 2 && first.Field(1) != "5";
-        }
-        start = end + 1;
-    }
-    return false;
+    // A long format-5 file costs its first line only.
+    const std::vector<Element> head = HeadElements(bytes, 1);
+    return !head.empty() && head.front().name == "FORMAT" && head.front().fields.size() >= 2 &&
+           head.front().Field(1) != "5";
 }
 
 ReadResult ReadDefinitionList(std::string_view bytes)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "TextTools.h"
+#include "dsv678/Decoding.h"
 
 namespace natarix::dsv678 {
 
@@ -107,6 +108,21 @@ std::vector<Element> SplitElements(std::string_view text, std::vector<Diagnostic
             elements.push_back(ElementOf(content, lineNumber));
     }
     return elements;
+}
+
+std::vector<Element> HeadElements(std::string_view bytes, std::size_t count)
+{
+    std::vector<Element> head;
+    std::vector<Diagnostic> ignored;
+    for (std::size_t start = 0; start < bytes.size() && head.size() < count;) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        for (Element& element : SplitElements(DecodeFileText(bytes.substr(start, end - start)).utf8, ignored))
+            head.push_back(std::move(element));
+        start = end + 1;
+    }
+    if (head.size() > count)
+        head.resize(count);
+    return head;
 }
 
 }  // namespace natarix::dsv678

@@ -16,4 +16,8 @@ namespace natarix::dsv678 {
 // unclosed "(*" comments out the rest of its line and adds a warning.
 std::vector<Element> SplitElements(std::string_view text, std::vector<Diagnostic>& warnings);
 
+// The first `count` elements of undecoded file bytes, read line by line (each
+// line decoded on its own), so that a long file costs its head only.
+std::vector<Element> HeadElements(std::string_view bytes, std::size_t count);
+
 }  // namespace natarix::dsv678
